@@ -1,0 +1,48 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// Minimal main window: the objects the back end addresses by objectName.
+Window {
+    id: mainWindow
+    width: 672
+    height: 390
+    visible: true
+    title: "Vantorel"
+
+    Item {
+        id: welcome
+        objectName: "welcome"
+        anchors.fill: parent
+        visible: true
+
+        ComboBox {
+            id: selectSerialPortComboBox
+            objectName: "selectSerialPortComboBox"
+            model: []
+        }
+    }
+
+    Item {
+        id: functionUi
+        objectName: "function_ui"
+        anchors.fill: parent
+        visible: false
+    }
+
+    Loader {
+        id: dynamicLoader
+        objectName: "dynamicLoader"
+        anchors.fill: parent
+        visible: false
+    }
+
+    Item {
+        id: messageDialog
+        objectName: "messageDialog"
+        property string boxTitle: ""
+        property string boxMessage: ""
+        property int boxWidth: 400
+        property int boxHeight: 150
+        visible: false
+    }
+}
