@@ -1,0 +1,243 @@
+// Loading catalogues from files and resolving device-model names, on small fixtures.
+#include "catalog/ParameterCatalog.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char kFixtureParameters[] = R"({
+    "SPEC_V2": [
+        {"id": 1, "key": "X", "format": 0.01, "label": "X值", "visible": true, "isCalculated": false},
+        "not an object",
+        {"id": 1001, "key": "SDCM/k", "format": 0.01, "visible": true, "isCalculated": true},
+        {"id": 1002, "key": "S_BD", "visible": true, "isCalculated": true},
+        {"id": 40, "key": "Ee", "format": 0.0001, "visible": false, "unit": "irradiance"}
+    ],
+    "BL": [{"id": 101, "key": "Eb", "format": 0.0001, "visible": true, "unit": "irradiance"}],
+    "IR": [{"id": 201, "key": "irEe1"}, 17, {"id": 202, "key": "irEe2"}],
+    "PEAK": [{"id": 401, "key": "peakVal1"}]
+})";
+
+const char kFixtureModels[] = R"([
+    {"model": "", "modules": ["SPEC_V2"], "function": {"spectrum": true}},
+    {"model": "AB1", "modules": ["SPEC_V2", 7, "BL", "NOPE", "TM30"],
+     "function": {"spectrum": true, "photometry": true}},
+    "not an object",
+    {"model": "AB", "modules": ["IR", "FLICKER", "CIE2015", "tm30"], "function": {"raman": true}},
+    {"model": "DEFAULT", "modules": [], "function": {"spectrum": false}},
+    {"model": "CD", "modules": ["PEAK"], "function": {}}
+])";
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return path;
+}
+
+QStringList keys(const QList<ParameterInfo> &list)
+{
+    QStringList out;
+    for (const ParameterInfo &p : list)
+        out << p.key;
+    return out;
+}
+
+} // namespace
+
+class TestModelResolution : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_parameters;
+    QString m_models;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_parameters = writeFile(m_dir, "parameters.json", kFixtureParameters);
+        m_models = writeFile(m_dir, "model.json", kFixtureModels);
+        QVERIFY(!m_parameters.isEmpty() && !m_models.isEmpty());
+    }
+
+    void init() { loadParameterTables(m_parameters, m_models); }
+
+    void parameterRecordsTakeFieldsAndDefaults()
+    {
+        const QList<ParameterInfo> &v2 = parameterList("SPEC_V2");
+        QCOMPARE(keys(v2), QStringList({"X", "SDCM/k", "S_BD", "Ee"})); // the string is skipped
+        QCOMPARE(v2[0].id, 1);
+        QCOMPARE(v2[0].format, 0.01);
+        QCOMPARE(v2[0].label, QString::fromUtf8("X值"));
+        QVERIFY(v2[0].visible);
+        QVERIFY(!v2[0].isCalculated);
+        QVERIFY(v2[0].unit.isEmpty());
+        QCOMPARE(v2[2].format, 0.0); // no "format" key
+        QVERIFY(v2[2].isCalculated);
+        QVERIFY(!v2[3].visible);
+        QVERIFY(!v2[3].isCalculated); // no "isCalculated" key
+        QCOMPARE(v2[3].unit, QStringLiteral("irradiance"));
+
+        // Group numbers come from the array, not the file.
+        QCOMPARE(v2[0].group, 0);
+        QCOMPARE(parameterList("BL").value(0).group, 3);
+        QCOMPARE(keys(parameterList("IR")), QStringList({"irEe1", "irEe2"}));
+        QCOMPARE(parameterList("IR").value(1).group, 1);
+        QCOMPARE(parameterList("PEAK").value(0).group, 5);
+        QVERIFY(parameterList("PPFD").isEmpty()); // absent member
+        QVERIFY(parameterList("TM30").isEmpty()); // a flag, not a parameter module
+    }
+
+    void parseParameterArrayAppends()
+    {
+        QList<ParameterInfo> target;
+        target.append(ParameterInfo{});
+        const QJsonArray array{QJsonObject{{"id", 5}, {"key", "k"}}, 3, QJsonObject{}};
+        parseParameterArray(target, array, 2);
+        QCOMPARE(target.size(), 3);
+        QCOMPARE(target[1].id, 5);
+        QCOMPARE(target[1].group, 2);
+        QCOMPARE(target[2].id, 0);
+        QVERIFY(target[2].key.isEmpty());
+    }
+
+    void modulesBuildParameterListsAndFlags()
+    {
+        const DeviceModelInfo ab1 = findModelInfo("AB1");
+        QCOMPARE(ab1.model, QStringLiteral("AB1"));
+        // The number is not listed; the unknown name is listed but adds nothing.
+        QCOMPARE(ab1.modules, QStringList({"SPEC_V2", "BL", "NOPE", "TM30"}));
+        QCOMPARE(keys(ab1.all), QStringList({"X", "SDCM/k", "S_BD", "Ee", "Eb"}));
+        QCOMPARE(keys(ab1.calculated), QStringList({"SDCM/k", "S_BD"}));
+        QCOMPARE(keys(ab1.plain), QStringList({"X", "Ee", "Eb"}));
+        QVERIFY(ab1.hasTm30);
+        QVERIFY(!ab1.hasFlicker);
+        QVERIFY(!ab1.hasCie2015);
+        QCOMPARE(ab1.function.value("photometry"), QVariant(true));
+        QVERIFY(!ab1.function.contains("raman"));
+
+        const DeviceModelInfo ab = findModelInfo("AB");
+        QVERIFY(ab.hasFlicker);
+        QVERIFY(ab.hasCie2015);
+        QVERIFY(!ab.hasTm30); // module names are case-sensitive
+        QCOMPARE(keys(ab.plain), QStringList({"irEe1", "irEe2"}));
+    }
+
+    void namesResolveToTheFirstPrefixInFileOrder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("model");
+        QTest::newRow("exact code") << "AB1" << "AB1";
+        QTest::newRow("code with serial suffix") << "AB1-00042" << "AB1";
+        QTest::newRow("shorter code after a longer one") << "AB9" << "AB";
+        QTest::newRow("record after DEFAULT still matches") << "CD 7" << "CD";
+        QTest::newRow("unknown name") << "ZZ" << "DEFAULT";
+        QTest::newRow("empty name") << "" << "DEFAULT";
+        QTest::newRow("prefix is case-sensitive") << "ab1" << "DEFAULT";
+        QTest::newRow("name shorter than a code") << "A" << "DEFAULT";
+    }
+
+    void namesResolveToTheFirstPrefixInFileOrder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, model);
+        QCOMPARE(findModelInfo(name).model, model);
+    }
+
+    void defaultRecordHasNothing()
+    {
+        const DeviceModelInfo info = findModelInfo("unknown");
+        QCOMPARE(info.model, QStringLiteral("DEFAULT"));
+        QVERIFY(info.all.isEmpty());
+        QVERIFY(!info.hasTm30 && !info.hasFlicker && !info.hasCie2015);
+        QCOMPARE(info.function.value("spectrum"), QVariant(false));
+    }
+
+    void everyRecordIsKeptInFileOrder()
+    {
+        // The empty-code and non-object records stay in the list; only resolution skips them.
+        const QList<DeviceModelInfo> &models = deviceModelList();
+        QStringList codes;
+        for (const DeviceModelInfo &m : models)
+            codes << m.model;
+        QCOMPARE(codes, QStringList({"", "AB1", "", "AB", "DEFAULT", "CD"}));
+        QVERIFY(models[2].modules.isEmpty());
+        QVERIFY(models[2].function.isEmpty());
+    }
+
+    void withoutDefaultAnUnknownNameGetsAnEmptyRecord()
+    {
+        const QString models = writeFile(m_dir, "nodefault.json",
+                                         R"([{"model": "AB", "modules": ["BL"]}])");
+        loadParameterTables(m_parameters, models);
+        const DeviceModelInfo info = findModelInfo("XY");
+        QVERIFY(info.model.isEmpty());
+        QVERIFY(info.modules.isEmpty() && info.all.isEmpty() && info.function.isEmpty());
+        QCOMPARE(findModelInfo("AB").plain.size(), 1);
+    }
+
+    void reloadingReplacesInsteadOfDuplicating()
+    {
+        loadParameterTables(m_parameters, m_models);
+        QCOMPARE(deviceModelList().size(), 6);
+        QCOMPARE(parameterList("SPEC_V2").size(), 4);
+        QCOMPARE(findModelInfo("AB1").all.size(), 5);
+    }
+
+    void missingParameterFileLoadsNothing()
+    {
+        loadParameterTables(m_dir.filePath("absent.json"), m_models);
+        for (const QString &module : parameterModuleNames())
+            QVERIFY(parameterList(module).isEmpty());
+        QVERIFY(deviceModelList().isEmpty()); // the model catalogue is not read either
+        QVERIFY(findModelInfo("AB1").model.isEmpty());
+    }
+
+    void brokenParameterFileStillReadsModels()
+    {
+        const QString broken = writeFile(m_dir, "broken.json", R"({"SPEC_V2": [ {"id": 1,)");
+        loadParameterTables(broken, m_models);
+        QVERIFY(parameterList("SPEC_V2").isEmpty());
+        const DeviceModelInfo ab1 = findModelInfo("AB1-1");
+        QCOMPARE(ab1.model, QStringLiteral("AB1"));
+        QVERIFY(ab1.all.isEmpty());
+        QVERIFY(ab1.hasTm30);
+    }
+
+    void missingOrBrokenModelFileLeavesNoModels()
+    {
+        loadParameterTables(m_parameters, m_dir.filePath("absent.json"));
+        QCOMPARE(parameterList("SPEC_V2").size(), 4);
+        QVERIFY(deviceModelList().isEmpty());
+        QVERIFY(findModelInfo("DEFAULT").model.isEmpty());
+
+        const QString object = writeFile(m_dir, "object.json", R"({"model": "AB"})");
+        loadParameterTables(m_parameters, object);
+        QVERIFY(deviceModelList().isEmpty());
+    }
+
+    void shippedParametersWithCombinedModules()
+    {
+        const QString models = writeFile(m_dir, "combo.json",
+                                         R"([{"model": "M1", "modules": ["SPEC_V2", "BL", "IR", "PPFD"]}])");
+        loadParameterTables(":/parameters.json", models);
+        const DeviceModelInfo info = findModelInfo("M1");
+        QCOMPARE(info.all.size(), 72);
+        QCOMPARE(info.calculated.size(), 5);
+        QCOMPARE(info.plain.size(), 67);
+        // Module order is kept: base, blue light, infrared, plant lighting.
+        QCOMPARE(info.plain[47].id, 101);
+        QCOMPARE(info.plain[48].id, 201);
+        QCOMPARE(info.plain[51].id, 301);
+        QCOMPARE(info.plain.last().id, 316);
+        for (const ParameterInfo &p : info.calculated)
+            QVERIFY(p.id >= 1001 && p.id <= 1005);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModelResolution)
+#include "tst_model_resolution.moc"

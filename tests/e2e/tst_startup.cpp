@@ -1,0 +1,208 @@
+// Start-up through the same session main() runs, with engines owned by the test.
+#include "app/ApplicationSession.h"
+#include "catalog/ParameterCatalog.h"
+#include "settings/MeasurementSettings.h"
+#include "theme/Theme.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char kChildVariable[] = "STARTUP_TEST_CHILD";
+
+// One start as a separate process would make it, reporting what it read.
+int runChildStart()
+{
+    QQmlApplicationEngine engine;
+    ApplicationSession session;
+    const int rc = session.start(engine);
+    const QVariantList range = MeasurementSettings::range();
+    QTextStream(stdout) << "rc=" << rc << " unit=" << MeasurementSettings::unit()
+                        << " factor=" << MeasurementSettings::unitFactor()
+                        << " enable=" << (MeasurementSettings::rangeEnable() ? "true" : "false")
+                        << " range=" << range.value(0).toInt() << "," << range.value(1).toInt()
+                        << Qt::endl;
+    // What the user would change through the measurement page during this run.
+    if (qEnvironmentVariable(kChildVariable) == QLatin1String("change")) {
+        MeasurementSettings::setUnit(1);
+        MeasurementSettings::setRange(450, 650);
+        MeasurementSettings::setRangeEnable(true);
+    }
+    return rc;
+}
+
+QList<int> storedRange(const QSettings &stored)
+{
+    QList<int> out;
+    for (const QVariant &v : stored.value(MeasurementSettings::kRangeKey).toList())
+        out << v.toInt();
+    return out;
+}
+
+QString writeQml(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(text);
+    return file.fileName();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QPointer<Theme> m_themeOfEarlierEngine;
+
+    QString runChild(const QString &mode)
+    {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kChildVariable, mode);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0)
+            return QStringLiteral("child failed: ") + child.readAllStandardError();
+        return QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void firstStartWritesDefaultsAndSecondStartReadsThem()
+    {
+        const QString file = MeasurementSettings::appSettings().fileName();
+        QVERIFY(file.contains(QStringLiteral("qttest"))); // never the user's real settings
+        QFile::remove(file);
+
+        QCOMPARE(runChild("change"), QStringLiteral("rc=0 unit=0 factor=1 enable=false range=370,780"));
+        {
+            QSettings stored(file, QSettings::IniFormat);
+            QCOMPARE(stored.value(MeasurementSettings::kUnitKey).toInt(), 1);
+            QCOMPARE(stored.value(MeasurementSettings::kRangeEnableKey).toBool(), true);
+            QCOMPARE(storedRange(stored), QList<int>({450, 650}));
+        }
+        QCOMPARE(runChild("read"), QStringLiteral("rc=0 unit=1 factor=1000 enable=true range=450,650"));
+        QFile::remove(file);
+    }
+
+    void themeIsInTheContextWhileTheFileLoads()
+    {
+        const QString probe = writeQml(m_dir, "Probe.qml", R"(import QtQuick
+Item {
+    property QtObject seenAtCreation: null
+    property color background: theme.background
+    property int mode: theme.currentTheme
+    Component.onCompleted: seenAtCreation = theme
+}
+)");
+        QQmlApplicationEngine engine;
+        QList<QQmlError> warnings;
+        connect(&engine, &QQmlEngine::warnings, this,
+                [&warnings](const QList<QQmlError> &w) { warnings << w; });
+        ApplicationSession session;
+        QCOMPARE(session.start(engine, QUrl::fromLocalFile(probe)), 0);
+        QCOMPARE(warnings.size(), 0);
+        QObject *root = engine.rootObjects().value(0);
+        QVERIFY(root);
+
+        Theme *theme = Theme::instance();
+        m_themeOfEarlierEngine = theme;
+        QCOMPARE(root->property("seenAtCreation").value<QObject *>(), theme);
+        QCOMPARE(theme->parent(), &engine);
+        QCOMPARE(root->property("background").value<QColor>(), QColor("#F7F7F8"));
+        theme->switchTheme("dark");
+        QCOMPARE(root->property("background").value<QColor>(), QColor("#1F2228"));
+        QCOMPARE(root->property("mode").toInt(), 1);
+        theme->switchTheme("light");
+        QCOMPARE(root->property("mode").toInt(), 0);
+    }
+
+    void realMainWindowStarts()
+    {
+        QCoreApplication::setApplicationVersion("0.0.0");
+        QPointer<QQuickWindow> window;
+        {
+            QQmlApplicationEngine engine;
+            QList<QQmlError> warnings;
+            connect(&engine, &QQmlEngine::warnings, this,
+                    [&warnings](const QList<QQmlError> &w) { warnings << w; });
+            ApplicationSession session;
+            QCOMPARE(session.start(engine), 0);
+            QCOMPARE(warnings.size(), 0);
+            QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.4.0"));
+
+            QCOMPARE(engine.rootObjects().size(), 1);
+            window = qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+            QVERIFY(window);
+            QVERIFY(window->isVisible());
+            for (const char *name : {"welcome", "function_ui", "dynamicLoader", "messageDialog",
+                                     "selectSerialPortComboBox"})
+                QVERIFY2(window->findChild<QObject *>(name), name);
+
+            // A theme owned by an earlier engine was not handed out after that engine died.
+            QVERIFY(m_themeOfEarlierEngine.isNull());
+            QObject *theme = engine.rootContext()->contextProperty("theme").value<QObject *>();
+            QCOMPARE(theme, Theme::instance());
+            QCOMPARE(theme->parent(), &engine);
+
+            // The catalogues were loaded on the way.
+            QCOMPARE(deviceModelList().size(), 44);
+            QCOMPARE(parameterList("SPEC_V2").size(), 52);
+        }
+        QVERIFY(window.isNull()); // the scene goes with its engine
+    }
+
+    void defaultsExistEvenWhenTheWindowFailsToLoad()
+    {
+        // Settings come before the load, so a broken UI still leaves them written.
+        QSettings &settings = MeasurementSettings::appSettings();
+        settings.clear();
+        settings.sync();
+        QVERIFY(!settings.contains(MeasurementSettings::kUnitKey));
+
+        QCoreApplication::setApplicationVersion("0.0.0");
+        const QString broken = writeQml(m_dir, "Broken.qml",
+                                        "import QtQuick\nWindow { visible: true; width: \n");
+        QQmlApplicationEngine engine;
+        ApplicationSession session;
+        QCOMPARE(session.start(engine, QUrl::fromLocalFile(broken)), -1);
+        QVERIFY(engine.rootObjects().isEmpty());
+        QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("0.0.0"));
+
+        QSettings stored(settings.fileName(), QSettings::IniFormat);
+        QCOMPARE(stored.value(MeasurementSettings::kUnitKey).toInt(), 0);
+        QCOMPARE(stored.value(MeasurementSettings::kRangeEnableKey).toBool(), false);
+        QCOMPARE(storedRange(stored), QList<int>({370, 780}));
+
+        // The failure is also reported through the queued handler: it ends the event loop.
+        // That leaves the application quitting, so this case runs last.
+        QEventLoop loop;
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        QCOMPARE(loop.exec(), -1);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    setStartupEnvironment();
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    if (qEnvironmentVariableIsSet(kChildVariable))
+        return runChildStart() == 0 ? 0 : 1;
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
