@@ -42,7 +42,8 @@ SpectrumView viewSpectrum(const FloatArray *spectrum)
     if (n <= 0 || int64_t(n) * 2 > spectrum->allocatedSize)
         return view;
     const float w0 = spectrum->data[0];
-    if (!std::isfinite(w0))
+    // Wavelengths far outside any optics would overflow the row arithmetic.
+    if (!std::isfinite(w0) || w0 < -100000.0f || w0 > 100000.0f || n > 1000000)
         return view;
     view.wavelengths = spectrum->data;
     view.values = spectrum->data + n;

@@ -1,0 +1,114 @@
+#pragma once
+// Test spectra on a spectrometer's 1-nm axis, built from tabulated illuminants or formulas.
+
+#include "DynamicArray.h"
+#include "tables/CieTables.h"
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace test_spectra {
+
+constexpr int kDeviceFirst = 340;
+constexpr int kDeviceLast = 1020;
+
+struct ArrayDeleter {
+    void operator()(FloatArray *a) const { destroyArray(a); }
+};
+using SpectrumPtr = std::unique_ptr<FloatArray, ArrayDeleter>;
+
+// N x 2 spectrum from w0 with the given values.
+inline SpectrumPtr makeSpectrum(int w0, const std::vector<float> &values)
+{
+    const int n = int(values.size());
+    SpectrumPtr s(createFloatArray(n, 2));
+    for (int i = 0; i < n; ++i) {
+        s->data[i] = float(w0 + i);
+        s->data[n + i] = values[i];
+    }
+    return s;
+}
+
+// Spectrum on [from, to] whose value at w is f(w).
+inline SpectrumPtr makeSpectrum(int from, int to, const std::function<double(int)> &f)
+{
+    std::vector<float> values;
+    for (int w = from; w <= to; ++w)
+        values.push_back(float(f(w)));
+    return makeSpectrum(from, values);
+}
+
+// Linear interpolation of a table (first wavelength, step) at w; zero outside the table.
+inline double tableAt(const float *table, int first, int step, int count, int w)
+{
+    const int last = first + step * (count - 1);
+    if (w < first || w > last)
+        return 0.0;
+    const int i = (w - first) / step;
+    const int rem = (w - first) % step;
+    if (rem == 0)
+        return table[i];
+    const double f = double(rem) / step;
+    return table[i] * (1.0 - f) + table[i + 1] * f;
+}
+
+inline SpectrumPtr fromTable(const float *table, int first, int step, int count,
+                             int from = kDeviceFirst, int to = kDeviceLast, double scale = 1.0)
+{
+    return makeSpectrum(from, to, [=](int w) { return scale * tableAt(table, first, step, count, w); });
+}
+
+// Planck's law, relative (peak-independent scale), at whole nanometres.
+inline double planck(double kelvin, int w)
+{
+    const double lambda = w * 1e-9;
+    return 1e-13 / (std::pow(lambda, 5.0) * std::expm1(1.4388e-2 / (lambda * kelvin)));
+}
+
+inline SpectrumPtr blackbodySpectrum(double kelvin, int from = kDeviceFirst, int to = kDeviceLast)
+{
+    return makeSpectrum(from, to, [=](int w) { return planck(kelvin, w); });
+}
+
+// CIE daylight of the given correlated colour temperature, from the S0, S1, S2 basis.
+inline SpectrumPtr daylightSpectrum(double kelvin, int from = kDeviceFirst, int to = kDeviceLast)
+{
+    const double t = kelvin;
+    const double xd = t <= 7000.0
+        ? -4.6070e9 / (t * t * t) + 2.9678e6 / (t * t) + 99.11 / t + 0.244063
+        : -2.0064e9 / (t * t * t) + 1.9018e6 / (t * t) + 247.48 / t + 0.237040;
+    const double yd = -3.0 * xd * xd + 2.870 * xd - 0.275;
+    const double m = 0.0241 + 0.2562 * xd - 0.7341 * yd;
+    const double m1 = (-1.3515 - 1.7703 * xd + 5.9114 * yd) / m;
+    const double m2 = (0.0300 - 31.4424 * xd + 30.0717 * yd) / m;
+    return makeSpectrum(from, to, [=](int w) {
+        const auto at = [w](const float *table) {
+            return tableAt(table, cie::kDaylightS0First, cie::kDaylightS0Step, cie::kDaylightS0Count, w);
+        };
+        return at(cie::kDaylightS0) + m1 * at(cie::kDaylightS1) + m2 * at(cie::kDaylightS2);
+    });
+}
+
+// CIE 1931 x, y of the Planckian radiator, from the 1-nm colour-matching functions.
+inline void planckianChromaticity(double kelvin, double *x, double *y)
+{
+    double sx = 0, sy = 0, sz = 0;
+    for (int i = 0; i < cie::kCmf1931XCount; ++i) {
+        const double p = planck(kelvin, cie::kCmf1931XFirst + i);
+        sx += p * cie::kCmf1931X[i];
+        sy += p * cie::kCmf1931Y[i];
+        sz += p * cie::kCmf1931Z[i];
+    }
+    *x = sx / (sx + sy + sz);
+    *y = sy / (sx + sy + sz);
+}
+
+inline float valueAt(const FloatArray &s, int w)
+{
+    const int n = s.size[0];
+    return s.data[n + (w - int(s.data[0]))];
+}
+
+} // namespace test_spectra
