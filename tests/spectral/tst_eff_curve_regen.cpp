@@ -1,0 +1,307 @@
+// Efficiency-curve regeneration: the curve it produces, each refusal, and its helpers.
+#include "CurveInterpolation.h"
+#include "CurveVectorOps.h"
+#include "DynamicArray.h"
+#include "EffCurveRegen.h"
+
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <omp.h>
+#include <vector>
+
+namespace {
+
+FloatArray *table(double first, int rows, const std::function<double(double)> &value)
+{
+    FloatArray *a = createFloatArray(rows, 2);
+    for (int i = 0; i < rows; ++i) {
+        a->data[i] = float(first + i);
+        a->data[rows + i] = float(value(first + i));
+    }
+    return a;
+}
+
+FloatArray *axis(int first, int last)
+{
+    FloatArray *a = createFloatArray(last - first + 1, 1);
+    for (int w = first; w <= last; ++w)
+        a->data[w - first] = float(w);
+    return a;
+}
+
+struct Regen {
+    std::vector<float> curve;
+    RegenStatus status;
+    float at(int w, int first) const { return curve[size_t(w - first)]; }
+};
+
+// Runs the routine on the given tables and frees them.
+Regen regenerate(FloatArray *sample, FloatArray *reference, FloatArray *device)
+{
+    Regen r;
+    std::memset(&r.status, 0x7F, sizeof r.status);
+    FloatArray *out = createFloatArray(1, 1);
+    regeneffcurve(sample, reference, device, out, &r.status);
+    r.curve.assign(out->data, out->data + out->size[0]);
+    if (out->size[0] != device->size[0] || out->size[1] != 1)
+        r.curve.clear();
+    destroyArray(sample);
+    destroyArray(reference);
+    destroyArray(device);
+    destroyArray(out);
+    return r;
+}
+
+bool failedWith(const Regen &r, size_t points, const char *message)
+{
+    if (r.status.code != 1 || std::strcmp(r.status.message, message) != 0)
+        return false;
+    if (r.status.messageSize[0] != 1 || r.status.messageSize[1] != int(std::strlen(message) + 1))
+        return false;
+    if (r.curve.size() != points)
+        return false;
+    for (float v : r.curve)
+        if (!std::isnan(v))
+            return false;
+    return true;
+}
+
+} // namespace
+
+class TestEffCurveRegen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rampOverFlatReferenceIsExtendedWithAFadingSlope()
+    {
+        // ratio (w - 300) / 200 on 380-780 nm; the device spans 340-1020 nm.
+        const Regen r = regenerate(table(380, 401, [](double w) { return (w - 300) / 100; }),
+                                   table(380, 401, [](double) { return 2.0; }), axis(340, 1020));
+        QCOMPARE(r.status.code, uint16_t(0));
+        QCOMPARE(QByteArray(r.status.message), QByteArray("regeneffcurve succeed"));
+        QCOMPARE(r.status.messageSize[1], 22);
+        QCOMPARE(int(r.curve.size()), 681);
+
+        // Inside the measured window the ratio itself.
+        QVERIFY(std::fabs(r.at(380, 340) - 0.4f) < 1e-5f);
+        QVERIFY(std::fabs(r.at(580, 340) - 1.4f) < 1e-5f);
+        QVERIFY(std::fabs(r.at(780, 340) - 2.4f) < 1e-5f);
+        // Below: the slope falls linearly from 0.005/nm at 381 nm to 0 at 341 nm, so the
+        // curve drops by 0.005 / 40 * (0 + 1 + ... + 39) = 0.0975 down to 340 nm.
+        QVERIFY(std::fabs(r.at(340, 340) - 0.3025f) < 1e-4f);
+        QVERIFY(std::fabs(r.at(360, 340) - (0.4f - 0.005f / 40 * (20 * 21 / 2 + 20 * 19))) < 1e-4f);
+        // Above: from 0.005/nm at 780 nm to 0 at 1020 nm, a rise of 0.005 / 240 * (0 + ... + 239).
+        QVERIFY(std::fabs(r.at(1020, 340) - 2.9975f) < 1e-4f);
+        // The outermost steps are flat and the curve keeps rising in between.
+        QCOMPARE(r.at(340, 340), r.at(341, 340));
+        QCOMPARE(r.at(1020, 340), r.at(1019, 340));
+        for (int w = 342; w <= 1019; ++w)
+            QVERIFY2(r.at(w, 340) > r.at(w - 1, 340), qPrintable(QString::number(w)));
+    }
+
+    void gapsAreBridgedAndNonPositiveValuesTakeTheirNeighbours()
+    {
+        // Zero sample counts 500-520 nm leave a gap the cubic bridges; a steep rise at the
+        // short end extends below zero before 360 nm and is replaced by the first positive value.
+        const Regen r = regenerate(
+            table(380, 401, [](double w) { return (w >= 500 && w <= 520) ? 0.0 : (w - 379) * 0.01; }),
+            table(380, 401, [](double) { return 1.0; }), axis(300, 800));
+        QCOMPARE(r.status.code, uint16_t(0));
+        // Collinear data: the bridge lies on the same line.
+        for (int w = 500; w <= 520; ++w)
+            QVERIFY(std::fabs(r.at(w, 300) - float(w - 379) * 0.01f) < 1e-4f);
+        for (float v : r.curve)
+            QVERIFY(v > 0.0f && std::isfinite(v));
+        // The slope below 380 nm falls from 0.01/nm at 381 nm to 0 at 301 nm: one step down
+        // leaves 0.01 - 0.01 * 79/80 at 379 nm, the next goes below zero, so everything from
+        // 300 to 378 nm takes the 379-nm value.
+        QVERIFY(std::fabs(r.at(379, 300) - 0.000125f) < 1e-6f);
+        for (int w = 300; w < 379; ++w)
+            QCOMPARE(r.at(w, 300), r.at(379, 300));
+        QVERIFY(std::fabs(r.at(380, 300) - 0.01f) < 1e-6f);
+    }
+
+    void refusalsLeaveACurveOfNaN()
+    {
+        // A negative reference value anywhere, even outside the device range.
+        FloatArray *reference = table(380, 401, [](double) { return 1.0; });
+        reference->data[401 + 400] = -0.001f;
+        QVERIFY(failedWith(regenerate(table(380, 401, [](double) { return 1.0; }), reference,
+                                      axis(400, 700)),
+                           301, "reference spec < 0"));
+
+        // A sample entirely outside the device range.
+        QVERIFY(failedWith(regenerate(table(200, 100, [](double) { return 1.0; }),
+                                      table(200, 700, [](double) { return 1.0; }), axis(340, 1020)),
+                           681, "wl settings wrong"));
+
+        // Consecutive fractional wavelengths would misalign the rows with the device axis.
+        QVERIFY(failedWith(regenerate(table(380.5, 400, [](double) { return 1.0; }),
+                                      table(380.5, 400, [](double) { return 2.0; }), axis(340, 1020)),
+                           681, "wl settings wrong"));
+        QVERIFY(failedWith(regenerate(table(380.5, 400, [](double) { return 1.0; }),
+                                      table(380, 401, [](double) { return 2.0; }), axis(340, 1020)),
+                           681, "wl settings wrong"));
+
+        // Rows far apart (not consecutive) are refused before any grid between them is made.
+        const auto sparse = [] {
+            FloatArray *t = createFloatArray(2, 2);
+            t->data[0] = 300.0f;
+            t->data[1] = 3.0e8f;
+            t->data[2] = t->data[3] = 1.0f;
+            return t;
+        };
+        FloatArray *wideAxis = createFloatArray(2, 1);
+        wideAxis->data[0] = 300.0f;
+        wideAxis->data[1] = 3.0e8f;
+        QVERIFY(failedWith(regenerate(sparse(), sparse(), wideAxis), 2, "wl settings wrong"));
+
+        // A zero reference under a lit sample.
+        FloatArray *holed = table(380, 401, [](double) { return 1.0; });
+        holed->data[401 + 50] = 0.0f;
+        QVERIFY(failedWith(regenerate(table(380, 401, [](double) { return 1.0; }), holed, axis(340, 1020)),
+                           681, "exist region: reference spec == 0 and sample spec > 0"));
+
+        QVERIFY(failedWith(regenerate(table(380, 401, [](double) { return 0.0; }),
+                                      table(380, 401, [](double) { return 1.0; }), axis(340, 1020)),
+                           681, "intersection region: sample spec all zero"));
+    }
+
+    void singleOrMatchingZerosAreAccepted()
+    {
+        // One positive ratio gives a flat curve of it.
+        const Regen flat = regenerate(table(380, 401, [](double w) { return w == 500 ? 3.0 : 0.0; }),
+                                      table(380, 401, [](double) { return 2.0; }), axis(340, 1020));
+        QCOMPARE(flat.status.code, uint16_t(0));
+        for (float v : flat.curve)
+            QCOMPARE(v, 1.5f);
+
+        // Zero over zero is a gap, not a refusal.
+        FloatArray *sample = table(380, 401, [](double) { return 2.0; });
+        FloatArray *reference = table(380, 401, [](double) { return 1.0; });
+        sample->data[401 + 100] = reference->data[401 + 100] = 0.0f;
+        const Regen gap = regenerate(sample, reference, axis(380, 780));
+        QCOMPARE(gap.status.code, uint16_t(0));
+        for (float v : gap.curve)
+            QCOMPARE(v, 2.0f);
+    }
+
+    void rowsAreSortedByWavelengthFirst()
+    {
+        const auto value = [](double w) { return 1.0 + std::sin(w / 30.0) * 0.5; };
+        const Regen ordered = regenerate(table(380, 401, value), table(380, 401, [](double) { return 1.0; }),
+                                         axis(340, 1020));
+        // The same rows in reverse order, and the device axis reversed too.
+        FloatArray *sample = table(380, 401, value);
+        FloatArray *reference = table(380, 401, [](double) { return 1.0; });
+        FloatArray *device = axis(340, 1020);
+        std::reverse(sample->data, sample->data + 401);
+        std::reverse(sample->data + 401, sample->data + 802);
+        std::reverse(device->data, device->data + 681);
+        FloatArray *out = createFloatArray(0, 1);
+        RegenStatus status;
+        regeneffcurve(sample, reference, device, out, &status);
+        QCOMPARE(status.code, uint16_t(0));
+        QCOMPARE(sample->data[0], 380.0f);
+        QCOMPARE(sample->data[401], float(value(380)));
+        QCOMPARE(device->data[0], 340.0f);
+        QCOMPARE(std::memcmp(out->data, ordered.curve.data(), ordered.curve.size() * sizeof(float)), 0);
+        destroyArray(sample);
+        destroyArray(reference);
+        destroyArray(device);
+        destroyArray(out);
+    }
+
+    void resultDoesNotDependOnTheThreadCount()
+    {
+        // Noisy ratio with gaps so every interpolation runs; the device axis is long enough
+        // (2401 points) for a team of eight to share each loop.
+        const auto sample = [](double w) {
+            const int i = int(w);
+            return (i % 37 < 3) ? 0.0 : 1.0 + 0.3 * std::sin(w * 0.37) + 0.001 * ((i * 7919) % 101);
+        };
+        const auto reference = [](double w) { return 2.0 + std::cos(w / 50.0); };
+        std::vector<std::vector<float>> curves;
+        const int saved = omp_get_max_threads();
+        for (int threads : {1, 2, 8}) {
+            omp_set_num_threads(threads);
+            const Regen r = regenerate(table(360, 500, sample), table(350, 600, reference), axis(300, 2700));
+            QCOMPARE(r.status.code, uint16_t(0));
+            QCOMPARE(int(r.curve.size()), 2401);
+            curves.push_back(r.curve);
+        }
+        omp_set_num_threads(saved);
+        QCOMPARE(std::memcmp(curves[0].data(), curves[1].data(), 2401 * sizeof(float)), 0);
+        QCOMPARE(std::memcmp(curves[0].data(), curves[2].data(), 2401 * sizeof(float)), 0);
+    }
+
+    void rangesFollowTheStepRule()
+    {
+        QCOMPARE(spectral::makeRange(3, 7), (std::vector<float>{3, 4, 5, 6, 7}));
+        QCOMPARE(spectral::makeRange(3, 7.9f), (std::vector<float>{3, 4, 5, 6, 7}));
+        QCOMPARE(spectral::makeRange(0.5f, 3), (std::vector<float>{0.5f, 1.5f, 2.5f}));
+        QCOMPARE(spectral::makeRange(0.5f, 3.5f), (std::vector<float>{0.5f, 1.5f, 2.5f, 3.5f}));
+        QVERIFY(spectral::makeRange(7, 3).empty());
+        QCOMPARE(int(spectral::makeRange(std::nanf(""), 3).size()), 1);
+        QVERIFY(std::isnan(spectral::makeRange(1, std::nanf(""))[0]));
+        QCOMPARE(spectral::nanMax3(std::nanf(""), 2, 1), 2.0f);
+        QCOMPARE(spectral::nanMin3(3, std::nanf(""), 5), 3.0f);
+        QVERIFY(std::isnan(spectral::nanMin3(std::nanf(""), std::nanf(""), std::nanf(""))));
+        QCOMPARE(spectral::diffArray({1, 4, 9}), (std::vector<float>{3, 5}));
+        QVERIFY(spectral::diffArray({1}).empty());
+        QCOMPARE(spectral::divideSpectra({6}, {1, 2, 3}), (std::vector<float>{6, 3, 2}));
+
+        std::vector<float> keys{3, 1, 2, 1};
+        std::vector<int> order;
+        spectral::sortWithIndex(keys, order);
+        QCOMPARE(keys, (std::vector<float>{1, 1, 2, 3}));
+        QCOMPARE(order, (std::vector<int>{2, 4, 3, 1})); // equal keys keep their order
+    }
+
+    void interpolationsHonourTheirEndsAndTies()
+    {
+        const std::vector<float> x{0, 1, 2, 3};
+        QCOMPARE(spectral::findGridIndex(x, -5), 1);
+        QCOMPARE(spectral::findGridIndex(x, 1), 2);
+        QCOMPARE(spectral::findGridIndex(x, 3), 3);
+        QCOMPARE(spectral::findGridIndex({0, 1}, 5), 1);
+
+        const std::vector<float> y{10, 20, 30, 40};
+        const std::vector<float> near = spectral::interpolateNearest(x, y, {-1, 0.5f, 1.4f, 2.5f, 9, std::nanf("")});
+        QCOMPARE(near[0], 10.0f);
+        QCOMPARE(near[1], 20.0f); // a tie takes the upper node
+        QCOMPARE(near[2], 20.0f);
+        QCOMPARE(near[3], 40.0f);
+        QCOMPARE(near[4], 40.0f);
+        QVERIFY(std::isnan(near[5]));
+
+        const std::vector<float> lin = spectral::interpolateLinear(x, y, {-0.1f, 0, 1.25f, 3, 3.1f});
+        QVERIFY(std::isnan(lin[0]) && std::isnan(lin[4]));
+        QCOMPARE(lin[1], 10.0f);
+        QCOMPARE(lin[2], 22.5f);
+        QCOMPARE(lin[3], 40.0f);
+        // A descending table is read the same way.
+        QCOMPARE(spectral::interpolateLinear({3, 2, 1, 0}, {40, 30, 20, 10}, {1.25f})[0], 22.5f);
+        // A NaN node leaves the fill values.
+        QCOMPARE(spectral::interpolateMakima({0, std::nanf(""), 2}, {1, 2, 3}, {1})[0], 0.0f);
+
+        // The modified Akima cubic passes through its nodes and does not overshoot a step.
+        const std::vector<float> sx{0, 1, 2, 3, 4, 5}, sy{0, 0, 0, 1, 1, 1};
+        std::vector<float> queries;
+        for (int i = 0; i <= 50; ++i)
+            queries.push_back(i * 0.1f);
+        const std::vector<float> step = spectral::interpolateMakima(sx, sy, queries);
+        for (int i = 0; i <= 50; ++i) {
+            QVERIFY2(step[size_t(i)] >= -1e-6f && step[size_t(i)] <= 1.0f + 1e-6f, qPrintable(QString::number(i)));
+            if (i % 10 == 0)
+                QCOMPARE(step[size_t(i)], sy[size_t(i / 10)]);
+        }
+        QVERIFY(step[25] > 0.4f && step[25] < 0.6f);
+        QCOMPARE(spectral::interpolateMakima({0, 2}, {1, 5}, {0.5f})[0], 2.0f); // two nodes: a line
+    }
+};
+
+QTEST_APPLESS_MAIN(TestEffCurveRegen)
+#include "tst_eff_curve_regen.moc"
