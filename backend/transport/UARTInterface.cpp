@@ -1,0 +1,346 @@
+#include "UARTInterface.h"
+
+#include "protocol/CommandPayload.h"
+#include "protocol/DeviceCommand.h"
+#include "protocol/DeviceFrame.h"
+
+#include <QSerialPortInfo>
+#include <QThread>
+#include <QTimer>
+
+using namespace DeviceCommand;
+
+namespace {
+// The device acknowledges a rate change at the old rate before it switches.
+constexpr int kBaudSwitchSettleMs = 100;
+// Noise before identification is kept only this far back.
+constexpr int kHandshakeKeepBytes = DeviceFrame::kMaxFrameLength;
+} // namespace
+
+UARTInterface *UARTInterface::instance()
+{
+    static UARTInterface *const object = new UARTInterface;
+    return object;
+}
+
+UARTInterface::UARTInterface()
+    : m_baudScanTimer(new QTimer)
+    , m_linkCheckTimer(new QTimer)
+{
+    qRegisterMetaType<DriverErrorCode>("DriverErrorCode");
+    connect(m_baudScanTimer, &QTimer::timeout, this, &UARTInterface::baudRateScanTimeoutUpdate);
+    connect(m_linkCheckTimer, &QTimer::timeout, this, &UARTInterface::checkConnectionStatus);
+    connect(&m_port, &QSerialPort::readyRead, this, &UARTInterface::serialRead);
+}
+
+UARTInterface::~UARTInterface()
+{
+    delete m_baudScanTimer;
+    delete m_linkCheckTimer;
+}
+
+QStringList UARTInterface::scanSerialPorts()
+{
+    // A probe port of its own, so listing never disturbs a live connection.
+    QStringList names;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports) {
+        QSerialPort probe;
+        probe.setPort(info);
+        if (!probe.open(QIODevice::ReadWrite))
+            continue;
+        names.append(info.portName());
+        emit uartScanDeviceName(info.portName());
+        probe.close();
+    }
+    return names;
+}
+
+void UARTInterface::setUpPort(uint8_t baudIndex)
+{
+    m_port.setPortName(m_portName);
+    m_port.setBaudRate(kBaudTable[baudIndex], QSerialPort::AllDirections);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+void UARTInterface::runIdentificationProbe()
+{
+    sendCommand(CMD_STOP_SPECTRUM, QByteArray(), 0);
+    QThread::msleep(kProbePauseMs);
+    // Whatever arrived so far belongs to no request of this probe.
+    m_port.clear(QSerialPort::Input);
+    m_handshakeBuffer.clear();
+    sendCommand(CMD_GET_DEVICE_MODEL, CommandPayload::byteValue(kDeviceModelRequestByte), 0);
+}
+
+void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bool scan)
+{
+    if (m_port.isOpen()) {
+        // Another connection owns the port; leave it untouched.
+        emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
+        return;
+    }
+    const quint64 attempt = ++m_attempt;
+    m_baudScanTimer->stop();
+    m_linkCheckTimer->stop();
+    m_portName = portName;
+    m_baudIndex = baudIndex;
+    m_identified = false;
+    m_handshakeBuffer.clear();
+    if (baudIndex >= kBaudTable.size()) {
+        emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
+        return;
+    }
+    setUpPort(baudIndex);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
+        return;
+    }
+    runIdentificationProbe();
+
+    if (scan) {
+        m_baudScanTimer->start(kScanTickMs);
+        return;
+    }
+    QThread::msleep(kFixedRateWaitMs);
+    if (m_identified) {
+        reportConnected();
+        return;
+    }
+    auto *check = new QTimer(this);
+    check->setSingleShot(true);
+    connect(check, &QTimer::timeout, this, [this, check, attempt] {
+        check->deleteLater();
+        if (attempt != m_attempt)
+            return;
+        if (m_identified) {
+            reportConnected();
+        } else {
+            m_port.close();
+            emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
+        }
+    });
+    check->start(kFixedRateCheckMs);
+}
+
+void UARTInterface::baudRateScanTimeoutUpdate()
+{
+    if (m_identified) {
+        m_baudScanTimer->stop();
+        reportConnected();
+        return;
+    }
+    ++m_baudIndex;
+    if (m_baudIndex >= kBaudTable.size()) {
+        m_baudScanTimer->stop();
+        m_port.close();
+        emit uartDeviceConnectStatus(false, DriverTypes::UART_NO_VALID_BAUD);
+        return;
+    }
+    m_port.close();
+    setUpPort(m_baudIndex);
+    if (m_baudIndex == 4)
+        m_baudScanTimer->start(kSlowScanTickMs);
+    m_commandDelay = m_baudIndex < 5 ? kFastCommandDelayMs : kSlowCommandDelayMs;
+    if (m_port.open(QIODevice::ReadWrite))
+        runIdentificationProbe();
+}
+
+void UARTInterface::reportConnected()
+{
+    m_linkCheckTimer->start(kLinkCheckMs);
+    emit uartDeviceConnectStatus(true, DriverTypes::DRIVER_OK);
+}
+
+void UARTInterface::serialRead()
+{
+    const QByteArray bytes = m_port.readAll();
+    if (bytes.isEmpty())
+        return;
+    if (m_identified) {
+        emit uartSendRawData(bytes);
+        return;
+    }
+    takeHandshakeBytes(bytes);
+}
+
+void UARTInterface::takeHandshakeBytes(const QByteArray &bytes)
+{
+    m_handshakeBuffer.append(bytes);
+    // The first whole, checked model reply identifies the device, wherever it starts:
+    // noise, stray frames and fragments before it are skipped.
+    int at = DeviceFrame::findHeader(m_handshakeBuffer);
+    while (at >= 0) {
+        const DeviceFrame::Inspection seen = DeviceFrame::inspect(
+            m_handshakeBuffer.constData() + at, int(m_handshakeBuffer.size()) - at);
+        if (seen.status == DeviceFrame::Status::Complete) {
+            const QByteArray frame = m_handshakeBuffer.mid(at, seen.length);
+            if (DeviceFrame::code(frame) == CMD_GET_DEVICE_MODEL) {
+                const QByteArray following = m_handshakeBuffer.mid(at + seen.length);
+                m_handshakeBuffer.clear();
+                m_identified = true;
+                emit uartSendDeviceIdSn(QString::fromUtf8(DeviceFrame::payload(frame)));
+                // Replies that came with the model reply belong to the frame reassembly.
+                if (!following.isEmpty())
+                    emit uartSendRawData(following);
+                return;
+            }
+            at = DeviceFrame::findHeader(m_handshakeBuffer, at + seen.length);
+            continue;
+        }
+        at = DeviceFrame::findHeader(m_handshakeBuffer, at + 1);
+    }
+    if (m_handshakeBuffer.size() > 2 * kHandshakeKeepBytes)
+        m_handshakeBuffer.remove(0, m_handshakeBuffer.size() - kHandshakeKeepBytes);
+}
+
+void UARTInterface::checkConnectionStatus()
+{
+    const QSerialPort::SerialPortError error = m_port.error();
+    // A write that timed out is not a lost link; sendCommand already let it go.
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError)
+        return;
+    dropLink(DriverTypes::UART_DISCONNECTED);
+}
+
+void UARTInterface::dropLink(DriverErrorCode err)
+{
+    ++m_attempt;
+    m_linkCheckTimer->stop();
+    m_baudScanTimer->stop();
+    m_identified = false;
+    emit uartDeviceConnectStatus(false, err);
+    // The listener may have closed the port already.
+    if (m_port.isOpen()) {
+        sendCommand(CMD_STOP_SPECTRUM, QByteArray(), 0);
+        QThread::msleep(kStopPauseMs);
+        m_port.close();
+    }
+    m_port.clearError();
+}
+
+void UARTInterface::disconnectDevice()
+{
+    ++m_attempt;
+    m_linkCheckTimer->stop();
+    m_baudScanTimer->stop();
+    m_identified = false;
+    if (m_port.isOpen()) {
+        sendCommand(CMD_STOP_SPECTRUM, QByteArray(), 0);
+        QThread::msleep(kStopPauseMs);
+        m_port.close();
+    }
+    m_port.clearError();
+}
+
+void UARTInterface::setCommandDelay(uint16_t ms)
+{
+    m_commandDelay = ms;
+}
+
+void UARTInterface::writeFrame(const QByteArray &frame)
+{
+    if (!m_port.isOpen())
+        return;
+    m_port.write(frame);
+    m_port.waitForBytesWritten(kWriteWaitMs);
+    if (m_port.error() == QSerialPort::TimeoutError)
+        m_port.clearError();
+}
+
+void UARTInterface::sendCommand(uint8_t code, const QByteArray &payload, uint16_t pauseMs)
+{
+    if (pauseMs > 0)
+        QThread::msleep(pauseMs);
+    writeFrame(DeviceFrame::build(code, payload));
+}
+
+void UARTInterface::uploadEfficiency(const FloatArray *table)
+{
+    if (!table)
+        return;
+    int count = 0;
+    if (table->data && table->size && table->numDimensions >= 1)
+        count = qBound(0, table->size[0], table->allocatedSize);
+    sendCommand(CMD_SET_EFFICIENCY, CommandPayload::byteValue(CommandPayload::kEfficiencyUploadStart),
+                m_commandDelay);
+    const QList<QByteArray> chunks = CommandPayload::efficiencyChunks(table->data, count);
+    for (const QByteArray &chunk : chunks)
+        sendCommand(CMD_SET_EFFICIENCY, chunk, m_commandDelay);
+    QThread::msleep(kStopPauseMs);
+    sendCommand(CMD_SAVE_EFFICIENCY, QByteArray(), m_commandDelay);
+}
+
+void UARTInterface::getDeviceModel()
+{
+    sendCommand(CMD_GET_DEVICE_MODEL, CommandPayload::byteValue(kDeviceModelRequestByte),
+                m_commandDelay);
+}
+
+void UARTInterface::getExpoMode() { sendCommand(CMD_GET_EXPO_MODE, QByteArray(), m_commandDelay); }
+void UARTInterface::getExpoTime() { sendCommand(CMD_GET_EXPO_TIME, QByteArray(), m_commandDelay); }
+void UARTInterface::getWlRange() { sendCommand(CMD_GET_WL_RANGE, QByteArray(), m_commandDelay); }
+void UARTInterface::resetEfficiency() { sendCommand(CMD_RESET_EFFICIENCY, QByteArray(), m_commandDelay); }
+void UARTInterface::getEfficiency() { sendCommand(CMD_GET_EFFICIENCY, QByteArray(), m_commandDelay); }
+void UARTInterface::singleSpectrum() { sendCommand(CMD_SINGLE_SPECTRUM, QByteArray(), m_commandDelay); }
+void UARTInterface::getCie2015() { sendCommand(CMD_GET_CIE2015, QByteArray(), m_commandDelay); }
+void UARTInterface::getGainValue() { sendCommand(CMD_GET_GAIN_VALUE, QByteArray(), m_commandDelay); }
+void UARTInterface::getGainMode() { sendCommand(CMD_GET_GAIN_MODE, QByteArray(), m_commandDelay); }
+void UARTInterface::startFlicker() { sendCommand(CMD_FLICKER, QByteArray(), 0); }
+
+void UARTInterface::autoSpectrum(bool start)
+{
+    sendCommand(start ? CMD_AUTO_SPECTRUM : CMD_STOP_SPECTRUM, QByteArray(), m_commandDelay);
+}
+
+bool UARTInterface::setBaudRate(uint32_t baud)
+{
+    const std::optional<QByteArray> payload = CommandPayload::baudRate(baud);
+    if (!payload || !m_port.isOpen())
+        return false;
+    sendCommand(CMD_SET_BAUD_RATE, *payload, m_commandDelay);
+    QThread::msleep(kBaudSwitchSettleMs);
+    // Staying at the old rate would leave a link that only carries noise.
+    if (!m_port.setBaudRate(qint32(baud), QSerialPort::AllDirections)) {
+        dropLink(DriverTypes::UART_DISCONNECTED);
+        return false;
+    }
+    for (size_t i = 0; i < kBaudTable.size(); ++i) {
+        if (uint32_t(kBaudTable[i]) == baud)
+            m_baudIndex = uint8_t(i);
+    }
+    m_commandDelay = baud <= 4800 ? kSlowCommandDelayMs : kFastCommandDelayMs;
+    return true;
+}
+
+void UARTInterface::setExpoMode(uint8_t mode)
+{
+    sendCommand(CMD_SET_EXPO_MODE, CommandPayload::byteValue(mode), m_commandDelay);
+}
+
+bool UARTInterface::setExpoTime(float ms)
+{
+    const std::optional<QByteArray> payload = CommandPayload::exposureTime(ms);
+    if (!payload)
+        return false;
+    sendCommand(CMD_SET_EXPO_TIME, *payload, m_commandDelay);
+    return true;
+}
+
+void UARTInterface::setCie2015(uint8_t value)
+{
+    sendCommand(CMD_SET_CIE2015, CommandPayload::byteValue(value), m_commandDelay);
+}
+
+void UARTInterface::setGainValue(uint8_t value)
+{
+    sendCommand(CMD_SET_GAIN_VALUE, CommandPayload::byteValue(value), m_commandDelay);
+}
+
+void UARTInterface::setGainMode(uint8_t value)
+{
+    sendCommand(CMD_SET_GAIN_MODE, CommandPayload::byteValue(value), m_commandDelay);
+}

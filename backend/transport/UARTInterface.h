@@ -1,0 +1,102 @@
+#pragma once
+// Serial link to the spectrometer: port list, fixed-rate connect or baud scan, the
+// identification handshake, the link check and the command senders.
+
+#include "DynamicArray.h"
+#include "protocol/DriverTypes.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+class QTimer;
+
+class UARTInterface : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr std::array<int32_t, 7> kBaudTable{115200, 921600, 460800, 256000,
+                                                      9600,   4800,   2400};
+    static constexpr int kScanTickMs = 200;
+    static constexpr int kSlowScanTickMs = 600; // from 9600 baud down
+    static constexpr int kLinkCheckMs = 1000;
+    static constexpr int kProbePauseMs = 100;
+    static constexpr int kFixedRateWaitMs = 600;
+    static constexpr int kFixedRateCheckMs = 500;
+    static constexpr int kStopPauseMs = 100;
+    static constexpr int kWriteWaitMs = 1000;
+    static constexpr uint16_t kFastCommandDelayMs = 20;
+    static constexpr uint16_t kSlowCommandDelayMs = 100; // 4800 baud and below
+
+    static UARTInterface *instance();
+    ~UARTInterface() override;
+
+    QStringList scanSerialPorts();
+    void connectDevice(const QString &portName, uint8_t baudIndex, bool scan);
+    void disconnectDevice();
+    void setCommandDelay(uint16_t ms);
+    uint16_t commandDelay() const { return m_commandDelay; }
+    // The local port's rate (follows a rate change sent to the device).
+    int32_t baudRate() const { return m_port.baudRate(); }
+    bool isIdentified() const { return m_identified; }
+
+    void sendCommand(uint8_t code, const QByteArray &payload, uint16_t pauseMs);
+    void uploadEfficiency(const FloatArray *table);
+
+    void getDeviceModel();
+    void getExpoMode();
+    void getExpoTime();
+    void getWlRange();
+    void resetEfficiency();
+    void getEfficiency();
+    void singleSpectrum();
+    void autoSpectrum(bool start);
+    void getCie2015();
+    void getGainValue();
+    void getGainMode();
+    void startFlicker();
+    // Tells the device, then moves the local port to the new rate so the link survives.
+    // Returns false when the rate cannot be sent or the port cannot follow.
+    bool setBaudRate(uint32_t baud);
+    void setExpoMode(uint8_t mode);
+    // Returns false (and sends nothing) for a time that is not a finite, non-negative number.
+    bool setExpoTime(float ms);
+    void setCie2015(uint8_t value);
+    void setGainValue(uint8_t value);
+    void setGainMode(uint8_t value);
+
+signals:
+    void uartSendRawData(QByteArray data);
+    void uartScanDeviceName(QString deviceName);
+    void uartDeviceConnectStatus(bool status, DriverErrorCode err);
+    void uartSendDeviceIdSn(QString deviceIdSn);
+
+private slots:
+    void serialRead();
+    void baudRateScanTimeoutUpdate();
+    void checkConnectionStatus();
+
+private:
+    UARTInterface();
+    void setUpPort(uint8_t baudIndex);
+    void runIdentificationProbe();
+    void takeHandshakeBytes(const QByteArray &bytes);
+    void reportConnected();
+    void dropLink(DriverErrorCode err);
+    void writeFrame(const QByteArray &frame);
+
+    QSerialPort m_port;
+    QTimer *m_baudScanTimer = nullptr;
+    QTimer *m_linkCheckTimer = nullptr;
+    QString m_portName;
+    uint8_t m_baudIndex = 0;
+    bool m_identified = false;
+    QByteArray m_handshakeBuffer;
+    uint16_t m_commandDelay = kFastCommandDelayMs;
+    // Bumped by every connect and disconnect so a pending fixed-rate check of an earlier
+    // attempt cannot report on the current one.
+    quint64 m_attempt = 0;
+};

@@ -1,0 +1,197 @@
+// Command frames as they reach the device over the serial line, byte for byte.
+
+#include "SerialLink.h"
+#include "SimulatedDevice.h"
+#include "protocol/CommandPayload.h"
+#include "protocol/DeviceFrame.h"
+#include "transport/BLEInterface.h"
+#include "transport/UARTInterface.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+using Sender = std::function<void(UARTInterface *)>;
+Q_DECLARE_METATYPE(Sender)
+
+class TestCommandFrames : public QObject
+{
+    Q_OBJECT
+
+    simdevice::SimulatedDevice m_device;
+
+    // Sends through `send` and returns the frames the device received meanwhile.
+    QList<QByteArray> framesFrom(const Sender &send, int expected)
+    {
+        m_device.clearReceived();
+        send(UARTInterface::instance());
+        QTest::qWaitFor([&] { return m_device.receivedFrames().size() >= expected; }, 3000);
+        QTest::qWait(30); // nothing further may follow
+        return m_device.receivedFrames();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_device.start(), qPrintable(m_device.errorString()));
+        QVERIFY(testsupport::connectSerial(m_device));
+    }
+
+    void cleanupTestCase() { testsupport::disconnectSerial(); }
+
+    void frameLayout()
+    {
+        // Empty payload: the 9-byte minimum.
+        QCOMPARE(DeviceFrame::build(4, {}).toHex().toUpper(), QByteArray("CC0109000004DA0D0A"));
+        // The documented model request.
+        QCOMPARE(DeviceFrame::build(8, QByteArray(1, 0x20)), QByteArray::fromHex("CC010A00000820FF0D0A"));
+        // A full efficiency chunk: 999 bytes, length E7 03 00, checksum over unsigned bytes.
+        const QByteArray chunk(CommandPayload::kEfficiencyChunkBytes, char(0xFF));
+        const QByteArray frame = DeviceFrame::build(35, chunk);
+        QCOMPARE(frame.size(), 999);
+        QCOMPARE(frame.mid(2, 3), QByteArray::fromHex("E70300"));
+        QCOMPARE(uint8_t(frame.at(996)), uint8_t((0xCC + 0x01 + 0xE7 + 0x03 + 35 + 990 * 0xFF) & 0xFF));
+        QCOMPARE(frame.right(2), QByteArray("\r\n"));
+    }
+
+    void everySenderOnTheWire_data()
+    {
+        QTest::addColumn<Sender>("send");
+        QTest::addColumn<QByteArray>("expected");
+        auto row = [](const char *name, Sender send, const char *hex) {
+            QTest::newRow(name) << send << QByteArray::fromHex(hex);
+        };
+        row("getDeviceModel", [](UARTInterface *u) { u->getDeviceModel(); }, "CC010A00000820FF0D0A");
+        row("getExpoMode", [](UARTInterface *u) { u->getExpoMode(); }, "CC010900000BE10D0A");
+        row("getExpoTime", [](UARTInterface *u) { u->getExpoTime(); }, "CC010900000DE30D0A");
+        row("getWlRange", [](UARTInterface *u) { u->getWlRange(); }, "CC010900000FE50D0A");
+        row("resetEfficiency", [](UARTInterface *u) { u->resetEfficiency(); }, "CC0109000025FB0D0A");
+        row("getEfficiency", [](UARTInterface *u) { u->getEfficiency(); }, "CC0109000026FC0D0A");
+        row("singleSpectrum", [](UARTInterface *u) { u->singleSpectrum(); }, "CC0109000032080D0A");
+        row("autoSpectrum start", [](UARTInterface *u) { u->autoSpectrum(true); }, "CC0109000033090D0A");
+        row("autoSpectrum stop", [](UARTInterface *u) { u->autoSpectrum(false); }, "CC0109000004DA0D0A");
+        row("getCie2015", [](UARTInterface *u) { u->getCie2015(); }, "CC01090000370D0D0A");
+        row("getGainValue", [](UARTInterface *u) { u->getGainValue(); }, "CC01090000390F0D0A");
+        row("getGainMode", [](UARTInterface *u) { u->getGainMode(); }, "CC010900003B110D0A");
+        row("startFlicker", [](UARTInterface *u) { u->startFlicker(); }, "CC010900003C120D0A");
+        row("setExpoMode 1", [](UARTInterface *u) { u->setExpoMode(1); }, "CC010A00000A01E20D0A");
+        row("setExpoMode 0", [](UARTInterface *u) { u->setExpoMode(0); }, "CC010A00000A00E10D0A");
+        row("setExpoTime 12.5 ms", [](UARTInterface *u) { QVERIFY(u->setExpoTime(12.5f)); },
+            "CC010D00000CD4300000EA0D0A");
+        row("setExpoTime 0.0005 ms", [](UARTInterface *u) { QVERIFY(u->setExpoTime(0.0005f)); },
+            "CC010D00000C00000000E60D0A");
+        row("setExpoTime beyond the field", [](UARTInterface *u) { QVERIFY(u->setExpoTime(1e10f)); },
+            "CC010D00000CFFFFFFFFE20D0A");
+        row("setCie2015 3", [](UARTInterface *u) { u->setCie2015(3); }, "CC010A00003603100D0A");
+        row("setGainValue 2", [](UARTInterface *u) { u->setGainValue(2); }, "CC010A00003802110D0A");
+        row("setGainMode 1", [](UARTInterface *u) { u->setGainMode(1); }, "CC010A00003A01120D0A");
+    }
+
+    void everySenderOnTheWire()
+    {
+        QFETCH(Sender, send);
+        QFETCH(QByteArray, expected);
+        const QList<QByteArray> frames = framesFrom(send, 1);
+        QCOMPARE(frames.size(), 1);
+        QCOMPARE(frames.first().toHex(' '), expected.toHex(' '));
+    }
+
+    void bluetoothBuilderMatchesTheSerialWire()
+    {
+        const QList<QByteArray> frames =
+            framesFrom([](UARTInterface *u) { u->setGainValue(3); }, 1);
+        QCOMPARE(frames.size(), 1);
+        QCOMPARE(BLEInterface::buildFrame(56, QByteArray(1, 3)), frames.first());
+        const QByteArray time = *CommandPayload::exposureTime(250.0f);
+        const QList<QByteArray> timed =
+            framesFrom([](UARTInterface *u) { u->setExpoTime(250.0f); }, 1);
+        QCOMPARE(timed.size(), 1);
+        QCOMPARE(BLEInterface::buildFrame(12, time), timed.first());
+    }
+
+    void meaninglessExposureTimesSendNothing_data()
+    {
+        QTest::addColumn<float>("ms");
+        QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("+inf") << std::numeric_limits<float>::infinity();
+        QTest::newRow("-inf") << -std::numeric_limits<float>::infinity();
+        QTest::newRow("negative") << -1.0f;
+    }
+
+    void meaninglessExposureTimesSendNothing()
+    {
+        QFETCH(float, ms);
+        m_device.clearReceived();
+        QVERIFY(!UARTInterface::instance()->setExpoTime(ms));
+        QVERIFY(!CommandPayload::exposureTime(ms).has_value());
+        UARTInterface::instance()->getGainMode(); // a marker that must arrive alone
+        QTRY_COMPARE(m_device.receivedFrames().size(), 1);
+        QCOMPARE(DeviceFrame::code(m_device.receivedFrames().first()), uint8_t(59));
+    }
+
+    void baudRatePayloads()
+    {
+        QCOMPARE(*CommandPayload::baudRate(921600), QByteArray::fromHex("00100E"));
+        QCOMPARE(*CommandPayload::baudRate(2400), QByteArray::fromHex("600900"));
+        QVERIFY(!CommandPayload::baudRate(0).has_value());
+        QVERIFY(!CommandPayload::baudRate(0x1000000).has_value());
+        QCOMPARE(*CommandPayload::exposureMicroseconds(4294967.0f), 4294967000u);
+    }
+
+    void efficiencyUploadInChunks_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QList<int>>("chunkSizes");
+        QTest::newRow("901 values") << 901 << QList<int>{990, 990, 990, 634};
+        QTest::newRow("one short chunk") << 247 << QList<int>{988};
+        QTest::newRow("a value across two chunks") << 248 << QList<int>{990, 2};
+        QTest::newRow("empty table") << 0 << QList<int>{};
+    }
+
+    void efficiencyUploadInChunks()
+    {
+        QFETCH(int, count);
+        QFETCH(QList<int>, chunkSizes);
+        FloatArray *table = createFloatArray(qMax(count, 1), 1);
+        table->size[0] = count;
+        QVector<float> values(count);
+        for (int i = 0; i < count; ++i)
+            table->data[i] = values[i] = 0.25f * float(i) - 3.0f;
+
+        const QList<QByteArray> frames = framesFrom(
+            [table](UARTInterface *u) { u->uploadEfficiency(table); }, chunkSizes.size() + 2);
+        destroyArray(table);
+
+        QCOMPARE(frames.size(), chunkSizes.size() + 2);
+        QCOMPARE(frames.first(), QByteArray::fromHex("CC010A00002304FE0D0A"));
+        for (int i = 0; i < chunkSizes.size(); ++i) {
+            QCOMPARE(DeviceFrame::code(frames.at(i + 1)), uint8_t(35));
+            QCOMPARE(DeviceFrame::payload(frames.at(i + 1)).size(), chunkSizes.at(i));
+        }
+        QCOMPARE(frames.last(), QByteArray::fromHex("CC0109000027FD0D0A"));
+        // The device reassembles exactly the values sent, in order.
+        QTRY_VERIFY(!m_device.savedEfficiencyUploads().isEmpty());
+        QCOMPARE(m_device.savedEfficiencyUploads().last(), values);
+    }
+
+    void commandDelayPrecedesEachCommandButFlicker()
+    {
+        UARTInterface *uart = UARTInterface::instance();
+        const uint16_t before = uart->commandDelay();
+        uart->setCommandDelay(250);
+        QElapsedTimer clock;
+        clock.start();
+        uart->getExpoMode();
+        const qint64 delayed = clock.restart();
+        uart->startFlicker();
+        const qint64 immediate = clock.elapsed();
+        uart->setCommandDelay(before);
+        QVERIFY2(delayed >= 250, qPrintable(QString::number(delayed)));
+        QVERIFY2(immediate < 200, qPrintable(QString::number(immediate)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandFrames)
+#include "tst_command_frames.moc"

@@ -1,0 +1,44 @@
+#include "SerialLink.h"
+
+#include "transport/UARTInterface.h"
+
+namespace testsupport {
+
+int baudIndexOf(int baud)
+{
+    for (size_t i = 0; i < UARTInterface::kBaudTable.size(); ++i) {
+        if (UARTInterface::kBaudTable[i] == baud)
+            return int(i);
+    }
+    return -1;
+}
+
+bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs)
+{
+    const int index = baudIndexOf(device.state().baud);
+    if (index < 0)
+        return false;
+    UARTInterface *uart = UARTInterface::instance();
+    uart->setCommandDelay(index < 5 ? UARTInterface::kFastCommandDelayMs
+                                    : UARTInterface::kSlowCommandDelayMs);
+    QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
+    uart->connectDevice(device.portName(), uint8_t(index), false);
+    if (status.isEmpty() && !status.wait(timeoutMs))
+        return false;
+    return status.first().at(0).toBool();
+}
+
+void disconnectSerial()
+{
+    UARTInterface::instance()->disconnectDevice();
+}
+
+QByteArray joinedBytes(const QSignalSpy &spy)
+{
+    QByteArray bytes;
+    for (const QList<QVariant> &arguments : spy)
+        bytes.append(arguments.at(0).toByteArray());
+    return bytes;
+}
+
+} // namespace testsupport

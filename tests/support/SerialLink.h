@@ -1,0 +1,24 @@
+#pragma once
+// The serial transport wired to a simulated spectrometer, for tests of whole roads.
+
+#include "SimulatedDevice.h"
+
+#include <QByteArray>
+#include <QSignalSpy>
+
+namespace testsupport {
+
+// Index of `baud` in the transport's rate table, or -1.
+int baudIndexOf(int baud);
+
+// Connects UARTInterface at the device's own rate and waits for its status. True once it
+// reports success. The command delay is set as the welcome page would for that rate.
+bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs = 5000);
+
+// Closes the serial link (stop command, pause, close).
+void disconnectSerial();
+
+// Everything a spy on a QByteArray signal (uartSendRawData, bleSendRawData) has seen, joined.
+QByteArray joinedBytes(const QSignalSpy &spy);
+
+} // namespace testsupport

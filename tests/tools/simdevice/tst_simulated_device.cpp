@@ -1,0 +1,224 @@
+// The simulated spectrometer itself: what its replies hold, that "Y" samples unmask with
+// the host's routine, and that it only understands its own rate.
+
+#include "ReplyPayloads.h"
+#include "SimulatedDevice.h"
+#include "catalog/ParameterCatalog.h"
+#include "protocol/DeviceFrame.h"
+
+#include "Descramble.h"
+
+#include <QSerialPort>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace simdevice;
+
+namespace {
+
+// Host side of the line without the transport: write one request, collect whole replies.
+class Line
+{
+public:
+    Line(const QString &port, int baud)
+    {
+        m_port.setPortName(port);
+        m_port.setBaudRate(baud);
+        m_opened = m_port.open(QIODevice::ReadWrite);
+    }
+    bool isOpen() const { return m_opened; }
+
+    QByteArray ask(uint8_t code, const QByteArray &payload = {}, int waitMs = 300)
+    {
+        m_port.write(DeviceFrame::build(code, payload));
+        m_port.waitForBytesWritten(500);
+        return collect(waitMs);
+    }
+
+    QByteArray collect(int waitMs)
+    {
+        QByteArray bytes;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < waitMs) {
+            if (m_port.waitForReadyRead(20))
+                bytes += m_port.readAll();
+        }
+        return bytes + m_port.readAll();
+    }
+
+private:
+    QSerialPort m_port;
+    bool m_opened = false;
+};
+
+// The whole, checked device frames in `bytes`, in order.
+QList<QByteArray> frames(const QByteArray &bytes)
+{
+    QList<QByteArray> result;
+    for (int at = DeviceFrame::findHeader(bytes); at >= 0; at = DeviceFrame::findHeader(bytes, at + 1)) {
+        const DeviceFrame::Inspection seen = DeviceFrame::inspect(bytes.constData() + at, int(bytes.size()) - at);
+        if (seen.status == DeviceFrame::Status::Complete) {
+            result.append(bytes.mid(at, seen.length));
+            at += seen.length - 1;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+class TestSimulatedDevice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { loadParameterTables(); }
+
+    void yModelSamplesUnmaskWithTheHostRoutine_data()
+    {
+        QTest::addColumn<uint64_t>("h64");
+        QTest::addColumn<int>("wlEnd");
+        QTest::newRow("masked, odd count") << uint64_t(0x0123456789ABCDEFull) << 384;
+        QTest::newRow("masked, full range") << uint64_t(0xFFFF00000000FFFFull) << 1020;
+        QTest::newRow("unmasked header") << ~uint64_t(0) << 400;
+    }
+
+    void yModelSamplesUnmaskWithTheHostRoutine()
+    {
+        QFETCH(uint64_t, h64);
+        QFETCH(int, wlEnd);
+        DeviceState state;
+        state.model = QStringLiteral("YQV-01");
+        state.wlStart = 380;
+        state.wlEnd = uint16_t(wlEnd);
+        state.expoTimeUs = 250000;
+        state.spectrum.scaleCode = 2;
+        state.spectrum.h32 = 0xCAFEF00Du;
+        state.spectrum.h64 = h64;
+        const int n = wlEnd - 380 + 1;
+        for (int i = 0; i < n; ++i)
+            state.spectrum.samples.append(uint16_t(1000 + 37 * i));
+
+        const QByteArray payload = spectrumPayload(state);
+        QCOMPARE(payload.size(), 5 + 14 + 2 * n);
+        const char *p = payload.constData();
+        QCOMPARE(qFromLittleEndian<uint32_t>(p + 1), state.expoTimeUs);
+        const uint16_t code = qFromLittleEndian<uint16_t>(p + 5);
+        const uint32_t h32 = qFromLittleEndian<uint32_t>(p + 7);
+        const uint64_t sentH64 = qFromLittleEndian<uint64_t>(p + 11);
+        QCOMPARE(h32, state.spectrum.h32);
+        QCOMPARE(sentH64, h64);
+
+        UInt16Array *raw = createUInt16Array(n, 1);
+        UInt16Array *out = createUInt16Array(1, 1);
+        for (int i = 0; i < n; ++i)
+            raw->data[i] = qFromLittleEndian<uint16_t>(p + 19 + 2 * i);
+        uint16_t codeOut = 0;
+        descrambleSamples(raw, code, float(state.expoTimeUs) / 1000.0f, h32, sentH64, out, &codeOut);
+        QVector<uint16_t> unmasked(n);
+        for (int i = 0; i < n; ++i)
+            unmasked[i] = out->data[i];
+        const bool sentMasked = raw->data[0] != state.spectrum.samples[0];
+        destroyArray(raw);
+        destroyArray(out);
+        QCOMPARE(codeOut, uint16_t(2));
+        QCOMPARE(unmasked, state.spectrum.samples);
+        QCOMPARE(sentMasked, h64 != ~uint64_t(0));
+    }
+
+    void payloadsFollowTheModelFamily_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("words");
+        QTest::newRow("base list") << QStringLiteral("WQV-71") << 47;
+        QTest::newRow("with blue light, infrared and plant lighting") << QStringLiteral("PQV-24") << 67;
+        QTest::newRow("T model") << QStringLiteral("TQV-11") << 0;
+    }
+
+    void payloadsFollowTheModelFamily()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, words);
+        DeviceState state;
+        state.model = model;
+        QCOMPARE(spectrumPayload(state).size(), 5 + 4 * words + 2 + 2 * 681);
+        QCOMPARE(flickerPayload(state).size(), 13 + 2048);
+        QCOMPARE(efficiencyPayload(state).size(), 4 + 4 * 901);
+        QCOMPARE(modelPayload(state), model.toUtf8() + "SN000001");
+    }
+
+    void answersEveryRequestOnlyAtItsRate()
+    {
+        SimulatedDevice device;
+        QVERIFY(device.start());
+        {
+            Line wrong(device.portName(), 9600);
+            QVERIFY(wrong.isOpen());
+            const QByteArray noise = wrong.ask(8, QByteArray(1, 0x20));
+            QVERIFY(!noise.isEmpty());
+            QVERIFY(DeviceFrame::findHeader(noise) < 0);
+            QVERIFY(device.receivedFrames().isEmpty());
+        }
+        Line line(device.portName(), 115200);
+        QVERIFY(line.isOpen());
+        const DeviceState state = device.state();
+        struct Expect {
+            uint8_t code;
+            QByteArray payload;
+            QByteArray reply;
+        };
+        const QList<Expect> table{
+            {8, QByteArray(1, 0x20), modelPayload(state)},
+            {11, {}, QByteArray(1, 1)},
+            {13, {}, exposureTimePayload(state)},
+            {15, {}, wavelengthRangePayload(state)},
+            {38, {}, efficiencyPayload(state)},
+            {50, {}, spectrumPayload(state)},
+            {55, {}, QByteArray(1, 0)},
+            {57, {}, QByteArray(1, 0)},
+            {59, {}, QByteArray(1, 0)},
+            {60, {}, flickerPayload(state)},
+            {10, QByteArray(1, 0), acknowledgementPayload()},
+            {11, {}, QByteArray(1, 0)},
+            {12, QByteArray::fromHex("D4300000"), acknowledgementPayload()},
+            {13, {}, QByteArray::fromHex("D4300000")},
+            {54, QByteArray(1, 3), acknowledgementPayload()},
+            {55, {}, QByteArray(1, 3)},
+            {56, QByteArray(1, 2), acknowledgementPayload()},
+            {57, {}, QByteArray(1, 2)},
+            {58, QByteArray(1, 1), acknowledgementPayload()},
+            {59, {}, QByteArray(1, 1)},
+            {37, {}, acknowledgementPayload()},
+            {39, {}, acknowledgementPayload()},
+        };
+        for (const Expect &expect : table) {
+            const QList<QByteArray> replies = frames(line.ask(expect.code, expect.payload, 150));
+            QVERIFY2(replies.size() == 1, qPrintable(QString::number(expect.code)));
+            QCOMPARE(DeviceFrame::code(replies.first()), expect.code);
+            QCOMPARE(DeviceFrame::payload(replies.first()), expect.reply);
+        }
+        QCOMPARE(device.receivedFrames().size(), table.size());
+        QCOMPARE(device.state().expoTimeUs, 12500u);
+    }
+
+    void autoSpectrumStreamsUntilStopped()
+    {
+        SimulatedDevice device;
+        device.updateState([](DeviceState &s) { s.streamIntervalMs = 40; });
+        QVERIFY(device.start());
+        Line line(device.portName(), 115200);
+        QVERIFY(line.isOpen());
+        const QList<QByteArray> streamed = frames(line.ask(51, {}, 300));
+        QVERIFY2(streamed.size() >= 4, qPrintable(QString::number(streamed.size())));
+        for (const QByteArray &frame : streamed)
+            QCOMPARE(DeviceFrame::code(frame), uint8_t(51));
+        QVERIFY(device.isStreaming());
+        line.ask(4, {}, 100);
+        QVERIFY(!device.isStreaming());
+        QVERIFY(frames(line.collect(200)).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimulatedDevice)
+#include "tst_simulated_device.moc"

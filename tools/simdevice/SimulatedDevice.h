@@ -1,0 +1,146 @@
+#pragma once
+// A spectrometer on a pseudo-terminal, answering in its own thread (the host's serial
+// transport sleeps on its thread). It understands only its own baud rate, answers every
+// host command, records every frame it receives, and can misbehave on request.
+//
+// Typical use:
+//     SimulatedDevice device;          // 115200 baud, a plain-parameter model
+//     device.start();
+//     UARTInterface::instance()->connectDevice(device.portName(), 0, false);
+//     QTRY_COMPARE(device.framesWithCode(8).size(), 1);
+
+#include "DeviceState.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace simdevice {
+
+// A checked host-to-device frame as it arrived.
+struct ReceivedFrame {
+    QByteArray bytes;
+    qint64 atMs = 0;   // since start()
+    int hostBaud = 0;  // the rate the host's port was set to
+};
+
+// One read from the line: what rate the host used, and whether the device understood it.
+struct LineActivity {
+    qint64 atMs = 0;
+    int hostBaud = 0;
+    int byteCount = 0;
+    bool understood = false;
+};
+
+class SimulatedDevice
+{
+public:
+    explicit SimulatedDevice(const DeviceState &state = DeviceState());
+    ~SimulatedDevice();
+    SimulatedDevice(const SimulatedDevice &) = delete;
+    SimulatedDevice &operator=(const SimulatedDevice &) = delete;
+
+    // Opens the pseudo-terminal and starts answering. False (see errorString) on failure.
+    bool start();
+    QString errorString() const;
+    // The path the host opens, such as /dev/pts/7.
+    QString portName() const;
+
+    // Content and settings. Safe from any thread; replies use the state at sending time.
+    DeviceState state() const;
+    void setState(const DeviceState &state);
+    void updateState(const std::function<void(DeviceState &)> &change);
+    void setBaudRate(int baud);
+    void setModel(const QString &model);
+    void setSpectrum(const SpectrumContent &spectrum);
+    void setPhotometricWords(const QVector<float> &words);
+    void setFlicker(const FlickerRecord &record);
+    bool isStreaming() const;
+
+    // What the host sent.
+    QList<ReceivedFrame> receivedLog() const;
+    QList<QByteArray> receivedFrames() const;
+    QList<QByteArray> framesWithCode(uint8_t code) const;
+    // Frames whose checksum did not match (kept apart; the device ignores them).
+    QList<QByteArray> rejectedFrames() const;
+    QList<LineActivity> lineActivity() const;
+    void clearReceived();
+    // Efficiency uploads completed by a save command, as float32 values.
+    QList<QVector<float>> savedEfficiencyUploads() const;
+
+    // Sending on the device's own initiative.
+    void sendFrame(uint8_t code, const QByteArray &payload); // faults below apply
+    void pushSpectrum();                                      // code 1
+    void injectRaw(const QByteArray &bytes);                  // as is, even when silent
+
+    // Misbehaviour.
+    // Every later write is cut into pieces of `bytes` bytes, `gapMs` apart (0 bytes: off).
+    void setFragmentation(int bytes, int gapMs);
+    // The next `count` replies carry a wrong checksum.
+    void corruptNextChecksums(int count = 1);
+    // `bytes` go out just before the next reply (once).
+    void sendStrayBeforeNextReply(const QByteArray &bytes);
+    // `bytes` go out right behind the next reply, in the same write (once).
+    void sendRightAfterNextReply(const QByteArray &bytes);
+    // No replies and no noise; frames are still recorded.
+    void setSilent(bool silent);
+    // Closes the device side of the line for good; the host's port then fails.
+    void hangUp();
+
+private:
+    struct Chunk {
+        QByteArray bytes;
+        qint64 dueMs = 0;
+    };
+
+    void run();
+    void readLine();
+    void handleFrame(const QByteArray &frame, int hostBaud);
+    void queueReply(uint8_t code, const QByteArray &payload);
+    void queueBytes(const QByteArray &bytes);
+    void queueNoise(int count);
+    void flushDue();
+    void wake();
+    int pollTimeoutMs() const;
+    void closeLine();
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_closed;
+    DeviceState m_state;
+    QString m_portName;
+    QString m_error;
+    int m_masterFd = -1;
+    int m_slaveFd = -1;
+    int m_wakePipe[2] = {-1, -1};
+    std::thread m_thread;
+    std::atomic<bool> m_stopping{false};
+    bool m_hangUpRequested = false;
+    QElapsedTimer m_clock;
+
+    QByteArray m_input;
+    std::deque<Chunk> m_output;
+    QList<ReceivedFrame> m_received;
+    QList<QByteArray> m_rejected;
+    QList<LineActivity> m_activity;
+    QByteArray m_upload;
+    bool m_uploading = false;
+    QList<QVector<float>> m_savedUploads;
+    bool m_streaming = false;
+    qint64 m_nextStreamMs = 0;
+    int m_fragmentBytes = 0;
+    int m_fragmentGapMs = 0;
+    int m_corruptCount = 0;
+    QByteArray m_stray;
+    QByteArray m_trailing;
+    bool m_silent = false;
+    uint32_t m_noiseSeed = 0x2545F491u;
+};
+
+} // namespace simdevice

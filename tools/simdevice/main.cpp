@@ -1,0 +1,73 @@
+// Runs a simulated spectrometer until interrupted and prints the port to connect to.
+
+#include "SimulatedDevice.h"
+#include "catalog/ParameterCatalog.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+#include <csignal>
+
+namespace {
+volatile std::sig_atomic_t g_interrupted = 0;
+void onSignal(int) { g_interrupted = 1; }
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Simulated spectrometer on a pseudo-terminal"));
+    parser.addHelpOption();
+    const QCommandLineOption baud(QStringLiteral("baud"), QStringLiteral("Baud rate it answers at."),
+                                  QStringLiteral("rate"), QStringLiteral("115200"));
+    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model name it reports."),
+                                   QStringLiteral("name"), QStringLiteral("PQV-21"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("Print every frame received."));
+    parser.addOption(baud);
+    parser.addOption(model);
+    parser.addOption(verbose);
+    parser.process(app);
+
+    // The catalogues tell how many photometric words each model sends.
+    loadParameterTables();
+
+    simdevice::DeviceState state;
+    bool ok = false;
+    state.baud = parser.value(baud).toInt(&ok);
+    if (!ok || state.baud <= 0) {
+        QTextStream(stderr) << "invalid baud rate: " << parser.value(baud) << Qt::endl;
+        return 2;
+    }
+    state.model = parser.value(model);
+
+    simdevice::SimulatedDevice device(state);
+    if (!device.start()) {
+        QTextStream(stderr) << "cannot open a pseudo-terminal: " << device.errorString() << Qt::endl;
+        return 1;
+    }
+    QTextStream out(stdout);
+    out << device.portName() << Qt::endl;
+    out << "model " << state.model << " at " << state.baud << " baud; Ctrl+C ends" << Qt::endl;
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    int printed = 0;
+    const bool showFrames = parser.isSet(verbose);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        if (g_interrupted) {
+            app.quit();
+            return;
+        }
+        if (!showFrames)
+            return;
+        const QList<QByteArray> frames = device.receivedFrames();
+        for (; printed < frames.size(); ++printed)
+            out << "<- " << frames.at(printed).toHex(' ') << Qt::endl;
+    });
+    poll.start(100);
+    return app.exec();
+}
