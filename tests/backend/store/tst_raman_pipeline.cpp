@@ -1,0 +1,242 @@
+// The Raman pipeline: a synthetic measurement of a fluorescence hump and narrow lines
+// through the pipeline alone and through the store's getters.
+#include "StoreFixtures.h"
+#include "SyntheticRamanSpectrum.h"
+#include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
+#include "store/RamanPipeline.h"
+
+#include <QStandardPaths>
+#include <QtTest>
+#include <algorithm>
+#include <cmath>
+
+using namespace testsupport;
+
+namespace {
+
+const std::vector<RamanLine> kLines{{1150, 700}, {1600, 1500}, {2450, 600}, {3050, 1000}};
+
+QList<double> toList(const std::vector<double> &v) { return QList<double>(v.begin(), v.end()); }
+
+SyntheticRamanSpectrum measurement(int first = 340, int last = 1020)
+{
+    SyntheticRamanSpectrum s;
+    s.firstWavelength = first;
+    s.lastWavelength = last;
+    s.lines = kLines;
+    return s;
+}
+
+RamanResults run(const QList<double> &axis, const QList<double> &source)
+{
+    RamanResults r;
+    computeRamanResults(axis, source, r);
+    return r;
+}
+
+// Every true line has a found peak within one grid step, and nothing else was found.
+void verifyPeaksAtLines(const QList<double> &positions, const QList<double> &heights,
+                        const std::vector<RamanLine> &lines)
+{
+    QCOMPARE(positions.size(), qsizetype(lines.size()));
+    QCOMPARE(heights.size(), positions.size());
+    QVERIFY(std::is_sorted(positions.begin(), positions.end()));
+    for (size_t i = 0; i < lines.size(); ++i)
+        QVERIFY2(std::fabs(positions[qsizetype(i)] - lines[i].shift) <= ramanpipeline::kShiftStep,
+                 qPrintable(QString("line %1 found at %2").arg(lines[i].shift).arg(positions[qsizetype(i)])));
+}
+
+void verifyDecomposition(const RamanResults &r)
+{
+    QCOMPARE(r.raw.size(), r.shift.size());
+    QCOMPARE(r.clean.size(), r.shift.size());
+    QCOMPARE(r.fluorescence.size(), r.shift.size());
+    for (qsizetype i = 0; i < r.shift.size(); ++i) {
+        QVERIFY2(r.clean[i] >= 0.0, qPrintable(QString("clean < 0 at %1").arg(r.shift[i])));
+        QVERIFY(std::fabs(r.raw[i] - (r.clean[i] + r.fluorescence[i])) <= 1e-9 * (1.0 + std::fabs(r.raw[i])));
+    }
+}
+
+const quint8 *bytesOf(const QByteArray &b) { return reinterpret_cast<const quint8 *>(b.constData()); }
+
+void feed(DataBuffer &store, const std::vector<double> &values)
+{
+    QVector<uint16_t> samples;
+    for (double v : values)
+        samples.push_back(uint16_t(std::clamp(std::lround(v), 0L, 65535L)));
+    const QByteArray payload = plainSpectrum(0, samples);
+    store.setSpecData(bytesOf(payload), int(payload.size()));
+}
+
+} // namespace
+
+class TestRamanPipeline : public QObject
+{
+    Q_OBJECT
+    MeasurementFlags flags;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        MeasurementSettings::initMeasurementSettings();
+        loadCatalogues();
+    }
+
+    void linesAreFoundOverTheFluorescence()
+    {
+        const SyntheticRamanSpectrum s = measurement();
+        const RamanResults r = run(toList(s.axis()), toList(s.values()));
+        QVERIFY(r.shift.size() > 1000);
+        for (qsizetype i = 1; i < r.shift.size(); ++i)
+            QCOMPARE(r.shift[i] - r.shift[i - 1], ramanpipeline::kShiftStep);
+        verifyPeaksAtLines(r.peakPositions, r.peakHeights, kLines);
+        verifyDecomposition(r);
+
+        // The fluorescence carries the hump, the clean spectrum the lines.
+        const qsizetype atLine = qsizetype(std::lround(1600 / ramanpipeline::kShiftStep));
+        const double hump = s.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(1600));
+        QVERIFY(std::fabs(r.fluorescence[atLine] - hump) < 0.05 * s.humpAmplitude);
+        QVERIFY(r.clean[atLine] > 0.6 * 1500);
+    }
+
+    void belowTheFilterEdgeEverythingIsBaseline()
+    {
+        const SyntheticRamanSpectrum s = measurement();
+        const RamanResults r = run(toList(s.axis()), toList(s.values()));
+        const double edge = raman::ramanShift(561.0);
+        int checked = 0;
+        for (qsizetype i = 0; i < r.shift.size() && r.shift[i] <= edge; ++i, ++checked) {
+            QCOMPARE(r.clean[i], 0.0);
+            QCOMPARE(r.fluorescence[i], r.raw[i]);
+        }
+        QVERIFY(checked > 100);
+    }
+
+    void anAxisStartingPastTheEdgeIsRamanSignalThroughout()
+    {
+        const SyntheticRamanSpectrum s = measurement(570, 1000);
+        const RamanResults r = run(toList(s.axis()), toList(s.values()));
+        verifyDecomposition(r);
+        std::vector<RamanLine> visible;
+        for (const RamanLine &l : kLines)
+            if (SyntheticRamanSpectrum::wavelengthOfShift(l.shift) > 575)
+                visible.push_back(l);
+        QVERIFY(visible.size() >= 3);
+        verifyPeaksAtLines(r.peakPositions, r.peakHeights, visible);
+    }
+
+    void negativeCountsStillDecompose()
+    {
+        SyntheticRamanSpectrum s = measurement();
+        s.humpAmplitude = 0.0;
+        s.noise = 40.0;
+        std::vector<double> v = s.values();
+        for (double &x : v)
+            x -= 30.0; // dark-corrected noise around zero
+        verifyDecomposition(run(toList(s.axis()), toList(v)));
+    }
+
+    void atMostTenOfTheStrongestPeaksAreKept()
+    {
+        SyntheticRamanSpectrum s = measurement();
+        s.lines.clear();
+        for (int i = 0; i < 14; ++i)
+            s.lines.push_back({1100.0 + 200.0 * i, 300.0 + 40.0 * ((i * 5) % 14)});
+        const RamanResults r = run(toList(s.axis()), toList(s.values()));
+        QCOMPARE(r.peakPositions.size(), ramanpipeline::kPeakCapacity);
+        QCOMPARE(r.peakHeights.size(), ramanpipeline::kPeakCapacity);
+        std::vector<RamanLine> strongest = s.lines;
+        std::sort(strongest.begin(), strongest.end(),
+                  [](const RamanLine &a, const RamanLine &b) { return a.amplitude > b.amplitude; });
+        strongest.resize(size_t(ramanpipeline::kPeakCapacity));
+        std::sort(strongest.begin(), strongest.end(),
+                  [](const RamanLine &a, const RamanLine &b) { return a.shift < b.shift; });
+        verifyPeaksAtLines(r.peakPositions, r.peakHeights, strongest);
+    }
+
+    void degenerateInputsGiveEmptyResults()
+    {
+        const QList<double> axis = toList(measurement().axis());
+        // All zero and flat: spectra on the grid, nothing clean, no peaks.
+        for (double level : {0.0, 500.0}) {
+            const RamanResults r = run(axis, QList<double>(axis.size(), level));
+            QVERIFY(!r.shift.isEmpty());
+            QVERIFY(r.peakPositions.isEmpty());
+            QVERIFY(r.peakHeights.isEmpty());
+            for (double c : r.clean)
+                QVERIFY(std::fabs(c) < 1e-6);
+            verifyDecomposition(r);
+        }
+        // A smooth slope is all baseline, whatever rounding the fit leaves.
+        QList<double> slope(axis.size());
+        for (qsizetype i = 0; i < slope.size(); ++i)
+            slope[i] = 100.0 + 2.5 * double(i);
+        const RamanResults sloped = run(axis, slope);
+        QVERIFY(sloped.peakPositions.isEmpty());
+        for (double c : sloped.clean)
+            QVERIFY(std::fabs(c) < 1e-6);
+
+        // Too few points: computed, but nothing to show.
+        const RamanResults one = run({600.0}, {42.0});
+        QVERIFY(one.shift.isEmpty() && one.raw.isEmpty() && one.clean.isEmpty());
+        QVERIFY(one.peakPositions.isEmpty());
+
+        // Nothing to compute from: the previous results stay.
+        RamanResults kept;
+        kept.shift = {5.0};
+        kept.raw = {1.0};
+        QVERIFY(!computeRamanResults({}, {}, kept));
+        QVERIFY(!computeRamanResults(axis.mid(1), QList<double>(axis.size(), 1.0), kept));
+        QCOMPARE(kept.shift, QList<double>{5.0});
+        QCOMPARE(kept.raw, QList<double>{1.0});
+    }
+
+    void storeComputesOncePerSpectrumAndClearsWithTheBuffer()
+    {
+        DataBuffer store;
+        store.setMeasurementState(&flags);
+        const SyntheticRamanSpectrum s = measurement();
+        feed(store, s.values());
+        QVERIFY(store.isRamanDirty());
+        // Peaks as they stand: nothing until a spectrum getter has run.
+        QVERIFY(store.getRamanLocs().isEmpty());
+
+        const QList<double> &raw = store.getRamanValue(DataBuffer::RamanRaw);
+        const double *firstRun = raw.constData();
+        QVERIFY(!store.isRamanDirty());
+        QCOMPARE(store.getRamanValue(DataBuffer::RamanRaw).constData(), firstRun); // not recomputed
+        const QList<double> &key = store.getRamanKey();
+        QCOMPARE(key.size(), raw.size());
+        QCOMPARE(store.getRamanValue(DataBuffer::RamanClean).size(), raw.size());
+        QCOMPARE(store.getRamanValue(DataBuffer::RamanFluorescence).size(), raw.size());
+        // Any other type reads the raw spectrum.
+        QCOMPARE(&store.getRamanValue(DataBuffer::RamanSpectrumType(7)), &raw);
+        verifyPeaksAtLines(store.getRamanLocs(), store.getRamanPks(), kLines);
+        for (qsizetype i = 0; i < raw.size(); ++i)
+            QVERIFY(std::fabs(raw[i] - (store.getRamanValue(DataBuffer::RamanClean)[i]
+                                        + store.getRamanValue(DataBuffer::RamanFluorescence)[i]))
+                    <= 1e-9 * (1.0 + raw[i]));
+
+        // A new spectrum is computed afresh.
+        SyntheticRamanSpectrum moved = s;
+        moved.lines = {{2000, 1200}};
+        feed(store, moved.values());
+        QVERIFY(store.isRamanDirty());
+        QVERIFY(store.getRamanValue(DataBuffer::RamanClean).size() > 0);
+        verifyPeaksAtLines(store.getRamanLocs(), store.getRamanPks(), moved.lines);
+
+        const QList<double> axisBefore = store.getRamanKey();
+        store.clearBuffer();
+        QVERIFY(!store.isRamanDirty());
+        QVERIFY(store.getRamanValue(DataBuffer::RamanRaw).isEmpty());
+        QVERIFY(store.getRamanValue(DataBuffer::RamanClean).isEmpty());
+        QVERIFY(store.getRamanValue(DataBuffer::RamanFluorescence).isEmpty());
+        QVERIFY(store.getRamanLocs().isEmpty() && store.getRamanPks().isEmpty());
+        QCOMPARE(store.getRamanKey(), axisBefore); // the shift axis is kept
+    }
+};
+
+QTEST_MAIN(TestRamanPipeline)
+#include "tst_raman_pipeline.moc"
