@@ -3,3 +3,8 @@
 
 #include "DynamicArray.h"
 #include "LightMetrics.h"
+#include "Descramble.h"
+#include "ColorRendition.h"
+#include "SpectrumPeak.h"
+#include "EffCurveRegen.h"
+#include "raman/RamanTools.h"

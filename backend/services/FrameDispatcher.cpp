@@ -1,0 +1,163 @@
+#include "FrameDispatcher.h"
+
+#include "protocol/DeviceCommand.h"
+#include "protocol/DeviceFrame.h"
+#include "store/DataBuffer.h"
+
+#include <cstring>
+
+namespace {
+
+const quint8 *bytes(const QByteArray &a) { return reinterpret_cast<const quint8 *>(a.constData()); }
+
+quint16 readU16(const quint8 *p) { return quint16(p[0] | (p[1] << 8)); }
+
+quint32 readU32(const quint8 *p)
+{
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+float readFloat(const quint8 *p)
+{
+    const quint32 bits = readU32(p);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+} // namespace
+
+FrameDispatcher::FrameDispatcher(DataBuffer *store, QObject *parent) : QObject(parent), m_store(store)
+{
+}
+
+void FrameDispatcher::dispatch(const QByteArray &frame)
+{
+    if (frame.size() < DeviceFrame::kOverhead)
+        return;
+    using namespace DeviceCommand;
+    const QByteArray payload = DeviceFrame::payload(frame);
+    const quint8 *p = bytes(payload);
+    const int size = int(payload.size());
+
+    switch (DeviceFrame::code(frame)) {
+    case CMD_SPECTRUM_PUSH:
+    case CMD_SINGLE_SPECTRUM:
+    case CMD_AUTO_SPECTRUM:
+        applySpectrum(payload);
+        break;
+    case CMD_GET_DEVICE_MODEL:
+        applyDeviceModel(payload);
+        break;
+    case CMD_GET_EXPO_MODE:
+        if (size >= 1)
+            m_store->setExpoMode(p[0] != 0);
+        break;
+    case CMD_GET_EXPO_TIME:
+        if (size >= 4)
+            m_store->setExpoTime(readU32(p));
+        break;
+    case CMD_GET_WL_RANGE:
+        if (size >= 4)
+            m_store->setWl(readU16(p), readU16(p + 2));
+        break;
+    case CMD_RESET_EFFICIENCY:
+    case CMD_SAVE_EFFICIENCY:
+        if (size >= 1 && p[0] == 0)
+            emit acknowledged();
+        break;
+    case CMD_GET_EFFICIENCY:
+        applyEfficiencyTable(payload);
+        break;
+    case CMD_GET_CIE2015:
+        if (size >= 1)
+            m_store->setCie2015(p[0] == 0 ? 0 : p[0] == 2 ? 1 : 2);
+        break;
+    case CMD_GET_GAIN_VALUE:
+        if (size >= 1)
+            m_store->setGainValue(p[0]);
+        break;
+    case CMD_GET_GAIN_MODE:
+        if (size >= 1)
+            m_store->setGainMode(p[0] != 0);
+        break;
+    case CMD_FLICKER:
+        applyFlicker(payload);
+        break;
+    case CMD_SET_EXPO_MODE:
+    case CMD_SET_EXPO_TIME:
+    case CMD_DEVICE_ACK_16:
+    case CMD_DEVICE_ACK_19:
+    case CMD_SET_BAUD_RATE:
+    case CMD_SET_CIE2015:
+    case CMD_SET_GAIN_VALUE:
+    case CMD_SET_GAIN_MODE:
+        emit acknowledged();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrameDispatcher::applySpectrum(const QByteArray &payload)
+{
+    const int size = int(payload.size());
+    if (size < kExposureBytes)
+        return;
+    const quint8 *p = bytes(payload);
+    const int photometricBytes = m_store->isY() ? 0 : 4 * int(m_store->modelInfo().plain.size());
+    const int spectrumBytes = size - kExposureBytes - photometricBytes;
+    if (spectrumBytes < m_store->spectrumPayloadSize() || spectrumBytes > DataBuffer::kRawPayloadCapacity)
+        return;
+
+    m_store->setExpoStatus(p[0]);
+    m_store->setExpoTime(readU32(p + 1));
+    const quint8 *photometric = p + kExposureBytes;
+    const quint8 *spectrum = photometric + photometricBytes;
+    if (photometricBytes > 0)
+        m_store->setSpectrumFrame(photometric, photometricBytes, spectrum, spectrumBytes);
+    else
+        m_store->setSpecData(spectrum, spectrumBytes);
+}
+
+void FrameDispatcher::applyDeviceModel(const QByteArray &payload)
+{
+    if (payload.size() < kModelNameTrailer)
+        return;
+    QByteArray name = payload.left(payload.size() - kModelNameTrailer);
+    const qsizetype nul = name.indexOf('\0');
+    if (nul >= 0)
+        name.truncate(nul);
+    m_store->setDeviceModel(QString::fromUtf8(name));
+}
+
+void FrameDispatcher::applyEfficiencyTable(const QByteArray &payload)
+{
+    const int size = int(payload.size());
+    if (size < 4)
+        return;
+    const quint8 *p = bytes(payload);
+    const int count = readU16(p);
+    const quint16 start = readU16(p + 2);
+    if (count > DataBuffer::kEfficiencyRows || size < 4 + 4 * count)
+        return;
+    QList<float> values(count);
+    for (int i = 0; i < count; ++i)
+        values[i] = readFloat(p + 4 + 4 * i);
+    m_store->setEfficiencyTable(start, values.constData(), count);
+}
+
+void FrameDispatcher::applyFlicker(const QByteArray &payload)
+{
+    const int size = int(payload.size());
+    if (size < kFlickerHeaderBytes || size - kFlickerHeaderBytes > DataBuffer::kRawPayloadCapacity)
+        return;
+    const quint8 *p = bytes(payload);
+    const float depth = readFloat(p + 9);
+    m_store->setGainValue(p[0]);
+    m_store->setFrequency(readFloat(p + 1));
+    m_store->setIndex(readFloat(p + 5));
+    m_store->setDepth(depth);
+    m_store->setPercent(depth);
+    m_store->setFlickerData(p + kFlickerHeaderBytes, size - kFlickerHeaderBytes);
+}

@@ -1,0 +1,76 @@
+#include "SpectrumPayload.h"
+
+#include "Descramble.h"
+#include "DynamicArray.h"
+
+#include <cmath>
+
+namespace SpectrumPayload {
+
+namespace {
+
+uint16_t readU16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
+
+uint32_t readU32(const uint8_t *p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+uint64_t readU64(const uint8_t *p) { return uint64_t(readU32(p)) | uint64_t(readU32(p + 4)) << 32; }
+
+std::optional<QList<double>> scaled(const uint16_t *samples, int points, int16_t code)
+{
+    const std::optional<double> divisor = scaleDivisor(code);
+    if (!divisor)
+        return std::nullopt;
+    QList<double> values(points);
+    for (int i = 0; i < points; ++i)
+        values[i] = samples[i] / *divisor;
+    return values;
+}
+
+} // namespace
+
+int requiredSize(int points, bool isY)
+{
+    return (isY ? kYHeaderBytes : kPlainHeaderBytes) + 2 * (points > 0 ? points : 0);
+}
+
+std::optional<double> scaleDivisor(int16_t code)
+{
+    if (code == 2)
+        return 100.0;
+    if (code > kMaxScaleExponent || code < -kMaxScaleExponent)
+        return std::nullopt;
+    return std::pow(10.0, double(code));
+}
+
+std::optional<QList<double>> decode(const uint8_t *data, int size, int points, bool isY,
+                                    float exposureMs)
+{
+    if (!data || points < 0 || size < requiredSize(points, isY))
+        return std::nullopt;
+
+    if (!isY) {
+        QList<uint16_t> samples(points);
+        for (int i = 0; i < points; ++i)
+            samples[i] = readU16(data + kPlainHeaderBytes + 2 * i);
+        return scaled(samples.constData(), points, int16_t(readU16(data)));
+    }
+
+    UInt16Array *raw = createUInt16Array(points, 1);
+    UInt16Array *out = createUInt16Array(points, 1);
+    for (int i = 0; i < points; ++i)
+        raw->data[i] = readU16(data + kYHeaderBytes + 2 * i);
+    uint16_t codeOut = 0;
+    descrambleSamples(raw, readU16(data), exposureMs, readU32(data + 2), readU64(data + 6), out,
+                      &codeOut);
+    std::optional<QList<double>> values;
+    if (out->size[0] == points)
+        values = scaled(out->data, points, int16_t(codeOut));
+    destroyArray(raw);
+    destroyArray(out);
+    return values;
+}
+
+} // namespace SpectrumPayload

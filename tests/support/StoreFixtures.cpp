@@ -1,0 +1,90 @@
+#include "StoreFixtures.h"
+
+#include "catalog/ParameterCatalog.h"
+#include "protocol/DeviceCommand.h"
+#include "protocol/DeviceFrame.h"
+
+#include <cstring>
+
+namespace testsupport {
+
+QByteArray le16(uint16_t value)
+{
+    QByteArray b;
+    b.append(char(value & 0xFF));
+    b.append(char(value >> 8));
+    return b;
+}
+
+QByteArray le32(uint32_t value) { return le16(uint16_t(value & 0xFFFF)) + le16(uint16_t(value >> 16)); }
+
+QByteArray f32(float value)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return le32(bits);
+}
+
+QByteArray f32s(const QVector<float> &values)
+{
+    QByteArray b;
+    for (float v : values)
+        b += f32(v);
+    return b;
+}
+
+QByteArray reply(uint8_t code, const QByteArray &payload)
+{
+    return DeviceFrame::build(code, payload, DeviceFrame::kDeviceToHost);
+}
+
+QByteArray plainSpectrum(int16_t scaleCode, const QVector<uint16_t> &samples)
+{
+    QByteArray b = le16(uint16_t(scaleCode));
+    for (uint16_t s : samples)
+        b += le16(s);
+    return b;
+}
+
+QByteArray spectrumFrameBody(uint8_t status, uint32_t expoUs, const QVector<float> &words,
+                             const QByteArray &spectrum)
+{
+    QByteArray b(1, char(status));
+    b += le32(expoUs);
+    b += f32s(words);
+    b += spectrum;
+    return b;
+}
+
+QVector<uint16_t> rampSamples(int count, uint16_t step)
+{
+    QVector<uint16_t> s(count);
+    for (int i = 0; i < count; ++i)
+        s[i] = uint16_t(i * step);
+    return s;
+}
+
+QByteArray modelReply(const QByteArray &name) { return name + QByteArray("SN000042"); }
+
+QByteArray rangeReply(uint16_t start, uint16_t end) { return le16(start) + le16(end); }
+
+QByteArray flickerReply(uint8_t gain, float frequency, float index, float depth,
+                        const QVector<uint16_t> &samples)
+{
+    QByteArray b(1, char(gain));
+    b += f32(frequency) + f32(index) + f32(depth);
+    for (uint16_t s : samples)
+        b += le16(s);
+    return b;
+}
+
+void loadCatalogues()
+{
+    static bool loaded = false;
+    if (!loaded) {
+        loadParameterTables();
+        loaded = true;
+    }
+}
+
+} // namespace testsupport
