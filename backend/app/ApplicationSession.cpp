@@ -1,10 +1,19 @@
 #include "ApplicationSession.h"
 
+#include "catalog/ParameterCatalog.h"
+#include "protocol/DriverTypes.h"
+#include "services/DataHandlerService.h"
+#include "services/SaveService.h"
+#include "services/StudioService.h"
+#include "services/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
+#include "theme/Theme.h"
 
 #include <QCoreApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QtQml/qqml.h>
 
 const char kApplicationVersion[] = "2.4.0";
 
@@ -21,6 +30,7 @@ QUrl mainQmlUrl() { return QUrl(QStringLiteral("qrc:/qt/qml/UIVantorelContent/Ma
 
 // Objects that main() would keep on its stack; destroyed before the engine.
 struct ApplicationSession::StackObjects {
+    std::unique_ptr<WelcomeService> welcome;
 };
 
 ApplicationSession::ApplicationSession() : m_stack(std::make_unique<StackObjects>()) {}
@@ -29,10 +39,32 @@ ApplicationSession::~ApplicationSession() = default;
 
 int ApplicationSession::start(QQmlApplicationEngine &engine, const QUrl &mainUrl)
 {
+    // The application and the engine already exist (main, or the calling test).
+    // Settings defaults before any service reads them.
     MeasurementSettings::initMeasurementSettings();
+    loadParameterTables();
 
+    // Services, in creation order.
+    Theme *theme = Theme::instance(&engine);
+    DataBuffer *dataBuffer = DataBuffer::instance();
+    // Its constructor creates the serial and Bluetooth LE transports.
+    DataHandlerService::instance(DriverTypes::CONNECT_UART)->setEngine(&engine);
+    StudioService *studio = StudioService::instance(&engine);
+    m_stack->welcome = std::make_unique<WelcomeService>(&engine);
+    m_stack->welcome->setStudioService(studio);
+    SaveService *save = new SaveService(&engine, QCoreApplication::instance());
+    // QML uses the type only for its SaveType enumeration; register it once per process.
+    static const int saveServiceType = qmlRegisterUncreatableType<SaveService>(
+        "AppEnums", 1, 0, "SaveService", QStringLiteral("SaveService 仅用于暴露枚举"));
+    Q_UNUSED(saveServiceType);
+
+    // Context properties before the load, so bindings see them at once.
     QQmlContext *context = engine.rootContext();
-    (void)context;
+    context->setContextProperty(QStringLiteral("theme"), theme);
+    context->setContextProperty(QStringLiteral("dataBuffer"), dataBuffer);
+    context->setContextProperty(QStringLiteral("studioService"), studio);
+    context->setContextProperty(QStringLiteral("welcomeService"), m_stack->welcome.get());
+    context->setContextProperty(QStringLiteral("saveService"), save);
 
     engine.addImportPath(QCoreApplication::applicationDirPath() + QStringLiteral("/qml"));
     engine.addImportPath(QStringLiteral(":/"));

@@ -36,6 +36,14 @@ Window {
         visible: false
     }
 
+    // The timed series: the measuring back end asks, the save back end records.
+    Connections {
+        target: studioService
+        function onRequestCustomizedTestBegin() { saveService.beginCustomizedTestSave() }
+        function onRequestCustomizedTestAppend() { saveService.appendCustomizedTestSave() }
+        function onRequestCustomizedTestEnd() { saveService.endCustomizedTestSave() }
+    }
+
     Item {
         id: messageDialog
         objectName: "messageDialog"

@@ -1,0 +1,25 @@
+#pragma once
+// The folder every export is written to, and the parts of export file names.
+
+#include <QDateTime>
+#include <QString>
+
+namespace SaveFolder {
+
+extern const QString kDocumentsSubfolder; // "/Vantorel"
+
+// The user's documents folder + "/Vantorel".
+QString path();
+
+// True when `folder` is a directory afterwards, creating it with all parents if needed.
+bool ensureDirectory(const QString &folder);
+
+// "yyyyMMddhhmmsszzz" of the local time.
+QString timeStamp(const QDateTime &time);
+
+// The device reports its own name, so it may hold path separators or other characters
+// that must not reach a file name: anything but letters, digits, '.', '_' and '-'
+// becomes '_'.
+QString fileSafeModelName(const QString &model);
+
+} // namespace SaveFolder

@@ -1,0 +1,326 @@
+#include "StudioService.h"
+
+#include "services/ActiveTransport.h"
+#include "services/EfficiencyCsvReader.h"
+#include "services/EfficiencyCurveService.h"
+#include "services/QmlScene.h"
+#include "services/ReplyWatchdog.h"
+#include "services/SaveFolder.h"
+#include "store/DataBuffer.h"
+#include "transport/BLEInterface.h"
+#include "transport/UARTInterface.h"
+
+#include <QDesktopServices>
+#include <QJSValue>
+#include <QQmlApplicationEngine>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+
+namespace {
+
+QStringList toStringList(const QVariant &value)
+{
+    if (value.userType() == qMetaTypeId<QJSValue>())
+        return value.value<QJSValue>().toVariant().toStringList();
+    return value.toStringList();
+}
+
+} // namespace
+
+StudioService *StudioService::instance(QQmlApplicationEngine *engine)
+{
+    static StudioService *service = new StudioService(engine);
+    return service;
+}
+
+StudioService::StudioService(QQmlApplicationEngine *engine)
+    : QObject(nullptr),
+      m_engine(engine),
+      m_uart(UARTInterface::instance()),
+      m_ble(BLEInterface::instance()),
+      m_snapshotWatchdog(new ReplyWatchdog(this)),
+      m_referenceWatchdog(new ReplyWatchdog(this)),
+      m_efficiency(new EfficiencyCurveService(*this, engine, this))
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    buffer->setMeasurementState(this);
+    connect(buffer, &DataBuffer::specDataChanged, this, &StudioService::handleSpecDataChanged);
+    connect(buffer, &DataBuffer::referenceDataUpdated, this, &StudioService::handleRefDataChanged);
+    connect(buffer, &DataBuffer::deviceModelChanged, this, &StudioService::reloadFeatures);
+    connect(m_snapshotWatchdog, &ReplyWatchdog::expired, this, &StudioService::onSnapshotTimeout);
+    connect(m_referenceWatchdog, &ReplyWatchdog::expired, this,
+            &StudioService::onReferenceSilence);
+}
+
+// --- measuring flags -------------------------------------------------------------
+
+void StudioService::updateIsMeasuring()
+{
+    const bool measuring = m_isAuto || m_isSingle;
+    if (measuring != m_isMeasuring) {
+        m_isMeasuring = measuring;
+        emit isMeasuringChanged();
+    }
+}
+
+void StudioService::setIsAuto(bool value)
+{
+    if (value == m_isAuto)
+        return;
+    m_isAuto = value;
+    updateIsMeasuring();
+    if (!value) {
+        if (m_customizedTestTimer && m_customizedTestTimer->isActive()) {
+            m_customizedTestTimer->stop();
+            setTestTimer(0);
+        }
+        // Continuous measurement stopped under a running series: the series ends here,
+        // and what it collected is written.
+        finishCustomizedTest();
+    }
+    emit isAutoChanged();
+}
+
+void StudioService::setIsSingle(bool value)
+{
+    if (value == m_isSingle)
+        return;
+    m_isSingle = value;
+    updateIsMeasuring();
+    emit isSingleChanged();
+}
+
+void StudioService::setIsMeasuring(bool value)
+{
+    if (value == m_isMeasuring)
+        return;
+    m_isMeasuring = value;
+    emit isMeasuringChanged();
+}
+
+void StudioService::setIsMeasuringReference(bool value)
+{
+    if (value == m_isMeasuringReference)
+        return;
+    m_isMeasuringReference = value;
+    emit isMeasuringReferenceChanged();
+}
+
+void StudioService::setConnectType(CONNECT_TYPE type)
+{
+    if (type == m_connectType)
+        return;
+    m_connectType = type;
+    emit connectTypeChanged();
+}
+
+// --- measurements ----------------------------------------------------------------
+
+void StudioService::handleMenuFileQuitSignal() {}
+
+void StudioService::handleHardwareSetBaudSignal() {}
+
+void StudioService::toggleContinuous()
+{
+    if (!m_isAuto)
+        ActiveTransport::startContinuous(m_connectType);
+    else
+        ActiveTransport::stopContinuous(m_connectType);
+    setIsAuto(!m_isAuto);
+}
+
+void StudioService::handleAutoSpectrumSignal()
+{
+    // Stopping continuous measurement during a reference capture is the user's way to
+    // give up the capture: no reference is kept.
+    const bool stopsReference = m_isAuto && m_isMeasuringReference;
+    toggleContinuous();
+    if (stopsReference)
+        endReferenceCapture(false);
+}
+
+void StudioService::handleManualSpectrumSignal()
+{
+    setIsSingle(true);
+    ActiveTransport::requestSnapshot(m_connectType);
+    m_snapshotWatchdog->arm(DataBuffer::instance()->expoTime());
+}
+
+void StudioService::handleSpecDataChanged()
+{
+    if (m_isMeasuringReference || !m_engine || !m_isSingle)
+        return;
+    m_snapshotWatchdog->disarm();
+    setIsSingle(false);
+    ActiveTransport::endSnapshot(m_connectType);
+}
+
+void StudioService::onSnapshotTimeout()
+{
+    // The device never answered the snapshot; give the controls back.
+    if (!m_isSingle)
+        return;
+    setIsSingle(false);
+    ActiveTransport::endSnapshot(m_connectType);
+}
+
+void StudioService::handleReferenceSpectrumSignal()
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    if (!buffer)
+        return;
+    buffer->clearReference();
+    // Clearing the source must also clear hasData, or a ratio could be saved for a sample
+    // that was never measured against this reference; clearing the whole buffer does both.
+    buffer->clearBuffer();
+    m_reference.start();
+    setIsMeasuringReference(true);
+    buffer->setHasReference(false);
+    // Continuous measurement delivers the reference spectra; keep it running if it is.
+    if (!m_isAuto)
+        toggleContinuous();
+    m_referenceWatchdog->arm(buffer->expoTime());
+}
+
+void StudioService::handleRefDataChanged()
+{
+    if (!m_isMeasuringReference)
+        return;
+    DataBuffer *buffer = DataBuffer::instance();
+    if (!m_reference.accepts(buffer->expoStatus())) {
+        m_referenceWatchdog->arm(buffer->expoTime());
+        return;
+    }
+    endReferenceCapture(true);
+}
+
+void StudioService::endReferenceCapture(bool accepted)
+{
+    m_referenceWatchdog->disarm();
+    m_reference.stop();
+    if (m_isAuto)
+        toggleContinuous();
+    setIsMeasuringReference(false);
+    if (accepted)
+        DataBuffer::instance()->setHasReference(true);
+}
+
+void StudioService::onReferenceSilence()
+{
+    // The device stopped sending spectra: end the capture without a reference.
+    if (m_isMeasuringReference)
+        endReferenceCapture(false);
+}
+
+void StudioService::handleSetExposeModeSignal(uint8_t mode)
+{
+    ActiveTransport::setExpoMode(m_connectType, mode);
+}
+
+void StudioService::handleGetExposeModeSignal() { ActiveTransport::getExpoMode(m_connectType); }
+
+void StudioService::handleSetExposeTimeSignal(float time)
+{
+    // The pages pass whatever text the field holds; only a time the device can take
+    // goes out.
+    if (!std::isfinite(time) || time < 0.0f || time > kMaxExposureMs)
+        return;
+    ActiveTransport::setExpoTime(m_connectType, time);
+}
+
+void StudioService::handleGetExposeTimeSignal() { ActiveTransport::getExpoTime(m_connectType); }
+
+void StudioService::handleSetCie2015(uint8_t cie)
+{
+    const uint8_t deviceValue = cie == 1 ? 2 : cie == 2 ? 3 : 0;
+    ActiveTransport::setCie2015(m_connectType, deviceValue);
+}
+
+void StudioService::handleSetFlickerGainSignal(uint8_t mode)
+{
+    if (mode == 0) {
+        ActiveTransport::setFlickerGain(m_connectType, true, 0);
+        return;
+    }
+    const uint8_t value = mode >= 4 ? 3 : uint8_t(mode - 1);
+    ActiveTransport::setFlickerGain(m_connectType, false, value);
+}
+
+void StudioService::handleFlickerSignal()
+{
+    QObject *selector = QmlScene::find(m_engine, QStringLiteral("selectShowChart"));
+    if (!selector)
+        return;
+    const int index = toStringList(selector->property("model")).indexOf(QStringLiteral("Flicker"));
+    if (index >= 0)
+        selector->setProperty("currentIndex", index);
+    ActiveTransport::startFlicker(m_connectType);
+}
+
+void StudioService::handleSetBaudRateChange(int rate)
+{
+    if (rate <= 0)
+        return;
+    m_uart->setBaudRate(uint32_t(rate));
+}
+
+void StudioService::handleOpenFolderSignal()
+{
+    const QString folder = SaveFolder::path();
+    SaveFolder::ensureDirectory(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+// --- pages and the link ------------------------------------------------------------
+
+void StudioService::showPage(int page)
+{
+    if (!QmlScene::rootObject(m_engine))
+        return;
+    QmlScene::showPage(m_engine, page);
+    QmlScene::setVisible(m_engine, QStringLiteral("studio"), page == QmlScene::MeasuringPage);
+    QmlScene::setVisible(m_engine, QStringLiteral("absorbance"), false);
+    QmlScene::setVisible(m_engine, QStringLiteral("raman"), false);
+}
+
+void StudioService::showMessage(const QString &text) { QmlScene::showMessage(m_engine, text); }
+
+void StudioService::abortMeasuring()
+{
+    m_snapshotWatchdog->disarm();
+    m_referenceWatchdog->disarm();
+    m_reference.stop();
+    setIsMeasuringReference(false);
+    setIsSingle(false);
+    setIsAuto(false); // ends a running series
+    finishCustomizedTest();
+    setTestTimer(0);
+}
+
+void StudioService::handleHardwareDisconnectSignal()
+{
+    abortMeasuring();
+    DataBuffer::instance()->resetAll();
+    if (ActiveTransport::isBle(m_connectType))
+        m_ble->disconnectDevice();
+    else
+        m_uart->disconnectDevice();
+    showPage(QmlScene::WelcomePage);
+    QmlScene::restoreWelcomeWindow(m_engine);
+}
+
+// --- efficiency curve ------------------------------------------------------------
+
+void StudioService::handleGetEfficiencyDataSingal() { m_efficiency->requestDeviceTable(); }
+void StudioService::handleResetEfficiencySignal() { m_efficiency->resetDeviceTable(); }
+void StudioService::handleSetEfficiencyDataSingal(float ratio) { m_efficiency->uploadFlatCorrection(ratio); }
+void StudioService::handleSetEfficiencyDataByCsvSingal(QString dirctory)
+{
+    m_efficiency->regenerateFromCsv(dirctory);
+}
+
+FloatArray *StudioService::readEfficiencyCsv(QString path, bool *ok)
+{
+    return EfficiencyCsvReader::read(path, ok);
+}

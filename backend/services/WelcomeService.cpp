@@ -1,0 +1,183 @@
+#include "WelcomeService.h"
+
+#include "services/ActiveTransport.h"
+#include "services/DataHandlerService.h"
+#include "services/QmlScene.h"
+#include "services/StudioService.h"
+#include "store/DataBuffer.h"
+#include "transport/BLEInterface.h"
+#include "transport/UARTInterface.h"
+
+#include <QLocale>
+#include <QMetaObject>
+#include <QQmlApplicationEngine>
+
+const QString WelcomeService::kBleNamePrefix = QStringLiteral("RQM");
+
+WelcomeService::WelcomeService(QQmlApplicationEngine *engine, QObject *parent)
+    : QObject(parent), m_engine(engine), m_uart(UARTInterface::instance()),
+      m_ble(BLEInterface::instance())
+{
+    connect(m_uart, &UARTInterface::uartDeviceConnectStatus, this,
+            &WelcomeService::handleUartDeviceConnectStatus);
+    connect(m_ble, &BLEInterface::bleDeviceConnectStatus, this,
+            &WelcomeService::handleBletDeviceConnectStatus);
+    connect(m_ble, &BLEInterface::bleDeviceScanFinished, this,
+            &WelcomeService::handleBleDeviceFinished);
+    connect(m_ble, &BLEInterface::bleScanDeviceName, this, &WelcomeService::bleScanDeviceName);
+    connect(DataBuffer::instance(), &DataBuffer::deviceModelChanged, this,
+            &WelcomeService::handleDeviceModelChanged);
+
+    // The catalogues load on the first pass of the event loop, after QML has loaded.
+    const QString code = QLocale::system().name().split(QLatin1Char('_')).first();
+    QMetaObject::invokeMethod(
+        this, [this, code] { applyStartupLanguage(code); }, Qt::QueuedConnection);
+}
+
+void WelcomeService::applyStartupLanguage(const QString &code)
+{
+    handleLanguageSignal(code);
+    if (m_engine)
+        m_engine->setUiLanguage(code);
+}
+
+void WelcomeService::setStudioService(StudioService *studio) { m_studio = studio; }
+
+// --- device lists ------------------------------------------------------------------
+
+void WelcomeService::handleSerialScanSignal()
+{
+    if (!QmlScene::rootObject(m_engine))
+        return;
+    const QStringList ports = m_uart->scanSerialPorts();
+    if (QObject *selector = QmlScene::find(m_engine, QStringLiteral("selectSerialPortComboBox")))
+        selector->setProperty("model", ports);
+}
+
+void WelcomeService::handleBleScanSignal()
+{
+    clearBleDevices();
+    m_ble->startScan();
+}
+
+void WelcomeService::bleScanDeviceName(const QString &deviceName)
+{
+    if (!deviceName.startsWith(kBleNamePrefix) || m_bleDevices.contains(deviceName))
+        return;
+    m_bleDevices.append(deviceName);
+    emit bleDevicesChanged();
+}
+
+void WelcomeService::handleBleDeviceFinished() {}
+
+void WelcomeService::addBleDevice(const QString &deviceName)
+{
+    if (m_bleDevices.contains(deviceName))
+        return;
+    m_bleDevices.append(deviceName);
+    emit bleDevicesChanged();
+}
+
+void WelcomeService::clearBleDevices()
+{
+    if (m_bleDevices.isEmpty())
+        return;
+    m_bleDevices.clear();
+    emit bleDevicesChanged();
+}
+
+// --- connecting --------------------------------------------------------------------
+
+void WelcomeService::handleSerialConnectionSignal(const QString &portName, int baudRate)
+{
+    // Indexes 0 to 6 pick a rate of the transport's table, 7 the scan; anything else
+    // would index past the table.
+    if (baudRate < 0 || baudRate > kBaudIndexScan)
+        return;
+    DataBuffer::instance()->resetAll();
+    if (m_studio)
+        m_studio->setConnectType(DriverTypes::CONNECT_UART);
+    DataHandlerService::instance(DriverTypes::CONNECT_UART);
+    if (baudRate == kBaudIndexScan) {
+        m_uart->connectDevice(portName, 0, true);
+        return;
+    }
+    // 4800 and 2400 baud (indexes 5 and 6) need the longer pause between commands.
+    m_uart->setCommandDelay(baudRate < 5 ? UARTInterface::kFastCommandDelayMs
+                                         : UARTInterface::kSlowCommandDelayMs);
+    m_uart->connectDevice(portName, uint8_t(baudRate), false);
+}
+
+void WelcomeService::handleBleConnectionSignal(const QString &bleName)
+{
+    DataBuffer::instance()->resetAll();
+    if (m_studio)
+        m_studio->setConnectType(DriverTypes::CONNECT_BLE);
+    DataHandlerService::instance(DriverTypes::CONNECT_BLE);
+    m_ble->connectDevice(bleName);
+}
+
+void WelcomeService::handleUartDeviceConnectStatus(bool status, DriverErrorCode err)
+{
+    if (err == DriverTypes::UART_DISCONNECTED) {
+        returnToWelcome(err);
+        return;
+    }
+    if (!status) {
+        if (QmlScene::rootObject(m_engine))
+            showMessage(err);
+        return;
+    }
+    ActiveTransport::requestInitialSettings(DriverTypes::CONNECT_UART);
+}
+
+void WelcomeService::handleBletDeviceConnectStatus(bool status, DriverErrorCode err)
+{
+    if (err == DriverTypes::BLE_DISCONNECTED) {
+        returnToWelcome(err);
+        return;
+    }
+    if (!status) {
+        if (QmlScene::rootObject(m_engine))
+            showMessage(err);
+        return;
+    }
+    ActiveTransport::requestInitialSettings(DriverTypes::CONNECT_BLE);
+}
+
+void WelcomeService::handleDeviceModelChanged()
+{
+    showPage(QmlScene::ModePage);
+    QmlScene::showMainWindow(m_engine);
+}
+
+// --- pages and messages --------------------------------------------------------------
+
+void WelcomeService::showPage(int page) { QmlScene::showPage(m_engine, page); }
+
+void WelcomeService::showMessage(DriverErrorCode code)
+{
+    QmlScene::showMessage(m_engine, int(code));
+}
+
+void WelcomeService::returnToWelcome(DriverErrorCode err)
+{
+    showPage(QmlScene::WelcomePage);
+    QmlScene::restoreWelcomeWindow(m_engine);
+    // A lost link ends every measurement, and a running series is written as it stands.
+    if (m_studio)
+        m_studio->abortMeasuring();
+    DataBuffer::instance()->resetAll();
+    if (err == DriverTypes::UART_DISCONNECTED)
+        m_uart->disconnectDevice();
+    else
+        m_ble->disconnectDevice();
+    showMessage(err);
+}
+
+// --- language ------------------------------------------------------------------------
+
+void WelcomeService::handleLanguageSignal(const QString &message)
+{
+    m_languages.apply(message, m_engine);
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The back end of the welcome page, offered to QML as "welcomeService": serial ports and
+// Bluetooth LE devices to pick from, connecting, the reaction to the link's status, and
+// the user-interface language.
+
+#include "protocol/DriverTypes.h"
+#include "services/LanguageSwitcher.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class BLEInterface;
+class QQmlApplicationEngine;
+class StudioService;
+class UARTInterface;
+
+class WelcomeService : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList bleDevices READ bleDevices NOTIFY bleDevicesChanged)
+
+public:
+    // Bluetooth LE devices of the family advertise names with this prefix.
+    static const QString kBleNamePrefix; // "RQM"
+    // The baud selector's "Auto": scan the rates instead of using one.
+    static constexpr int kBaudIndexScan = 7;
+
+    explicit WelcomeService(QQmlApplicationEngine *engine, QObject *parent = nullptr);
+
+    void setStudioService(StudioService *studio);
+
+    Q_INVOKABLE QStringList bleDevices() const { return m_bleDevices; }
+    Q_INVOKABLE void addBleDevice(const QString &deviceName);
+    Q_INVOKABLE void clearBleDevices();
+
+    QString language() const { return m_languages.language(); }
+
+    void showPage(int page);
+    void showMessage(DriverErrorCode code);
+    void returnToWelcome(DriverErrorCode err);
+
+public slots:
+    void handleSerialScanSignal();
+    void handleBleScanSignal();
+    void bleScanDeviceName(const QString &deviceName);
+    void handleBleDeviceFinished();
+    void handleSerialConnectionSignal(const QString &portName, int baudRate);
+    void handleBleConnectionSignal(const QString &bleName);
+    void handleUartDeviceConnectStatus(bool status, DriverErrorCode err);
+    void handleBletDeviceConnectStatus(bool status, DriverErrorCode err);
+    void handleLanguageSignal(const QString &message);
+    void handleDeviceModelChanged();
+
+signals:
+    void bleDevicesChanged();
+
+private:
+    void applyStartupLanguage(const QString &code);
+
+    QPointer<QQmlApplicationEngine> m_engine;
+    UARTInterface *m_uart = nullptr;
+    BLEInterface *m_ble = nullptr;
+    StudioService *m_studio = nullptr;
+    QStringList m_bleDevices;
+    LanguageSwitcher m_languages;
+};
