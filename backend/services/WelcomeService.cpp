@@ -119,21 +119,18 @@ void WelcomeService::handleBleConnectionSignal(const QString &bleName)
 
 void WelcomeService::handleUartDeviceConnectStatus(bool status, DriverErrorCode err)
 {
-    if (err == DriverTypes::UART_DISCONNECTED) {
-        returnToWelcome(err);
-        return;
-    }
-    if (!status) {
-        if (QmlScene::rootObject(m_engine))
-            showMessage(err);
-        return;
-    }
-    ActiveTransport::requestInitialSettings(DriverTypes::CONNECT_UART);
+    onConnectStatus(status, err, DriverTypes::UART_DISCONNECTED, DriverTypes::CONNECT_UART);
 }
 
 void WelcomeService::handleBletDeviceConnectStatus(bool status, DriverErrorCode err)
 {
-    if (err == DriverTypes::BLE_DISCONNECTED) {
+    onConnectStatus(status, err, DriverTypes::BLE_DISCONNECTED, DriverTypes::CONNECT_BLE);
+}
+
+void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
+                                     DriverTypes::CONNECT_TYPE transport)
+{
+    if (err == linkLost) {
         returnToWelcome(err);
         return;
     }
@@ -142,7 +139,7 @@ void WelcomeService::handleBletDeviceConnectStatus(bool status, DriverErrorCode 
             showMessage(err);
         return;
     }
-    ActiveTransport::requestInitialSettings(DriverTypes::CONNECT_BLE);
+    ActiveTransport::requestInitialSettings(transport);
 }
 
 void WelcomeService::handleDeviceModelChanged()

@@ -57,6 +57,9 @@ signals:
 
 private:
     void applyStartupLanguage(const QString &code);
+    // Shared by both transports: link loss, failure message, or the settings requests.
+    void onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
+                         DriverTypes::CONNECT_TYPE transport);
 
     QPointer<QQmlApplicationEngine> m_engine;
     UARTInterface *m_uart = nullptr;
