@@ -21,7 +21,14 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Missing packages: ${missing[*]}" >&2
+      echo "Run this script as root, or install sudo, to install them." >&2
+      exit 1
+    fi
+    SUDO="sudo"
+  fi
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update
   $SUDO apt-get install -y --no-install-recommends "${missing[@]}"

@@ -41,18 +41,10 @@ float sourceCct(const FloatArray *spectrum)
 // Offset of the 380-nm row, or -1 when the spectrum does not hold 380-780 nm.
 int testWindowStart(const FloatArray *spectrum)
 {
-    if (!spectrum || !spectrum->data || !spectrum->size || spectrum->numDimensions < 1)
+    const SpectrumView s = viewSpectrum(spectrum);
+    if (!s.covers(kRenditionFirstNm, kRenditionFirstNm + kRenditionPoints - 1))
         return -1;
-    const int32_t rows = spectrum->size[0];
-    if (rows <= 0 || int64_t(rows) * 2 > spectrum->allocatedSize)
-        return -1;
-    const float w0 = spectrum->data[0];
-    if (!(w0 > -1e6f && w0 < 1e6f))
-        return -1;
-    const int i380 = int(std::trunc(381.0f - w0)) - 1;
-    if (i380 < 0 || i380 + kRenditionPoints > rows)
-        return -1;
-    return i380;
+    return kRenditionFirstNm - s.w0;
 }
 
 struct SampleCoordinates {

@@ -57,6 +57,10 @@ void resampleSpectrum5nm(const FloatArray *spectrum, float *grid)
         return;
     const int first = kGridFirstWavelength - 2;
     const int last = kGridLastWavelength + 2;
+    // Mirroring extends a spectrum's ends into the grid; it does not make up a visible
+    // spectrum from one lying wholly outside it.
+    if (s.lastWavelength() < first || s.w0 > last)
+        return;
     if (s.covers(first, last)) {
         for (int k = 0; k < kGridPoints; ++k) {
             const float *box = s.values + (first + kGridStep * k - s.w0);

@@ -16,7 +16,8 @@ constexpr int kGridFloats = 2 * kGridPoints;
 
 // Resamples a 1-nm N x 2 spectrum onto the grid (box sums of five samples, ends extended by
 // mirroring). The spectrum is only read. A grid value whose samples lie outside the spectrum
-// even after mirroring is NaN.
+// even after mirroring is NaN, and so is every grid value of a spectrum that does not reach
+// into 378-782 nm at all.
 void resampleSpectrum5nm(const FloatArray *spectrum, float *grid);
 
 // CIE 1931 2-degree X, Y, Z of a grid spectrum, x, y, CIE 1960 u, v and CIE 1976 u', v'.

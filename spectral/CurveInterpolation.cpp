@@ -48,6 +48,17 @@ int teamSize(int count)
 #endif
 }
 
+// out[i] = evaluate(queries[i]) for every query, in a parallel loop. Each iteration writes
+// only its own element, so the result is the same whatever the team size.
+template <typename Evaluate>
+void evaluateQueries(const std::vector<float> &queries, std::vector<float> &out, Evaluate evaluate)
+{
+    const int count = int(queries.size());
+#pragma omp parallel for schedule(static) num_threads(teamSize(count))
+    for (int i = 0; i < count; ++i)
+        out[size_t(i)] = evaluate(queries[size_t(i)]);
+}
+
 } // namespace
 
 int findGridIndex(const std::vector<float> &x, float value)
@@ -72,28 +83,22 @@ std::vector<float> interpolateLinear(std::vector<float> x, std::vector<float> y,
     std::vector<float> out;
     if (!prepare(x, y, queries, out, nanValue()))
         return out;
-    const int count = int(queries.size());
     const int n = int(x.size());
-#pragma omp parallel for schedule(static) num_threads(teamSize(count))
-    for (int i = 0; i < count; ++i) {
-        const float q = queries[size_t(i)];
+    evaluateQueries(queries, out, [&](float q) {
         if (!(q >= x[0] && q <= x[size_t(n - 1)]))
-            continue;
-        if (n == 1) {
-            out[size_t(i)] = y[0];
-            continue;
-        }
+            return nanValue();
+        if (n == 1)
+            return y[0];
         const int k = findGridIndex(x, q) - 1;
         const float x0 = x[size_t(k)], x1 = x[size_t(k + 1)];
         const float y0 = y[size_t(k)], y1 = y[size_t(k + 1)];
         const float r = (q - x0) / (x1 - x0);
         if (r == 0.0f || y0 == y1)
-            out[size_t(i)] = y0;
-        else if (r == 1.0f)
-            out[size_t(i)] = y1;
-        else
-            out[size_t(i)] = (1.0f - r) * y0 + r * y1;
-    }
+            return y0;
+        if (r == 1.0f)
+            return y1;
+        return (1.0f - r) * y0 + r * y1;
+    });
     return out;
 }
 
@@ -103,24 +108,17 @@ std::vector<float> interpolateNearest(std::vector<float> x, std::vector<float> y
     std::vector<float> out;
     if (!prepare(x, y, queries, out, 0.0f))
         return out;
-    const int count = int(queries.size());
     const int n = int(x.size());
-#pragma omp parallel for schedule(static) num_threads(teamSize(count))
-    for (int i = 0; i < count; ++i) {
-        const float q = queries[size_t(i)];
-        float v;
+    evaluateQueries(queries, out, [&](float q) {
         if (q != q)
-            v = nanValue();
-        else if (q > x[size_t(n - 1)])
-            v = y[size_t(n - 1)];
-        else if (q < x[0] || n == 1)
-            v = y[0];
-        else {
-            const int k = findGridIndex(x, q) - 1;
-            v = (q - x[size_t(k)] >= x[size_t(k + 1)] - q) ? y[size_t(k + 1)] : y[size_t(k)];
-        }
-        out[size_t(i)] = v;
-    }
+            return nanValue();
+        if (q > x[size_t(n - 1)])
+            return y[size_t(n - 1)];
+        if (q < x[0] || n == 1)
+            return y[0];
+        const int k = findGridIndex(x, q) - 1;
+        return (q - x[size_t(k)] >= x[size_t(k + 1)] - q) ? y[size_t(k + 1)] : y[size_t(k)];
+    });
     return out;
 }
 
@@ -131,10 +129,8 @@ std::vector<float> interpolateMakima(std::vector<float> x, std::vector<float> y,
     if (!prepare(x, y, queries, out, 0.0f))
         return out;
     const int n = int(x.size());
-    const int count = int(queries.size());
     if (n == 1) {
-        for (int i = 0; i < count; ++i)
-            out[size_t(i)] = queries[size_t(i)] != queries[size_t(i)] ? nanValue() : y[0];
+        evaluateQueries(queries, out, [&](float q) { return q != q ? nanValue() : y[0]; });
         return out;
     }
 
@@ -176,17 +172,13 @@ std::vector<float> interpolateMakima(std::vector<float> x, std::vector<float> y,
         c4[size_t(j)] = y[size_t(j)];
     }
 
-#pragma omp parallel for schedule(static) num_threads(teamSize(count))
-    for (int i = 0; i < count; ++i) {
-        const float q = queries[size_t(i)];
-        if (q != q) {
-            out[size_t(i)] = nanValue();
-            continue;
-        }
+    evaluateQueries(queries, out, [&](float q) {
+        if (q != q)
+            return nanValue();
         const int j = findGridIndex(x, q) - 1;
         const float d = q - x[size_t(j)];
-        out[size_t(i)] = ((c1[size_t(j)] * d + c2[size_t(j)]) * d + c3[size_t(j)]) * d + c4[size_t(j)];
-    }
+        return ((c1[size_t(j)] * d + c2[size_t(j)]) * d + c3[size_t(j)]) * d + c4[size_t(j)];
+    });
     return out;
 }
 

@@ -210,7 +210,9 @@ void regeneffcurve(FloatArray *sample, FloatArray *reference, FloatArray *device
     const std::vector<float> ratio = divideSpectra(keptSample.value, keptReference.value);
     std::vector<float> positiveX, positiveRatio;
     for (size_t i = 0; i < ratio.size(); ++i) {
-        if (ratio[i] > 0.0f) {
+        // An infinite ratio (a reference value that is all but zero) is no efficiency: it is
+        // a gap, and a table of nothing else fails rather than "succeeding" with no curve.
+        if (ratio[i] > 0.0f && std::isfinite(ratio[i])) {
             positiveX.push_back(grid[i]);
             positiveRatio.push_back(ratio[i]);
         }

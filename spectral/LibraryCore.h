@@ -20,7 +20,7 @@ inline float nanValue()
 
 inline bool isNaN(float v) { return v != v; }
 
-// Run first by every entry point; builds derived tables once.
+// Run first by every entry point; sets the process-wide initialised flag on the first call.
 void initSpectralLibrary();
 // Number of times initialisation actually ran (for tests: it must stay 1).
 int initialisationCount();

@@ -11,6 +11,7 @@
 #include "tables/CieTables.h"
 #include "tables/MelanopicWeights.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -139,11 +140,7 @@ void computeColorimetry(const FloatArray *spectrum, float *result)
     float lp = spectral::nanValue(), hw = spectral::nanValue();
     findPeakAndHalfWidth(spectrum, &lp, &hw);
     // A spectrum without any positive value has no peak to locate.
-    bool hasPeak = false;
-    if (!spectral::isNaN(lp)) {
-        const long peakRow = std::lround(lp) - long(s.w0);
-        hasPeak = peakRow >= 0 && peakRow < s.n && s.values[peakRow] > 0.0f;
-    }
+    const bool hasPeak = std::any_of(s.values, s.values + s.n, [](float v) { return v > 0.0f; });
     if (!hasPeak)
         lp = hw = spectral::nanValue();
 

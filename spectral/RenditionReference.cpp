@@ -1,6 +1,7 @@
 #include "RenditionReference.h"
 
 #include "Cam02Ucs.h"
+#include "CieDaylight.h"
 #include "LibraryCore.h"
 #include "tables/CieTables.h"
 
@@ -78,19 +79,13 @@ void planckian(float T, float *out)
         out[i] = out[i] / at560;
 }
 
-// CIE daylight of chromaticity x_D(T), scaled to a ybar10 sum of 100.
-void daylight(float T, bool lowBranch, float *out)
+// CIE daylight of the temperature, scaled to a ybar10 sum of 100.
+void daylight(float T, float *out)
 {
-    const float T2 = T * T, T3 = T2 * T;
-    const float xD = lowBranch ? -4.607e9f / T3 + 2.9678e6f / T2 + 99.11f / T + 0.244063f
-                               : -2.0064e9f / T3 + 1.9018e6f / T2 + 247.48f / T + 0.23704f;
-    const float yD = -3.0f * xD * xD + 2.87f * xD - 0.275f;
-    const float M = 0.0241f + 0.2562f * xD - 0.7341f * yD;
-    const float M1 = (-1.3515f - 1.7703f * xD + 5.9114f * yD) / M;
-    const float M2 = (0.03f - 31.4424f * xD + 30.0717f * yD) / M;
+    const DaylightWeights m = daylightWeights(T);
     const ReferenceTables &t = tables();
     for (int i = 0; i < kRenditionPoints; ++i)
-        out[i] = t.s0[i] + M1 * t.s1[i] + M2 * t.s2[i];
+        out[i] = t.s0[i] + m.m1 * t.s1[i] + m.m2 * t.s2[i];
     scaleToYbarSum100(out);
 }
 
@@ -108,13 +103,13 @@ void renditionReferenceSpd(float T, float *referenceSpd)
         return;
     }
     if (T >= 5000.0f) {
-        daylight(T, T <= 7000.0f, referenceSpd);
+        daylight(T, referenceSpd);
         return;
     }
     float planck[kRenditionPoints];
     float day[kRenditionPoints];
     planckian(T, planck);
-    daylight(T, true, day);
+    daylight(T, day); // below 5000 K: the 4000-7000 K chromaticity formula
     const float w = (5000.0f - T) / 1000.0f;
     for (int i = 0; i < kRenditionPoints; ++i)
         referenceSpd[i] = (1.0f - w) * day[i] + w * planck[i];

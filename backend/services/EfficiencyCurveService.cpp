@@ -161,8 +161,11 @@ void EfficiencyCurveService::regenerateFromCsv(const QString &folder)
         return show(Message::TargetInvalid);
 
     const FloatArray *deviceTable = DataBuffer::instance()->efficiencyTable();
+    // Without the device's table there is no wavelength axis to regenerate the curve on.
+    if (!deviceTableRead(deviceTable))
+        return show(Message::TableNotRead);
     const int32_t rows = rowsOf(deviceTable);
-    const Table wavelengths = column(rows, rows > 0 ? deviceTable->data : nullptr);
+    const Table wavelengths = column(rows, deviceTable->data);
     const Table curve = column(rows);
     RegenStatus status{};
     regeneffcurve(source.get(), target.get(), wavelengths.get(), curve.get(), &status);

@@ -4,26 +4,11 @@
 #include "protocol/DeviceFrame.h"
 #include "store/DataBuffer.h"
 
-#include <cstring>
+#include <QtEndian>
 
 namespace {
 
 const quint8 *bytes(const QByteArray &a) { return reinterpret_cast<const quint8 *>(a.constData()); }
-
-quint16 readU16(const quint8 *p) { return quint16(p[0] | (p[1] << 8)); }
-
-quint32 readU32(const quint8 *p)
-{
-    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
-}
-
-float readFloat(const quint8 *p)
-{
-    const quint32 bits = readU32(p);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 } // namespace
 
@@ -55,11 +40,11 @@ void FrameDispatcher::dispatch(const QByteArray &frame)
         break;
     case CMD_GET_EXPO_TIME:
         if (size >= 4)
-            m_store->setExpoTime(readU32(p));
+            m_store->setExpoTime(qFromLittleEndian<quint32>(p));
         break;
     case CMD_GET_WL_RANGE:
         if (size >= 4)
-            m_store->setWl(readU16(p), readU16(p + 2));
+            m_store->setWl(qFromLittleEndian<quint16>(p), qFromLittleEndian<quint16>(p + 2));
         break;
     case CMD_RESET_EFFICIENCY:
     case CMD_SAVE_EFFICIENCY:
@@ -111,7 +96,7 @@ void FrameDispatcher::applySpectrum(const QByteArray &payload)
         return;
 
     m_store->setExpoStatus(p[0]);
-    m_store->setExpoTime(readU32(p + 1));
+    m_store->setExpoTime(qFromLittleEndian<quint32>(p + 1));
     const quint8 *photometric = p + kExposureBytes;
     const quint8 *spectrum = photometric + photometricBytes;
     if (photometricBytes > 0)
@@ -137,13 +122,13 @@ void FrameDispatcher::applyEfficiencyTable(const QByteArray &payload)
     if (size < 4)
         return;
     const quint8 *p = bytes(payload);
-    const int count = readU16(p);
-    const quint16 start = readU16(p + 2);
+    const int count = qFromLittleEndian<quint16>(p);
+    const quint16 start = qFromLittleEndian<quint16>(p + 2);
     if (count > DataBuffer::kEfficiencyRows || size < 4 + 4 * count)
         return;
     QList<float> values(count);
     for (int i = 0; i < count; ++i)
-        values[i] = readFloat(p + 4 + 4 * i);
+        values[i] = qFromLittleEndian<float>(p + 4 + 4 * i);
     m_store->setEfficiencyTable(start, values.constData(), count);
 }
 
@@ -153,10 +138,10 @@ void FrameDispatcher::applyFlicker(const QByteArray &payload)
     if (size < kFlickerHeaderBytes || size - kFlickerHeaderBytes > DataBuffer::kRawPayloadCapacity)
         return;
     const quint8 *p = bytes(payload);
-    const float depth = readFloat(p + 9);
+    const float depth = qFromLittleEndian<float>(p + 9);
     m_store->setGainValue(p[0]);
-    m_store->setFrequency(readFloat(p + 1));
-    m_store->setIndex(readFloat(p + 5));
+    m_store->setFrequency(qFromLittleEndian<float>(p + 1));
+    m_store->setIndex(qFromLittleEndian<float>(p + 5));
     m_store->setDepth(depth);
     m_store->setPercent(depth);
     m_store->setFlickerData(p + kFlickerHeaderBytes, size - kFlickerHeaderBytes);

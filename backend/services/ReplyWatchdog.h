@@ -1,7 +1,7 @@
 #pragma once
 // A single-shot guard for a request whose reply may never come (a device that fell
-// silent): armed with the exposure time, it expires after twice the exposure plus a
-// fixed margin, long enough for an automatic exposure to settle.
+// silent): armed with the longest exposure the reply may take, it expires after twice
+// that exposure plus a fixed margin.
 
 #include <QObject>
 #include <QTimer>

@@ -15,6 +15,7 @@
 #include <QQmlApplicationEngine>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -144,7 +145,7 @@ void StudioService::handleManualSpectrumSignal()
 {
     setIsSingle(true);
     ActiveTransport::requestSnapshot(m_connectType);
-    m_snapshotWatchdog->arm(DataBuffer::instance()->expoTime());
+    m_snapshotWatchdog->arm(longestExpectedExposureUs());
 }
 
 void StudioService::handleSpecDataChanged()
@@ -154,6 +155,16 @@ void StudioService::handleSpecDataChanged()
     m_snapshotWatchdog->disarm();
     setIsSingle(false);
     ActiveTransport::endSnapshot(m_connectType);
+}
+
+quint32 StudioService::longestExpectedExposureUs() const
+{
+    const DataBuffer *buffer = DataBuffer::instance();
+    const quint32 current = buffer->expoTime();
+    // In automatic exposure the device may lengthen the exposure before it answers.
+    if (buffer->expoMode() == 0)
+        return current;
+    return std::max(current, quint32(kMaxExposureMs * 1000.0f));
 }
 
 void StudioService::onSnapshotTimeout()
@@ -171,16 +182,15 @@ void StudioService::handleReferenceSpectrumSignal()
     if (!buffer)
         return;
     buffer->clearReference();
-    // Clearing the source must also clear hasData, or a ratio could be saved for a sample
-    // that was never measured against this reference; clearing the whole buffer does both.
-    buffer->clearBuffer();
+    // Also clears hasData: no ratio may be saved for a sample not measured against this reference.
+    buffer->clearSource();
     m_reference.start();
     setIsMeasuringReference(true);
     buffer->setHasReference(false);
     // Continuous measurement delivers the reference spectra; keep it running if it is.
     if (!m_isAuto)
         toggleContinuous();
-    m_referenceWatchdog->arm(buffer->expoTime());
+    m_referenceWatchdog->arm(longestExpectedExposureUs());
 }
 
 void StudioService::handleRefDataChanged()
@@ -189,7 +199,7 @@ void StudioService::handleRefDataChanged()
         return;
     DataBuffer *buffer = DataBuffer::instance();
     if (!m_reference.accepts(buffer->expoStatus())) {
-        m_referenceWatchdog->arm(buffer->expoTime());
+        m_referenceWatchdog->arm(longestExpectedExposureUs());
         return;
     }
     endReferenceCapture(true);

@@ -140,6 +140,8 @@ private:
     void updateIsMeasuring();
     void setIsMeasuringReference(bool value);
     void endReferenceCapture(bool accepted);
+    // The exposure a reply may take: the current one, or the longest in automatic mode.
+    quint32 longestExpectedExposureUs() const;
     void onSnapshotTimeout();
     void onReferenceSilence();
     void onCustomizedTestTick();

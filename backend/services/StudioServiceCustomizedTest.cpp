@@ -6,6 +6,8 @@
 #include "store/DataBuffer.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <limits>
 
 void StudioService::setTestDuration(int seconds)
 {
@@ -38,7 +40,9 @@ void StudioService::handleCustomizedTest(int duration, const QString &unit, int 
     setTestTimer(0);
     handleCloseCustomizedTest();
 
-    const int seconds = unit == QLatin1String("min") ? duration * 60 : duration;
+    // A duration in minutes near the int limit must not wrap into a negative time.
+    const qint64 seconds =
+        unit == QLatin1String("min") ? qint64(duration) * 60 : qint64(duration);
     emit requestCustomizedTestBegin();
     if (!m_isAuto) {
         m_isAuto = true;
@@ -46,7 +50,8 @@ void StudioService::handleCustomizedTest(int duration, const QString &unit, int 
         emit isAutoChanged();
     }
     ActiveTransport::startContinuous(m_connectType);
-    setTestDuration(seconds);
+    setTestDuration(int(std::clamp<qint64>(seconds, std::numeric_limits<int>::min(),
+                                           std::numeric_limits<int>::max())));
     setTestIntervals(qMax(intervals, kMinTestIntervalSeconds));
 
     m_customizedTestTimer = new QTimer(this);

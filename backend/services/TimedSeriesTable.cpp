@@ -4,6 +4,7 @@
 #include "store/DataBuffer.h"
 
 #include <QJsonObject>
+#include <algorithm>
 
 namespace {
 QString number(double value) { return QString::number(value, 'g', 6); }
@@ -47,9 +48,11 @@ void TimedSeriesTable::append(const DataBuffer &buffer, const QDateTime &time)
         QString field;
         if (axisLength > 0) {
             const double offset = wl - axis.first();
-            const int index = int(offset);
-            if (offset >= 0 && index < axisLength && axis.at(index) == wl)
-                field = number(values.at(index));
+            if (offset >= 0 && offset < axisLength) {
+                const int index = int(offset);
+                if (axis.at(index) == wl)
+                    field = number(values.at(index));
+            }
         }
         m_lines[line++] += QLatin1Char(',') + field;
     }

@@ -311,6 +311,8 @@ void DataBuffer::clearSource()
     std::fill(m_scaled.begin(), m_scaled.end(), 0.0);
     m_sourceMax = 0.0;
     m_scaledMax = 0.0;
+    // Without a source there is no sample: nothing may be saved or ratioed against it.
+    setHasDataFlag(false);
     emit specDataChanged();
 }
 

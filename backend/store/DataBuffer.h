@@ -237,10 +237,12 @@ private:
     void onThrottleTick();
     void dropPendingPhotoResult();
     void processPhotoResult(const quint8 *data, int size);
-    void acceptSpectrum(const quint8 *data, int size, bool isReload, const quint8 *photometric,
-                        int photometricSize);
+    // `exposureMs` unmasks the samples of "Y" models.
+    void acceptSpectrum(const quint8 *data, int size, bool isReload, float exposureMs,
+                        const quint8 *photometric, int photometricSize);
+    float expoTimeMs() const;
     void storeReference(const QList<double> &values);
-    void storeSource(const QList<double> &values, const quint8 *payload, int size);
+    void storeSource(const QList<double> &values, const quint8 *payload, int size, float exposureMs);
     void computeHostPhotometry();
     void computeColorRenditionOfSource();
     void zeroColorRendition();
@@ -259,6 +261,7 @@ private:
     bool m_hasData = false;
     std::array<quint8, kRawPayloadCapacity> m_specData{};
     int m_specDataSize = 0;
+    float m_specDataExposureMs = 0.0f; // the exposure the stored payload was taken at
     std::array<quint8, kRawPayloadCapacity> m_flickerData{};
     int m_flickerDataSize = 0;
     std::array<float, kPhotometricWordCapacity> m_photoWords{};

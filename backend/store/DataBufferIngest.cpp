@@ -48,26 +48,28 @@ int DataBuffer::spectrumPayloadSize() const
     return SpectrumPayload::requiredSize(getWlLength(), m_isY);
 }
 
+float DataBuffer::expoTimeMs() const { return float(m_expoTime) / 1000.0f; }
+
 void DataBuffer::setSpecData(const quint8 *data, int size, bool isReload)
 {
-    acceptSpectrum(data, size, isReload, nullptr, 0);
+    acceptSpectrum(data, size, isReload, expoTimeMs(), nullptr, 0);
 }
 
 void DataBuffer::setSpectrumFrame(const quint8 *photometric, int photometricSize,
                                   const quint8 *spectrum, int spectrumSize)
 {
-    acceptSpectrum(spectrum, spectrumSize, false, photometric, photometricSize);
+    acceptSpectrum(spectrum, spectrumSize, false, expoTimeMs(), photometric, photometricSize);
 }
 
-void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload,
+void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload, float exposureMs,
                                 const quint8 *photometric, int photometricSize)
 {
     if (!isReload && !measuring())
         return;
     if (size > kRawPayloadCapacity)
         return;
-    const std::optional<QList<double>> values = SpectrumPayload::decode(
-        data, size, getWlLength(), m_isY, float(m_expoTime) / 1000.0f);
+    const std::optional<QList<double>> values =
+        SpectrumPayload::decode(data, size, getWlLength(), m_isY, exposureMs);
     if (!values)
         return;
 
@@ -77,7 +79,7 @@ void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload,
         return;
     }
 
-    storeSource(*values, data, size);
+    storeSource(*values, data, size, exposureMs);
     if (m_isY)
         computeHostPhotometry();
     else if (photometric && photometricSize > 0)
@@ -101,10 +103,12 @@ void DataBuffer::storeReference(const QList<double> &values)
     emit referenceDataUpdated();
 }
 
-void DataBuffer::storeSource(const QList<double> &values, const quint8 *payload, int size)
+void DataBuffer::storeSource(const QList<double> &values, const quint8 *payload, int size,
+                             float exposureMs)
 {
     std::memcpy(m_specData.data(), payload, size_t(size));
     m_specDataSize = size;
+    m_specDataExposureMs = exposureMs;
 
     const double factor = MeasurementSettings::unitFactor();
     const int n = int(values.size());
@@ -163,7 +167,8 @@ void DataBuffer::reloadSpecData()
     if (m_specDataSize == 0)
         return;
     const std::array<quint8, kRawPayloadCapacity> copy = m_specData;
-    setSpecData(copy.data(), m_specDataSize, true);
+    // "Y" samples are masked with the exposure they were taken at, not one set since.
+    acceptSpectrum(copy.data(), m_specDataSize, true, m_specDataExposureMs, nullptr, 0);
 }
 
 void DataBuffer::reloadPhotoResult()

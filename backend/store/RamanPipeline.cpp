@@ -18,17 +18,13 @@ void RamanResults::clearSpectraAndPeaks()
 
 namespace {
 
-// Relative size below which a clean value is the baseline fit's rounding.
-constexpr double kFitResidue = 1e-9;
-
-// Index of the baseline start on a 1-nm axis beginning at `firstNm`, within 0..n: an
-// axis that starts past the edge is Raman signal throughout, one that ends before it
-// is baseline throughout.
+// Index of the baseline start on a 1-nm axis beginning at `firstNm` (truncated toward
+// zero). Below 0 or at n and beyond, the edge is not on the axis and nothing is separated.
 qsizetype baselineStartIndex(double firstNm, qsizetype n)
 {
-    const double k = std::floor(ramanpipeline::kBaselineStartNm - firstNm);
-    if (!(k > 0.0))
-        return 0;
+    const double k = std::trunc(ramanpipeline::kBaselineStartNm - firstNm);
+    if (!(k >= 0.0))
+        return -1;
     return k >= double(n) ? n : qsizetype(k);
 }
 
@@ -48,23 +44,17 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
         || n > qsizetype(std::numeric_limits<int>::max()))
         return false;
 
-    // Under the laser and filter edge the whole signal counts as baseline.
-    QList<double> baseline(source);
+    QList<double> baseline(n, 0.0);
     QList<double> clean(n, 0.0);
     const qsizetype k = baselineStartIndex(wavelengths.front(), n);
-    if (k < n) {
+    if (k >= 0 && k < n) {
         extract_spec_baseline(source.constData() + k, int(n - k), baseline.data() + k);
-        // What the fit leaves of a smooth signal is rounding residue, not Raman signal.
-        double magnitude = 0.0;
-        for (qsizetype i = k; i < n; ++i)
-            magnitude = std::max(magnitude, std::fabs(source[i]));
-        const double residue = kFitResidue * magnitude;
-        // Between zero and the signal, so the clean part is never negative and
-        // baseline + clean is the signal itself.
+        // Under the laser and filter edge the whole signal counts as baseline.
+        for (qsizetype i = 0; i < k; ++i)
+            baseline[i] = source[i];
+        // Between zero and the signal, so the clean part is never negative.
         for (qsizetype i = k; i < n; ++i) {
-            double b = std::min(std::max(baseline[i], 0.0), source[i]);
-            if (source[i] - b <= residue)
-                b = source[i];
+            const double b = std::min(std::max(baseline[i], 0.0), source[i]);
             baseline[i] = b;
             clean[i] = source[i] - b;
         }

@@ -3,20 +3,12 @@
 #include "Descramble.h"
 #include "DynamicArray.h"
 
+#include <QtEndian>
 #include <cmath>
 
 namespace SpectrumPayload {
 
 namespace {
-
-uint16_t readU16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); }
-
-uint32_t readU32(const uint8_t *p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint64_t readU64(const uint8_t *p) { return uint64_t(readU32(p)) | uint64_t(readU32(p + 4)) << 32; }
 
 std::optional<QList<double>> scaled(const uint16_t *samples, int points, int16_t code)
 {
@@ -54,17 +46,18 @@ std::optional<QList<double>> decode(const uint8_t *data, int size, int points, b
     if (!isY) {
         QList<uint16_t> samples(points);
         for (int i = 0; i < points; ++i)
-            samples[i] = readU16(data + kPlainHeaderBytes + 2 * i);
-        return scaled(samples.constData(), points, int16_t(readU16(data)));
+            samples[i] = qFromLittleEndian<uint16_t>(data + kPlainHeaderBytes + 2 * i);
+        return scaled(samples.constData(), points, int16_t(qFromLittleEndian<uint16_t>(data)));
     }
 
     UInt16Array *raw = createUInt16Array(points, 1);
     UInt16Array *out = createUInt16Array(points, 1);
     for (int i = 0; i < points; ++i)
-        raw->data[i] = readU16(data + kYHeaderBytes + 2 * i);
+        raw->data[i] = qFromLittleEndian<uint16_t>(data + kYHeaderBytes + 2 * i);
     uint16_t codeOut = 0;
-    descrambleSamples(raw, readU16(data), exposureMs, readU32(data + 2), readU64(data + 6), out,
-                      &codeOut);
+    descrambleSamples(raw, qFromLittleEndian<uint16_t>(data), exposureMs,
+                      qFromLittleEndian<uint32_t>(data + 2), qFromLittleEndian<uint64_t>(data + 6),
+                      out, &codeOut);
     std::optional<QList<double>> values;
     if (out->size[0] == points)
         values = scaled(out->data, points, int16_t(codeOut));

@@ -11,6 +11,9 @@
 
 namespace {
 
+// Relative size below which a difference between curve and data is the fit's rounding.
+constexpr double kFitResidue = 1e-9;
+
 // Bands of lambda * D'D, D the (n-2) x n second-difference operator: diagonal,
 // first and second sub-diagonal (entry i couples i with i+1, i+2).
 struct Pentadiagonal {
@@ -124,6 +127,16 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
         if (!changed)
             break;
     }
+    // Where the curve comes within rounding of a sample, it is the sample: a smooth
+    // signal then leaves exactly nothing above its baseline.
+    double magnitude = 0.0;
     for (int i = 0; i < n; ++i)
-        baseline[i] = z[i] + lowest;
+        if (std::isfinite(spectrum[i]))
+            magnitude = std::max(magnitude, std::fabs(spectrum[i]));
+    const double residue = kFitResidue * magnitude;
+    for (int i = 0; i < n; ++i) {
+        const double b = z[i] + lowest;
+        const bool onTheData = std::isfinite(spectrum[i]) && std::fabs(spectrum[i] - b) <= residue;
+        baseline[i] = onTheData ? spectrum[i] : b;
+    }
 }

@@ -1,12 +1,17 @@
 // Connecting through the welcome page's back end to the simulated spectrometer: the
 // settings requests after a connect, the model's features, the page switch, failures,
 // link loss, the Bluetooth LE device list and the language switch.
+#include "FakeGattService.h"
 #include "RunningApplication.h"
+#include "StoreFixtures.h"
 #include "TemporaryHome.h"
 #include "SimulatedDevice.h"
 
 #include "catalog/ParameterCatalog.h"
+#include "protocol/DeviceBleProfile.h"
+#include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
+#include "services/DataHandlerService.h"
 #include "services/StudioService.h"
 #include "services/WelcomeService.h"
 #include "store/DataBuffer.h"
@@ -28,6 +33,11 @@ using testsupport::RunningApplication;
 namespace {
 
 const char kLanguageChild[] = "CONNECTION_TEST_LANGUAGE_CHILD";
+
+// Upper bounds for waits on the device, the baud scan and the 1 s series timer: generous,
+// because a loaded machine delays all of them; a passing wait ends as soon as it can.
+constexpr int kConnectTimeoutMs = 30000;
+constexpr int kReplyTimeoutMs = 15000;
 
 QList<int> codesOf(const QList<QByteArray> &frames)
 {
@@ -110,7 +120,7 @@ class TestConnectionRoad : public QObject
 
     void checkConnectedTo(const SimulatedDevice &device, const QString &model)
     {
-        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), model, 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), model, kConnectTimeoutMs);
         // The requests after the handshake, in their order.
         const QList<QByteArray> frames = device.receivedFrames();
         QVERIFY2(frames.size() >= 6, qPrintable(QString::number(frames.size())));
@@ -132,7 +142,8 @@ class TestConnectionRoad : public QObject
         QVERIFY(!m_app->isVisible(QStringLiteral("dynamicLoader")));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         if (screen.width() < 776 || screen.height() < 720) {
-            QTRY_VERIFY(m_app->window()->windowStates() & Qt::WindowMaximized);
+            QTRY_VERIFY_WITH_TIMEOUT(m_app->window()->windowStates() & Qt::WindowMaximized,
+                                     kReplyTimeoutMs);
         } else {
             QCOMPARE(m_app->window()->width(), 776);
             QCOMPARE(m_app->window()->height(), 720);
@@ -180,7 +191,7 @@ private slots:
         QVERIFY(!messageShown(0, QStringLiteral("OK")));
         disconnectAndCheckWelcome();
         // The disconnect stopped the device before closing.
-        QTRY_COMPARE(codesOf(device.receivedFrames()).last(), 4);
+        QTRY_COMPARE_WITH_TIMEOUT(codesOf(device.receivedFrames()).last(), 4, kReplyTimeoutMs);
     }
 
     void scanFindsTheRateAndAsksForTheSettingsInOrder()
@@ -200,7 +211,8 @@ private slots:
         QVERIFY(device.start());
         device.setSilent(true);
         welcome()->handleSerialConnectionSignal(device.portName(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, QStringLiteral("UART connection failed")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, QStringLiteral("UART connection failed")),
+                                 kReplyTimeoutMs);
         QCOMPARE(m_app->find(QStringLiteral("messageDialog"))->property("boxTitle").toString(),
                  QStringLiteral(" "));
         QVERIFY(onWelcomePage());
@@ -223,18 +235,20 @@ private slots:
         SimulatedDevice device(deviceState(QStringLiteral("HQV-66"), 115200));
         QVERIFY(device.start());
         welcome()->handleSerialConnectionSignal(device.portName(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("HQV-66"), 8000);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("HQV-66"),
+                                  kConnectTimeoutMs);
         QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
         // A timed series is running when the line goes dead.
         for (const QString &path : RunningApplication::savedFiles(QStringLiteral("*.csv")))
             QFile::remove(path);
         QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
         studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
-        QTRY_COMPARE_WITH_TIMEOUT(append.count(), 1, 7000);
+        QTRY_COMPARE_WITH_TIMEOUT(append.count(), 1, kConnectTimeoutMs);
         QVERIFY(studio()->isMeasuring());
 
         device.hangUp();
-        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4099, QStringLiteral("UART disconnected")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4099, QStringLiteral("UART disconnected")),
+                                 kReplyTimeoutMs);
         QVERIFY(onWelcomePage());
         QCOMPARE(m_app->window()->width(), 672);
         QCOMPARE(m_app->window()->height(), 390);
@@ -249,7 +263,94 @@ private slots:
         const QStringList lines = RunningApplication::csvLines(files.first());
         QVERIFY(lines.size() > 400);
         QVERIFY(lines.first().startsWith(QLatin1String("Time,")));
-        QCOMPARE(lines.first().count(QLatin1Char(',')), 1);
+        // One column per sample taken before the line went dead.
+        QCOMPARE(lines.first().count(QLatin1Char(',')), append.count());
+    }
+
+    void bluetoothLinkAsksForTheSettingsMeasuresAndReturnsOnLoss()
+    {
+        using namespace testsupport;
+        using namespace DeviceCommand;
+        // What handleBleConnectionSignal prepares, then the device's service as the
+        // transport finds it once connected.
+        buffer()->resetAll();
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
+        DataHandlerService::instance(DriverTypes::CONNECT_BLE);
+        auto *gatt = new FakeGattService;
+        gatt->addDeviceProfile();
+        gatt->setReadValue(DeviceBleProfile::kWlRange, reply(CMD_GET_WL_RANGE, rangeReply(380, 780)));
+        gatt->setReadValue(DeviceBleProfile::kDeviceModel,
+                           reply(CMD_GET_DEVICE_MODEL, modelReply("PQV-21")));
+        QPointer<FakeGattService> alive(gatt);
+        BLEInterface::instance()->attachService(gatt);
+
+        const QList<QBluetoothUuid> settings{
+            QBluetoothUuid(DeviceBleProfile::kWlRange), QBluetoothUuid(DeviceBleProfile::kExpoMode),
+            QBluetoothUuid(DeviceBleProfile::kCie2015), QBluetoothUuid(DeviceBleProfile::kGainMode),
+            QBluetoothUuid(DeviceBleProfile::kGainValue), QBluetoothUuid(DeviceBleProfile::kDeviceModel)};
+        QCOMPARE(gatt->reads, settings);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kReplyTimeoutMs);
+        QCOMPARE(int(buffer()->getWlLength()), 401);
+        QCOMPARE(studio()->features(), findModelInfo(QStringLiteral("PQV-21")).function);
+        QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
+        QVERIFY(!m_app->isVisible(QStringLiteral("welcome")));
+
+        // A snapshot switches the spectrum stream on, and off again once a spectrum came.
+        const QBluetoothUuid stream(DeviceBleProfile::kSpectrumStream);
+        const QList<FakeGattService::Write> on{{stream, DeviceBleProfile::kNotifyOn}};
+        const QList<FakeGattService::Write> off{{stream, DeviceBleProfile::kNotifyOff}};
+        gatt->descriptorWrites.clear();
+        studio()->handleManualSpectrumSignal();
+        QVERIFY(studio()->isSingle());
+        QCOMPARE(gatt->descriptorWrites, on);
+        const int words = int(findModelInfo(QStringLiteral("PQV-21")).plain.size());
+        const auto spectrum = [words](uint8_t code) {
+            return reply(code, spectrumFrameBody(0, 20000, QVector<float>(words, 1.0f),
+                                                 plainSpectrum(2, rampSamples(401))));
+        };
+        gatt->deliverNotification(DeviceBleProfile::kSpectrumStream, spectrum(CMD_SINGLE_SPECTRUM));
+        QVERIFY(!studio()->isSingle());
+        QCOMPARE(gatt->descriptorWrites, on + off);
+        QCOMPARE(buffer()->expoTime(), 20000u);
+        QCOMPARE(buffer()->sourceSpectrum().at(400), 4.0);
+
+        // Settings are written to their characteristic, then read back from it.
+        gatt->writes.clear();
+        gatt->reads.clear();
+        studio()->handleSetExposeTimeSignal(12.5f);
+        studio()->handleSetFlickerGainSignal(3);
+        const QList<FakeGattService::Write> written{
+            {QBluetoothUuid(DeviceBleProfile::kExpoTime),
+             DeviceFrame::build(CMD_SET_EXPO_TIME, QByteArray::fromHex("d4300000"))},
+            {QBluetoothUuid(DeviceBleProfile::kGainMode), DeviceFrame::build(CMD_SET_GAIN_MODE, QByteArray(1, 0))},
+            {QBluetoothUuid(DeviceBleProfile::kGainValue), DeviceFrame::build(CMD_SET_GAIN_VALUE, QByteArray(1, 2))}};
+        QCOMPARE(gatt->writes, written);
+        QCOMPARE(gatt->reads, (QList<QBluetoothUuid>{QBluetoothUuid(DeviceBleProfile::kExpoTime),
+                                                     QBluetoothUuid(DeviceBleProfile::kGainValue),
+                                                     QBluetoothUuid(DeviceBleProfile::kGainMode)}));
+
+        // Continuous measurement is the stream switched on until the user stops it.
+        gatt->descriptorWrites.clear();
+        studio()->handleAutoSpectrumSignal();
+        QVERIFY(studio()->isAuto());
+        QCOMPARE(gatt->descriptorWrites, on);
+        gatt->deliverNotification(DeviceBleProfile::kSpectrumStream, spectrum(CMD_SPECTRUM_PUSH));
+        QVERIFY(studio()->isAuto()); // a spectrum does not end continuous measurement
+
+        // The link drops while measuring: back to the welcome page with its code.
+        emit BLEInterface::instance()->bleDeviceConnectStatus(false, DriverTypes::BLE_DISCONNECTED);
+        QVERIFY(messageShown(8195, QStringLiteral("Bluetooth disconnected")));
+        QVERIFY(onWelcomePage());
+        QVERIFY(!studio()->isAuto());
+        QVERIFY(!studio()->isMeasuring());
+        QCOMPARE(buffer()->deviceModel(), QString());
+        QCOMPARE(m_app->window()->width(), 672);
+        QCOMPARE(m_app->window()->height(), 390);
+        // The transport let its service go.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(alive.isNull());
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
+        DataHandlerService::instance(DriverTypes::CONNECT_UART);
     }
 
     void bleConnectWithoutAdapterFailsWithItsCode()
@@ -259,7 +360,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             messageShown(8193, QStringLiteral("Bluetooth connection failed"))
                 || messageShown(8194, QStringLiteral("Failed to create Bluetooth service")),
-            5000);
+            kReplyTimeoutMs);
         QVERIFY(onWelcomePage());
     }
 

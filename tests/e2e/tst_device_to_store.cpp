@@ -6,11 +6,9 @@
 #include "StoreFixtures.h"
 #include "protocol/DriverTypes.h"
 #include "services/DataHandlerService.h"
-#include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "transport/UARTInterface.h"
 
-#include <QStandardPaths>
 #include <QtTest>
 #include <cstring>
 #include <memory>
@@ -64,11 +62,7 @@ class TestDeviceToStore : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
-        MeasurementSettings::setUnit(0);
-        MeasurementSettings::setRangeEnable(false);
-        loadCatalogues();
+        prepareStoreTests();
         store = DataBuffer::instance();
         store->setMeasurementState(&flags);
         DataHandlerService::instance(DriverTypes::CONNECT_UART);

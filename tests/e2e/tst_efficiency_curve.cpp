@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kDeviceStart = 340;
 constexpr int kDevicePoints = 681; // 340-1020 nm
+// Upper bound for waits on the device; generous for a loaded machine.
+constexpr int kReplyTimeoutMs = 15000;
 
 // A host-to-device frame built from the protocol's layout, independently of the sender.
 QByteArray expectedFrame(uint8_t code, const QByteArray &payload)
@@ -75,7 +77,8 @@ class TestEfficiencyCurve : public QObject
         clearMessage();
         action();
         if (expected > 0)
-            (void)QTest::qWaitFor([&] { return m_device.receivedFrames().size() >= expected; }, 5000);
+            (void)QTest::qWaitFor([&] { return m_device.receivedFrames().size() >= expected; },
+                                  kReplyTimeoutMs);
         QTest::qWait(150); // nothing further may follow
         return m_device.receivedFrames();
     }
@@ -111,24 +114,30 @@ private slots:
         DataHandlerService::instance(DriverTypes::CONNECT_UART);
         m_studio = StudioService::instance(&m_engine);
         QVERIFY2(m_device.start(), qPrintable(m_device.errorString()));
-        QVERIFY(testsupport::connectSerial(m_device));
+        QVERIFY(testsupport::connectSerial(m_device, kReplyTimeoutMs));
     }
 
     void cleanupTestCase() { testsupport::disconnectSerial(); }
 
-    void flatCorrectionWaitsForTheDeviceTable()
+    void correctionsWaitForTheDeviceTable()
     {
         const QList<QByteArray> frames = framesFrom([&] { m_studio->handleSetEfficiencyDataSingal(1.2f); });
         QVERIFY(frames.isEmpty());
         QCOMPARE(message(), QStringLiteral("Read the efficiency curve from the device first"));
         QCOMPARE(m_box->property("boxTitle").toString(), QStringLiteral(" "));
+
+        // Good files, but no device axis to put the curve on yet.
+        const QByteArray flat = csv(380, 780, [](int) { return QStringLiteral("1"); });
+        const QString url = folderWith(QStringLiteral("before reading"), flat, flat);
+        QVERIFY(framesFrom([&] { m_studio->handleSetEfficiencyDataByCsvSingal(url); }).isEmpty());
+        QCOMPARE(message(), QStringLiteral("Read the efficiency curve from the device first"));
     }
 
     void readingStopsContinuousMeasurementFirst()
     {
         m_studio->handleAutoSpectrumSignal();
         QVERIFY(m_studio->isAuto());
-        QTRY_VERIFY(m_device.isStreaming());
+        QTRY_VERIFY_WITH_TIMEOUT(m_device.isStreaming(), kReplyTimeoutMs);
         const QList<QByteArray> frames = framesFrom([&] { m_studio->handleGetEfficiencyDataSingal(); }, 2);
         QCOMPARE(frames.size(), 2);
         QCOMPARE(frames[0], expectedFrame(4, {}));
@@ -136,7 +145,7 @@ private slots:
         QVERIFY(!m_studio->isAuto());
 
         const FloatArray *table = DataBuffer::instance()->efficiencyTable();
-        QTRY_COMPARE(table->size[0], kDevicePoints);
+        QTRY_COMPARE_WITH_TIMEOUT(table->size[0], kDevicePoints, kReplyTimeoutMs);
         QCOMPARE(table->data[0], float(kDeviceStart));
         QCOMPARE(table->data[kDevicePoints - 1], float(kDeviceStart + kDevicePoints - 1));
         QCOMPARE(table->data[kDevicePoints + 10], 1.0f + 0.001f * 10.0f);
@@ -184,7 +193,8 @@ private slots:
         QCOMPARE(frames[3].size(), 744 + 9);
         QCOMPARE(frames[4], expectedFrame(39, {}));
 
-        QTRY_COMPARE(m_device.savedEfficiencyUploads().size(), uploadsBefore + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_device.savedEfficiencyUploads().size(), uploadsBefore + 1,
+                                  kReplyTimeoutMs);
         const QVector<float> saved = m_device.savedEfficiencyUploads().last();
         QCOMPARE(saved.size(), kDevicePoints);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(saved.constData()), kDevicePoints * 4), expectedBytes);
@@ -242,7 +252,7 @@ private slots:
         QCOMPARE(frames.size(), 5);
         QCOMPARE(frames[0], expectedFrame(35, QByteArray(1, 0x04)));
         QCOMPARE(frames[4], expectedFrame(39, {}));
-        QTRY_VERIFY(!m_device.savedEfficiencyUploads().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_device.savedEfficiencyUploads().isEmpty(), kReplyTimeoutMs);
         const QVector<float> saved = m_device.savedEfficiencyUploads().last();
         QCOMPARE(saved, QVector<float>(kDevicePoints, 1.25f));
 

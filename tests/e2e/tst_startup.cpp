@@ -1,4 +1,5 @@
 // Start-up through the same session main() runs, with engines owned by the test.
+#include "TemporaryHome.h"
 #include "app/ApplicationSession.h"
 #include "catalog/ParameterCatalog.h"
 #include "settings/MeasurementSettings.h"
@@ -8,6 +9,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickWindow>
 #include <QStandardPaths>
@@ -99,8 +101,11 @@ private slots:
     void themeIsInTheContextWhileTheFileLoads()
     {
         const QString probe = writeQml(m_dir, "Probe.qml", R"(import QtQuick
+import AppEnums 1.0
 Item {
     property QtObject seenAtCreation: null
+    property var backEnd: [theme, dataBuffer, studioService, welcomeService, saveService]
+    property int ramanSave: SaveService.SAVE_RAMAN
     property color background: theme.background
     property int mode: theme.currentTheme
     Component.onCompleted: seenAtCreation = theme
@@ -119,6 +124,18 @@ Item {
         Theme *theme = Theme::instance();
         m_themeOfEarlierEngine = theme;
         QCOMPARE(root->property("seenAtCreation").value<QObject *>(), theme);
+        const QVariantList backEnd = root->property("backEnd").toList();
+        QCOMPARE(backEnd.size(), 5);
+        for (const QVariant &object : backEnd)
+            QVERIFY(object.value<QObject *>());
+        QCOMPARE(root->property("ramanSave").toInt(), 5);
+
+        // The enumeration's type cannot be instantiated from QML.
+        QQmlComponent creating(&engine);
+        creating.setData("import AppEnums 1.0\nSaveService {}\n", QUrl());
+        QVERIFY(creating.isError());
+        QVERIFY2(creating.errorString().contains(QString::fromUtf8("SaveService 仅用于暴露枚举")),
+                 qPrintable(creating.errorString()));
         QCOMPARE(theme->parent(), &engine);
         QCOMPARE(root->property("background").value<QColor>(), QColor("#F7F7F8"));
         theme->switchTheme("dark");
@@ -196,6 +213,10 @@ Item {
 
 int main(int argc, char *argv[])
 {
+    // A home of its own, inherited by the child starts, so that runs side by side never
+    // share a settings file.
+    if (!qEnvironmentVariableIsSet(kChildVariable))
+        testsupport::useTemporaryHome();
     setStartupEnvironment();
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);

@@ -110,6 +110,87 @@ private slots:
         QVERIFY(lowest <= r.Rf && r.Rf <= highest);
     }
 
+    void fluorescentF2HueBinFigures()
+    {
+        // Per-bin figures of CIE F2 from a double-precision evaluation of the same method
+        // (its Rf 70.3 and Rg 86.4 round to the published 70 and 86); the tolerances cover
+        // single precision and the line-table CCT (4225 K by a direct locus search).
+        const float fidelity[kHueBins] = {60.3f, 61.4f, 52.8f, 68.5f, 79.7f, 87.6f, 76.9f, 72.8f,
+                                          76.3f, 62.4f, 69.7f, 76.7f, 81.4f, 71.5f, 63.7f, 65.4f};
+        const float chroma[kHueBins] = {-24.9f, -17.6f, -8.9f, 5.4f, 11.0f, 4.4f, -7.8f, -14.6f,
+                                        -17.2f, -15.4f, -3.6f, 5.0f, 10.9f, 6.6f, -6.5f, -16.3f};
+        const float hue[kHueBins] = {-0.022f, 0.140f, 0.243f, 0.195f, 0.091f, -0.067f, -0.122f, -0.084f,
+                                     0.007f, 0.166f, 0.190f, 0.114f, -0.081f, -0.146f, -0.263f, -0.170f};
+        const ColorRenditionResult r = rendition(spectrumOf([](int w) { return fluorescent(2, w); }));
+        for (int k = 0; k < kHueBins; ++k) {
+            const QString bin = QStringLiteral("bin %1: ").arg(k + 1);
+            QVERIFY2(std::fabs(r.localFidelity[k] - fidelity[k]) <= 0.5f,
+                     qPrintable(bin + QString::number(r.localFidelity[k])));
+            QVERIFY2(std::fabs(r.chromaShift[k] - chroma[k]) <= 0.5f, qPrintable(bin + QString::number(r.chromaShift[k])));
+            QVERIFY2(std::fabs(r.hueShift[k] - hue[k]) <= 0.005f, qPrintable(bin + QString::number(r.hueShift[k])));
+        }
+    }
+
+    void onlyTheVisibleWindowCounts()
+    {
+        // The lamp on the bare 380-780 nm window (its ends mirrored for the CCT) and on a
+        // longer axis carrying those mirrored values next to the window and bright light
+        // beyond them: the window is found from the first wavelength, the rest never counts.
+        const auto f2 = [](int w) { return fluorescent(2, w); };
+        const auto extended = [&](int w) {
+            if (w < 378 || w > 782)
+                return 1000.0;
+            if (w < 380)
+                return f2(759 - w); // 379 -> 380, 378 -> 381
+            if (w > 780)
+                return f2(1561 - w); // 781 -> 780, 782 -> 779
+            return f2(w);
+        };
+        const auto build = [&](int first, int last) {
+            const int n = last - first + 1;
+            FloatArray *s = createFloatArray(n, 2);
+            for (int i = 0; i < n; ++i) {
+                s->data[i] = float(first + i);
+                s->data[n + i] = float(extended(first + i));
+            }
+            return s;
+        };
+        const ColorRenditionResult wide = rendition(build(360, 800));
+        const ColorRenditionResult bare = rendition(build(380, 780));
+        QVERIFY(std::fabs(wide.Rf - 70.0f) <= 1.0f);
+        QCOMPARE(std::memcmp(&wide, &bare, sizeof wide), 0);
+    }
+
+    void axesWithoutTheVisibleWindowGiveNoValues_data()
+    {
+        QTest::addColumn<float>("w0");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("claimedRows");
+        QTest::newRow("one sample") << 560.0f << 1 << 1;
+        QTest::newRow("starts at 381 nm") << 381.0f << 700 << 700;
+        QTest::newRow("ends at 779 nm") << 300.0f << 480 << 480;
+        QTest::newRow("NaN start") << std::nanf("") << 681 << 681;
+        QTest::newRow("start far above") << 1e9f << 681 << 681;
+        QTest::newRow("start far below") << -1e9f << 681 << 681;
+        QTest::newRow("extent past the block") << 340.0f << 681 << 682;
+        QTest::newRow("negative extent") << 340.0f << 681 << -5;
+    }
+
+    void axesWithoutTheVisibleWindowGiveNoValues()
+    {
+        QFETCH(float, w0);
+        QFETCH(int, rows);
+        QFETCH(int, claimedRows);
+        FloatArray *s = createFloatArray(rows, 2);
+        for (int i = 0; i < rows; ++i) {
+            s->data[i] = w0 + float(i);
+            s->data[rows + i] = float(fluorescent(2, 380 + i % 401));
+        }
+        s->size[0] = claimedRows;
+        const ColorRenditionResult r = rendition(s);
+        QVERIFY(allNaN(reinterpret_cast<const float *>(&r), int(sizeof r / sizeof(float))));
+    }
+
     void binFiguresAgreeWithTheBinMeans()
     {
         for (int lamp : {2, 7, 11}) {

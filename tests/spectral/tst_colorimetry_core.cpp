@@ -41,6 +41,7 @@ private slots:
     void resampleSumsFiveSamplesPerGridPoint();
     void resampleMirrorsAtShortEnds();
     void resampleLeavesUnreachableGridPointsNaN();
+    void resampleDoesNotMirrorSpectraFromOutsideTheGrid();
     void equalEnergyGridIsAtTheWhitePoint();
     void standardIlluminants();
 };
@@ -163,6 +164,27 @@ void ColorimetryCoreTest::resampleLeavesUnreachableGridPointsNaN()
     float X, Y, Z, x, y, u, v, up, vp;
     spectral::computeTristimulus(grid, &X, &Y, &Z, &x, &y, &u, &v, &up, &vp);
     QVERIFY(isNan(x) && isNan(y));
+}
+
+void ColorimetryCoreTest::resampleDoesNotMirrorSpectraFromOutsideTheGrid()
+{
+    // Long enough to be mirrored across the whole grid, but not one sample in 378-782 nm.
+    const int ranges[2][2] = {{-500, 377}, {783, 1500}};
+    for (const auto &range : ranges) {
+        auto s = makeSpectrum(range[0], range[1], [](int) { return 1.0; });
+        float grid[spectral::kGridFloats];
+        spectral::resampleSpectrum5nm(s.get(), grid);
+        for (int k = 0; k < spectral::kGridPoints; ++k)
+            QVERIFY(isNan(grid[spectral::kGridPoints + k]));
+        float r[kColorimetryCount];
+        computeColorimetry(s.get(), r);
+        QVERIFY(isNan(r[3]) && isNan(r[9]) && isNan(r[15]));
+    }
+    // One sample inside the grid is an end to mirror from.
+    auto touching = makeSpectrum(378, 1020, [](int) { return 1.0; });
+    float grid[spectral::kGridFloats];
+    spectral::resampleSpectrum5nm(touching.get(), grid);
+    QCOMPARE(grid[spectral::kGridPoints], 5.0f);
 }
 
 void ColorimetryCoreTest::equalEnergyGridIsAtTheWhitePoint()

@@ -188,6 +188,54 @@ private slots:
             QCOMPARE(v, 2.0f);
     }
 
+    void infiniteRatiosAreBridgedLikeGaps()
+    {
+        // A saturated sample row and a reference value that is all but zero both give an
+        // infinite ratio; the curve must stay the finite ratio of the other rows.
+        FloatArray *sample = table(380, 401, [](double) { return 3.0; });
+        FloatArray *reference = table(380, 401, [](double) { return 2.0; });
+        sample->data[401 + 120] = INFINITY;
+        reference->data[401 + 200] = 1e-42f;
+        const Regen r = regenerate(sample, reference, axis(340, 1020));
+        QCOMPARE(r.status.code, uint16_t(0));
+        QCOMPARE(int(r.curve.size()), 681);
+        for (float v : r.curve)
+            QCOMPARE(v, 1.5f);
+
+        // Nothing but infinite ratios leaves nothing to build a curve from.
+        FloatArray *tiny = table(380, 401, [](double) { return 1e-42; });
+        QVERIFY(failedWith(regenerate(table(380, 401, [](double) { return 1.0; }), tiny, axis(340, 1020)),
+                           681, "intersection region: sample spec all zero"));
+    }
+
+    void malformedTablesAreRefusedWithoutReadingPastThem()
+    {
+        // A record that claims more rows than its block holds is read as empty.
+        FloatArray *liar = table(380, 401, [](double) { return 1.0; });
+        liar->size[0] = 100000;
+        QVERIFY(failedWith(regenerate(liar, table(380, 401, [](double) { return 1.0; }), axis(340, 1020)),
+                           681, "wl settings wrong"));
+
+        // A NaN wavelength inside the window leaves the rows no longer consecutive.
+        FloatArray *holed = table(380, 401, [](double) { return 1.0; });
+        holed->data[200] = NAN;
+        QVERIFY(failedWith(regenerate(holed, table(380, 401, [](double) { return 1.0; }), axis(340, 1020)),
+                           681, "wl settings wrong"));
+
+        // So does a NaN on the device axis, and a device axis with gaps.
+        FloatArray *device = axis(340, 1020);
+        device->data[300] = NAN;
+        QVERIFY(failedWith(regenerate(table(380, 401, [](double) { return 1.0; }),
+                                      table(380, 401, [](double) { return 1.0; }), device),
+                           681, "wl settings wrong"));
+        FloatArray *sparse = axis(340, 1020);
+        for (int i = 0; i < 681; ++i)
+            sparse->data[i] = 340.0f + 2.0f * i;
+        QVERIFY(failedWith(regenerate(table(380, 401, [](double) { return 1.0; }),
+                                      table(380, 401, [](double) { return 1.0; }), sparse),
+                           681, "wl settings wrong"));
+    }
+
     void rowsAreSortedByWavelengthFirst()
     {
         const auto value = [](double w) { return 1.0 + std::sin(w / 30.0) * 0.5; };

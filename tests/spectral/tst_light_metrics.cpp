@@ -67,6 +67,9 @@ private slots:
     void allZeroSpectrum();
     void spectraNotCoveringTheBands();
     void malformedInput();
+    void adversarialAxes_data();
+    void adversarialAxes();
+    void wavelengthColumnFeedsOnlyPeakAndPhotonFlux();
     void initialisationRunsOnce();
 };
 
@@ -282,6 +285,65 @@ void LightMetricsTest::malformedInput()
     computeLightMetrics(empty.get(), m.v);
     for (float v : m.v)
         QVERIFY(isNan(v));
+}
+
+void LightMetricsTest::adversarialAxes_data()
+{
+    QTest::addColumn<float>("w0");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("claimedRows");
+    QTest::newRow("NaN start") << std::nanf("") << 681 << 681;
+    QTest::newRow("infinite start") << float(INFINITY) << 681 << 681;
+    QTest::newRow("start far above") << 1e9f << 681 << 681;
+    QTest::newRow("start far below") << -1e9f << 681 << 681;
+    QTest::newRow("negative axis ending in the ultraviolet") << -5000.0f << 5300 << 5300;
+    QTest::newRow("one sample in the visible") << 560.0f << 1 << 1;
+    QTest::newRow("extent one more than half the block") << 340.0f << 681 << 682;
+    QTest::newRow("extent twice the block") << 340.0f << 681 << 1362;
+    QTest::newRow("negative extent") << 340.0f << 681 << -681;
+}
+
+void LightMetricsTest::adversarialAxes()
+{
+    QFETCH(float, w0);
+    QFETCH(int, rows);
+    QFETCH(int, claimedRows);
+    SpectrumPtr s(createFloatArray(rows, 2));
+    for (int i = 0; i < rows; ++i) {
+        s->data[i] = w0 + float(i);
+        s->data[rows + i] = 1.0f;
+    }
+    s->size[0] = claimedRows;
+    Metrics m;
+    std::fill(std::begin(m.v), std::end(m.v), 7.0f);
+    computeLightMetrics(s.get(), m.v);
+    // Nothing luminous, coloured or banded exists without the visible range.
+    for (int i = 0; i < kLightMetricsCount; ++i) {
+        if (i == kEe || i == kLp || i == kHw || i == kRRatio || i == kRRatio + 1 || i == kBRatio)
+            continue;
+        QVERIFY2(isNan(m[i]), qPrintable(QStringLiteral("index %1 = %2").arg(i).arg(m[i])));
+    }
+    for (float v : m.v)
+        QVERIFY(v != 7.0f);
+}
+
+void LightMetricsTest::wavelengthColumnFeedsOnlyPeakAndPhotonFlux()
+{
+    // The axis is w0 and 1-nm rows; a corrupt wavelength at the peak row changes only what
+    // reads the column itself, and is never turned into a row index.
+    auto clean = makeSpectrum(340, 1020, [](int w) { return std::exp(-0.5 * std::pow((w - 560) / 30.0, 2)); });
+    auto corrupt = makeSpectrum(340, 1020, [](int w) { return std::exp(-0.5 * std::pow((w - 560) / 30.0, 2)); });
+    corrupt->data[560 - 340] = 3e38f;
+    const Metrics a = metricsOf(clean.get());
+    const Metrics b = metricsOf(corrupt.get());
+    QCOMPARE(a[kLp], 560.0f);
+    const int readsColumn[] = {kLp, kHw, kPpfd, kPpfdG, kPpfdRRatio, kPpfdRRatio + 1, kPpfdBRatio, kYpfd};
+    for (int i = 0; i < kLightMetricsCount; ++i) {
+        if (std::find(std::begin(readsColumn), std::end(readsColumn), i) != std::end(readsColumn))
+            continue;
+        QVERIFY2(a[i] == b[i] || (isNan(a[i]) && isNan(b[i])),
+                 qPrintable(QStringLiteral("index %1: %2 vs %3").arg(i).arg(a[i]).arg(b[i])));
+    }
 }
 
 void LightMetricsTest::initialisationRunsOnce()

@@ -143,6 +143,14 @@ private slots:
         for (double v : b)
             QVERIFY(std::fabs(v - 250.0) < 1e-6);
 
+        // A smooth signal is its own baseline to the bit, so nothing clean is left of it.
+        std::vector<double> slope(300);
+        for (size_t i = 0; i < slope.size(); ++i)
+            slope[i] = 100.0 + 2.5 * double(i);
+        std::vector<double> sloped(slope.size(), kSentinel);
+        extract_spec_baseline(slope.data(), int(slope.size()), sloped.data());
+        QVERIFY(sloped == slope);
+
         const std::vector<double> zeros(60, 0.0);
         extract_spec_baseline(zeros.data(), 60, b.data());
         for (double v : b)

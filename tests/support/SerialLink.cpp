@@ -4,6 +4,16 @@
 
 namespace testsupport {
 
+std::unique_ptr<simdevice::SimulatedDevice> startDevice(int baud)
+{
+    simdevice::DeviceState state;
+    state.baud = baud;
+    auto device = std::make_unique<simdevice::SimulatedDevice>(state);
+    if (!device->start())
+        return nullptr;
+    return device;
+}
+
 int baudIndexOf(int baud)
 {
     for (size_t i = 0; i < UARTInterface::kBaudTable.size(); ++i) {

@@ -5,8 +5,13 @@
 
 #include <QByteArray>
 #include <QSignalSpy>
+#include <memory>
 
 namespace testsupport {
+
+// A simulated device answering only at `baud`, already started; null when no
+// pseudo-terminal could be opened.
+std::unique_ptr<simdevice::SimulatedDevice> startDevice(int baud = 115200);
 
 // Index of `baud` in the transport's rate table, or -1.
 int baudIndexOf(int baud);

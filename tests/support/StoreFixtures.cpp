@@ -3,6 +3,10 @@
 #include "catalog/ParameterCatalog.h"
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
+#include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
+
+#include <QStandardPaths>
 
 #include <cstring>
 
@@ -85,6 +89,34 @@ void loadCatalogues()
         loadParameterTables();
         loaded = true;
     }
+}
+
+void prepareStoreTests()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    MeasurementSettings::initMeasurementSettings();
+    MeasurementSettings::setUnit(0);
+    MeasurementSettings::setRangeEnable(false);
+    MeasurementSettings::setRange(370, 780);
+    loadCatalogues();
+}
+
+const quint8 *bytesOf(const QByteArray &bytes) { return reinterpret_cast<const quint8 *>(bytes.constData()); }
+
+void feedSpectrum(DataBuffer &store, const QByteArray &payload, bool reload)
+{
+    store.setSpecData(bytesOf(payload), int(payload.size()), reload);
+}
+
+QVariantMap resultItem(const DataBuffer &store, const QString &key)
+{
+    for (const QVariant &group : store.formattedPhotoResult()) {
+        for (const QVariant &item : group.toMap().value(QStringLiteral("items")).toList()) {
+            if (item.toMap().value(QStringLiteral("key")).toString() == key)
+                return item.toMap();
+        }
+    }
+    return {};
 }
 
 } // namespace testsupport

@@ -7,8 +7,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QVariantMap>
 #include <QVector>
 #include <cstdint>
+
+class DataBuffer;
 
 namespace testsupport {
 
@@ -47,5 +50,16 @@ QByteArray flickerReply(uint8_t gain, float frequency, float index, float depth,
 
 // Loads the embedded catalogues once.
 void loadCatalogues();
+
+// Settings in test mode at their defaults (W/m^2, range analysis off over 370 to 780 nm)
+// and the catalogues loaded: the starting point of every store test.
+void prepareStoreTests();
+
+const quint8 *bytesOf(const QByteArray &bytes);
+// Hands a spectrum payload to the store as received, or as a replay.
+void feedSpectrum(DataBuffer &store, const QByteArray &payload, bool reload = false);
+
+// The item with `key` in the store's formatted result table; empty when it is not shown.
+QVariantMap resultItem(const DataBuffer &store, const QString &key);
 
 } // namespace testsupport

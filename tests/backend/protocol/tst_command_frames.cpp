@@ -27,7 +27,8 @@ class TestCommandFrames : public QObject
     {
         m_device.clearReceived();
         send(UARTInterface::instance());
-        QTest::qWaitFor([&] { return m_device.receivedFrames().size() >= expected; }, 3000);
+        // A short wait shows up as missing frames in the caller's comparison.
+        (void)QTest::qWaitFor([&] { return m_device.receivedFrames().size() >= expected; }, 15000);
         QTest::qWait(30); // nothing further may follow
         return m_device.receivedFrames();
     }

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
 #include <random>
@@ -200,12 +199,9 @@ class TestFrameAssemblerRobustness : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
+        prepareStoreTests();
         MeasurementSettings::setUnit(2);
         MeasurementSettings::setRangeEnable(true);
-        MeasurementSettings::setRange(370, 780);
-        loadCatalogues();
     }
 
     void randomAndMutatedFramesKeepTheStoreSound()

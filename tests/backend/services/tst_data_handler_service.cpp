@@ -7,13 +7,11 @@
 #include "protocol/DeviceCommand.h"
 #include "protocol/DriverTypes.h"
 #include "services/DataHandlerService.h"
-#include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "transport/BLEInterface.h"
 #include "transport/UARTInterface.h"
 
 #include <QQmlApplicationEngine>
-#include <QStandardPaths>
 #include <QtTest>
 
 using namespace testsupport;
@@ -61,9 +59,7 @@ class TestDataHandlerService : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
-        loadCatalogues();
+        prepareStoreTests();
         store = DataBuffer::instance();
         store->setMeasurementState(&flags);
         service = DataHandlerService::instance(DriverTypes::CONNECT_UART);

@@ -64,7 +64,7 @@ private slots:
         clock.start();
         watchdog.arm(0);
         QVERIFY(watchdog.isArmed());
-        QVERIFY(expired.wait(ReplyWatchdog::kMarginMs + 2000));
+        QVERIFY(expired.wait(ReplyWatchdog::kMarginMs + 15000)); // generous for a loaded machine
         // Coarse timers may fire up to 5 % early.
         QVERIFY(clock.elapsed() >= ReplyWatchdog::kMarginMs * 95 / 100);
         QVERIFY(!watchdog.isArmed());

@@ -1,7 +1,6 @@
 // The result CSV exports read back from disk: header and rows of every save type, for an
 // irradiance model in two units and a photon-count ("T") model, and the failures.
-#include "StoreFixtures.h"
-#include "TemporaryHome.h"
+#include "ExportBench.h"
 
 #include "services/SaveFolder.h"
 #include "services/SaveService.h"
@@ -15,8 +14,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
-
-using testsupport::MeasurementFlags;
 
 namespace {
 
@@ -44,36 +41,30 @@ QStringList savedFiles()
 class TestResultCsvExport : public QObject
 {
     Q_OBJECT
-    MeasurementFlags m_flags;
-    std::unique_ptr<DataBuffer> m_buffer;
-    std::unique_ptr<SaveService> m_save;
+    testsupport::ExportBench m_bench;
 
     void loadSample(const QString &model, const QVector<uint16_t> &samples = kSamples)
     {
-        m_buffer->setDeviceModel(model);
-        m_buffer->setWl(380, 384);
-        m_buffer->setExpoTime(12500);
-        m_buffer->setExpoStatus(1);
-        const QByteArray payload = testsupport::plainSpectrum(2, samples);
-        m_buffer->setSpecData(reinterpret_cast<const quint8 *>(payload.constData()),
-                              payload.size());
+        m_bench.buffer->setDeviceModel(model);
+        m_bench.buffer->setWl(380, 384);
+        m_bench.buffer->setExpoTime(12500);
+        m_bench.buffer->setExpoStatus(1);
+        m_bench.feedSpectrum(2, samples);
     }
 
     void loadReference(const QVector<uint16_t> &samples)
     {
-        m_flags.reference = true;
-        const QByteArray payload = testsupport::plainSpectrum(2, samples);
-        m_buffer->setSpecData(reinterpret_cast<const quint8 *>(payload.constData()),
-                              payload.size());
-        m_flags.reference = false;
-        m_buffer->setHasReference(true);
+        m_bench.flags.reference = true;
+        m_bench.feedSpectrum(2, samples);
+        m_bench.flags.reference = false;
+        m_bench.buffer->setHasReference(true);
     }
 
     // Saves and returns the written file's lines; fails the test when the save failed.
     QStringList save(SaveService::SaveType type)
     {
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->handleSaveSignal(type);
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->handleSaveSignal(type);
         if (finished.count() != 1)
             return {QStringLiteral("<no signal>")};
         const QList<QVariant> args = finished.first();
@@ -85,38 +76,13 @@ class TestResultCsvExport : public QObject
     void setUnit(int unit)
     {
         MeasurementSettings::setUnit(unit);
-        m_buffer->reloadSpecData();
+        m_bench.buffer->reloadSpecData();
     }
 
 private slots:
-    void initTestCase()
-    {
-        testsupport::useTemporaryHome();
-        QStandardPaths::setTestModeEnabled(true);
-        testsupport::loadCatalogues();
-        MeasurementSettings::initMeasurementSettings();
-    }
-
-    void init()
-    {
-        QDir(SaveFolder::path()).removeRecursively();
-        QFile::remove(SaveFolder::path());
-        MeasurementSettings::setUnit(0);
-        MeasurementSettings::setRangeEnable(false);
-        m_flags = MeasurementFlags();
-        m_buffer = std::make_unique<DataBuffer>();
-        m_buffer->setMeasurementState(&m_flags);
-        m_save = std::make_unique<SaveService>(nullptr, nullptr, m_buffer.get());
-    }
-
-    void cleanup()
-    {
-        m_save.reset();
-        m_buffer.reset();
-        QDir(SaveFolder::path()).removeRecursively();
-        QFile::remove(SaveFolder::path());
-        MeasurementSettings::setUnit(0);
-    }
+    void initTestCase() { testsupport::ExportBench::prepareProcess(); }
+    void init() { m_bench.reset(); }
+    void cleanup() { m_bench.release(); }
 
     void spectrumInWattsAndMicrowatts()
     {
@@ -142,7 +108,7 @@ private slots:
     {
         loadSample(QStringLiteral("TQV-12"));
         setUnit(1);
-        m_buffer->setExpoStatus(2);
+        m_bench.buffer->setExpoStatus(2);
         QCOMPARE(save(SaveService::SAVE_SPECTRUM),
                  (QStringList{"exposure time,12.5 ms", "exposure status: under exposure",
                               "wavelength(nm), photon counts", "380,1", "381,2.5", "382,0",
@@ -152,7 +118,7 @@ private slots:
     void unknownExposureStatusWritesNoStatusLine()
     {
         loadSample(QStringLiteral("PQV-21"));
-        m_buffer->setExpoStatus(7);
+        m_bench.buffer->setExpoStatus(7);
         const QStringList lines = save(SaveService::SAVE_SPECTRUM);
         QCOMPARE(lines.mid(0, 2), (QStringList{"exposure time,12.5 ms",
                                                "wavelength(nm), irradiance(W/m^2)"}));
@@ -162,9 +128,8 @@ private slots:
     {
         loadSample(QStringLiteral("PQV-21"));
         loadReference({10000, 10000, 400, 10000, 10000}); // 100, 100, 4 (weak), 100, 100
-        const QByteArray sample = testsupport::plainSpectrum(2, {5000, 20000, 100, 0, 1000});
-        m_buffer->setSpecData(reinterpret_cast<const quint8 *>(sample.constData()), sample.size());
-        m_buffer->setExpoStatus(0);
+        m_bench.feedSpectrum(2, {5000, 20000, 100, 0, 1000});
+        m_bench.buffer->setExpoStatus(0);
         const QStringList head{"exposure time,12.5 ms", "exposure status: normal"};
 
         QCOMPARE(save(SaveService::SAVE_TRANSMITTANCE),
@@ -200,9 +165,9 @@ private slots:
         for (int i = 0; i < 48; ++i)
             words << float(i) + 0.5f;
         const QByteArray bytes = testsupport::f32s(words);
-        m_buffer->setPhotoResult(reinterpret_cast<const quint8 *>(bytes.constData()), bytes.size());
-        QTRY_VERIFY(!m_buffer->lastResultItems().isEmpty());
-        const QList<QJsonObject> items = m_buffer->lastResultItems();
+        m_bench.buffer->setPhotoResult(reinterpret_cast<const quint8 *>(bytes.constData()), bytes.size());
+        QTRY_VERIFY(!m_bench.buffer->lastResultItems().isEmpty());
+        const QList<QJsonObject> items = m_bench.buffer->lastResultItems();
 
         for (int unit : {0, 2}) {
             setUnit(unit);
@@ -223,16 +188,16 @@ private slots:
     void photometricExportAddsTheFlickerRecord()
     {
         loadSample(QStringLiteral("PQV-32"));
-        m_buffer->setHasFlicker(true);
-        m_buffer->setFrequency(99.126f);
-        m_buffer->setDepth(37.56f);
-        m_buffer->setPercent(12.345f);
-        m_buffer->setIndex(0.12345f);
-        m_buffer->setGainValue(2);
+        m_bench.buffer->setHasFlicker(true);
+        m_bench.buffer->setFrequency(99.126f);
+        m_bench.buffer->setDepth(37.56f);
+        m_bench.buffer->setPercent(12.345f);
+        m_bench.buffer->setIndex(0.12345f);
+        m_bench.buffer->setGainValue(2);
         QByteArray wave;
         for (int i = 0; i < 1024; ++i)
             wave += testsupport::le16(uint16_t((i % 4) * 100));
-        m_buffer->setFlickerData(reinterpret_cast<const quint8 *>(wave.constData()), wave.size());
+        m_bench.buffer->setFlickerData(reinterpret_cast<const quint8 *>(wave.constData()), wave.size());
 
         const QStringList lines = save(SaveService::SAVE_PHOTOMETRIC);
         const int start = lines.indexOf(QStringLiteral("384,123.45")) + 1;
@@ -243,37 +208,36 @@ private slots:
                               "Flicker waveform", "0", "0.333333", "0.666667", "1"}));
         QCOMPARE(lines.size(), start + 6 + 1024);
 
-        m_buffer->setGainValue(7);
-        m_buffer->setFlickerData(reinterpret_cast<const quint8 *>(QByteArray(2048, 0).constData()),
+        m_bench.buffer->setGainValue(7);
+        m_bench.buffer->setFlickerData(reinterpret_cast<const quint8 *>(QByteArray(2048, 0).constData()),
                                  2048);
         const QStringList flat = save(SaveService::SAVE_PHOTOMETRIC);
         QCOMPARE(flat.at(start + 4), QStringLiteral("Gain: x1000"));
         QCOMPARE(flat.mid(start + 6), QStringList(1024, QStringLiteral("0")));
 
         // A model without flicker ends with the spectrum table.
-        m_buffer->setHasFlicker(false);
+        m_bench.buffer->setHasFlicker(false);
         QCOMPARE(save(SaveService::SAVE_PHOTOMETRIC).last(), QStringLiteral("384,123.45"));
     }
 
     void ramanExportWritesSpectraAndPeaks()
     {
-        m_buffer->setDeviceModel(QStringLiteral("WQV-71"));
-        m_buffer->setWl(340, 1020);
-        m_buffer->setExpoTime(1500);
-        m_buffer->setExpoStatus(0);
+        m_bench.buffer->setDeviceModel(QStringLiteral("WQV-71"));
+        m_bench.buffer->setWl(340, 1020);
+        m_bench.buffer->setExpoTime(1500);
+        m_bench.buffer->setExpoStatus(0);
         QVector<uint16_t> samples(681, 1000);
         for (int i = 0; i < 681; ++i) // a broad hump with two narrow lines
             samples[i] = uint16_t(1000 + 3000 * std::exp(-std::pow((i - 350) / 150.0, 2))
                                   + (std::abs(i - 250) < 2 ? 20000 : 0)
                                   + (std::abs(i - 450) < 2 ? 15000 : 0));
-        const QByteArray payload = testsupport::plainSpectrum(0, samples);
-        m_buffer->setSpecData(reinterpret_cast<const quint8 *>(payload.constData()), payload.size());
+        m_bench.feedSpectrum(0, samples);
 
         const QStringList lines = save(SaveService::SAVE_RAMAN);
         QCOMPARE(lines.mid(0, 3), (QStringList{"exposure time,1.5 ms", "exposure status,normal",
                                                "wavenumber, raman_raw, raman_clean, raman_fl"}));
-        const QList<double> shift = m_buffer->getRamanKey(DataBuffer::RamanRaw);
-        const QList<double> peaks = m_buffer->getRamanPks();
+        const QList<double> shift = m_bench.buffer->getRamanKey(DataBuffer::RamanRaw);
+        const QList<double> peaks = m_bench.buffer->getRamanPks();
         QVERIFY(!shift.isEmpty());
         QCOMPARE(lines.size(), 3 + shift.size() + 1 + peaks.size());
         QCOMPARE(lines.at(3 + shift.size()), QStringLiteral("raman_peak_loc(cm^-1), raman_peak_val"));
@@ -285,7 +249,7 @@ private slots:
             QVERIFY(qAbs(f.at(1).toDouble() - f.at(2).toDouble() - f.at(3).toDouble())
                     <= 1e-4 * qMax(1.0, qAbs(f.at(1).toDouble())));
         }
-        const QList<double> locations = m_buffer->getRamanLocs();
+        const QList<double> locations = m_bench.buffer->getRamanLocs();
         for (int i = 0; i < peaks.size(); ++i)
             QCOMPARE(lines.at(4 + shift.size() + i),
                      QString::number(locations.at(i), 'g', 6) + QLatin1Char(',')
@@ -295,9 +259,9 @@ private slots:
     void unknownTypeCreatesNoFile()
     {
         loadSample(QStringLiteral("PQV-21"));
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->handleSaveSignal(SaveService::SaveType(6));
-        m_save->handleSaveSignal(SaveService::SaveType(-1));
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->handleSaveSignal(SaveService::SaveType(6));
+        m_bench.save->handleSaveSignal(SaveService::SaveType(-1));
         QCOMPARE(finished.count(), 2);
         QCOMPARE(finished.at(0).at(0).toBool(), false);
         QCOMPARE(finished.at(0).at(2).toString(), QStringLiteral("Unknown save type."));
@@ -311,8 +275,8 @@ private slots:
         QFile blocker(SaveFolder::path());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->handleSaveSignal(SaveService::SAVE_SPECTRUM);
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->handleSaveSignal(SaveService::SAVE_SPECTRUM);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().at(0).toBool(), false);
         QCOMPARE(finished.first().at(1).toString(), SaveFolder::path());
@@ -324,9 +288,9 @@ private slots:
     void fileNameCarriesASafeModelNameAndSavesNeverOverwrite()
     {
         loadSample(QStringLiteral("PQV-21/../a b"));
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
         for (int i = 0; i < 5; ++i)
-            m_save->handleSaveSignal(SaveService::SAVE_SPECTRUM);
+            m_bench.save->handleSaveSignal(SaveService::SAVE_SPECTRUM);
         QCOMPARE(finished.count(), 5);
         QSet<QString> paths;
         const QRegularExpression name(QStringLiteral("^PQV-21_\\.\\._a_b_\\d{17}(_\\d)?\\.csv$"));

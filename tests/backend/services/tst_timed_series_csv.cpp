@@ -1,7 +1,6 @@
 // The timed-series CSV read back from disk: its name, byte-order mark, one line per
 // quantity and one column per sample.
-#include "StoreFixtures.h"
-#include "TemporaryHome.h"
+#include "ExportBench.h"
 
 #include "services/SaveFolder.h"
 #include "services/SaveService.h"
@@ -16,21 +15,12 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-using testsupport::MeasurementFlags;
-
 class TestTimedSeriesCsv : public QObject
 {
     Q_OBJECT
-    MeasurementFlags m_flags;
-    std::unique_ptr<DataBuffer> m_buffer;
-    std::unique_ptr<SaveService> m_save;
+    testsupport::ExportBench m_bench;
 
-    void feed(const QVector<uint16_t> &samples)
-    {
-        const QByteArray payload = testsupport::plainSpectrum(2, samples);
-        m_buffer->setSpecData(reinterpret_cast<const quint8 *>(payload.constData()),
-                              payload.size());
-    }
+    void feed(const QVector<uint16_t> &samples) { m_bench.feedSpectrum(2, samples); }
 
     void feedWords(float first)
     {
@@ -39,7 +29,7 @@ class TestTimedSeriesCsv : public QObject
             words << first + float(i);
         const QByteArray bytes = testsupport::f32s(words);
         QTest::qWait(40); // past the photometric throttle
-        m_buffer->setPhotoResult(reinterpret_cast<const quint8 *>(bytes.constData()), bytes.size());
+        m_bench.buffer->setPhotoResult(reinterpret_cast<const quint8 *>(bytes.constData()), bytes.size());
     }
 
     QByteArray readFile(const QString &path)
@@ -57,54 +47,37 @@ class TestTimedSeriesCsv : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        testsupport::useTemporaryHome();
-        QStandardPaths::setTestModeEnabled(true);
-        testsupport::loadCatalogues();
-        MeasurementSettings::initMeasurementSettings();
-    }
+    void initTestCase() { testsupport::ExportBench::prepareProcess(); }
 
     void init()
     {
-        QDir(SaveFolder::path()).removeRecursively();
-        MeasurementSettings::setUnit(0);
-        m_flags = MeasurementFlags();
-        m_buffer = std::make_unique<DataBuffer>();
-        m_buffer->setMeasurementState(&m_flags);
-        m_buffer->setDeviceModel(QStringLiteral("PQV-21"));
-        m_buffer->setWl(380, 383);
-        m_buffer->setExpoTime(12500);
-        m_save = std::make_unique<SaveService>(nullptr, nullptr, m_buffer.get());
+        m_bench.reset();
+        m_bench.buffer->setDeviceModel(QStringLiteral("PQV-21"));
+        m_bench.buffer->setWl(380, 383);
+        m_bench.buffer->setExpoTime(12500);
     }
 
-    void cleanup()
-    {
-        m_save.reset();
-        m_buffer.reset();
-        QDir(SaveFolder::path()).removeRecursively();
-        MeasurementSettings::setUnit(0);
-    }
+    void cleanup() { m_bench.release(); }
 
     void seriesOfTwoSamples()
     {
         feed({100, 200, 300, 400});
         feedWords(0.5f);
-        const int k = m_buffer->lastResultItems().size();
+        const int k = m_bench.buffer->lastResultItems().size();
         QCOMPARE(k, 49); // 48 words and "SDCM/k"
 
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
         const QDateTime before = QDateTime::currentDateTime();
-        m_save->beginCustomizedTestSave();
-        m_save->appendCustomizedTestSave();
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
         MeasurementSettings::setUnit(1); // from the second sample on, in mW/m^2
-        m_buffer->reloadSpecData();
+        m_bench.buffer->reloadSpecData();
         feed({500, 600, 700, 800});
         feedWords(10.5f);
-        m_buffer->setExpoTime(20000);
-        m_save->appendCustomizedTestSave();
+        m_bench.buffer->setExpoTime(20000);
+        m_bench.save->appendCustomizedTestSave();
         QCOMPARE(finished.count(), 0);
-        m_save->endCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
 
         QCOMPARE(finished.count(), 1);
         QVERIFY(finished.first().at(0).toBool());
@@ -138,13 +111,13 @@ private slots:
 
     void photonCountsStayUnscaled()
     {
-        m_buffer->setDeviceModel(QStringLiteral("TQV-12"));
+        m_bench.buffer->setDeviceModel(QStringLiteral("TQV-12"));
         MeasurementSettings::setUnit(3);
         feed({100, 200, 300, 400});
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->beginCustomizedTestSave();
-        m_save->appendCustomizedTestSave();
-        m_save->endCustomizedTestSave();
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
         const QStringList lines = linesOf(readFile(finished.first().at(1).toString()));
         QCOMPARE(lines.mid(1), (QStringList{"exposure time(ms),12.5", "380,1", "381,2", "382,3",
                                             "383,4"}));
@@ -153,9 +126,9 @@ private slots:
     void seriesWithoutSamplesStillWritesItsNames()
     {
         feed({1, 2, 3, 4});
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->beginCustomizedTestSave();
-        m_save->endCustomizedTestSave();
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
         QCOMPARE(finished.count(), 1);
         const QStringList lines = linesOf(readFile(finished.first().at(1).toString()));
         QCOMPARE(lines.first(), QStringLiteral("Time"));
@@ -164,32 +137,32 @@ private slots:
 
     void endWithoutBeginWritesAndSaysNothing()
     {
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->appendCustomizedTestSave();
-        m_save->endCustomizedTestSave();
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
         QCOMPARE(finished.count(), 0);
         QVERIFY(QDir(SaveFolder::path()).entryList(QDir::Files).isEmpty());
 
         // The end of a series is written once.
-        m_save->beginCustomizedTestSave();
-        m_save->endCustomizedTestSave();
-        m_save->endCustomizedTestSave();
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
         QCOMPARE(finished.count(), 1);
     }
 
     void aRangeChangeDuringTheSeriesKeepsTheLines()
     {
         feed({100, 200, 300, 400});
-        m_save->beginCustomizedTestSave();
-        m_save->appendCustomizedTestSave();
-        m_buffer->setWl(382, 386); // shifted and longer
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.buffer->setWl(382, 386); // shifted and longer
         feed({10, 20, 30, 40, 50});
-        m_save->appendCustomizedTestSave();
-        m_buffer->setDeviceModel(QStringLiteral("TQV-12")); // no result items any more
-        m_buffer->setWl(300, 301);
-        m_save->appendCustomizedTestSave();
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->endCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.buffer->setDeviceModel(QStringLiteral("TQV-12")); // no result items any more
+        m_bench.buffer->setWl(300, 301);
+        m_bench.save->appendCustomizedTestSave();
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->endCustomizedTestSave();
         const QStringList lines = linesOf(readFile(finished.first().at(1).toString()));
         const int k = 49;
         QCOMPARE(lines.size(), 1 + k + 1 + 4);
@@ -200,13 +173,13 @@ private slots:
     void beginStartsAFreshSeries()
     {
         feed({100, 200, 300, 400});
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->beginCustomizedTestSave();
-        m_save->appendCustomizedTestSave();
-        m_save->appendCustomizedTestSave();
-        m_save->beginCustomizedTestSave(); // the unfinished series is dropped
-        m_save->appendCustomizedTestSave();
-        m_save->endCustomizedTestSave();
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.save->beginCustomizedTestSave(); // the unfinished series is dropped
+        m_bench.save->appendCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
         const QStringList lines = linesOf(readFile(finished.first().at(1).toString()));
         QCOMPARE(lines.last(), QStringLiteral("383,4"));
     }
@@ -214,14 +187,14 @@ private slots:
     void blockedFolderIsReportedAtTheEnd()
     {
         feed({100, 200, 300, 400});
-        QSignalSpy finished(m_save.get(), &SaveService::saveFinished);
-        m_save->beginCustomizedTestSave();
-        m_save->appendCustomizedTestSave();
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        m_bench.save->beginCustomizedTestSave();
+        m_bench.save->appendCustomizedTestSave();
         QDir(SaveFolder::path()).removeRecursively();
         QFile blocker(SaveFolder::path());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        m_save->endCustomizedTestSave();
+        m_bench.save->endCustomizedTestSave();
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.first().at(0).toBool(), false);
         QCOMPARE(finished.first().at(2).toString(), QStringLiteral("Failed to open file for writing."));

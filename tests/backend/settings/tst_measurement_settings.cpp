@@ -1,3 +1,4 @@
+#include "TemporaryHome.h"
 #include "settings/MeasurementSettings.h"
 
 #include <QStandardPaths>
@@ -11,6 +12,7 @@ class TestMeasurementSettings : public QObject
 private slots:
     void initTestCase()
     {
+        testsupport::useTemporaryHome(); // runs side by side never share the file
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(appSettings().fileName());
         appSettings().clear();

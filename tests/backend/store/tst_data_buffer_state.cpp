@@ -2,12 +2,10 @@
 // clearing and resetting, flicker record and efficiency table.
 #include "StoreFixtures.h"
 #include "StoreSignalLog.h"
-#include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 
 #include <QJSEngine>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
 
@@ -15,12 +13,18 @@ using namespace testsupport;
 
 namespace {
 
-const quint8 *bytesOf(const QByteArray &b) { return reinterpret_cast<const quint8 *>(b.constData()); }
-
 void feedSource(DataBuffer &store, int16_t code, const QVector<uint16_t> &samples)
 {
-    const QByteArray payload = plainSpectrum(code, samples);
-    store.setSpecData(bytesOf(payload), int(payload.size()));
+    feedSpectrum(store, plainSpectrum(code, samples));
+}
+
+// A reference capture as the measurement control runs it.
+void captureReference(DataBuffer &store, MeasurementFlags &flags, const QVector<uint16_t> &samples)
+{
+    flags.reference = true;
+    feedSource(store, 0, samples);
+    store.setHasReference(true);
+    flags.reference = false;
 }
 
 } // namespace
@@ -31,11 +35,7 @@ class TestDataBufferState : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
-        MeasurementSettings::setUnit(0);
-        MeasurementSettings::setRangeEnable(false);
-        loadCatalogues();
+        prepareStoreTests();
     }
 
     void freshStoreHasTheDefaultAxisAndNoReference()
@@ -142,9 +142,7 @@ private slots:
         DataBuffer store;
         MeasurementFlags flags;
         store.setMeasurementState(&flags);
-        flags.reference = true;
-        feedSource(store, 0, QVector<uint16_t>(681, 50));
-        store.setHasReference(true);
+        captureReference(store, flags, QVector<uint16_t>(681, 50));
         QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 50.0);
 
         StoreSignalLog log(&store);
@@ -187,10 +185,7 @@ private slots:
         MeasurementFlags flags;
         store.setMeasurementState(&flags);
         store.setDeviceModel(QStringLiteral("TQV-11"));
-        flags.reference = true;
-        feedSource(store, 0, QVector<uint16_t>(681, 80));
-        store.setHasReference(true);
-        flags.reference = false;
+        captureReference(store, flags, QVector<uint16_t>(681, 80));
         feedSource(store, 0, rampSamples(681));
         QVERIFY(store.hasData());
 
@@ -211,16 +206,19 @@ private slots:
         DataBuffer store;
         MeasurementFlags flags;
         store.setMeasurementState(&flags);
-        flags.reference = true;
-        feedSource(store, 0, QVector<uint16_t>(681, 80));
-        store.setHasReference(true);
-        flags.reference = false;
+        captureReference(store, flags, QVector<uint16_t>(681, 80));
         feedSource(store, 0, QVector<uint16_t>(681, 30));
 
+        QVERIFY(store.hasData());
         QSignalSpy updated(&store, &DataBuffer::referenceDataUpdated);
+        QSignalSpy hasData(&store, &DataBuffer::hasDataChanged);
         store.clearSource();
         QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), 0.0);
         QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 80.0);
+        // No source, no sample: a ratio can no longer be saved for it.
+        QVERIFY(!store.hasData());
+        QCOMPARE(hasData.count(), 1);
+        QVERIFY(store.hasReference());
         store.clearReference();
         QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 0.0);
         QVERIFY(!store.hasReference());

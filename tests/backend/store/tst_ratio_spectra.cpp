@@ -1,11 +1,9 @@
 // Absorbance, transmittance and reflectance against a reference with weak points,
 // computed alone and through the store's getters.
 #include "StoreFixtures.h"
-#include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "store/RatioSpectra.h"
 
-#include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
 #include <limits>
@@ -48,12 +46,9 @@ bool allNaN(const QList<double> &values)
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isnan(v); });
 }
 
-const quint8 *bytesOf(const QByteArray &b) { return reinterpret_cast<const quint8 *>(b.constData()); }
-
 void feed(DataBuffer &store, const QVector<uint16_t> &samples)
 {
-    const QByteArray payload = plainSpectrum(0, samples);
-    store.setSpecData(bytesOf(payload), int(payload.size()));
+    feedSpectrum(store, plainSpectrum(0, samples));
 }
 
 } // namespace
@@ -66,9 +61,7 @@ class TestRatioSpectra : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
-        loadCatalogues();
+        prepareStoreTests();
     }
 
     void eachKindHasExactValuesAndNaNWhereTheReferenceIsWeak_data()

@@ -6,7 +6,6 @@
 #include "store/PhotometricFormat.h"
 
 #include <QJsonArray>
-#include <QStandardPaths>
 #include <QtTest>
 #include <limits>
 
@@ -30,19 +29,6 @@ ParameterInfo parameter(int id, const QString &key, double format, bool visible 
 
 QString valueOf(const QJsonObject &item) { return item.value(QStringLiteral("value")).toString(); }
 
-const quint8 *bytesOf(const QByteArray &b) { return reinterpret_cast<const quint8 *>(b.constData()); }
-
-QVariantMap itemWithKey(const DataBuffer &store, const QString &key)
-{
-    for (const QVariant &group : store.formattedPhotoResult()) {
-        for (const QVariant &item : group.toMap().value(QStringLiteral("items")).toList()) {
-            if (item.toMap().value(QStringLiteral("key")).toString() == key)
-                return item.toMap();
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 class TestResultFormatting : public QObject
@@ -51,10 +37,7 @@ class TestResultFormatting : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
-        MeasurementSettings::setRangeEnable(false);
-        loadCatalogues();
+        prepareStoreTests();
     }
 
     void decimalsFollowTheResolution_data()
@@ -176,10 +159,10 @@ private slots:
         words[47] = 0.5f;     // Eb
         const QByteArray w = f32s(words);
         store.setPhotoResult(bytesOf(w), int(w.size()));
-        QCOMPARE(itemWithKey(store, "lux").value("value").toString(), QStringLiteral("123.5(lx)"));
-        QCOMPARE(itemWithKey(store, "Eb").value("value").toString(), QStringLiteral("50.0000/RG0"));
-        QCOMPARE(itemWithKey(store, "SDCM/k").value("value").toString(), QStringLiteral("3.46/4000.0"));
-        QVERIFY(itemWithKey(store, "SDCM").isEmpty()); // not visible
+        QCOMPARE(resultItem(store, "lux").value("value").toString(), QStringLiteral("123.5(lx)"));
+        QCOMPARE(resultItem(store, "Eb").value("value").toString(), QStringLiteral("50.0000/RG0"));
+        QCOMPARE(resultItem(store, "SDCM/k").value("value").toString(), QStringLiteral("3.46/4000.0"));
+        QVERIFY(resultItem(store, "SDCM").isEmpty()); // not visible
         MeasurementSettings::setUnit(0);
     }
 
@@ -248,15 +231,15 @@ private slots:
         for (const QVariant &g : groups)
             titles << g.toMap().value("titleId").toString();
         QCOMPARE(titles, QStringList({"0", "3", "1", "2"}));
-        QCOMPARE(itemWithKey(store, "X").value("value").toString(), QStringLiteral("0.00"));
-        QCOMPARE(itemWithKey(store, "SDCM/k").value("value").toString(), QStringLiteral("0.00"));
-        QCOMPARE(itemWithKey(store, "S_BD").value("value").toString(), QStringLiteral("0"));
-        QCOMPARE(itemWithKey(store, "Eb").value("unitLabel").toString(), QStringLiteral("W/m^2"));
+        QCOMPARE(resultItem(store, "X").value("value").toString(), QStringLiteral("0.00"));
+        QCOMPARE(resultItem(store, "SDCM/k").value("value").toString(), QStringLiteral("0.00"));
+        QCOMPARE(resultItem(store, "S_BD").value("value").toString(), QStringLiteral("0"));
+        QCOMPARE(resultItem(store, "Eb").value("unitLabel").toString(), QStringLiteral("W/m^2"));
         QCOMPARE(store.lastResultItems().size(), 67 + 5);
 
         MeasurementSettings::setRangeEnable(false);
         store.rebuildFormattedPhotoResult();
-        QVERIFY(itemWithKey(store, "S_BD").isEmpty());
+        QVERIFY(resultItem(store, "S_BD").isEmpty());
         QCOMPARE(store.lastResultItems().size(), 67 + 1);
     }
 };

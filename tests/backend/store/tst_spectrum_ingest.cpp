@@ -9,7 +9,6 @@
 
 #include <QJsonObject>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -20,30 +19,15 @@ namespace {
 
 constexpr int kAxis = 681; // 340 to 1020 nm
 
-const quint8 *bytesOf(const QByteArray &b) { return reinterpret_cast<const quint8 *>(b.constData()); }
-
-void feed(DataBuffer &store, const QByteArray &payload, bool reload = false)
-{
-    store.setSpecData(bytesOf(payload), int(payload.size()), reload);
-}
-
 void feedFrame(DataBuffer &store, const QVector<float> &words, const QByteArray &spectrum)
 {
     const QByteArray w = f32s(words);
     store.setSpectrumFrame(bytesOf(w), int(w.size()), bytesOf(spectrum), int(spectrum.size()));
 }
 
-// Value of the item with `key` in the formatted table, or a null string.
 QString tableValue(const DataBuffer &store, const QString &key)
 {
-    for (const QVariant &group : store.formattedPhotoResult()) {
-        for (const QVariant &item : group.toMap().value(QStringLiteral("items")).toList()) {
-            const QVariantMap map = item.toMap();
-            if (map.value(QStringLiteral("key")).toString() == key)
-                return map.value(QStringLiteral("value")).toString();
-        }
-    }
-    return QString();
+    return resultItem(store, key).value(QStringLiteral("value")).toString();
 }
 
 // Words for a plain model: word i = i + 0.25, so every word is recognisable.
@@ -79,9 +63,7 @@ class TestSpectrumIngest : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        MeasurementSettings::initMeasurementSettings();
-        loadCatalogues();
+        prepareStoreTests();
     }
 
     void init()
@@ -108,7 +90,7 @@ private slots:
         QFETCH(double, factor);
         DataBuffer store;
         store.setMeasurementState(&flags);
-        feed(store, plainSpectrum(int16_t(code), rampSamples(kAxis, 3)));
+        feedSpectrum(store, plainSpectrum(int16_t(code), rampSamples(kAxis, 3)));
         const QList<double> source = store.getSpec(DataBuffer::SourceSpectrum);
         QCOMPARE(source.size(), kAxis);
         QCOMPARE(source.at(100), code == 2 ? 300.0 / 100.0 : code == 3 ? 300.0 / 1000.0 : 300.0 * factor);
@@ -122,7 +104,7 @@ private slots:
     {
         DataBuffer store;
         store.setMeasurementState(&flags);
-        feed(store, plainSpectrum(0, QVector<uint16_t>(kAxis, 4)));
+        feedSpectrum(store, plainSpectrum(0, QVector<uint16_t>(kAxis, 4)));
         QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum).at(0), 4.0);
 
         MeasurementSettings::setUnit(1); // mW/m^2
@@ -139,13 +121,13 @@ private slots:
         flags.measuring = false;
         store.setMeasurementState(&flags);
         StoreSignalLog log(&store);
-        feed(store, plainSpectrum(0, rampSamples(kAxis)));
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
         QVERIFY(log.names.isEmpty());
         QCOMPARE(store.specDataSize(), 0);
         QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), 0.0);
 
         DataBuffer orphan; // no measurement control at all
-        feed(orphan, plainSpectrum(0, rampSamples(kAxis)));
+        feedSpectrum(orphan, plainSpectrum(0, rampSamples(kAxis)));
         QVERIFY(!orphan.hasData());
     }
 
@@ -184,7 +166,7 @@ private slots:
     {
         DataBuffer store;
         store.setMeasurementState(&flags);
-        feed(store, plainSpectrum(0, QVector<uint16_t>(kAxis, 5)));
+        feedSpectrum(store, plainSpectrum(0, QVector<uint16_t>(kAxis, 5)));
         flags.reference = true;
         QSignalSpy updated(&store, &DataBuffer::referenceDataUpdated);
         store.reloadSpecData();
@@ -198,20 +180,20 @@ private slots:
         store.setMeasurementState(&flags);
         QSignalSpy spectrum(&store, &DataBuffer::specDataChanged);
 
-        feed(store, plainSpectrum(0, rampSamples(kAxis - 1))); // one sample short
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis - 1))); // one sample short
         QCOMPARE(spectrum.count(), 0);
         QByteArray oversized = plainSpectrum(0, rampSamples(kAxis));
         oversized.append(QByteArray(DataBuffer::kRawPayloadCapacity, '\0'));
-        feed(store, oversized);
+        feedSpectrum(store, oversized);
         QCOMPARE(spectrum.count(), 0);
-        feed(store, plainSpectrum(31, rampSamples(kAxis))); // corrupt scale code
+        feedSpectrum(store, plainSpectrum(31, rampSamples(kAxis))); // corrupt scale code
         QCOMPARE(spectrum.count(), 0);
         QCOMPARE(store.specDataSize(), 0);
 
         // Trailing bytes within the store are tolerated.
         QByteArray padded = plainSpectrum(0, rampSamples(kAxis));
         padded.append(QByteArray(10, '\x7F'));
-        feed(store, padded);
+        feedSpectrum(store, padded);
         QCOMPARE(spectrum.count(), 1);
         QCOMPARE(store.specDataSize(), int(padded.size()));
         QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), double(kAxis - 1));
@@ -241,7 +223,7 @@ private slots:
         QVector<uint16_t> samples(kAxis);
         for (int i = 0; i < kAxis; ++i)
             samples[i] = uint16_t(1000 + 30 * std::sin(i / 40.0) * 10);
-        feed(store, plainSpectrum(0, samples));
+        feedSpectrum(store, plainSpectrum(0, samples));
         const ColorRenditionResult &record = store.colorRenditionResult();
         const QList<float> fidelity = store.colorFidelity();
         const QList<float> chroma = store.chromaShift();
@@ -279,7 +261,7 @@ private slots:
         for (int i = 0; i < kAxis; ++i)
             samples[i] = uint16_t(5000 + (i * 37) % 3000);
         QSignalSpy table(&store, &DataBuffer::formattedPhotoResultChanged);
-        feed(store, yPayload(samples, 2, 250.0f, 0xA5A5F00Du, 0x1122334455667788ull));
+        feedSpectrum(store, yPayload(samples, 2, 250.0f, 0xA5A5F00Du, 0x1122334455667788ull));
 
         const QList<double> source = store.getSpec(DataBuffer::SourceSpectrum);
         for (int i = 0; i < kAxis; i += 97)
@@ -306,6 +288,26 @@ private slots:
         }
     }
 
+    void yModelReplayUnmasksWithTheExposureOfItsFrame()
+    {
+        DataBuffer store;
+        store.setMeasurementState(&flags);
+        store.setDeviceModel(QStringLiteral("YQV-02"));
+        store.setExpoTime(120000);
+        const QVector<uint16_t> samples = rampSamples(kAxis, 9);
+        feedSpectrum(store, yPayload(samples, 0, 120.0f, 0x0F1E2D3Cu, 0x0102030405060708ull));
+        const QList<double> measured = store.getSpec(DataBuffer::SourceSpectrum);
+        QCOMPARE(measured.at(kAxis - 1), double(samples.last()));
+
+        // The exposure is set anew (its reply reaches the store), then the unit changes.
+        store.setExpoTime(480000);
+        MeasurementSettings::setUnit(1);
+        flags.measuring = false;
+        store.reloadSpecData();
+        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), measured);
+        QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum).at(kAxis - 1), 1000.0 * samples.last());
+    }
+
     void yModelPassesAnUnmaskedFrameThrough()
     {
         DataBuffer store;
@@ -314,12 +316,12 @@ private slots:
         QByteArray payload = le16(3) + le32(0) + le32(0xFFFFFFFFu) + le32(0xFFFFFFFFu);
         for (int i = 0; i < kAxis; ++i)
             payload += le16(uint16_t(2000));
-        feed(store, payload);
+        feedSpectrum(store, payload);
         QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(kAxis, 2.0));
 
         // A "Y" payload needs its 14 header bytes on top of the samples.
         QSignalSpy spectrum(&store, &DataBuffer::specDataChanged);
-        feed(store, plainSpectrum(0, rampSamples(kAxis)));
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
         QCOMPARE(spectrum.count(), 0);
     }
 
@@ -393,7 +395,7 @@ private slots:
         DataBuffer store;
         store.setMeasurementState(&flags);
         store.setDeviceModel(QStringLiteral("TQV-12"));
-        feed(store, plainSpectrum(0, rampSamples(kAxis)));
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
         QSignalSpy table(&store, &DataBuffer::formattedPhotoResultChanged);
         store.reloadPhotoResult();
         QCOMPARE(table.count(), 0);

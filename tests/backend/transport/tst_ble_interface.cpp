@@ -95,10 +95,17 @@ private slots:
         ble->startScan();
         discover(ble, device(QStringLiteral("RQM-1"), -40));
         QCOMPARE(ble->discoveredDevices().size(), 1);
+        QPointer<FakeGattService> link(attachedProfile());
         QSignalSpy finished(ble, &BLEInterface::bleDeviceScanFinished);
         QSignalSpy named(ble, &BLEInterface::bleScanDeviceName);
+        QSignalSpy status(ble, &BLEInterface::bleDeviceConnectStatus);
         ble->startScan();
         QVERIFY(ble->discoveredDevices().isEmpty());
+        // A scan drops the link first, quietly: it was not lost.
+        QVERIFY(!ble->hasService());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!link);
+        QVERIFY(status.isEmpty());
         QVERIFY(finished.size() >= 1 || finished.wait(BLEInterface::kScanTimeMs + 500));
         QVERIFY(named.isEmpty());
     }
@@ -114,11 +121,16 @@ private slots:
     {
         QFETCH(QString, name);
         discover(ble, device(QStringLiteral("RQM-listed"), -40));
+        QPointer<FakeGattService> previous(attachedProfile());
         QSignalSpy status(ble, &BLEInterface::bleDeviceConnectStatus);
         ble->connectDevice(name);
+        QVERIFY(!ble->hasService()); // the earlier link goes first
         QVERIFY(!status.isEmpty() || status.wait(2000));
+        QCOMPARE(status.size(), 1);
         QCOMPARE(status.first().at(0).toBool(), false);
         QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 8193);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!previous);
     }
 
     void emptyNameChangesNothing()

@@ -8,7 +8,6 @@
 #include <QtTest>
 
 using simdevice::LineActivity;
-using simdevice::SimulatedDevice;
 
 namespace {
 
@@ -43,27 +42,31 @@ class TestUartBaudScan : public QObject
     Q_OBJECT
     UARTInterface *uart = UARTInterface::instance();
 
+    // Starts a scan from 115200 baud and waits for its report; the time it took, or -1.
+    qint64 scanUntilReported(const simdevice::SimulatedDevice &device, QSignalSpy &status)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        uart->connectDevice(device.portName(), 0, true);
+        return status.wait(5000) ? clock.elapsed() : -1;
+    }
+
 private slots:
     void init() { uart->setCommandDelay(UARTInterface::kFastCommandDelayMs); }
     void cleanup() { uart->disconnectDevice(); }
 
     void scanTriesTheSevenRatesInOrderAndFindsTheLast()
     {
-        simdevice::DeviceState state;
-        state.baud = 2400;
-        SimulatedDevice device(state);
-        QVERIFY(device.start());
+        auto device = testsupport::startDevice(2400);
+        QVERIFY(device);
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
-        QElapsedTimer clock;
-        clock.start();
-        uart->connectDevice(device.portName(), 0, true);
-        QVERIFY(status.wait(5000));
-        const qint64 took = clock.elapsed();
+        const qint64 took = scanUntilReported(*device, status);
+        QVERIFY(took >= 0);
         QCOMPARE(status.size(), 1);
         QCOMPARE(status.first().at(0).toBool(), true);
         QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 0);
 
-        const QList<RateVisit> visited = visits(device.lineActivity());
+        const QList<RateVisit> visited = visits(device->lineActivity());
         QCOMPARE(rates(visited), (QList<int>{115200, 921600, 460800, 256000, 9600, 4800, 2400}));
         // 200 ms per rate for the first four, 600 ms from 9600 baud on. The timer starts
         // after the first probe, whose pause adds 100 ms to the first step.
@@ -75,47 +78,41 @@ private slots:
         }
         // Success comes with the tick after the identification at 2400 baud.
         QVERIFY2(took >= 2400 && took < 4000, qPrintable(QString::number(took)));
-        QCOMPARE(device.framesWithCode(8).size(), 1);
-        QCOMPARE(device.receivedLog().last().hostBaud, 2400);
+        QCOMPARE(device->framesWithCode(8).size(), 1);
+        QCOMPARE(device->receivedLog().last().hostBaud, 2400);
         QCOMPARE(uart->commandDelay(), UARTInterface::kSlowCommandDelayMs);
         QCOMPARE(uart->baudRate(), 2400);
     }
 
     void scanAt9600KeepsTheShortDelay()
     {
-        simdevice::DeviceState state;
-        state.baud = 9600;
-        SimulatedDevice device(state);
-        QVERIFY(device.start());
+        auto device = testsupport::startDevice(9600);
+        QVERIFY(device);
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
         QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
-        uart->connectDevice(device.portName(), 0, true);
-        QVERIFY(status.wait(5000));
+        QVERIFY(scanUntilReported(*device, status) >= 0);
         QCOMPARE(status.first().at(0).toBool(), true);
         QCOMPARE(uart->commandDelay(), UARTInterface::kFastCommandDelayMs);
         QCOMPARE(uart->baudRate(), 9600);
         // The noise heard at the wrong rates never reaches frame reassembly.
         QVERIFY(raw.isEmpty());
-        QCOMPARE(rates(visits(device.lineActivity())),
+        QCOMPARE(rates(visits(device->lineActivity())),
                  (QList<int>{115200, 921600, 460800, 256000, 9600}));
     }
 
     void scanWithoutAnswerGives4098()
     {
-        SimulatedDevice device;
-        QVERIFY(device.start());
-        device.setSilent(true);
+        auto device = testsupport::startDevice();
+        QVERIFY(device);
+        device->setSilent(true);
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
-        QElapsedTimer clock;
-        clock.start();
-        uart->connectDevice(device.portName(), 0, true);
-        QVERIFY(status.wait(5000));
-        const qint64 took = clock.elapsed();
+        const qint64 took = scanUntilReported(*device, status);
+        QVERIFY(took >= 0);
         QCOMPARE(status.size(), 1);
         QCOMPARE(status.first().at(0).toBool(), false);
         QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 4098);
         QVERIFY2(took >= 2400 && took < 4500, qPrintable(QString::number(took)));
-        QCOMPARE(visits(device.lineActivity()).size(), 7);
+        QCOMPARE(visits(device->lineActivity()).size(), 7);
         QVERIFY(!uart->isIdentified());
         QTest::qWait(700); // the scan timer stopped: nothing further is reported
         QCOMPARE(status.size(), 1);

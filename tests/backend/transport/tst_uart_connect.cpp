@@ -10,25 +10,12 @@
 #include <QElapsedTimer>
 #include <QSerialPort>
 #include <QtTest>
-#include <memory>
-
-using simdevice::SimulatedDevice;
 
 namespace {
 
 QByteArray hostFrame(uint8_t code, const QByteArray &payload = {})
 {
     return DeviceFrame::build(code, payload);
-}
-
-std::unique_ptr<SimulatedDevice> startedDevice(int baud = 115200)
-{
-    simdevice::DeviceState state;
-    state.baud = baud;
-    auto device = std::make_unique<SimulatedDevice>(state);
-    if (!device->start())
-        return nullptr;
-    return device;
 }
 
 } // namespace
@@ -44,7 +31,7 @@ private slots:
 
     void fixedRateIdentifiesTheDevice()
     {
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
         QSignalSpy idSn(uart, &UARTInterface::uartSendDeviceIdSn);
@@ -88,7 +75,7 @@ private slots:
         QFETCH(int, deviceBaud);
         QFETCH(bool, silent);
         QFETCH(bool, corruptReply);
-        auto device = startedDevice(deviceBaud);
+        auto device = testsupport::startDevice(deviceBaud);
         QVERIFY(device);
         device->setSilent(silent);
         if (corruptReply)
@@ -114,7 +101,7 @@ private slots:
 
     void disconnectWhileIdentifyingReportsNothing()
     {
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         device->setSilent(true);
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
@@ -138,7 +125,7 @@ private slots:
         QCOMPARE(status.size(), 2);
         QCOMPARE(int(status.last().at(1).value<DriverErrorCode>()), 4097);
 
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         QSerialPort holder(device->portName());
         QVERIFY(holder.open(QIODevice::ReadWrite));
@@ -151,7 +138,7 @@ private slots:
 
     void secondConnectDoesNotDisturbALiveLink()
     {
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         QVERIFY(testsupport::connectSerial(*device));
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
@@ -182,7 +169,7 @@ private slots:
     void strayBytesBeforeTheModelReply()
     {
         QFETCH(QByteArray, stray);
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         device->sendStrayBeforeNextReply(stray);
         // What rides behind the model reply belongs to frame reassembly, split or not.
@@ -198,9 +185,22 @@ private slots:
         QCOMPARE(testsupport::joinedBytes(raw), following);
     }
 
+    void modelReplyInPiecesIdentifies()
+    {
+        auto device = testsupport::startDevice();
+        QVERIFY(device);
+        device->setFragmentation(3, 25);
+        QSignalSpy idSn(uart, &UARTInterface::uartSendDeviceIdSn);
+        QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
+        QVERIFY(testsupport::connectSerial(*device));
+        QCOMPARE(idSn.size(), 1);
+        QCOMPARE(idSn.first().at(0).toString(), QStringLiteral("PQV-21SN000001"));
+        QVERIFY(raw.isEmpty());
+    }
+
     void bytesAfterIdentificationPassUnchanged()
     {
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         QVERIFY(testsupport::connectSerial(*device));
         device->setFragmentation(7, 2);
@@ -219,7 +219,7 @@ private slots:
 
     void hangUpGives4099()
     {
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         QVERIFY(testsupport::connectSerial(*device));
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
@@ -233,14 +233,14 @@ private slots:
         QCOMPARE(status.size(), 1);
 
         // The port was closed: the next device connects.
-        auto next = startedDevice();
+        auto next = testsupport::startDevice();
         QVERIFY(next);
         QVERIFY(testsupport::connectSerial(*next));
     }
 
     void rateChangeIsFollowed()
     {
-        auto device = startedDevice();
+        auto device = testsupport::startDevice();
         QVERIFY(device);
         QVERIFY(testsupport::connectSerial(*device));
         QSignalSpy raw(uart, &UARTInterface::uartSendRawData);

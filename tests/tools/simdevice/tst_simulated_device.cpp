@@ -1,13 +1,17 @@
 // The simulated spectrometer itself: what its replies hold, that "Y" samples unmask with
-// the host's routine, and that it only understands its own rate.
+// the host's routine, that it only understands its own rate, and the program people run.
 
 #include "ReplyPayloads.h"
+#include "SerialLink.h"
 #include "SimulatedDevice.h"
 #include "catalog/ParameterCatalog.h"
 #include "protocol/DeviceFrame.h"
+#include "transport/UARTInterface.h"
 
 #include "Descramble.h"
 
+#include <QFileInfo>
+#include <QProcess>
 #include <QSerialPort>
 #include <QtEndian>
 #include <QtTest>
@@ -217,6 +221,44 @@ private slots:
         line.ask(4, {}, 100);
         QVERIFY(!device.isStreaming());
         QVERIFY(frames(line.collect(200)).isEmpty());
+    }
+
+    void programServesTheHostOnThePortItPrints()
+    {
+        const QString program = qEnvironmentVariable("VANTOREL_SIMDEVICE_PROGRAM");
+        QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
+        QProcess refused;
+        refused.start(program, {"--baud", "fast"});
+        QVERIFY(refused.waitForFinished(5000));
+        QCOMPARE(refused.exitCode(), 2);
+
+        DeviceState state;
+        state.baud = 9600;
+        state.model = QStringLiteral("PQV-24");
+        QProcess simulator;
+        simulator.start(program, {"--baud", "9600", "--model", state.model});
+        QVERIFY(simulator.waitForStarted(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 5000);
+        const QString port = QString::fromLocal8Bit(simulator.readLine()).trimmed();
+        QVERIFY2(port.startsWith(QLatin1String("/dev/")), qPrintable(port));
+
+        UARTInterface *uart = UARTInterface::instance();
+        QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
+        uart->connectDevice(port, uint8_t(testsupport::baudIndexOf(state.baud)), false);
+        QVERIFY(status.wait(3000));
+        QCOMPARE(status.first().at(0).toBool(), true);
+        QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
+        uart->singleSpectrum();
+        // As many photometric words as the catalogue gives the model: the program read it.
+        const QByteArray expected = deviceFrame(50, spectrumPayload(state));
+        QTRY_COMPARE_WITH_TIMEOUT(testsupport::joinedBytes(raw).size(), expected.size(), 5000);
+        QCOMPARE(testsupport::joinedBytes(raw), expected);
+        uart->disconnectDevice();
+
+        simulator.terminate();
+        QVERIFY(simulator.waitForFinished(5000));
+        QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(simulator.exitCode(), 0);
     }
 };
 

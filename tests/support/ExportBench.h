@@ -1,0 +1,43 @@
+#pragma once
+// A measurement store of its own and a save service that writes from it into an emptied
+// save folder under a temporary home: the bench of the export tests.
+
+#include "StoreFixtures.h"
+
+#include <QVector>
+#include <cstdint>
+#include <memory>
+
+class DataBuffer;
+class SaveService;
+
+namespace testsupport {
+
+class ExportBench
+{
+public:
+    ExportBench();
+    ~ExportBench();
+
+    // Once per process, before any path is asked for: temporary home, test paths,
+    // catalogues and setting defaults.
+    static void prepareProcess();
+
+    // A fresh store and service, unit 0, range off, and no save folder (nor a file in
+    // its place).
+    void reset();
+    // Drops store and service and empties the save folder again.
+    void release();
+
+    // A plain spectrum frame's payload into the store (as sample or reference, as the flags say).
+    void feedSpectrum(int16_t scaleCode, const QVector<uint16_t> &samples);
+
+    MeasurementFlags flags;
+    std::unique_ptr<DataBuffer> buffer;
+    std::unique_ptr<SaveService> save;
+
+private:
+    static void removeSaveFolder();
+};
+
+} // namespace testsupport
