@@ -3,6 +3,7 @@
 // link loss, the Bluetooth LE device list and the language switch.
 #include "FakeGattService.h"
 #include "RunningApplication.h"
+#include "SavedFiles.h"
 #include "StoreFixtures.h"
 #include "TemporaryHome.h"
 #include "SimulatedDevice.h"
@@ -47,15 +48,8 @@ QList<int> codesOf(const QList<QByteArray> &frames)
     return codes;
 }
 
-// The requests a freshly connected device must receive, in order, byte for byte.
-QList<QByteArray> initialRequests()
-{
-    return {DeviceFrame::build(15, {}), DeviceFrame::build(11, {}), DeviceFrame::build(55, {}),
-            DeviceFrame::build(59, {}), DeviceFrame::build(57, {}),
-            DeviceFrame::build(8, QByteArray(1, char(0x20)))};
-}
-
-DeviceState deviceState(const QString &model, int baud)
+// A started device at `baud` whose settings differ from the store's defaults.
+std::unique_ptr<SimulatedDevice> startDevice(const QString &model, int baud = 115200)
 {
     DeviceState state;
     state.model = model;
@@ -66,7 +60,8 @@ DeviceState deviceState(const QString &model, int baud)
     state.cie2015 = 3;
     state.gainValue = 2;
     state.autoGain = true;
-    return state;
+    auto device = std::make_unique<SimulatedDevice>(state);
+    return device->start() ? std::move(device) : nullptr;
 }
 
 // Child process: report which catalogues the start-up language loaded.
@@ -76,8 +71,8 @@ int runLanguageChild()
     if (!app.start())
         return 2;
     QTest::qWait(100); // the language switch is queued to the first event-loop pass
-    QTextStream(stdout) << "language=" << app.welcome()->language() << " de="
-                        << QCoreApplication::translate("SaveService", "Unknown save type.")
+    QTextStream(stdout) << "language=" << app.welcome()->language()
+                        << " de=" << QCoreApplication::translate("SaveService", "Unknown save type.")
                         << " ui=" << app.engine().uiLanguage() << Qt::endl;
     return 0;
 }
@@ -97,36 +92,45 @@ class TestConnectionRoad : public QObject
     bool messageShown(int code, const QString &text) const
     {
         QObject *box = m_app->find(QStringLiteral("messageDialog"));
-        if (!box || !box->property("visible").toBool())
-            return false;
-        const QString message = box->property("boxMessage").toString();
-        return message == QString::number(code) || message == text;
+        const QString message = box ? box->property("boxMessage").toString() : QString();
+        return box && box->property("visible").toBool() && (message == QString::number(code) || message == text);
     }
 
-    void hideMessage()
+    // The welcome page in its own window size, with no device model left.
+    bool backOnTheWelcomePage() const
     {
-        if (QObject *box = m_app->find(QStringLiteral("messageDialog"))) {
-            box->setProperty("visible", false);
-            box->setProperty("boxMessage", QString());
+        return m_app->isVisible(QStringLiteral("welcome")) && !m_app->isVisible(QStringLiteral("function_ui"))
+            && !m_app->isVisible(QStringLiteral("dynamicLoader"))
+            && !(m_app->window()->windowStates() & Qt::WindowMaximized) && m_app->window()->width() == 672
+            && m_app->window()->height() == 390 && buffer()->deviceModel().isEmpty();
+    }
+
+    // The mode page of `model`, its features loaded, in the window size the screen allows.
+    void checkOnTheModePageOf(const QString &model)
+    {
+        QCOMPARE(studio()->features(), findModelInfo(model).function);
+        QVERIFY(!m_app->isVisible(QStringLiteral("welcome")));
+        QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
+        QVERIFY(!m_app->isVisible(QStringLiteral("dynamicLoader")));
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        if (screen.width() < 776 || screen.height() < 720) {
+            QTRY_VERIFY_WITH_TIMEOUT(m_app->window()->windowStates() & Qt::WindowMaximized, kReplyTimeoutMs);
+        } else {
+            QCOMPARE(m_app->window()->size(), QSize(776, 720));
         }
-    }
-
-    bool onWelcomePage() const
-    {
-        return m_app->isVisible(QStringLiteral("welcome"))
-            && !m_app->isVisible(QStringLiteral("function_ui"))
-            && !m_app->isVisible(QStringLiteral("dynamicLoader"));
     }
 
     void checkConnectedTo(const SimulatedDevice &device, const QString &model)
     {
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), model, kConnectTimeoutMs);
-        // The requests after the handshake, in their order.
+        // The handshake, then the requests after it in their order, byte for byte.
         const QList<QByteArray> frames = device.receivedFrames();
         QVERIFY2(frames.size() >= 6, qPrintable(QString::number(frames.size())));
-        QCOMPARE(frames.mid(frames.size() - 6), initialRequests());
-        QCOMPARE(codesOf(frames.mid(0, 2)), (QList<int>{4, 8})); // the handshake
-
+        QCOMPARE(codesOf(frames.mid(0, 2)), (QList<int>{4, 8}));
+        QCOMPARE(frames.mid(frames.size() - 6),
+                 (QList<QByteArray>{DeviceFrame::build(15, {}), DeviceFrame::build(11, {}), DeviceFrame::build(55, {}),
+                                    DeviceFrame::build(59, {}), DeviceFrame::build(57, {}),
+                                    DeviceFrame::build(8, QByteArray(1, char(0x20)))}));
         // The replies reached the store.
         QCOMPARE(int(buffer()->getWlLength()), 401);
         QCOMPARE(buffer()->getWl().first(), 380.0);
@@ -134,30 +138,21 @@ class TestConnectionRoad : public QObject
         QCOMPARE(buffer()->cie2015(), 2u);
         QCOMPARE(int(buffer()->gainValue()), 2);
         QCOMPARE(buffer()->gainMode(), true);
-
-        // The model reply reloaded the model's features and switched to the mode page.
-        QCOMPARE(studio()->features(), findModelInfo(model).function);
-        QVERIFY(!m_app->isVisible(QStringLiteral("welcome")));
-        QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
-        QVERIFY(!m_app->isVisible(QStringLiteral("dynamicLoader")));
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        if (screen.width() < 776 || screen.height() < 720) {
-            QTRY_VERIFY_WITH_TIMEOUT(m_app->window()->windowStates() & Qt::WindowMaximized,
-                                     kReplyTimeoutMs);
-        } else {
-            QCOMPARE(m_app->window()->width(), 776);
-            QCOMPARE(m_app->window()->height(), 720);
-        }
+        checkOnTheModePageOf(model);
     }
 
-    void disconnectAndCheckWelcome()
+    // A probe object whose properties are bound to translated texts.
+    std::unique_ptr<QObject> translationProbe()
     {
-        studio()->handleHardwareDisconnectSignal();
-        QVERIFY(onWelcomePage());
-        QVERIFY(!(m_app->window()->windowStates() & Qt::WindowMaximized));
-        QCOMPARE(m_app->window()->width(), 672);
-        QCOMPARE(m_app->window()->height(), 390);
-        QCOMPARE(buffer()->deviceModel(), QString());
+        QQmlComponent component(&m_app->engine());
+        component.setData("import QtQuick\nimport BrandConfig\n"
+                          "QtObject { property string name: BrandConfig.softwareName\n"
+                          "           property string message: qsTranslate(\"Main\", \"UART disconnected\") }",
+                          QUrl());
+        std::unique_ptr<QObject> probe(component.create());
+        if (!probe)
+            qWarning() << component.errorString();
+        return probe;
     }
 
 private slots:
@@ -167,103 +162,95 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         m_app = std::make_unique<RunningApplication>();
         QVERIFY(m_app->start());
-        QVERIFY(studio());
-        QVERIFY(welcome());
-        QVERIFY(buffer());
+        QVERIFY(studio() && welcome() && buffer());
         QTest::qWait(50); // let the start-up language switch run
     }
 
     void cleanupTestCase() { m_app.reset(); }
 
-    void init() { hideMessage(); }
-
-    void fixedRateConnectAsksForTheSettingsInOrder()
+    void init()
     {
-        SimulatedDevice device(deviceState(QStringLiteral("PQV-21"), 115200));
-        QVERIFY2(device.start(), qPrintable(device.errorString()));
-        QSignalSpy features(studio(), &StudioService::featuresChanged);
-        welcome()->handleSerialConnectionSignal(device.portName(), 0);
+        if (QObject *box = m_app->find(QStringLiteral("messageDialog"))) {
+            box->setProperty("visible", false);
+            box->setProperty("boxMessage", QString());
+        }
+    }
+
+    void fixedRateAndScanConnectsAskForTheSettingsInOrder()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
         QCOMPARE(studio()->connectType(), DriverTypes::CONNECT_UART);
-        checkConnectedTo(device, QStringLiteral("PQV-21"));
+        checkConnectedTo(*device, QStringLiteral("PQV-21"));
         QVERIFY(studio()->features().value(QStringLiteral("absorbance")).toBool());
         QVERIFY(!studio()->features().value(QStringLiteral("raman")).toBool());
-        QVERIFY(features.count() >= 1);
         QVERIFY(!messageShown(0, QStringLiteral("OK")));
-        disconnectAndCheckWelcome();
+        studio()->handleHardwareDisconnectSignal();
+        QVERIFY(backOnTheWelcomePage());
         // The disconnect stopped the device before closing.
-        QTRY_COMPARE_WITH_TIMEOUT(codesOf(device.receivedFrames()).last(), 4, kReplyTimeoutMs);
-    }
+        QTRY_COMPARE_WITH_TIMEOUT(codesOf(device->receivedFrames()).last(), 4, kReplyTimeoutMs);
 
-    void scanFindsTheRateAndAsksForTheSettingsInOrder()
-    {
-        SimulatedDevice device(deviceState(QStringLiteral("TQV-12"), 9600));
-        QVERIFY2(device.start(), qPrintable(device.errorString()));
-        welcome()->handleSerialConnectionSignal(device.portName(), WelcomeService::kBaudIndexScan);
-        checkConnectedTo(device, QStringLiteral("TQV-12"));
+        device = startDevice(QStringLiteral("TQV-12"), 9600);
+        QVERIFY(device);
+        welcome()->handleSerialConnectionSignal(device->portName(), WelcomeService::kBaudIndexScan);
+        checkConnectedTo(*device, QStringLiteral("TQV-12"));
         QVERIFY(!studio()->features().value(QStringLiteral("photometry")).toBool());
         QVERIFY(studio()->features().value(QStringLiteral("transmittance")).toBool());
-        disconnectAndCheckWelcome();
+        studio()->handleHardwareDisconnectSignal();
+        QVERIFY(backOnTheWelcomePage());
     }
 
-    void silentDeviceShowsTheFailureAndSendsNoRequests()
+    void failedConnectsSendNoRequests()
     {
-        SimulatedDevice device(deviceState(QStringLiteral("PQV-21"), 115200));
-        QVERIFY(device.start());
-        device.setSilent(true);
-        welcome()->handleSerialConnectionSignal(device.portName(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, QStringLiteral("UART connection failed")),
-                                 kReplyTimeoutMs);
-        QCOMPARE(m_app->find(QStringLiteral("messageDialog"))->property("boxTitle").toString(),
-                 QStringLiteral(" "));
-        QVERIFY(onWelcomePage());
-        QVERIFY(device.framesWithCode(15).isEmpty());
-        QCOMPARE(buffer()->deviceModel(), QString());
-    }
-
-    void invalidBaudIndexConnectsNothing()
-    {
-        SimulatedDevice device(deviceState(QStringLiteral("PQV-21"), 115200));
-        QVERIFY(device.start());
-        welcome()->handleSerialConnectionSignal(device.portName(), 8);
-        welcome()->handleSerialConnectionSignal(device.portName(), -1);
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        welcome()->handleSerialConnectionSignal(device->portName(), 8); // no such baud index
+        welcome()->handleSerialConnectionSignal(device->portName(), -1);
         QTest::qWait(300);
-        QVERIFY(device.receivedFrames().isEmpty());
+        QVERIFY(device->receivedFrames().isEmpty());
+
+        device->setSilent(true);
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, QStringLiteral("UART connection failed")), kReplyTimeoutMs);
+        QCOMPARE(m_app->find(QStringLiteral("messageDialog"))->property("boxTitle").toString(), QStringLiteral(" "));
+        QVERIFY(backOnTheWelcomePage());
+        QVERIFY(device->framesWithCode(15).isEmpty());
+
+        welcome()->handleBleConnectionSignal(QStringLiteral("RQM-0001")); // no adapter here
+        QCOMPARE(studio()->connectType(), DriverTypes::CONNECT_BLE);
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(8193, QStringLiteral("Bluetooth connection failed"))
+                                     || messageShown(8194, QStringLiteral("Failed to create Bluetooth service")),
+                                 kReplyTimeoutMs);
+        QVERIFY(backOnTheWelcomePage());
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
     }
 
-    void linkLossReturnsToTheWelcomePageWithItsCode()
+    void linkLossReturnsToTheWelcomePageAndWritesTheSeries()
     {
-        SimulatedDevice device(deviceState(QStringLiteral("HQV-66"), 115200));
-        QVERIFY(device.start());
-        welcome()->handleSerialConnectionSignal(device.portName(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("HQV-66"),
-                                  kConnectTimeoutMs);
+        auto device = startDevice(QStringLiteral("HQV-66"));
+        QVERIFY(device);
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("HQV-66"), kConnectTimeoutMs);
         QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
         // A timed series is running when the line goes dead.
-        for (const QString &path : RunningApplication::savedFiles(QStringLiteral("*.csv")))
-            QFile::remove(path);
+        testsupport::removeSavedFiles(QStringLiteral("*.csv"));
         QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
         studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
         QTRY_COMPARE_WITH_TIMEOUT(append.count(), 1, kConnectTimeoutMs);
         QVERIFY(studio()->isMeasuring());
 
-        device.hangUp();
-        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4099, QStringLiteral("UART disconnected")),
-                                 kReplyTimeoutMs);
-        QVERIFY(onWelcomePage());
-        QCOMPARE(m_app->window()->width(), 672);
-        QCOMPARE(m_app->window()->height(), 390);
-        QCOMPARE(buffer()->deviceModel(), QString());
-        QVERIFY(!studio()->isAuto());
-        QVERIFY(!studio()->isMeasuring());
+        device->hangUp();
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4099, QStringLiteral("UART disconnected")), kReplyTimeoutMs);
+        QVERIFY(backOnTheWelcomePage());
+        QVERIFY(!studio()->isAuto() && !studio()->isMeasuring());
         QCOMPARE(studio()->testTimer(), 0);
-        // The series collected so far was written.
-        const QStringList files =
-            RunningApplication::savedFiles(QStringLiteral("HQV-66_CustomizedTest_*.csv"));
+        // The series collected so far was written, one column per sample taken.
+        const QStringList files = testsupport::savedFiles(QStringLiteral("HQV-66_CustomizedTest_*.csv"));
         QCOMPARE(files.size(), 1);
-        const QStringList lines = RunningApplication::csvLines(files.first());
+        const QStringList lines = testsupport::csvLines(files.first());
         QVERIFY(lines.size() > 400);
-        QVERIFY(lines.first().startsWith(QLatin1String("Time,")));
-        // One column per sample taken before the line went dead.
+        QVERIFY(lines.first().startsWith(testsupport::kBom + "Time,"));
         QCOMPARE(lines.first().count(QLatin1Char(',')), append.count());
     }
 
@@ -271,6 +258,8 @@ private slots:
     {
         using namespace testsupport;
         using namespace DeviceCommand;
+        namespace profile = DeviceBleProfile;
+        using Writes = QList<FakeGattService::Write>;
         // What handleBleConnectionSignal prepares, then the device's service as the
         // transport finds it once connected.
         buffer()->resetAll();
@@ -278,37 +267,34 @@ private slots:
         DataHandlerService::instance(DriverTypes::CONNECT_BLE);
         auto *gatt = new FakeGattService;
         gatt->addDeviceProfile();
-        gatt->setReadValue(DeviceBleProfile::kWlRange, reply(CMD_GET_WL_RANGE, rangeReply(380, 780)));
-        gatt->setReadValue(DeviceBleProfile::kDeviceModel,
-                           reply(CMD_GET_DEVICE_MODEL, modelReply("PQV-21")));
+        gatt->setReadValue(profile::kWlRange, reply(CMD_GET_WL_RANGE, rangeReply(380, 780)));
+        gatt->setReadValue(profile::kDeviceModel, reply(CMD_GET_DEVICE_MODEL, modelReply("PQV-21")));
         QPointer<FakeGattService> alive(gatt);
         BLEInterface::instance()->attachService(gatt);
-
-        const QList<QBluetoothUuid> settings{
-            QBluetoothUuid(DeviceBleProfile::kWlRange), QBluetoothUuid(DeviceBleProfile::kExpoMode),
-            QBluetoothUuid(DeviceBleProfile::kCie2015), QBluetoothUuid(DeviceBleProfile::kGainMode),
-            QBluetoothUuid(DeviceBleProfile::kGainValue), QBluetoothUuid(DeviceBleProfile::kDeviceModel)};
-        QCOMPARE(gatt->reads, settings);
+        const auto uuids = [](std::initializer_list<QString> list) {
+            QList<QBluetoothUuid> result;
+            for (const QString &uuid : list)
+                result << QBluetoothUuid(uuid);
+            return result;
+        };
+        QCOMPARE(gatt->reads, uuids({profile::kWlRange, profile::kExpoMode, profile::kCie2015, profile::kGainMode,
+                                     profile::kGainValue, profile::kDeviceModel}));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kReplyTimeoutMs);
         QCOMPARE(int(buffer()->getWlLength()), 401);
-        QCOMPARE(studio()->features(), findModelInfo(QStringLiteral("PQV-21")).function);
-        QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
-        QVERIFY(!m_app->isVisible(QStringLiteral("welcome")));
+        checkOnTheModePageOf(QStringLiteral("PQV-21"));
 
         // A snapshot switches the spectrum stream on, and off again once a spectrum came.
-        const QBluetoothUuid stream(DeviceBleProfile::kSpectrumStream);
-        const QList<FakeGattService::Write> on{{stream, DeviceBleProfile::kNotifyOn}};
-        const QList<FakeGattService::Write> off{{stream, DeviceBleProfile::kNotifyOff}};
+        const QBluetoothUuid stream(profile::kSpectrumStream);
+        const Writes on{{stream, profile::kNotifyOn}}, off{{stream, profile::kNotifyOff}};
         gatt->descriptorWrites.clear();
         studio()->handleManualSpectrumSignal();
         QVERIFY(studio()->isSingle());
         QCOMPARE(gatt->descriptorWrites, on);
         const int words = int(findModelInfo(QStringLiteral("PQV-21")).plain.size());
         const auto spectrum = [words](uint8_t code) {
-            return reply(code, spectrumFrameBody(0, 20000, QVector<float>(words, 1.0f),
-                                                 plainSpectrum(2, rampSamples(401))));
+            return reply(code, spectrumFrameBody(0, 20000, QVector<float>(words, 1.0f), plainSpectrum(2, rampSamples(401))));
         };
-        gatt->deliverNotification(DeviceBleProfile::kSpectrumStream, spectrum(CMD_SINGLE_SPECTRUM));
+        gatt->deliverNotification(profile::kSpectrumStream, spectrum(CMD_SINGLE_SPECTRUM));
         QVERIFY(!studio()->isSingle());
         QCOMPARE(gatt->descriptorWrites, on + off);
         QCOMPARE(buffer()->expoTime(), 20000u);
@@ -319,134 +305,81 @@ private slots:
         gatt->reads.clear();
         studio()->handleSetExposeTimeSignal(12.5f);
         studio()->handleSetFlickerGainSignal(3);
-        const QList<FakeGattService::Write> written{
-            {QBluetoothUuid(DeviceBleProfile::kExpoTime),
-             DeviceFrame::build(CMD_SET_EXPO_TIME, QByteArray::fromHex("d4300000"))},
-            {QBluetoothUuid(DeviceBleProfile::kGainMode), DeviceFrame::build(CMD_SET_GAIN_MODE, QByteArray(1, 0))},
-            {QBluetoothUuid(DeviceBleProfile::kGainValue), DeviceFrame::build(CMD_SET_GAIN_VALUE, QByteArray(1, 2))}};
-        QCOMPARE(gatt->writes, written);
-        QCOMPARE(gatt->reads, (QList<QBluetoothUuid>{QBluetoothUuid(DeviceBleProfile::kExpoTime),
-                                                     QBluetoothUuid(DeviceBleProfile::kGainValue),
-                                                     QBluetoothUuid(DeviceBleProfile::kGainMode)}));
+        QCOMPARE(gatt->writes,
+                 (Writes{{QBluetoothUuid(profile::kExpoTime), DeviceFrame::build(CMD_SET_EXPO_TIME, QByteArray::fromHex("d4300000"))},
+                         {QBluetoothUuid(profile::kGainMode), DeviceFrame::build(CMD_SET_GAIN_MODE, QByteArray(1, 0))},
+                         {QBluetoothUuid(profile::kGainValue), DeviceFrame::build(CMD_SET_GAIN_VALUE, QByteArray(1, 2))}}));
+        QCOMPARE(gatt->reads, uuids({profile::kExpoTime, profile::kGainValue, profile::kGainMode}));
 
         // Continuous measurement is the stream switched on until the user stops it.
         gatt->descriptorWrites.clear();
         studio()->handleAutoSpectrumSignal();
         QVERIFY(studio()->isAuto());
         QCOMPARE(gatt->descriptorWrites, on);
-        gatt->deliverNotification(DeviceBleProfile::kSpectrumStream, spectrum(CMD_SPECTRUM_PUSH));
+        gatt->deliverNotification(profile::kSpectrumStream, spectrum(CMD_SPECTRUM_PUSH));
         QVERIFY(studio()->isAuto()); // a spectrum does not end continuous measurement
 
         // The link drops while measuring: back to the welcome page with its code.
         emit BLEInterface::instance()->bleDeviceConnectStatus(false, DriverTypes::BLE_DISCONNECTED);
         QVERIFY(messageShown(8195, QStringLiteral("Bluetooth disconnected")));
-        QVERIFY(onWelcomePage());
-        QVERIFY(!studio()->isAuto());
-        QVERIFY(!studio()->isMeasuring());
-        QCOMPARE(buffer()->deviceModel(), QString());
-        QCOMPARE(m_app->window()->width(), 672);
-        QCOMPARE(m_app->window()->height(), 390);
-        // The transport let its service go.
+        QVERIFY(backOnTheWelcomePage());
+        QVERIFY(!studio()->isAuto() && !studio()->isMeasuring());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(alive.isNull());
+        QVERIFY(alive.isNull()); // the transport let its service go
         studio()->setConnectType(DriverTypes::CONNECT_UART);
         DataHandlerService::instance(DriverTypes::CONNECT_UART);
-    }
-
-    void bleConnectWithoutAdapterFailsWithItsCode()
-    {
-        welcome()->handleBleConnectionSignal(QStringLiteral("RQM-0001"));
-        QCOMPARE(studio()->connectType(), DriverTypes::CONNECT_BLE);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            messageShown(8193, QStringLiteral("Bluetooth connection failed"))
-                || messageShown(8194, QStringLiteral("Failed to create Bluetooth service")),
-            kReplyTimeoutMs);
-        QVERIFY(onWelcomePage());
     }
 
     void bleDeviceListTakesOnlyTheFamilyOnce()
     {
         welcome()->clearBleDevices();
         QSignalSpy changed(welcome(), &WelcomeService::bleDevicesChanged);
-        BLEInterface *ble = BLEInterface::instance();
-        emit ble->bleScanDeviceName(QStringLiteral("RQM-0001"));
-        emit ble->bleScanDeviceName(QStringLiteral("rqm-0002"));
-        emit ble->bleScanDeviceName(QStringLiteral("XRQM-0003"));
-        emit ble->bleScanDeviceName(QStringLiteral("RQM-0001"));
-        emit ble->bleScanDeviceName(QStringLiteral("RQM-0004"));
-        QCOMPARE(welcome()->bleDevices(),
-                 (QStringList{QStringLiteral("RQM-0001"), QStringLiteral("RQM-0004")}));
+        for (const char *name : {"RQM-0001", "rqm-0002", "XRQM-0003", "RQM-0001", "RQM-0004"})
+            emit BLEInterface::instance()->bleScanDeviceName(QLatin1String(name));
+        QCOMPARE(welcome()->property("bleDevices").toStringList(), (QStringList{"RQM-0001", "RQM-0004"}));
         QCOMPARE(changed.count(), 2);
-        QCOMPARE(welcome()->property("bleDevices").toStringList(), welcome()->bleDevices());
-
         // A new scan empties the list first, once.
         welcome()->handleBleScanSignal();
         QCOMPARE(welcome()->bleDevices(), QStringList());
-        QCOMPARE(changed.count(), 3);
         welcome()->handleBleScanSignal();
         QCOMPARE(changed.count(), 3);
     }
 
     void languageSwitchLoadsTheCataloguesAndRetranslates()
     {
-        QQmlComponent component(&m_app->engine());
-        component.setData("import QtQuick\nimport BrandConfig\n"
-                          "QtObject { property string name: BrandConfig.softwareName\n"
-                          "           property string message: qsTranslate(\"Main\", \"UART disconnected\") }",
-                          QUrl());
-        std::unique_ptr<QObject> probe(component.create());
-        QVERIFY2(probe, qPrintable(component.errorString()));
-
+        std::unique_ptr<QObject> probe = translationProbe();
+        QVERIFY(probe);
         welcome()->handleLanguageSignal(QStringLiteral("de"));
         QCOMPARE(welcome()->language(), QStringLiteral("de"));
         QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spektralstudio"));
         QCOMPARE(probe->property("message").toString(), QStringLiteral("UART-Verbindung getrennt"));
-        QCOMPARE(QCoreApplication::translate("SaveService", "Unknown save type."),
-                 QStringLiteral("Unbekannter Speichertyp."));
-
+        QCOMPARE(QCoreApplication::translate("SaveService", "Unknown save type."), QStringLiteral("Unbekannter Speichertyp."));
         welcome()->handleLanguageSignal(QStringLiteral("zh"));
         QCOMPARE(probe->property("name").toString(), QString::fromUtf8("Vantorel 光谱工作室"));
         welcome()->handleLanguageSignal(QStringLiteral("fr"));
         QCOMPARE(probe->property("message").toString(), QString::fromUtf8("UART déconnecté"));
-        welcome()->handleLanguageSignal(QStringLiteral("en"));
-        QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spectral Studio"));
-    }
 
-    void unknownLanguageWarnsAndFallsBackToTheSourceTexts()
-    {
-        QQmlComponent component(&m_app->engine());
-        component.setData("import QtQuick\nimport BrandConfig\n"
-                          "QtObject { property string name: BrandConfig.softwareName }",
-                          QUrl());
-        std::unique_ptr<QObject> probe(component.create());
-        QVERIFY(probe);
-        welcome()->handleLanguageSignal(QStringLiteral("de"));
-        QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spektralstudio"));
-
-        QTest::ignoreMessage(QtWarningMsg,
-                             "Failed to load App translator. File not found: "
-                             ":/qt/qml/UIVantorelContent/i18n/qml_pt.qm");
-        QTest::ignoreMessage(QtWarningMsg,
-                             "Failed to load Brand translator. File not found: "
-                             ":/qt/qml/BrandConfig/i18n/brand_pt.qm");
+        // An unknown code warns and falls back to the source texts.
+        QTest::ignoreMessage(QtWarningMsg, "Failed to load App translator. File not found: "
+                                           ":/qt/qml/UIVantorelContent/i18n/qml_pt.qm");
+        QTest::ignoreMessage(QtWarningMsg, "Failed to load Brand translator. File not found: "
+                                           ":/qt/qml/BrandConfig/i18n/brand_pt.qm");
         welcome()->handleLanguageSignal(QStringLiteral("pt"));
         QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spectral Studio"));
-        QCOMPARE(QCoreApplication::translate("SaveService", "Unknown save type."),
-                 QStringLiteral("Unknown save type."));
-
+        QCOMPARE(QCoreApplication::translate("SaveService", "Unknown save type."), QStringLiteral("Unknown save type."));
         // The same code again neither reloads nor warns.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("Failed to load")));
         welcome()->handleLanguageSignal(QStringLiteral("pt"));
+        welcome()->handleLanguageSignal(QStringLiteral("en"));
+        QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spectral Studio"));
     }
 
     void startupLanguageFollowsTheSystemLocale_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("German") << "de_DE.UTF-8"
-                                << "language=de de=Unbekannter Speichertyp. ui=de";
-        QTest::newRow("Portuguese") << "pt_BR.UTF-8"
-                                    << "language=pt de=Unknown save type. ui=pt";
+        QTest::newRow("German") << "de_DE.UTF-8" << "language=de de=Unbekannter Speichertyp. ui=de";
+        QTest::newRow("Portuguese") << "pt_BR.UTF-8" << "language=pt de=Unknown save type. ui=pt";
     }
 
     void startupLanguageFollowsTheSystemLocale()
@@ -463,20 +396,18 @@ private slots:
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
-        const QString warnings = QString::fromUtf8(child.readAllStandardError());
-        QCOMPARE(warnings.contains(QStringLiteral("Failed to load App translator")),
+        QCOMPARE(QString::fromUtf8(child.readAllStandardError()).contains(QStringLiteral("Failed to load App translator")),
                  expected.contains(QStringLiteral("pt")));
     }
 };
 
 int main(int argc, char **argv)
 {
+    QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(kLanguageChild)) {
-        QApplication app(argc, argv);
         QStandardPaths::setTestModeEnabled(true);
         return runLanguageChild();
     }
-    QApplication app(argc, argv);
     TestConnectionRoad test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -1,30 +1,27 @@
 #include "SpectrumPeak.h"
-#include "DynamicArray.h"
+#include "DeviceAxisSpectra.h"
 #include "LibraryCore.h"
 
 #include <QtTest>
 #include <cmath>
 #include <vector>
 
+using namespace test_spectra;
+
 namespace {
 
-// An N x 2 spectrum from `first` nm in 1-nm steps.
-struct Spectrum {
-    FloatArray *array;
-    Spectrum(float first, const QList<float> &values)
-        : array(createFloatArray(int32_t(values.size()), 2))
-    {
-        const size_t n = values.size();
-        for (size_t i = 0; i < n; ++i) {
-            array->data[i] = first + float(i);
-            array->data[n + i] = values[i];
-        }
-    }
-    ~Spectrum() { destroyArray(array); }
+const float kNaN = spectral::nanValue();
+
+struct Peak {
+    float sum = -1, peak = -1, width = -1;
 };
 
-const float kNaN = spectral::nanValue();
-using Values = QList<float>;
+Peak peakOf(const FloatArray *s)
+{
+    Peak p;
+    findSpectrumPeak(s, &p.sum, &p.peak, &p.width);
+    return p;
+}
 
 } // namespace
 
@@ -34,113 +31,67 @@ class TestSpectrumPeak : public QObject
 private slots:
     void triangleHasInterpolatedEdgesAndPlainSum()
     {
-        Spectrum s(500, {0, 1, 3, 1, 0});
-        float sum = -1, peak = -1, width = -1;
-        findSpectrumPeak(s.array, &sum, &peak, &width);
-        QCOMPARE(peak, 502.0f);
-        QCOMPARE(width, 1.5f);
-        QCOMPARE(sum, 5.0f);
-    }
-
-    void peakRowChoice_data()
-    {
-        QTest::addColumn<Values>("values");
-        QTest::addColumn<float>("peak");
-        QTest::newRow("first of two equal maxima") << Values{1, 4, 2, 4, 1} << 401.0f;
-        QTest::newRow("leading NaN skipped") << Values{kNaN, 2, 5, kNaN, 1} << 402.0f;
-        QTest::newRow("all NaN takes the first row") << Values{kNaN, kNaN, kNaN} << 400.0f;
-        QTest::newRow("one row") << Values{7} << 400.0f;
-        QTest::newRow("two rows, second larger") << Values{1, 2} << 401.0f;
-        QTest::newRow("two rows, equal") << Values{2, 2} << 400.0f;
-        QTest::newRow("two rows, first NaN") << Values{kNaN, 1} << 401.0f;
-        QTest::newRow("two rows, second NaN") << Values{1, kNaN} << 400.0f;
+        const Peak p = peakOf(makeSpectrum(500, {0, 1, 3, 1, 0}).get());
+        QCOMPARE(p.peak, 502.0f);
+        QCOMPARE(p.width, 1.5f);
+        QCOMPARE(p.sum, 5.0f);
     }
 
     void peakRowChoice()
     {
-        QFETCH(Values, values);
-        QFETCH(float, peak);
-        Spectrum s(400, values);
-        float p = 0, w = 0;
-        findPeakAndHalfWidth(s.array, &p, &w);
-        QCOMPARE(p, peak);
+        const QList<QPair<std::vector<float>, float>> cases{
+            {{1, 4, 2, 4, 1}, 401.0f},         // first of two equal maxima
+            {{kNaN, 2, 5, kNaN, 1}, 402.0f},   // leading NaN skipped
+            {{kNaN, kNaN, kNaN}, 400.0f},      // all NaN takes the first row
+            {{7}, 400.0f}, {{1, 2}, 401.0f}, {{2, 2}, 400.0f}, {{kNaN, 1}, 401.0f}, {{1, kNaN}, 400.0f}};
+        for (const auto &c : cases) {
+            float p = 0, w = 0;
+            findPeakAndHalfWidth(makeSpectrum(400, c.first).get(), &p, &w);
+            QCOMPARE(p, c.second);
+        }
     }
 
     void edgesDefaultToTheSpectrumEnds()
     {
         float p = 0, w = 0;
-        // Peak at the first row: left edge is the first wavelength.
-        Spectrum atStart(600, {4, 3, 1, 0});
-        findPeakAndHalfWidth(atStart.array, &p, &w);
-        // right crossing between 601 (3) and 602 (1): 601 + (3 - 2) / (3 - 1)
+        // Peak at the first row: left edge is the first wavelength; right crossing between
+        // 601 (3) and 602 (1) at 601 + (3 - 2) / (3 - 1).
+        findPeakAndHalfWidth(makeSpectrum(600, {4, 3, 1, 0}).get(), &p, &w);
         QCOMPARE(p, 600.0f);
         QCOMPARE(w, 1.5f);
-
         // Peak at the last row: right edge is the last wavelength.
-        Spectrum atEnd(600, {0, 1, 3, 4});
-        findPeakAndHalfWidth(atEnd.array, &p, &w);
-        // left crossing between 601 (1) and 602 (3): 601 + (2 - 1) / (3 - 1)
+        findPeakAndHalfWidth(makeSpectrum(600, {0, 1, 3, 4}).get(), &p, &w);
         QCOMPARE(p, 603.0f);
         QCOMPARE(w, 603.0f - 601.5f);
-
         // Never falls below half on either side: the whole span.
-        Spectrum flat(600, {3, 4, 3});
-        findPeakAndHalfWidth(flat.array, &p, &w);
+        findPeakAndHalfWidth(makeSpectrum(600, {3, 4, 3}).get(), &p, &w);
         QCOMPARE(w, 2.0f);
-    }
 
-    void allNaNGivesFullSpanAndNaNSum()
-    {
-        Spectrum s(380, {kNaN, kNaN, kNaN, kNaN});
-        float sum = 0, p = 0, w = 0;
-        findSpectrumPeak(s.array, &sum, &p, &w);
-        QCOMPARE(p, 380.0f);
-        QCOMPARE(w, 3.0f);
-        QVERIFY(std::isnan(sum));
+        const Peak nan = peakOf(makeSpectrum(380, {kNaN, kNaN, kNaN, kNaN}).get());
+        QCOMPARE(nan.peak, 380.0f);
+        QCOMPARE(nan.width, 3.0f);
+        QVERIFY(std::isnan(nan.sum));
     }
 
     void emptyOrBrokenSpectrumReadsNothing()
     {
-        float sum = -1, p = 0, w = 0;
-        FloatArray *empty = createFloatArray(0, 2);
-        findSpectrumPeak(empty, &sum, &p, &w);
-        QCOMPARE(sum, 0.0f);
-        QVERIFY(std::isnan(p));
-        QVERIFY(std::isnan(w));
-        destroyArray(empty);
-
-        // A record claiming more rows than it holds is not read (ASan would report).
-        FloatArray *lying = createFloatArray(2, 2);
-        lying->size[0] = 500;
-        sum = -1;
-        findSpectrumPeak(lying, &sum, &p, &w);
-        QCOMPARE(sum, 0.0f);
-        QVERIFY(std::isnan(p));
-        destroyArray(lying);
-
-        sum = -1;
-        findSpectrumPeak(nullptr, &sum, &p, &w);
-        QCOMPARE(sum, 0.0f);
+        auto lying = makeSpectrum(500, {1, 2});
+        lying->size[0] = 500; // more rows than it holds (ASan would report a read)
+        auto empty = makeSpectrum(500, std::vector<float>{});
+        for (const FloatArray *s : std::initializer_list<const FloatArray *>{nullptr, empty.get(), lying.get()}) {
+            const Peak p = peakOf(s);
+            QCOMPARE(p.sum, 0.0f);
+            QVERIFY(std::isnan(p.peak) && std::isnan(p.width));
+        }
     }
 
-    void rangeSumRoundsItsBounds()
+    void rangeSumRoundsItsBoundsAndStaysInside()
     {
-        Spectrum s(498, {1, 2, 4, 8, 16});
-        const float single[2] = {500.4f, 499.6f}; // both round to 500
-        QCOMPARE(sumSpectrumRange(s.array, single), 4.0f);
-        const float span[2] = {498.0f, 502.0f};
-        QCOMPARE(sumSpectrumRange(s.array, span), 31.0f);
-        const float reversed[2] = {501.0f, 499.0f};
-        QCOMPARE(sumSpectrumRange(s.array, reversed), 0.0f);
-    }
-
-    void rangeSumIgnoresWavelengthsOutsideTheSpectrum()
-    {
-        Spectrum s(498, {1, 2, 4, 8, 16});
-        const float wide[2] = {300.0f, 900.0f};
-        QCOMPARE(sumSpectrumRange(s.array, wide), 31.0f);
-        const float beyond[2] = {700.0f, 70000.0f};
-        QCOMPARE(sumSpectrumRange(s.array, beyond), 0.0f);
+        auto s = makeSpectrum(498, {1, 2, 4, 8, 16});
+        const float cases[][3] = {{500.4f, 499.6f, 4},   // both round to 500
+                                  {498, 502, 31}, {501, 499, 0}, {300, 900, 31}, {700, 70000, 0}};
+        for (const auto &c : cases)
+            QCOMPARE(sumSpectrumRange(s.get(), c), c[2]);
     }
 };
 

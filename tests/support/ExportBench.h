@@ -4,8 +4,10 @@
 
 #include "StoreFixtures.h"
 
+#include <QStringList>
 #include <QVector>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class DataBuffer;
@@ -29,8 +31,19 @@ public:
     // Drops store and service and empties the save folder again.
     void release();
 
+    // Model, wavelength range and exposure as the device would have reported them.
+    void setDevice(const QString &model, uint16_t wlStart, uint16_t wlEnd, uint32_t expoUs = 12500);
     // A plain spectrum frame's payload into the store (as sample or reference, as the flags say).
     void feedSpectrum(int16_t scaleCode, const QVector<uint16_t> &samples);
+    // Photometric words first, first + 1, ... for every word of a 48-word model.
+    void feedWords(float first);
+    // Puts a file where the save folder belongs.
+    void blockSaveFolder();
+
+    // Runs `action`, which must end in exactly one saveFinished, and returns the lines of
+    // the file it reports; "<failed> message" or "<no signal>" otherwise.
+    QStringList linesWrittenBy(const std::function<void()> &action);
+    QStringList saveAndRead(int saveType);
 
     MeasurementFlags flags;
     std::unique_ptr<DataBuffer> buffer;

@@ -1,13 +1,8 @@
 #include "RunningApplication.h"
 
-#include "services/SaveService.h"
 #include "services/StudioService.h"
 #include "services/WelcomeService.h"
-#include "services/SaveFolder.h"
 #include "store/DataBuffer.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <QCoreApplication>
 #include <QQmlContext>
@@ -36,53 +31,14 @@ RunningApplication::~RunningApplication()
 
 bool RunningApplication::start() { return m_session->start(*m_engine) == 0; }
 
-QObject *RunningApplication::contextObject(const char *name) const
+template <typename T> T *RunningApplication::contextObject(const char *name) const
 {
-    return m_engine->rootContext()->contextProperty(QString::fromLatin1(name)).value<QObject *>();
+    return qobject_cast<T *>(m_engine->rootContext()->contextProperty(QLatin1String(name)).value<QObject *>());
 }
 
-StudioService *RunningApplication::studio() const
-{
-    return qobject_cast<StudioService *>(contextObject("studioService"));
-}
-
-WelcomeService *RunningApplication::welcome() const
-{
-    return qobject_cast<WelcomeService *>(contextObject("welcomeService"));
-}
-
-SaveService *RunningApplication::save() const
-{
-    return qobject_cast<SaveService *>(contextObject("saveService"));
-}
-
-DataBuffer *RunningApplication::dataBuffer() const
-{
-    return qobject_cast<DataBuffer *>(contextObject("dataBuffer"));
-}
-
-QStringList RunningApplication::savedFiles(const QString &pattern)
-{
-    const QDir folder(SaveFolder::path());
-    QStringList paths;
-    for (const QString &name : folder.entryList({pattern}, QDir::Files, QDir::Name))
-        paths << folder.filePath(name);
-    return paths;
-}
-
-QStringList RunningApplication::csvLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
+StudioService *RunningApplication::studio() const { return contextObject<StudioService>("studioService"); }
+WelcomeService *RunningApplication::welcome() const { return contextObject<WelcomeService>("welcomeService"); }
+DataBuffer *RunningApplication::dataBuffer() const { return contextObject<DataBuffer>("dataBuffer"); }
 
 QQuickWindow *RunningApplication::window() const
 {

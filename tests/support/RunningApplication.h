@@ -10,7 +10,6 @@
 
 class DataBuffer;
 class QQuickWindow;
-class SaveService;
 class StudioService;
 class WelcomeService;
 
@@ -26,22 +25,17 @@ public:
     bool start();
 
     QQmlApplicationEngine &engine() { return *m_engine; }
-    QObject *contextObject(const char *name) const;
     StudioService *studio() const;
     WelcomeService *welcome() const;
-    SaveService *save() const;
     DataBuffer *dataBuffer() const;
-
-    // Files in the save folder whose names match `pattern` (wildcards), oldest name first.
-    static QStringList savedFiles(const QString &pattern);
-    // A saved CSV file's lines, without its byte-order mark and line ends.
-    static QStringList csvLines(const QString &path);
 
     QQuickWindow *window() const;
     QObject *find(const QString &objectName) const;
     bool isVisible(const QString &objectName) const;
 
 private:
+    template <typename T> T *contextObject(const char *name) const;
+
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     std::unique_ptr<ApplicationSession> m_session;
 };

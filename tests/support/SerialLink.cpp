@@ -1,5 +1,6 @@
 #include "SerialLink.h"
 
+#include "protocol/DriverTypes.h"
 #include "transport/UARTInterface.h"
 
 namespace testsupport {
@@ -41,6 +42,11 @@ bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs)
 void disconnectSerial()
 {
     UARTInterface::instance()->disconnectDevice();
+}
+
+std::pair<bool, int> statusOf(const QList<QVariant> &arguments)
+{
+    return {arguments.at(0).toBool(), int(arguments.at(1).value<DriverErrorCode>())};
 }
 
 QByteArray joinedBytes(const QSignalSpy &spy)

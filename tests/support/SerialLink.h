@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QSignalSpy>
 #include <memory>
+#include <utility>
 
 namespace testsupport {
 
@@ -22,6 +23,9 @@ bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs = 500
 
 // Closes the serial link (stop command, pause, close).
 void disconnectSerial();
+
+// (success, code) of a connect-status signal of either transport.
+std::pair<bool, int> statusOf(const QList<QVariant> &arguments);
 
 // Everything a spy on a QByteArray signal (uartSendRawData, bleSendRawData) has seen, joined.
 QByteArray joinedBytes(const QSignalSpy &spy);

@@ -1,26 +1,28 @@
 #include "StoreFixtures.h"
 
 #include "catalog/ParameterCatalog.h"
-#include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <cstring>
 
 namespace testsupport {
 
-QByteArray le16(uint16_t value)
+namespace {
+template <typename T> QByteArray littleEndian(T value)
 {
-    QByteArray b;
-    b.append(char(value & 0xFF));
-    b.append(char(value >> 8));
+    QByteArray b(int(sizeof value), '\0');
+    qToLittleEndian(value, b.data());
     return b;
 }
+} // namespace
 
-QByteArray le32(uint32_t value) { return le16(uint16_t(value & 0xFFFF)) + le16(uint16_t(value >> 16)); }
+QByteArray le16(uint16_t value) { return littleEndian(value); }
+QByteArray le32(uint32_t value) { return littleEndian(value); }
 
 QByteArray f32(float value)
 {
@@ -42,22 +44,23 @@ QByteArray reply(uint8_t code, const QByteArray &payload)
     return DeviceFrame::build(code, payload, DeviceFrame::kDeviceToHost);
 }
 
-QByteArray plainSpectrum(int16_t scaleCode, const QVector<uint16_t> &samples)
+static QByteArray samplesOf(const QVector<uint16_t> &samples)
 {
-    QByteArray b = le16(uint16_t(scaleCode));
+    QByteArray b;
     for (uint16_t s : samples)
         b += le16(s);
     return b;
 }
 
+QByteArray plainSpectrum(int16_t scaleCode, const QVector<uint16_t> &samples)
+{
+    return le16(uint16_t(scaleCode)) + samplesOf(samples);
+}
+
 QByteArray spectrumFrameBody(uint8_t status, uint32_t expoUs, const QVector<float> &words,
                              const QByteArray &spectrum)
 {
-    QByteArray b(1, char(status));
-    b += le32(expoUs);
-    b += f32s(words);
-    b += spectrum;
-    return b;
+    return QByteArray(1, char(status)) + le32(expoUs) + f32s(words) + spectrum;
 }
 
 QVector<uint16_t> rampSamples(int count, uint16_t step)
@@ -75,20 +78,13 @@ QByteArray rangeReply(uint16_t start, uint16_t end) { return le16(start) + le16(
 QByteArray flickerReply(uint8_t gain, float frequency, float index, float depth,
                         const QVector<uint16_t> &samples)
 {
-    QByteArray b(1, char(gain));
-    b += f32(frequency) + f32(index) + f32(depth);
-    for (uint16_t s : samples)
-        b += le16(s);
-    return b;
+    return QByteArray(1, char(gain)) + f32(frequency) + f32(index) + f32(depth) + samplesOf(samples);
 }
 
 void loadCatalogues()
 {
-    static bool loaded = false;
-    if (!loaded) {
-        loadParameterTables();
-        loaded = true;
-    }
+    static const bool loaded = (loadParameterTables(), true);
+    Q_UNUSED(loaded);
 }
 
 void prepareStoreTests()

@@ -1,43 +1,23 @@
 #include "StoreSignalLog.h"
 
+#include <QMetaMethod>
+
 namespace testsupport {
 
 StoreSignalLog::StoreSignalLog(DataBuffer *store)
 {
-    const auto record = [this, store](void (DataBuffer::*signal)(), const char *name) {
-        connect(store, signal, this, [this, name] { names.append(QString::fromLatin1(name)); });
-    };
-#define VANTOREL_LOG(signal) record(&DataBuffer::signal, #signal)
-    VANTOREL_LOG(hasReferenceChanged);
-    VANTOREL_LOG(hasDataChanged);
-    VANTOREL_LOG(referenceDataUpdated);
-    VANTOREL_LOG(specDataChanged);
-    VANTOREL_LOG(deviceModelChanged);
-    VANTOREL_LOG(wlChanged);
-    VANTOREL_LOG(expoStatusChanged);
-    VANTOREL_LOG(expoModeChanged);
-    VANTOREL_LOG(expoTimeChanged);
-    VANTOREL_LOG(hasFlickerChanged);
-    VANTOREL_LOG(hasCie2015Changed);
-    VANTOREL_LOG(tm30Changed);
-    VANTOREL_LOG(hasTm30Changed);
-    VANTOREL_LOG(formattedPhotoResultChanged);
-    VANTOREL_LOG(flickerDataChanged);
-    VANTOREL_LOG(gainValueChanged);
-    VANTOREL_LOG(frequencyChanged);
-    VANTOREL_LOG(depthChanged);
-    VANTOREL_LOG(percentChanged);
-    VANTOREL_LOG(indexChanged);
-    VANTOREL_LOG(isYChanged);
-    VANTOREL_LOG(cie2015Changed);
-    VANTOREL_LOG(gainModeChanged);
-    VANTOREL_LOG(hasEfficiencyChanged);
-    VANTOREL_LOG(hasIlluminanceCalibrateChanged);
-    VANTOREL_LOG(colorFidelityChanged);
-    VANTOREL_LOG(chromaShiftChanged);
-    VANTOREL_LOG(hueShiftChanged);
-    VANTOREL_LOG(ramanChanged);
-#undef VANTOREL_LOG
+    // Every signal the store declares, so a new one cannot be missed.
+    const QMetaObject &meta = DataBuffer::staticMetaObject;
+    const QMetaMethod slot = staticMetaObject.method(staticMetaObject.indexOfSlot("record()"));
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        if (meta.method(i).methodType() == QMetaMethod::Signal)
+            connect(store, meta.method(i), this, slot);
+    }
+}
+
+void StoreSignalLog::record()
+{
+    names.append(QString::fromLatin1(sender()->metaObject()->method(senderSignalIndex()).name()));
 }
 
 } // namespace testsupport

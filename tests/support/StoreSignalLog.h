@@ -10,11 +10,15 @@ namespace testsupport {
 
 class StoreSignalLog : public QObject
 {
+    Q_OBJECT
 public:
     explicit StoreSignalLog(DataBuffer *store);
     QStringList names;
     void clear() { names.clear(); }
     int count(const QString &name) const { return int(names.count(name)); }
+
+private slots:
+    void record();
 };
 
 } // namespace testsupport

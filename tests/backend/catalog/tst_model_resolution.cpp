@@ -73,13 +73,10 @@ private slots:
         QCOMPARE(v2[0].id, 1);
         QCOMPARE(v2[0].format, 0.01);
         QCOMPARE(v2[0].label, QString::fromUtf8("X值"));
-        QVERIFY(v2[0].visible);
-        QVERIFY(!v2[0].isCalculated);
-        QVERIFY(v2[0].unit.isEmpty());
+        QVERIFY(v2[0].visible && !v2[0].isCalculated && v2[0].unit.isEmpty());
         QCOMPARE(v2[2].format, 0.0); // no "format" key
         QVERIFY(v2[2].isCalculated);
-        QVERIFY(!v2[3].visible);
-        QVERIFY(!v2[3].isCalculated); // no "isCalculated" key
+        QVERIFY(!v2[3].visible && !v2[3].isCalculated); // no "isCalculated" key
         QCOMPARE(v2[3].unit, QStringLiteral("irradiance"));
 
         // Group numbers come from the array, not the file.
@@ -92,39 +89,27 @@ private slots:
         QVERIFY(parameterList("TM30").isEmpty()); // a flag, not a parameter module
     }
 
-    void parseParameterArrayAppends()
-    {
-        QList<ParameterInfo> target;
-        target.append(ParameterInfo{});
-        const QJsonArray array{QJsonObject{{"id", 5}, {"key", "k"}}, 3, QJsonObject{}};
-        parseParameterArray(target, array, 2);
-        QCOMPARE(target.size(), 3);
-        QCOMPARE(target[1].id, 5);
-        QCOMPARE(target[1].group, 2);
-        QCOMPARE(target[2].id, 0);
-        QVERIFY(target[2].key.isEmpty());
-    }
-
     void modulesBuildParameterListsAndFlags()
     {
         const DeviceModelInfo ab1 = findModelInfo("AB1");
-        QCOMPARE(ab1.model, QStringLiteral("AB1"));
         // The number is not listed; the unknown name is listed but adds nothing.
         QCOMPARE(ab1.modules, QStringList({"SPEC_V2", "BL", "NOPE", "TM30"}));
         QCOMPARE(keys(ab1.all), QStringList({"X", "SDCM/k", "S_BD", "Ee", "Eb"}));
         QCOMPARE(keys(ab1.calculated), QStringList({"SDCM/k", "S_BD"}));
         QCOMPARE(keys(ab1.plain), QStringList({"X", "Ee", "Eb"}));
-        QVERIFY(ab1.hasTm30);
-        QVERIFY(!ab1.hasFlicker);
-        QVERIFY(!ab1.hasCie2015);
+        QVERIFY(ab1.hasTm30 && !ab1.hasFlicker && !ab1.hasCie2015);
         QCOMPARE(ab1.function.value("photometry"), QVariant(true));
         QVERIFY(!ab1.function.contains("raman"));
 
         const DeviceModelInfo ab = findModelInfo("AB");
-        QVERIFY(ab.hasFlicker);
-        QVERIFY(ab.hasCie2015);
+        QVERIFY(ab.hasFlicker && ab.hasCie2015);
         QVERIFY(!ab.hasTm30); // module names are case-sensitive
         QCOMPARE(keys(ab.plain), QStringList({"irEe1", "irEe2"}));
+
+        const DeviceModelInfo fallback = findModelInfo("unknown");
+        QCOMPARE(fallback.model, QStringLiteral("DEFAULT"));
+        QVERIFY(fallback.all.isEmpty() && !fallback.hasTm30 && !fallback.hasFlicker);
+        QCOMPARE(fallback.function.value("spectrum"), QVariant(false));
     }
 
     void namesResolveToTheFirstPrefixInFileOrder_data()
@@ -148,94 +133,47 @@ private slots:
         QCOMPARE(findModelInfo(name).model, model);
     }
 
-    void defaultRecordHasNothing()
-    {
-        const DeviceModelInfo info = findModelInfo("unknown");
-        QCOMPARE(info.model, QStringLiteral("DEFAULT"));
-        QVERIFY(info.all.isEmpty());
-        QVERIFY(!info.hasTm30 && !info.hasFlicker && !info.hasCie2015);
-        QCOMPARE(info.function.value("spectrum"), QVariant(false));
-    }
-
-    void everyRecordIsKeptInFileOrder()
+    void everyRecordIsKeptInFileOrderOnce()
     {
         // The empty-code and non-object records stay in the list; only resolution skips them.
-        const QList<DeviceModelInfo> &models = deviceModelList();
+        loadParameterTables(m_parameters, m_models); // a reload replaces, never duplicates
         QStringList codes;
-        for (const DeviceModelInfo &m : models)
+        for (const DeviceModelInfo &m : deviceModelList())
             codes << m.model;
         QCOMPARE(codes, QStringList({"", "AB1", "", "AB", "DEFAULT", "CD"}));
-        QVERIFY(models[2].modules.isEmpty());
-        QVERIFY(models[2].function.isEmpty());
-    }
+        QCOMPARE(parameterList("SPEC_V2").size(), 4);
+        QCOMPARE(findModelInfo("AB1").all.size(), 5);
 
-    void withoutDefaultAnUnknownNameGetsAnEmptyRecord()
-    {
-        const QString models = writeFile(m_dir, "nodefault.json",
-                                         R"([{"model": "AB", "modules": ["BL"]}])");
-        loadParameterTables(m_parameters, models);
+        // Without "DEFAULT" an unknown name gets an empty record.
+        loadParameterTables(m_parameters, writeFile(m_dir, "nodefault.json", R"([{"model": "AB", "modules": ["BL"]}])"));
         const DeviceModelInfo info = findModelInfo("XY");
-        QVERIFY(info.model.isEmpty());
-        QVERIFY(info.modules.isEmpty() && info.all.isEmpty() && info.function.isEmpty());
+        QVERIFY(info.model.isEmpty() && info.modules.isEmpty() && info.all.isEmpty() && info.function.isEmpty());
         QCOMPARE(findModelInfo("AB").plain.size(), 1);
     }
 
-    void reloadingReplacesInsteadOfDuplicating()
+    void missingOrBrokenFilesLoadWhatTheyCan()
     {
-        loadParameterTables(m_parameters, m_models);
-        QCOMPARE(deviceModelList().size(), 6);
-        QCOMPARE(parameterList("SPEC_V2").size(), 4);
-        QCOMPARE(findModelInfo("AB1").all.size(), 5);
-    }
-
-    void missingParameterFileLoadsNothing()
-    {
+        // No parameter file: neither catalogue is read.
         loadParameterTables(m_dir.filePath("absent.json"), m_models);
         for (const QString &module : parameterModuleNames())
             QVERIFY(parameterList(module).isEmpty());
-        QVERIFY(deviceModelList().isEmpty()); // the model catalogue is not read either
+        QVERIFY(deviceModelList().isEmpty());
         QVERIFY(findModelInfo("AB1").model.isEmpty());
-    }
 
-    void brokenParameterFileStillReadsModels()
-    {
-        const QString broken = writeFile(m_dir, "broken.json", R"({"SPEC_V2": [ {"id": 1,)");
-        loadParameterTables(broken, m_models);
+        // A broken parameter file: models still read, without parameters.
+        loadParameterTables(writeFile(m_dir, "broken.json", R"({"SPEC_V2": [ {"id": 1,)"), m_models);
         QVERIFY(parameterList("SPEC_V2").isEmpty());
         const DeviceModelInfo ab1 = findModelInfo("AB1-1");
         QCOMPARE(ab1.model, QStringLiteral("AB1"));
-        QVERIFY(ab1.all.isEmpty());
-        QVERIFY(ab1.hasTm30);
-    }
+        QVERIFY(ab1.all.isEmpty() && ab1.hasTm30);
 
-    void missingOrBrokenModelFileLeavesNoModels()
-    {
+        // A missing model file, or one that is not an array: parameters only.
         loadParameterTables(m_parameters, m_dir.filePath("absent.json"));
         QCOMPARE(parameterList("SPEC_V2").size(), 4);
         QVERIFY(deviceModelList().isEmpty());
         QVERIFY(findModelInfo("DEFAULT").model.isEmpty());
-
-        const QString object = writeFile(m_dir, "object.json", R"({"model": "AB"})");
-        loadParameterTables(m_parameters, object);
+        loadParameterTables(m_parameters, writeFile(m_dir, "object.json", R"({"model": "AB"})"));
         QVERIFY(deviceModelList().isEmpty());
-    }
-
-    void shippedParametersWithCombinedModules()
-    {
-        const QString models = writeFile(m_dir, "combo.json",
-                                         R"([{"model": "M1", "modules": ["SPEC_V2", "BL", "IR", "PPFD"]}])");
-        loadParameterTables(":/parameters.json", models);
-        const DeviceModelInfo info = findModelInfo("M1");
-        QCOMPARE(info.all.size(), 72);
-        QCOMPARE(info.calculated.size(), 5);
-        QCOMPARE(info.plain.size(), 67);
-        // Module order is kept: base, blue light, infrared, plant lighting.
-        QCOMPARE(info.plain[47].id, 101);
-        QCOMPARE(info.plain[48].id, 201);
-        QCOMPARE(info.plain[51].id, 301);
-        QCOMPARE(info.plain.last().id, 316);
-        for (const ParameterInfo &p : info.calculated)
-            QVERIFY(p.id >= 1001 && p.id <= 1005);
     }
 };
 

@@ -19,6 +19,12 @@ QList<QByteArray> drain(FrameAssembler &assembler)
     return frames;
 }
 
+// A header claiming `length` bytes, with code 1.
+QByteArray headerClaiming(uint32_t length)
+{
+    return QByteArray::fromHex("cc81") + le16(uint16_t(length)) + QByteArray(1, char(length >> 16)) + QByteArray(1, 1);
+}
+
 } // namespace
 
 class TestFrameAssembler : public QObject
@@ -36,25 +42,56 @@ private slots:
         assembler.append(frame.right(1));
         QCOMPARE(drain(assembler), QList<QByteArray>{frame});
         QCOMPARE(assembler.bufferedBytes(), 0);
+
+        // The largest frame, in two pieces.
+        const QByteArray big = reply(51, QByteArray(DeviceFrame::kMaxFrameLength - DeviceFrame::kOverhead, 'a'));
+        QCOMPARE(big.size(), DeviceFrame::kMaxFrameLength);
+        assembler.append(big.left(4000));
         QVERIFY(drain(assembler).isEmpty());
+        assembler.append(big.mid(4000));
+        QCOMPARE(drain(assembler), QList<QByteArray>{big});
     }
 
-    void twoFramesInOneReadComeOutInOrder()
+    void onlyGoodFramesComeOut_data()
     {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QList<QByteArray>>("frames");
         const QByteArray a = reply(11, QByteArray(1, '\1'));
         const QByteArray b = reply(57, QByteArray(1, '\2'));
-        FrameAssembler assembler;
-        assembler.append(a + b);
-        QCOMPARE(drain(assembler), (QList<QByteArray>{a, b}));
+        QByteArray badSum = reply(55, QByteArray(1, '\2'));
+        badSum[badSum.size() - 3] = char(badSum.at(badSum.size() - 3) ^ 0x01);
+        QTest::newRow("two in one read") << a + b << QList<QByteArray>{a, b};
+        QTest::newRow("garbage before a header") << QByteArray::fromHex("00ff81cc01cc") + a << QList<QByteArray>{a};
+        QTest::newRow("bad checksum") << badSum + b << QList<QByteArray>{b};
+        // A header whose length runs over the real frame that follows it.
+        QTest::newRow("bad terminator resumes inside") << headerClaiming(6 + b.size() + 2) + b + "xx"
+                                                       << QList<QByteArray>{b};
+        QTest::newRow("length below the overhead") << QByteArray::fromHex("cc8105000000000000") + a
+                                                   << QList<QByteArray>{a};
+        // 0xFFFFFF would otherwise wait for 16 MiB that never come.
+        QTest::newRow("impossible length") << QByteArray::fromHex("cc81ffffff0d") + a << QList<QByteArray>{a};
+        QTest::newRow("just too long") << headerClaiming(DeviceFrame::kMaxFrameLength + 1) + a << QList<QByteArray>{a};
+        QTest::newRow("host frames are not replies")
+            << DeviceFrame::build(8, QByteArray(1, ' '), DeviceFrame::kHostToDevice) + b << QList<QByteArray>{b};
     }
 
-    void garbageBeforeAHeaderIsDropped()
+    void onlyGoodFramesComeOut()
     {
-        const QByteArray frame = reply(13, le32(5000));
+        QFETCH(QByteArray, stream);
+        QFETCH(QList<QByteArray>, frames);
         FrameAssembler assembler;
-        assembler.append(QByteArray::fromHex("00ff81cc01cc") + frame);
-        QCOMPARE(drain(assembler), QList<QByteArray>{frame});
-        QCOMPARE(assembler.bufferedBytes(), 0);
+        assembler.append(stream);
+        QCOMPARE(drain(assembler), frames);
+    }
+
+    void badChecksumIsCounted()
+    {
+        QByteArray broken = reply(55, QByteArray(1, '\2'));
+        broken[broken.size() - 3] = char(broken.at(broken.size() - 3) ^ 0x01);
+        FrameAssembler assembler;
+        assembler.append(broken);
+        QVERIFY(drain(assembler).isEmpty());
+        QCOMPARE(assembler.rejectedFrames(), quint64(1));
     }
 
     void garbageEndingInSyncKeepsThatByte()
@@ -70,71 +107,6 @@ private slots:
         assembler.append(QByteArray(20, '\x55'));
         QVERIFY(drain(assembler).isEmpty());
         QCOMPARE(assembler.bufferedBytes(), 0);
-    }
-
-    void badChecksumDropsTheWholeFrameOnly()
-    {
-        QByteArray broken = reply(55, QByteArray(1, '\2'));
-        broken[broken.size() - 3] = char(broken.at(broken.size() - 3) ^ 0x01);
-        const QByteArray good = reply(55, QByteArray(1, '\3'));
-        FrameAssembler assembler;
-        assembler.append(broken + good);
-        QCOMPARE(drain(assembler), QList<QByteArray>{good});
-        QCOMPARE(assembler.rejectedFrames(), quint64(1));
-    }
-
-    void badTerminatorResumesInsideTheRejectedBytes()
-    {
-        // A header whose length runs over the real frame that follows it.
-        const QByteArray inner = reply(57, QByteArray(1, '\3'));
-        QByteArray bogus = QByteArray::fromHex("cc81") + le16(uint16_t(6 + inner.size() + 2)) + QByteArray(1, 0)
-            + QByteArray(1, char(99));
-        bogus += inner + QByteArray("xx");
-        FrameAssembler assembler;
-        assembler.append(bogus);
-        QCOMPARE(drain(assembler), QList<QByteArray>{inner});
-    }
-
-    void lengthBelowTheOverheadIsABadFrame()
-    {
-        const QByteArray good = reply(11, QByteArray(1, '\1'));
-        FrameAssembler assembler;
-        assembler.append(QByteArray::fromHex("cc8105000000000000") + good);
-        QCOMPARE(drain(assembler), QList<QByteArray>{good});
-    }
-
-    void impossibleLengthDoesNotStallReception()
-    {
-        // 24-bit length 0xFFFFFF would otherwise wait for 16 MiB that never come.
-        const QByteArray good = reply(13, le32(1234));
-        FrameAssembler assembler;
-        assembler.append(QByteArray::fromHex("cc81ffffff0d") + good);
-        QCOMPARE(drain(assembler), QList<QByteArray>{good});
-
-        const QByteArray justTooLong = QByteArray::fromHex("cc81") + le16(DeviceFrame::kMaxFrameLength + 1)
-            + QByteArray(1, 0) + QByteArray(1, 1);
-        assembler.append(justTooLong + good);
-        QCOMPARE(drain(assembler), QList<QByteArray>{good});
-    }
-
-    void largestFrameStillPasses()
-    {
-        const QByteArray big = reply(51, QByteArray(DeviceFrame::kMaxFrameLength - DeviceFrame::kOverhead, 'a'));
-        QCOMPARE(big.size(), DeviceFrame::kMaxFrameLength);
-        FrameAssembler assembler;
-        assembler.append(big.left(4000));
-        QVERIFY(drain(assembler).isEmpty());
-        assembler.append(big.mid(4000));
-        QCOMPARE(drain(assembler), QList<QByteArray>{big});
-    }
-
-    void hostFramesAreNotReplies()
-    {
-        const QByteArray request = DeviceFrame::build(8, QByteArray(1, ' '), DeviceFrame::kHostToDevice);
-        const QByteArray answer = reply(8, modelReply("PQV-21"));
-        FrameAssembler assembler;
-        assembler.append(request + answer);
-        QCOMPARE(drain(assembler), QList<QByteArray>{answer});
     }
 
     void clearForgetsAPartialFrame()

@@ -7,83 +7,46 @@
 #include <QJSEngine>
 #include <QSignalSpy>
 #include <QtTest>
-#include <cmath>
 
 using namespace testsupport;
-
-namespace {
-
-void feedSource(DataBuffer &store, int16_t code, const QVector<uint16_t> &samples)
-{
-    feedSpectrum(store, plainSpectrum(code, samples));
-}
-
-// A reference capture as the measurement control runs it.
-void captureReference(DataBuffer &store, MeasurementFlags &flags, const QVector<uint16_t> &samples)
-{
-    flags.reference = true;
-    feedSource(store, 0, samples);
-    store.setHasReference(true);
-    flags.reference = false;
-}
-
-} // namespace
 
 class TestDataBufferState : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase()
+    MeasurementFlags flags;
+
+    // A store with a reference capture of `reference` counts, then a source of `source`.
+    void measure(DataBuffer &store, uint16_t reference, const QVector<uint16_t> &source)
     {
-        prepareStoreTests();
+        store.setMeasurementState(&flags);
+        flags.reference = true;
+        feedSpectrum(store, plainSpectrum(0, QVector<uint16_t>(681, reference)));
+        store.setHasReference(true);
+        flags.reference = false;
+        feedSpectrum(store, plainSpectrum(0, source));
     }
 
-    void freshStoreHasTheDefaultAxisAndNoReference()
-    {
-        DataBuffer store;
-        QCOMPARE(store.getWlLength(), quint16(681));
-        QCOMPARE(store.getWl(), QList<double>(681, 0.0));
-        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(681, 0.0));
-        QVERIFY(store.getSpec(DataBuffer::ReferenceSpectrum).isEmpty());
-        QCOMPARE(store.expoTime(), 1000000u);
-        QCOMPARE(store.expoMode(), 1u);
-        QVERIFY(!store.hasData());
-        QCOMPARE(store.getFKey().size(), 1024);
-    }
+private slots:
+    void initTestCase() { prepareStoreTests(); }
 
     void settersEmitOnlyOnChangeWithTwoExceptions()
     {
         DataBuffer store;
-        QSignalSpy gain(&store, &DataBuffer::gainValueChanged);
+        StoreSignalLog log(&store);
         store.setGainValue(2);
         store.setGainValue(2);
-        QCOMPARE(gain.count(), 1);
-        QCOMPARE(store.gainValue(), quint8(2));
-
-        QSignalSpy depth(&store, &DataBuffer::depthChanged);
         store.setDepth(12.5f);
         store.setDepth(12.5f);
-        store.setDepth(12.25f);
-        QCOMPARE(depth.count(), 2);
-
-        QSignalSpy cie(&store, &DataBuffer::cie2015Changed);
-        store.setCie2015(0);
-        QCOMPARE(cie.count(), 0);
-
-        QSignalSpy expoTime(&store, &DataBuffer::expoTimeChanged);
-        store.setExpoTime(1000000);
-        store.setExpoTime(1000000);
-        QCOMPARE(expoTime.count(), 2);
-
-        QSignalSpy table(&store, &DataBuffer::formattedPhotoResultChanged);
+        store.setCie2015(0);           // the default: no change
+        store.setHasReference(false);  // the default: no change
+        QCOMPARE(log.names, QStringList({"gainValueChanged", "depthChanged"}));
+        // Exposure time and the formatted table always emit.
+        log.clear();
+        store.setExpoTime(store.expoTime());
         store.setFormattedPhotoResult({});
         store.setFormattedPhotoResult({});
-        QCOMPARE(table.count(), 2);
-
-        QSignalSpy reference(&store, &DataBuffer::hasReferenceChanged);
-        store.setHasReference(false);
-        store.setHasReference(true);
-        QCOMPARE(reference.count(), 1);
+        QCOMPARE(log.names, QStringList({"expoTimeChanged", "formattedPhotoResultChanged",
+                                         "formattedPhotoResultChanged"}));
     }
 
     void propertiesAreReachableFromScript()
@@ -94,9 +57,6 @@ private slots:
         QJSEngine::setObjectOwnership(&store, QJSEngine::CppOwnership);
         QCOMPARE(js.evaluate("dataBuffer.gainValue = 3; dataBuffer.gainValue + 1").toInt(), 4);
         QCOMPARE(store.gainValue(), quint8(3));
-        QCOMPARE(js.evaluate("dataBuffer.expoMode = 0; dataBuffer.expoMode ? 'auto' : 'manual'").toString(),
-                 QStringLiteral("manual"));
-        QCOMPARE(js.evaluate("dataBuffer.hasData || dataBuffer.hasReference").toBool(), false);
         QCOMPARE(js.evaluate("dataBuffer.getWlLength()").toInt(), 681);
         store.setDeviceModel(QStringLiteral("PQV-21"));
         QCOMPARE(js.evaluate("dataBuffer.formattedPhotoResult[0].items[0].key").toString(), QStringLiteral("X"));
@@ -108,50 +68,32 @@ private slots:
         DataBuffer store;
         StoreSignalLog log(&store);
         store.setDeviceModel(QStringLiteral("PQV-27"));
-        QCOMPARE(store.hasCie2015(), 1u);
-        QCOMPARE(store.hasFlicker(), 1u);
-        QCOMPARE(store.hasTm30(), 1u);
-        QVERIFY(!store.isY());
-        QVERIFY(store.hasEfficiency());
-        QVERIFY(store.hasIlluminanceCalibrate());
-        const QStringList expected{
-            "hasCie2015Changed", "hasFlickerChanged", "hasTm30Changed", "hasEfficiencyChanged",
-            "hasIlluminanceCalibrateChanged", "chromaShiftChanged", "hueShiftChanged",
-            "colorFidelityChanged", "tm30Changed", "formattedPhotoResultChanged",
-            "deviceModelChanged"};
-        QCOMPARE(log.names, expected);
-
+        QVERIFY(store.hasCie2015() && store.hasFlicker() && store.hasTm30());
+        QVERIFY(!store.isY() && store.hasEfficiency() && store.hasIlluminanceCalibrate());
+        QCOMPARE(log.names, QStringList({"hasCie2015Changed", "hasFlickerChanged", "hasTm30Changed",
+                                         "hasEfficiencyChanged", "hasIlluminanceCalibrateChanged",
+                                         "chromaShiftChanged", "hueShiftChanged", "colorFidelityChanged",
+                                         "tm30Changed", "formattedPhotoResultChanged", "deviceModelChanged"}));
         log.clear();
         store.setDeviceModel(QStringLiteral("PQV-27"));
         QVERIFY(log.names.isEmpty());
 
         store.setDeviceModel(QStringLiteral("TQV-11"));
-        QVERIFY(!store.isY());
-        QVERIFY(!store.hasEfficiency());
-        QVERIFY(!store.hasIlluminanceCalibrate());
-        QCOMPARE(store.hasTm30(), 0u);
+        QVERIFY(!store.isY() && !store.hasEfficiency() && !store.hasIlluminanceCalibrate() && !store.hasTm30());
         QVERIFY(store.formattedPhotoResult().isEmpty());
-
         store.setDeviceModel(QStringLiteral("YQV-01"));
-        QVERIFY(store.isY());
-        QVERIFY(!store.hasEfficiency());
+        QVERIFY(store.isY() && !store.hasEfficiency());
     }
 
     void wavelengthRangeRebuildsAxisAndDropsTheOldReference()
     {
         DataBuffer store;
-        MeasurementFlags flags;
-        store.setMeasurementState(&flags);
-        captureReference(store, flags, QVector<uint16_t>(681, 50));
-        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 50.0);
-
+        measure(store, 50, rampSamples(681));
         StoreSignalLog log(&store);
         store.setWl(380, 780);
         QCOMPARE(store.getWlLength(), quint16(401));
-        const QList<double> axis = store.getWl();
-        QCOMPARE(axis.size(), 401);
-        QCOMPARE(axis.first(), 380.0);
-        QCOMPARE(axis.last(), 780.0);
+        QCOMPARE(store.getWl().first(), 380.0);
+        QCOMPARE(store.getWl().last(), 780.0);
         QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(401, 0.0));
         QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum), QList<double>(401, 0.0));
         // The reference of the old axis does not survive the change.
@@ -159,40 +101,40 @@ private slots:
         QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 0.0);
         QVERIFY(!store.hasReference());
         QCOMPARE(log.names, QStringList({"hasReferenceChanged", "wlChanged"}));
-
         log.clear();
         store.setWl(380, 780);
         QVERIFY(log.names.isEmpty());
-    }
 
-    void impossibleWavelengthRangesAreIgnored()
-    {
-        DataBuffer store;
-        QSignalSpy wl(&store, &DataBuffer::wlChanged);
-        store.setWl(780, 380);                                            // reversed
-        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints));          // one point too many
+        // Reversed ranges and ranges beyond the store are ignored.
+        store.setWl(780, 380);
+        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints));
         store.setWl(100, 65535);
-        QCOMPARE(wl.count(), 0);
-        QCOMPARE(store.getWlLength(), quint16(681));
-        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints - 1));      // just fits
-        QCOMPARE(wl.count(), 1);
+        QVERIFY(log.names.isEmpty());
+        QCOMPARE(store.getWlLength(), quint16(401));
+        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints - 1)); // just fits
         QCOMPARE(int(store.getWlLength()), DataBuffer::kMaxSpectrumPoints);
     }
 
-    void clearBufferForgetsTheMeasurementButKeepsLengths()
+    void clearingForgetsTheMeasurementButKeepsLengths()
     {
         DataBuffer store;
-        MeasurementFlags flags;
-        store.setMeasurementState(&flags);
         store.setDeviceModel(QStringLiteral("TQV-11"));
-        captureReference(store, flags, QVector<uint16_t>(681, 80));
-        feedSource(store, 0, rampSamples(681));
+        measure(store, 80, QVector<uint16_t>(681, 30));
         QVERIFY(store.hasData());
 
+        // Clearing the source also clears hasData: no ratio for a sample never measured.
+        QSignalSpy hasData(&store, &DataBuffer::hasDataChanged);
+        store.clearSource();
+        QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), 0.0);
+        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 80.0);
+        QVERIFY(!store.hasData());
+        QCOMPARE(hasData.count(), 1);
+        QVERIFY(store.hasReference());
+
+        feedSpectrum(store, plainSpectrum(0, rampSamples(681)));
         StoreSignalLog log(&store);
         store.clearBuffer();
-        QVERIFY(!store.hasData());
-        QVERIFY(!store.hasReference());
+        QVERIFY(!store.hasData() && !store.hasReference());
         for (auto type : {DataBuffer::SourceSpectrum, DataBuffer::ScaledSpectrum, DataBuffer::ReferenceSpectrum}) {
             QCOMPARE(store.getMaxSpec(type), 0.0);
             QCOMPARE(store.getSpec(type), QList<double>(681, 0.0));
@@ -201,34 +143,9 @@ private slots:
                                          "specDataChanged", "ramanChanged", "hasDataChanged"}));
     }
 
-    void clearSourceAndClearReferenceTouchOnlyTheirOwnSpectrum()
-    {
-        DataBuffer store;
-        MeasurementFlags flags;
-        store.setMeasurementState(&flags);
-        captureReference(store, flags, QVector<uint16_t>(681, 80));
-        feedSource(store, 0, QVector<uint16_t>(681, 30));
-
-        QVERIFY(store.hasData());
-        QSignalSpy updated(&store, &DataBuffer::referenceDataUpdated);
-        QSignalSpy hasData(&store, &DataBuffer::hasDataChanged);
-        store.clearSource();
-        QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), 0.0);
-        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 80.0);
-        // No source, no sample: a ratio can no longer be saved for it.
-        QVERIFY(!store.hasData());
-        QCOMPARE(hasData.count(), 1);
-        QVERIFY(store.hasReference());
-        store.clearReference();
-        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 0.0);
-        QVERIFY(!store.hasReference());
-        QCOMPARE(updated.count(), 1);
-    }
-
     void resetAllReturnsToStartAndTakesTheSameModelAgain()
     {
         DataBuffer store;
-        MeasurementFlags flags;
         store.setMeasurementState(&flags);
         store.setDeviceModel(QStringLiteral("PQV-21"));
         store.setFrequency(100.0f);
@@ -237,7 +154,7 @@ private slots:
         store.setExpoTime(5000);
         const QByteArray flicker = flickerReply(1, 50, 0.1f, 10, QVector<uint16_t>(1024, 7)).mid(13);
         store.setFlickerData(bytesOf(flicker), int(flicker.size()));
-        feedSource(store, 0, rampSamples(681));
+        feedSpectrum(store, plainSpectrum(0, rampSamples(681)));
 
         StoreSignalLog log(&store);
         store.resetAll();
@@ -249,8 +166,7 @@ private slots:
         QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(681, 0.0));
         QVERIFY(!store.hasData());
         QCOMPARE(log.names.first(), QStringLiteral("frequencyChanged"));
-        QCOMPARE(log.names.mid(log.names.size() - 2),
-                 QStringList({"specDataChanged", "flickerDataChanged"}));
+        QCOMPARE(log.names.mid(log.names.size() - 2), QStringList({"specDataChanged", "flickerDataChanged"}));
         QCOMPARE(store.specDataSize(), 0);
         QCOMPARE(store.flickerDataSize(), 0);
 
@@ -279,7 +195,6 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(store.getFValue().at(0), 40000.0);
         QCOMPARE(store.getFValue().at(1023), 41023.0);
-        QCOMPARE(store.getFKey().at(0), 0.0);
         QCOMPARE(store.getFKey().at(1023), 99.90234375);
 
         // A short record: the samples it lacks are zero, not the previous record's.
@@ -289,12 +204,11 @@ private slots:
         QCOMPARE(store.getFValue().at(10), 0.0);
         QCOMPARE(store.getFValue().at(1023), 0.0);
 
-        // A record larger than the store is dropped whole.
+        // A record larger than the store is dropped whole; a replay repeats the last one.
         const QByteArray huge(DataBuffer::kRawPayloadCapacity + 2, char(1));
         store.setFlickerData(bytesOf(huge), int(huge.size()));
         QCOMPARE(changed.count(), 2);
         QCOMPARE(store.getFValue().at(9), 9.0);
-
         store.reloadFlickerData();
         QCOMPARE(changed.count(), 3);
         QCOMPARE(store.getFValue().at(0), 9.0);
@@ -307,18 +221,14 @@ private slots:
         QVERIFY(store.setEfficiencyTable(300, values.constData(), 3));
         const FloatArray *table = store.efficiencyTable();
         QCOMPARE(table->size[0], 3);
-        QCOMPARE(table->size[1], 2);
-        QCOMPARE(table->data[0], 300.0f);
         QCOMPARE(table->data[2], 302.0f);
-        QCOMPARE(table->data[3], 0.5f);
         QCOMPARE(table->data[5], 1.0f);
 
         const QVector<float> tooMany(902, 1.0f);
         QVERIFY(!store.setEfficiencyTable(300, tooMany.constData(), 902));
         QCOMPARE(table->size[0], 3);
-        const QVector<float> full(901, 2.0f);
-        QVERIFY(store.setEfficiencyTable(300, full.constData(), 901));
-        QCOMPARE(table->data[901 + 900], 2.0f);
+        QVERIFY(store.setEfficiencyTable(300, tooMany.constData(), 901));
+        QCOMPARE(table->data[901 + 900], 1.0f);
     }
 };
 

@@ -1,6 +1,5 @@
-// Serial connection at a fixed rate, identification, link loss and rate changes, all
-// against the simulated spectrometer on a pseudo-terminal.
-
+// Serial connection at a fixed rate and by the automatic baud scan, identification, link
+// loss and rate changes, all against the simulated spectrometer on a pseudo-terminal.
 #include "ReplyPayloads.h"
 #include "SerialLink.h"
 #include "SimulatedDevice.h"
@@ -11,11 +10,30 @@
 #include <QSerialPort>
 #include <QtTest>
 
+using testsupport::joinedBytes;
+using testsupport::statusOf;
+
 namespace {
 
-QByteArray hostFrame(uint8_t code, const QByteArray &payload = {})
+QByteArray hostFrame(uint8_t code, const QByteArray &payload = {}) { return DeviceFrame::build(code, payload); }
+
+// The rates the host tried, in order, with when each was first heard.
+QList<std::pair<int, qint64>> visits(const simdevice::SimulatedDevice &device)
 {
-    return DeviceFrame::build(code, payload);
+    QList<std::pair<int, qint64>> result;
+    for (const simdevice::LineActivity &read : device.lineActivity()) {
+        if (result.isEmpty() || result.last().first != read.hostBaud)
+            result.append({read.hostBaud, read.atMs});
+    }
+    return result;
+}
+
+QList<int> rates(const simdevice::SimulatedDevice &device)
+{
+    QList<int> result;
+    for (const auto &visit : visits(device))
+        result.append(visit.first);
+    return result;
 }
 
 } // namespace
@@ -24,6 +42,15 @@ class TestUartConnect : public QObject
 {
     Q_OBJECT
     UARTInterface *uart = UARTInterface::instance();
+
+    // Starts a scan from 115200 baud and waits for its report; the time it took, or -1.
+    qint64 scanUntilReported(const simdevice::SimulatedDevice &device, QSignalSpy &status)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        uart->connectDevice(device.portName(), 0, true);
+        return status.wait(5000) ? clock.elapsed() : -1;
+    }
 
 private slots:
     void init() { uart->setCommandDelay(UARTInterface::kFastCommandDelayMs); }
@@ -40,24 +67,15 @@ private slots:
         clock.start();
         uart->connectDevice(device->portName(), 0, false);
         QVERIFY(status.wait(3000));
-        const qint64 took = clock.elapsed();
-
+        QVERIFY2(clock.elapsed() >= 700 && clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(status.size(), 1);
-        QCOMPARE(status.first().at(0).toBool(), true);
-        QCOMPARE(status.first().at(1).value<DriverErrorCode>(), DriverTypes::DRIVER_OK);
-        QVERIFY2(took >= 700 && took < 2500, qPrintable(QString::number(took)));
+        QCOMPARE(statusOf(status.first()), std::make_pair(true, int(DriverTypes::DRIVER_OK)));
         QCOMPARE(idSn.size(), 1);
         QCOMPARE(idSn.first().at(0).toString(), QStringLiteral("PQV-21SN000001"));
-        // The consumed model reply is not handed on.
-        QVERIFY(raw.isEmpty());
+        QVERIFY(raw.isEmpty()); // the consumed model reply is not handed on
         // The probe: stop, then the model request.
-        QCOMPARE(device->receivedFrames(),
-                 (QList<QByteArray>{hostFrame(4), hostFrame(8, QByteArray(1, 0x20))}));
+        QCOMPARE(device->receivedFrames(), (QList<QByteArray>{hostFrame(4), hostFrame(8, QByteArray(1, 0x20))}));
         QVERIFY(uart->isIdentified());
-
-        uart->disconnectDevice();
-        QTRY_COMPARE(device->receivedFrames().size(), 3);
-        QCOMPARE(device->receivedFrames().last(), hostFrame(4));
     }
 
     void deadLinesGive4097_data()
@@ -87,14 +105,10 @@ private slots:
         clock.start();
         uart->connectDevice(device->portName(), 0, false);
         QVERIFY(status.wait(3000));
-        const qint64 took = clock.elapsed();
-        QCOMPARE(status.first().at(0).toBool(), false);
-        QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 4097);
-        QVERIFY2(took >= 1100, qPrintable(QString::number(took)));
-        QVERIFY(raw.isEmpty());
-        QVERIFY(idSn.isEmpty());
+        QVERIFY2(clock.elapsed() >= 1100, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(statusOf(status.first()), std::make_pair(false, 4097));
+        QVERIFY(raw.isEmpty() && idSn.isEmpty());
         QVERIFY(device->lineActivity().size() >= 1); // the probe did go out
-        // The transport let go of the port.
         QSerialPort other(device->portName());
         QVERIFY(other.open(QIODevice::ReadWrite));
     }
@@ -117,13 +131,10 @@ private slots:
     {
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
         uart->connectDevice(QStringLiteral("/dev/no-such-serial-port"), 0, false);
-        QCOMPARE(status.size(), 1);
-        QCOMPARE(status.first().at(0).toBool(), false);
-        QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 4097);
-
         uart->connectDevice(QStringLiteral("/dev/no-such-serial-port"), 0, true);
         QCOMPARE(status.size(), 2);
-        QCOMPARE(int(status.last().at(1).value<DriverErrorCode>()), 4097);
+        QCOMPARE(statusOf(status.first()), std::make_pair(false, 4097));
+        QCOMPARE(statusOf(status.last()), std::make_pair(false, 4097));
 
         auto device = testsupport::startDevice();
         QVERIFY(device);
@@ -131,7 +142,7 @@ private slots:
         QVERIFY(holder.open(QIODevice::ReadWrite));
         uart->connectDevice(device->portName(), 0, false);
         QCOMPARE(status.size(), 3);
-        QCOMPARE(int(status.last().at(1).value<DriverErrorCode>()), 4097);
+        QCOMPARE(statusOf(status.last()), std::make_pair(false, 4097));
         QTest::qWait(50);
         QVERIFY(device->receivedFrames().isEmpty());
     }
@@ -145,57 +156,44 @@ private slots:
         QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
         uart->connectDevice(device->portName(), 4, false);
         QCOMPARE(status.size(), 1);
-        QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 4097);
+        QCOMPARE(statusOf(status.first()), std::make_pair(false, 4097));
         QCOMPARE(uart->baudRate(), 115200);
         uart->getWlRange();
-        const QByteArray expected =
-            simdevice::deviceFrame(15, simdevice::wavelengthRangePayload(device->state()));
-        QTRY_COMPARE(testsupport::joinedBytes(raw), expected);
+        QTRY_COMPARE(joinedBytes(raw), simdevice::deviceFrame(15, simdevice::wavelengthRangePayload(device->state())));
     }
 
-    void strayBytesBeforeTheModelReply_data()
+    void strayOrSplitBytesAroundTheModelReply_data()
     {
         QTest::addColumn<QByteArray>("stray");
+        QTest::addColumn<int>("pieceBytes");
         simdevice::DeviceState state;
-        QTest::newRow("whole spectrum frame")
-            << simdevice::deviceFrame(1, simdevice::spectrumPayload(state));
-        QTest::newRow("frame claiming 4 KiB") << QByteArray::fromHex("CC81001000013344");
-        QTest::newRow("length below 9") << QByteArray::fromHex("CC8103000008FF0D0A");
-        QTest::newRow("model reply with a bad checksum")
-            << QByteArray::fromHex("CC810C0000084142000D0A");
-        QTest::newRow("noise ending in a sync byte") << QByteArray::fromHex("0011223344CC");
+        QTest::newRow("whole spectrum frame") << simdevice::deviceFrame(1, simdevice::spectrumPayload(state)) << 0;
+        QTest::newRow("frame claiming 4 KiB") << QByteArray::fromHex("CC81001000013344") << 0;
+        QTest::newRow("length below 9") << QByteArray::fromHex("CC8103000008FF0D0A") << 0;
+        QTest::newRow("model reply with a bad checksum") << QByteArray::fromHex("CC810C0000084142000D0A") << 0;
+        QTest::newRow("noise ending in a sync byte") << QByteArray::fromHex("0011223344CC") << 0;
+        QTest::newRow("reply in 3-byte pieces") << QByteArray() << 3;
     }
 
-    void strayBytesBeforeTheModelReply()
+    void strayOrSplitBytesAroundTheModelReply()
     {
         QFETCH(QByteArray, stray);
+        QFETCH(int, pieceBytes);
         auto device = testsupport::startDevice();
         QVERIFY(device);
-        device->sendStrayBeforeNextReply(stray);
+        if (!stray.isEmpty())
+            device->sendStrayBeforeNextReply(stray);
+        device->setFragmentation(pieceBytes, 25);
         // What rides behind the model reply belongs to frame reassembly, split or not.
-        const QByteArray following =
-            simdevice::deviceFrame(15, simdevice::wavelengthRangePayload(device->state()))
-            + QByteArray::fromHex("CC8109");
+        const QByteArray following = simdevice::deviceFrame(15, simdevice::wavelengthRangePayload(device->state()))
+                                     + QByteArray::fromHex("CC8109");
         device->sendRightAfterNextReply(following);
         QSignalSpy idSn(uart, &UARTInterface::uartSendDeviceIdSn);
         QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
         QVERIFY(testsupport::connectSerial(*device));
         QCOMPARE(idSn.size(), 1);
         QCOMPARE(idSn.first().at(0).toString(), QStringLiteral("PQV-21SN000001"));
-        QCOMPARE(testsupport::joinedBytes(raw), following);
-    }
-
-    void modelReplyInPiecesIdentifies()
-    {
-        auto device = testsupport::startDevice();
-        QVERIFY(device);
-        device->setFragmentation(3, 25);
-        QSignalSpy idSn(uart, &UARTInterface::uartSendDeviceIdSn);
-        QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
-        QVERIFY(testsupport::connectSerial(*device));
-        QCOMPARE(idSn.size(), 1);
-        QCOMPARE(idSn.first().at(0).toString(), QStringLiteral("PQV-21SN000001"));
-        QVERIFY(raw.isEmpty());
+        QTRY_COMPARE(joinedBytes(raw), following);
     }
 
     void bytesAfterIdentificationPassUnchanged()
@@ -210,10 +208,9 @@ private slots:
         uart->singleSpectrum();
         QByteArray corrupted = simdevice::deviceFrame(11, QByteArray(1, 1));
         corrupted[corrupted.size() - 3] = char(~uint8_t(corrupted.at(corrupted.size() - 3)));
-        const QByteArray expected =
-            corrupted + simdevice::deviceFrame(50, simdevice::spectrumPayload(device->state()));
-        QTRY_COMPARE_WITH_TIMEOUT(testsupport::joinedBytes(raw).size(), expected.size(), 5000);
-        QCOMPARE(testsupport::joinedBytes(raw), expected);
+        const QByteArray expected = corrupted + simdevice::deviceFrame(50, simdevice::spectrumPayload(device->state()));
+        QTRY_COMPARE_WITH_TIMEOUT(joinedBytes(raw).size(), expected.size(), 5000);
+        QCOMPARE(joinedBytes(raw), expected);
         QVERIFY(raw.size() > 2); // delivered as the port read them, in pieces
     }
 
@@ -225,15 +222,12 @@ private slots:
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
         device->hangUp();
         QVERIFY(status.wait(2500));
-        QCOMPARE(status.size(), 1);
-        QCOMPARE(status.first().at(0).toBool(), false);
-        QCOMPARE(int(status.first().at(1).value<DriverErrorCode>()), 4099);
+        QCOMPARE(statusOf(status.first()), std::make_pair(false, 4099));
         QVERIFY(!uart->isIdentified());
         QTest::qWait(1200); // the link check reports once, not every second
         QCOMPARE(status.size(), 1);
 
-        // The port was closed: the next device connects.
-        auto next = testsupport::startDevice();
+        auto next = testsupport::startDevice(); // the port was closed: the next device connects
         QVERIFY(next);
         QVERIFY(testsupport::connectSerial(*next));
     }
@@ -247,19 +241,17 @@ private slots:
 
         QVERIFY(uart->setBaudRate(9600));
         QCOMPARE(device->framesWithCode(32), QList<QByteArray>{hostFrame(32, QByteArray::fromHex("802500"))});
-        QCOMPARE(device->state().baud, 9600);
         QCOMPARE(uart->baudRate(), 9600);
         QCOMPARE(uart->commandDelay(), UARTInterface::kFastCommandDelayMs);
         uart->getExpoMode();
         const QByteArray ack = simdevice::deviceFrame(32, QByteArray(1, 0));
-        const QByteArray mode = simdevice::deviceFrame(11, QByteArray(1, 1));
-        QTRY_COMPARE(testsupport::joinedBytes(raw), ack + mode);
+        QTRY_COMPARE(joinedBytes(raw), ack + simdevice::deviceFrame(11, QByteArray(1, 1)));
 
         raw.clear();
         QVERIFY(uart->setBaudRate(4800));
         QCOMPARE(uart->commandDelay(), UARTInterface::kSlowCommandDelayMs);
         uart->getGainMode();
-        QTRY_COMPARE(testsupport::joinedBytes(raw), ack + simdevice::deviceFrame(59, QByteArray(1, 0)));
+        QTRY_COMPARE(joinedBytes(raw), ack + simdevice::deviceFrame(59, QByteArray(1, 0)));
 
         // Rates the field cannot carry are not sent at all.
         const int before = device->receivedFrames().size();
@@ -270,6 +262,61 @@ private slots:
         QCOMPARE(uart->baudRate(), 4800);
     }
 
+    void scanTriesTheSevenRatesInOrderAndFindsTheLast()
+    {
+        auto device = testsupport::startDevice(2400);
+        QVERIFY(device);
+        QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
+        const qint64 took = scanUntilReported(*device, status);
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(statusOf(status.first()), std::make_pair(true, 0));
+
+        const auto visited = visits(*device);
+        QCOMPARE(rates(*device), (QList<int>{115200, 921600, 460800, 256000, 9600, 4800, 2400}));
+        // 200 ms per rate for the first four, 600 ms from 9600 baud on. The timer starts
+        // after the first probe, whose pause adds 100 ms to the first step.
+        const QList<int> spacing{300, 200, 200, 200, 600, 600};
+        for (int i = 0; i < spacing.size(); ++i) {
+            const qint64 gap = visited.at(i + 1).second - visited.at(i).second;
+            QVERIFY2(qAbs(gap - spacing.at(i)) <= 150, qPrintable(QStringLiteral("step %1: %2 ms").arg(i).arg(gap)));
+        }
+        // Success comes with the tick after the identification at 2400 baud.
+        QVERIFY2(took >= 2400 && took < 4000, qPrintable(QString::number(took)));
+        QCOMPARE(device->framesWithCode(8).size(), 1);
+        QCOMPARE(device->receivedLog().last().hostBaud, 2400);
+        QCOMPARE(uart->commandDelay(), UARTInterface::kSlowCommandDelayMs);
+        QCOMPARE(uart->baudRate(), 2400);
+    }
+
+    void scanAt9600KeepsTheShortDelay()
+    {
+        auto device = testsupport::startDevice(9600);
+        QVERIFY(device);
+        QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
+        QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
+        QVERIFY(scanUntilReported(*device, status) >= 0);
+        QCOMPARE(statusOf(status.first()), std::make_pair(true, 0));
+        QCOMPARE(uart->commandDelay(), UARTInterface::kFastCommandDelayMs);
+        QCOMPARE(uart->baudRate(), 9600);
+        QVERIFY(raw.isEmpty()); // the noise heard at the wrong rates never reaches frame reassembly
+        QCOMPARE(rates(*device), (QList<int>{115200, 921600, 460800, 256000, 9600}));
+    }
+
+    void scanWithoutAnswerGives4098()
+    {
+        auto device = testsupport::startDevice();
+        QVERIFY(device);
+        device->setSilent(true);
+        QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
+        const qint64 took = scanUntilReported(*device, status);
+        QCOMPARE(status.size(), 1);
+        QCOMPARE(statusOf(status.first()), std::make_pair(false, 4098));
+        QVERIFY2(took >= 2400 && took < 4500, qPrintable(QString::number(took)));
+        QCOMPARE(visits(*device).size(), 7);
+        QVERIFY(!uart->isIdentified());
+        QTest::qWait(700); // the scan timer stopped: nothing further is reported
+        QCOMPARE(status.size(), 1);
+    }
     void portListHoldsOnlyOpenablePorts()
     {
         QSignalSpy named(uart, &UARTInterface::uartScanDeviceName);
