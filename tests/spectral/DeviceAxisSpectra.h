@@ -41,6 +41,20 @@ inline SpectrumPtr makeSpectrum(int from, int to, const std::function<double(int
 }
 
 // Linear interpolation of a table (first wavelength, step) at w; zero outside the table.
+// A record whose axis may be nonsense: `rows` samples from w0 in 1-nm steps, valued by
+// value(i), with a first extent claiming `claimedRows` (which may exceed the block or be negative).
+inline SpectrumPtr adversarialSpectrum(float w0, int rows, int claimedRows,
+                                       const std::function<float(int)> &value)
+{
+    SpectrumPtr s(createFloatArray(rows, 2));
+    for (int i = 0; i < rows; ++i) {
+        s->data[i] = w0 + float(i);
+        s->data[rows + i] = value(i);
+    }
+    s->size[0] = claimedRows;
+    return s;
+}
+
 inline double tableAt(const float *table, int first, int step, int count, int w)
 {
     const int last = first + step * (count - 1);

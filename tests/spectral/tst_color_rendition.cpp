@@ -129,12 +129,8 @@ private slots:
         QFETCH(float, w0);
         QFETCH(int, rows);
         QFETCH(int, claimedRows);
-        SpectrumPtr s(createFloatArray(rows, 2));
-        for (int i = 0; i < rows; ++i) {
-            s->data[i] = w0 + float(i);
-            s->data[rows + i] = float(fluorescent(2, 380 + i % 401));
-        }
-        s->size[0] = claimedRows;
+        SpectrumPtr s = adversarialSpectrum(w0, rows, claimedRows,
+                                            [](int i) { return float(fluorescent(2, 380 + i % 401)); });
         QVERIFY(allNaN(rendition(s.get())));
         // Nor does a dark spectrum, which has no colour temperature.
         QVERIFY(allNaN(rendition([](int) { return 0.0; })));

@@ -246,12 +246,7 @@ private slots:
         QFETCH(float, w0);
         QFETCH(int, rows);
         QFETCH(int, claimedRows);
-        SpectrumPtr s(createFloatArray(rows, 2));
-        for (int i = 0; i < rows; ++i) {
-            s->data[i] = w0 + float(i);
-            s->data[rows + i] = 1.0f;
-        }
-        s->size[0] = claimedRows;
+        SpectrumPtr s = adversarialSpectrum(w0, rows, claimedRows, [](int) { return 1.0f; });
         verifyNothingVisible(metricsOf(s.get()));
     }
 
