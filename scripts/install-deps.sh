@@ -11,7 +11,7 @@ packages=(
   qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-window
   qml6-module-qtquick-dialogs qml6-module-qtqml-workerscript
   qml6-module-qt5compat-graphicaleffects qml6-module-qttest
-  libbenchmark-dev xvfb xauth poppler-utils
+  libbenchmark-dev xvfb xauth poppler-utils imagemagick
 )
 
 missing=()

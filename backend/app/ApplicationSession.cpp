@@ -31,13 +31,17 @@ QUrl mainQmlUrl() { return QUrl(QStringLiteral("qrc:/qt/qml/UIVantorelContent/Ma
 // Objects that main() would keep on its stack; destroyed before the engine.
 struct ApplicationSession::StackObjects {
     std::unique_ptr<WelcomeService> welcome;
+    Theme *theme = nullptr;
+    DataBuffer *dataBuffer = nullptr;
+    StudioService *studio = nullptr;
+    SaveService *save = nullptr;
 };
 
 ApplicationSession::ApplicationSession() : m_stack(std::make_unique<StackObjects>()) {}
 
 ApplicationSession::~ApplicationSession() = default;
 
-int ApplicationSession::start(QQmlApplicationEngine &engine, const QUrl &mainUrl)
+void ApplicationSession::createServices(QQmlApplicationEngine &engine)
 {
     // The application and the engine already exist (main, or the calling test).
     // Settings defaults before any service reads them.
@@ -45,31 +49,42 @@ int ApplicationSession::start(QQmlApplicationEngine &engine, const QUrl &mainUrl
     loadParameterTables();
 
     // Services, in creation order.
-    Theme *theme = Theme::instance(&engine);
-    DataBuffer *dataBuffer = DataBuffer::instance();
+    m_stack->theme = Theme::instance(&engine);
+    m_stack->dataBuffer = DataBuffer::instance();
     // Its constructor creates the serial and Bluetooth LE transports.
     DataHandlerService::instance(DriverTypes::CONNECT_UART)->setEngine(&engine);
-    StudioService *studio = StudioService::instance(&engine);
+    m_stack->studio = StudioService::instance(&engine);
     m_stack->welcome = std::make_unique<WelcomeService>(&engine);
-    m_stack->welcome->setStudioService(studio);
-    SaveService *save = new SaveService(&engine, QCoreApplication::instance());
+    m_stack->welcome->setStudioService(m_stack->studio);
+    m_stack->save = new SaveService(&engine, QCoreApplication::instance());
     // QML uses the type only for its SaveType enumeration; register it once per process.
     static const int saveServiceType = qmlRegisterUncreatableType<SaveService>(
         "AppEnums", 1, 0, "SaveService", QStringLiteral("SaveService 仅用于暴露枚举"));
     Q_UNUSED(saveServiceType);
+}
 
+void ApplicationSession::publishTo(QQmlEngine &engine) const
+{
     // Context properties before the load, so bindings see them at once.
     QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("theme"), theme);
-    context->setContextProperty(QStringLiteral("dataBuffer"), dataBuffer);
-    context->setContextProperty(QStringLiteral("studioService"), studio);
+    context->setContextProperty(QStringLiteral("theme"), m_stack->theme);
+    context->setContextProperty(QStringLiteral("dataBuffer"), m_stack->dataBuffer);
+    context->setContextProperty(QStringLiteral("studioService"), m_stack->studio);
     context->setContextProperty(QStringLiteral("welcomeService"), m_stack->welcome.get());
-    context->setContextProperty(QStringLiteral("saveService"), save);
+    context->setContextProperty(QStringLiteral("saveService"), m_stack->save);
 
     engine.addImportPath(QCoreApplication::applicationDirPath() + QStringLiteral("/qml"));
     engine.addImportPath(QStringLiteral(":/"));
     // Qt 6.4 does not search the module resource prefix by default.
     engine.addImportPath(QStringLiteral(":/qt/qml"));
+}
+
+int ApplicationSession::start(QQmlApplicationEngine &engine, const QUrl &mainUrl)
+{
+    createServices(engine);
+    publishTo(engine);
+    // Bindings to the version must read it from the first frame.
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
 
     QObject::connect(
         &engine, &QQmlApplicationEngine::objectCreated, QCoreApplication::instance(),
@@ -79,8 +94,5 @@ int ApplicationSession::start(QQmlApplicationEngine &engine, const QUrl &mainUrl
         },
         Qt::QueuedConnection);
     engine.load(mainUrl);
-    if (engine.rootObjects().isEmpty())
-        return -1;
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kApplicationVersion));
-    return 0;
+    return engine.rootObjects().isEmpty() ? -1 : 0;
 }

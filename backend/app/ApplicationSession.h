@@ -6,6 +6,7 @@
 #include <memory>
 
 class QQmlApplicationEngine;
+class QQmlEngine;
 
 // Sets the five environment variables; must run before any Qt object exists.
 void setStartupEnvironment();
@@ -22,6 +23,12 @@ public:
     // Settings, catalogues, services, context properties, import paths and the load of
     // the main QML file. Returns 0 when a root object exists, else -1.
     int start(QQmlApplicationEngine &engine, const QUrl &mainUrl = mainQmlUrl());
+
+    // The first half of start(): settings, catalogues and the services, which address the
+    // scene of `engine`. Tests that show QML on an engine of their own call it, then publishTo.
+    void createServices(QQmlApplicationEngine &engine);
+    // The five context properties and the import paths, on any engine that shows the UI.
+    void publishTo(QQmlEngine &engine) const;
 
 private:
     struct StackObjects;
