@@ -107,4 +107,11 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>
