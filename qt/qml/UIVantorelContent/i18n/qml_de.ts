@@ -80,6 +80,102 @@
         <source>Failed to write file.</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
 </context>
 <context>
     <name>KVRCheckBox</name>
