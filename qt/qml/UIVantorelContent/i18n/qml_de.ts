@@ -658,14 +658,6 @@
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>Der Bericht konnte nicht geschrieben werden.</translation>
-    </message>
 </context>
 <context>
     <name>Function</name>

@@ -658,14 +658,6 @@
         <source>Export</source>
         <translation>Export</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>The report could not be written.</translation>
-    </message>
 </context>
 <context>
     <name>Function</name>

@@ -658,14 +658,6 @@
         <source>Export</source>
         <translation>Exporter</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>Le rapport n'a pas pu être écrit.</translation>
-    </message>
 </context>
 <context>
     <name>Function</name>

@@ -658,14 +658,6 @@
         <source>Export</source>
         <translation>导出</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>无法写入报告。</translation>
-    </message>
 </context>
 <context>
     <name>Function</name>
