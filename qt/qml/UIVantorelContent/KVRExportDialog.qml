@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Layouts
 import UIVantorel
 import AppEnums 1.0
 
@@ -27,16 +26,16 @@ KVRMessageDialog {
         root.visible = false
     }
 
-    component InputBox: Rectangle {
-        Layout.fillWidth: true
-        Layout.preferredHeight: 32
+    component ReportInputBox: Rectangle {
+        width: form.width - form.labelWidth - 16
+        height: 32
         radius: 6
         border.width: 1
         border.color: ThemeManager.inputBorderColor
         color: ThemeManager.inputBackgroundColor
     }
 
-    component FormInput: TextInput {
+    component ReportInput: TextInput {
         anchors.fill: parent
         leftPadding: 12
         rightPadding: 12
@@ -47,8 +46,11 @@ KVRMessageDialog {
         selectByMouse: true
     }
 
-    component FormLabel: Label {
-        Layout.alignment: Qt.AlignLeft | Qt.AlignVCenter
+    component ReportLabel: Label {
+        width: form.labelWidth
+        height: 32
+        verticalAlignment: Text.AlignVCenter
+        horizontalAlignment: Text.AlignLeft
         color: ThemeManager.text
         font.pixelSize: 14
     }
@@ -59,40 +61,54 @@ KVRMessageDialog {
         anchors.fill: parent
         color: ThemeManager.background
 
-        ColumnLayout {
-            anchors.fill: parent
+        // Plain bindings rather than a layout: the label column must follow a language
+        // switch made while the dialog is hidden.
+        Column {
+            id: form
+            readonly property real labelWidth: Math.max(nameLabel.implicitWidth, numberLabel.implicitWidth,
+                                                        modelLabel.implicitWidth, testerLabel.implicitWidth,
+                                                        timeLabel.implicitWidth)
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
             anchors.margins: 20
             spacing: 16
 
-            GridLayout {
-                Layout.fillWidth: true
-                columns: 2
-                columnSpacing: 16
-                rowSpacing: 16
-
-                FormLabel { text: qsTr("Sample Name") }
-                InputBox { FormInput { id: sampleName; objectName: "sampleName" } }
-                FormLabel { text: qsTr("Sample Number") }
-                InputBox { FormInput { id: sampleNumber; objectName: "sampleNumber" } }
-                FormLabel { text: qsTr("Sample Model") }
-                InputBox { FormInput { id: sampleModel; objectName: "sampleModel" } }
-                FormLabel { text: qsTr("Tester") }
-                InputBox { FormInput { id: tester; objectName: "tester" } }
-                FormLabel { text: qsTr("Test Time") }
-                InputBox { FormInput { id: testTime; objectName: "testTime" } }
+            Row {
+                spacing: 16
+                ReportLabel { id: nameLabel; text: qsTr("Sample Name") }
+                ReportInputBox { ReportInput { id: sampleName; objectName: "sampleName" } }
             }
-
-            Item {
-                Layout.fillHeight: true
+            Row {
+                spacing: 16
+                ReportLabel { id: numberLabel; text: qsTr("Sample Number") }
+                ReportInputBox { ReportInput { id: sampleNumber; objectName: "sampleNumber" } }
             }
-
-            KVRButton {
-                id: exportConfirmButton
-                objectName: "exportConfirmButton"
-                Layout.alignment: Qt.AlignHCenter | Qt.AlignBottom
-                text: qsTr("Export")
-                onClicked: root.exportReport()
+            Row {
+                spacing: 16
+                ReportLabel { id: modelLabel; text: qsTr("Sample Model") }
+                ReportInputBox { ReportInput { id: sampleModel; objectName: "sampleModel" } }
             }
+            Row {
+                spacing: 16
+                ReportLabel { id: testerLabel; text: qsTr("Tester") }
+                ReportInputBox { ReportInput { id: tester; objectName: "tester" } }
+            }
+            Row {
+                spacing: 16
+                ReportLabel { id: timeLabel; text: qsTr("Test Time") }
+                ReportInputBox { ReportInput { id: testTime; objectName: "testTime" } }
+            }
+        }
+
+        KVRButton {
+            id: exportConfirmButton
+            objectName: "exportConfirmButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 20
+            text: qsTr("Export")
+            onClicked: root.exportReport()
         }
     }
 }

@@ -128,10 +128,10 @@ Rectangle {
     KVRMessageDialog {
         id: exposureMessage
         objectName: "exposureMessage"
-        boxWidth: 400
-        boxHeight: 150
+        boxWidth: 600
+        boxHeight: 170
         boxTitle: qsTranslate(topBar.context, "Exposure")
         boxButtonAcceptLabel: qsTranslate(topBar.context, "OK")
-        boxMessage: qsTranslate(topBar.context, "The exposure time must be a number from 0 to 5000 ms, written with a decimal point.")
+        boxMessage: qsTranslate(topBar.context, "Enter an exposure time from 0 to 5000 ms, with a decimal point.")
     }
 }

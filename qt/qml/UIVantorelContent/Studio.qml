@@ -18,7 +18,7 @@ Rectangle {
         QT_TR_NOOP("Bluetooth"), QT_TR_NOOP("Exposure Status: "), QT_TR_NOOP("Adjusting Exposure"),
         QT_TR_NOOP("Under Exposure"), QT_TR_NOOP("Normal Exposure"), QT_TR_NOOP("Over Exposure"),
         QT_TR_NOOP("OK"),
-        QT_TR_NOOP("The exposure time must be a number from 0 to 5000 ms, written with a decimal point.")
+        QT_TR_NOOP("Enter an exposure time from 0 to 5000 ms, with a decimal point.")
     ]
 
     function cleanState() {

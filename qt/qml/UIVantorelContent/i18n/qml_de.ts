@@ -301,8 +301,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>Die Belichtungszeit muss eine Zahl von 0 bis 5000 ms sein, mit Dezimalpunkt geschrieben.</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
     </message>
 </context>
 <context>

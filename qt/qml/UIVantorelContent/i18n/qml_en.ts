@@ -301,8 +301,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
     </message>
 </context>
 <context>

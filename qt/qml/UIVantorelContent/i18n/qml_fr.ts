@@ -301,8 +301,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>Le temps d'exposition doit être un nombre de 0 à 5000 ms, écrit avec un point décimal.</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d&apos;exposition de 0 à 5000 ms, avec un point décimal.</translation>
     </message>
 </context>
 <context>

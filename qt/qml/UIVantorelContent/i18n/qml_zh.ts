@@ -301,8 +301,8 @@
         <translation>确定</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>曝光时间必须是 0 到 5000 ms 之间的数字，小数点用“.”表示。</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
     </message>
 </context>
 <context>
