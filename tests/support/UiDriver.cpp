@@ -50,6 +50,9 @@ bool UiDriver::click(const QString &objectName) const
     QQuickItem *target = item(objectName);
     if (!target || !target->isVisible() || !target->window() || !target->window()->isVisible())
         return false;
+    // A window just shown is mapped a moment later; a click before that is lost.
+    if (!QTest::qWaitForWindowExposed(target->window()))
+        return false;
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     return true;

@@ -482,15 +482,48 @@ private slots:
         selector->setProperty("currentIndex", 0);
     }
 
-    void savingWritesThePhotometricCsv()
+    void savingWritesThePhotometricCsvOfWhatTheTableShows()
     {
-        openStudioWith(QStringLiteral("PQV-21"));
+        openStudioWith(QStringLiteral("PQV-28"));
         testsupport::removeSavedFiles(QStringLiteral("*.csv"));
         QVERIFY(snapshotByClick());
         QVERIFY(m_ui->click(QStringLiteral("saveButton")));
-        QTRY_COMPARE_WITH_TIMEOUT(testsupport::savedFiles(QStringLiteral("PQV-21_*.csv")).size(), 1, kReplyTimeoutMs);
-        const QStringList lines = testsupport::csvLines(testsupport::savedFiles(QStringLiteral("PQV-21_*.csv")).first());
+        QTRY_COMPARE_WITH_TIMEOUT(testsupport::savedFiles(QStringLiteral("PQV-28_*.csv")).size(), 1, kReplyTimeoutMs);
+        const QStringList lines = testsupport::csvLines(testsupport::savedFiles(QStringLiteral("PQV-28_*.csv")).first());
+        const QVariantMap first = buffer()->formattedPhotoResult().first().toMap().value(QStringLiteral("items"))
+                                      .toList().first().toMap();
+        QVERIFY(tableTexts().contains(first.value(QStringLiteral("value")).toString()));
+        QCOMPARE(lines.first(), first.value(QStringLiteral("key")).toString() + QLatin1Char(',')
+                                    + first.value(QStringLiteral("value")).toString());
+        QVERIFY(std::any_of(lines.begin(), lines.end(), [](const QString &line) { return line.startsWith("780,"); }));
+        // The main window confirms where it went.
+        QTRY_VERIFY(m_ui->property(QStringLiteral("saveSuccessDialog"), "visible").toBool());
+        QMetaObject::invokeMethod(m_ui->find(QStringLiteral("saveSuccessDialog")), "close");
+    }
+
+    void timedSeriesFromItsDialogEndsWithTheStopButtonAndIsWritten()
+    {
+        openStudioWith(QStringLiteral("PQV-21"));
+        const QString series = QStringLiteral("PQV-21_CustomizedTest_*.csv");
+        testsupport::removeSavedFiles(series);
+        QVERIFY(QMetaObject::invokeMethod(m_ui->find(QStringLiteral("customizedTestAction")), "trigger"));
+        QTRY_VERIFY(m_ui->property(QStringLiteral("customizedTestDialog"), "visible").toBool());
+        m_ui->find(QStringLiteral("durationField"))->setProperty("text", "2");
+        m_ui->find(QStringLiteral("durationUnit"))->setProperty("currentIndex", 1);
+        QVERIFY(m_ui->click(QStringLiteral("customizedTestStartButton")));
+        QVERIFY(studio()->isAuto());
+        QCOMPARE(m_ui->property(QStringLiteral("continuousButton"), "text").toString(), QStringLiteral("Stop"));
+        QVERIFY(!m_ui->isOperable(QStringLiteral("snapshotButton")));
+        QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
+        QTRY_VERIFY_WITH_TIMEOUT(append.count() >= 1, 30000);
+        // Stopping continuous measurement on the page ends the series, which is written.
+        QVERIFY(m_ui->click(QStringLiteral("continuousButton")));
+        QVERIFY(!studio()->isAuto());
+        QTRY_COMPARE_WITH_TIMEOUT(testsupport::savedFiles(series).size(), 1, kReplyTimeoutMs);
+        const QStringList lines = testsupport::csvLines(testsupport::savedFiles(series).first());
+        QVERIFY(lines.first().startsWith(testsupport::kBom + "Time,"));
         QVERIFY(lines.size() > 401);
+        QMetaObject::invokeMethod(m_ui->find(QStringLiteral("customizedTestDialog")), "close");
     }
 
     void yModelsSaveNothingButExport()
@@ -541,6 +574,24 @@ private slots:
         for (const char *expected : {"Sample Name:Lamp A", "Sample No:N-17", "Sample Model:M2", "Tester:Kim",
                                      "Time:yesterday"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
+
+        // A report that cannot be written is reported on the page with the back end's message.
+        QVERIFY(QDir(SaveFolder::path()).removeRecursively());
+        QFile blocker(SaveFolder::path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        finished.clear();
+        QVERIFY(m_ui->click(QStringLiteral("exportButton")));
+        QTRY_VERIFY(m_ui->isOperable(QStringLiteral("exportConfirmButton")));
+        QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
+        QVERIFY(!finished.first().at(0).toBool());
+        QTRY_VERIFY(m_ui->property(QStringLiteral("messageDialog"), "visible").toBool());
+        QCOMPARE(m_ui->property(QStringLiteral("messageDialog"), "boxMessage").toString(),
+                 finished.first().at(2).toString());
+        QVERIFY(!finished.first().at(2).toString().isEmpty());
+        QMetaObject::invokeMethod(m_ui->find(QStringLiteral("messageDialog")), "close");
+        QVERIFY(QFile::remove(SaveFolder::path()));
 
         // Showing it again puts the time back and keeps the rest.
         QVERIFY(m_ui->click(QStringLiteral("exportButton")));
