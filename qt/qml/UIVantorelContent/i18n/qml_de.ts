@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>BASIS</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>Normfarbwert X (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>Normfarbwert Y (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>Normfarbwert Z (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>Farbwertanteil x (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>Farbwertanteil y (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>Farbwertanteil u (CIE 1960)</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>Farbwertanteil v (CIE 1960)</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>Farbwertanteil u' (CIE 1976)</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>Farbwertanteil v' (CIE 1976)</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>Farbtemperatur CCT (K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>Betrag der Farbabweichung |Δuv|</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>Rotanteil (%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>Grünanteil (%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>Blauanteil (%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>Farbabweichung Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>Allgemeiner Farbwiedergabeindex Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>Spezieller Farbwiedergabeindex R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>Spezieller Farbwiedergabeindex R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>Spezieller Farbwiedergabeindex R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>Spezieller Farbwiedergabeindex R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>Spezieller Farbwiedergabeindex R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>Spezieller Farbwiedergabeindex R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>Spezieller Farbwiedergabeindex R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>Spezieller Farbwiedergabeindex R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>Spezieller Farbwiedergabeindex R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>Spezieller Farbwiedergabeindex R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>Spezieller Farbwiedergabeindex R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>Spezieller Farbwiedergabeindex R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>Spezieller Farbwiedergabeindex R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>Spezieller Farbwiedergabeindex R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>Spezieller Farbwiedergabeindex R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>Spitzenwellenlänge Lp (nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>Halbwertsbreite HW (nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>Dominante Wellenlänge Ld (nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>Farbreinheit Purity (%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>Skotopisch-photopisches Verhältnis S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>Farbtoleranz SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>Beleuchtungsstärke Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>Bestrahlungsstärke Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>Beleuchtungsstärke E (fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>Farbqualitätsskala CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>Gamut-Flächenindex GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>Gamut-Flächenindex GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>Gamut-Flächenindex GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>Äquivalente melanopische Lux EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>Melanopische tageslichtäquivalente Beleuchtungsstärke M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>Leuchtdichte Nit (nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>Blaulichtgefährdungs-gewichtete Bestrahlungsstärke Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>Rot-Bestrahlungsstärke Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>Nahinfrarot-Bestrahlungsstärke A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>Nahinfrarot-Bestrahlungsstärke B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>Photosynthetisch aktive Strahlung PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>Chlorophyll-a-gewichtete Bestrahlungsstärke Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>Chlorophyll-b-gewichtete Bestrahlungsstärke Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>Blauviolett-Bestrahlungsstärke Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>Gelbgrün-Bestrahlungsstärke Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>Rotorange-Bestrahlungsstärke Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>Rot-Blau-Verhältnis der Bestrahlungsstärke Erb_Ratio (%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>Photosynthetische Photonenflussdichte PPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>Blauviolette photosynthetische Photonenflussdichte PPFDb (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>Gelbgrüne photosynthetische Photonenflussdichte PPFDy (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>Rotorange photosynthetische Photonenflussdichte PPFDr (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>Fernrote photosynthetische Photonenflussdichte PPFDfr (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>Anteil der rotorangen photosynthetischen Photonenflussdichte PPFDr_ratio (%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>Anteil der gelbgrünen photosynthetischen Photonenflussdichte PPFDy_ratio (%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>Anteil der blauvioletten photosynthetischen Photonenflussdichte PPFDb_ratio (%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>Ertragsgewichtete Photonenflussdichte YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>Flimmerfrequenz (Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>Flimmerprozentsatz (%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>Modulationstiefe (%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>Flimmerindex</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Wellenlängenbereich</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>Bestrahlungsstärke im Bereich Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>Spitzenwellenlänge im Bereich LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>Halbwertsbreite im Bereich HW</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Message</source>
@@ -79,6 +402,63 @@
     <message>
         <source>Failed to write file.</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Serielle Verbindung</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>Port-ID</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Bluetooth scannen</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Keine Bluetooth-Geräte gefunden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Öffnen</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>BASE</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>Composante trichromatique X (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>Composante trichromatique Y (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>Composante trichromatique Z (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>Coordonnée chromatique x (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>Coordonnée chromatique y (CIE 1931)</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>Coordonnée chromatique u (CIE 1960)</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>Coordonnée chromatique v (CIE 1960)</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>Coordonnée chromatique u' (CIE 1976)</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>Coordonnée chromatique v' (CIE 1976)</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>Température de couleur CCT (K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>Écart chromatique absolu |Δuv|</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>Proportion de rouge (%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>Proportion de vert (%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>Proportion de bleu (%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>Écart chromatique Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>Indice de rendu des couleurs Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>Indice de rendu spécial R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>Indice de rendu spécial R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>Indice de rendu spécial R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>Indice de rendu spécial R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>Indice de rendu spécial R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>Indice de rendu spécial R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>Indice de rendu spécial R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>Indice de rendu spécial R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>Indice de rendu spécial R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>Indice de rendu spécial R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>Indice de rendu spécial R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>Indice de rendu spécial R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>Indice de rendu spécial R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>Indice de rendu spécial R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>Indice de rendu spécial R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>Longueur d'onde de crête Lp (nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>Largeur à mi-hauteur HW (nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>Longueur d'onde dominante Ld (nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>Pureté colorimétrique Purity (%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>Rapport scotopique/photopique S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>Tolérance de couleur SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>Éclairement lumineux Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>Éclairement énergétique Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>Éclairement lumineux E (fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>Échelle de qualité des couleurs CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>Indice de surface de gamut GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>Indice de surface de gamut GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>Indice de surface de gamut GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>Lux mélanopique équivalent EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>Éclairement mélanopique équivalent lumière du jour M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>Luminance Nit (nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>Éclairement pondéré du risque lumière bleue Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>Éclairement énergétique rouge Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>Éclairement proche infrarouge A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>Éclairement proche infrarouge B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>Rayonnement photosynthétiquement actif PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>Éclairement pondéré chlorophylle A Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>Éclairement pondéré chlorophylle B Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>Éclairement bleu-violet Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>Éclairement jaune-vert Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>Éclairement rouge-orangé Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>Rapport d'éclairement rouge/bleu Erb_Ratio (%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques PPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques bleu-violet PPFDb (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques jaune-vert PPFDy (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques rouge-orangé PPFDr (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques rouge lointain PPFDfr (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>Part de la densité de flux de photons rouge-orangé PPFDr_ratio (%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>Part de la densité de flux de photons jaune-vert PPFDy_ratio (%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>Part de la densité de flux de photons bleu-violet PPFDb_ratio (%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>Densité de flux de photons pondérée rendement YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>Fréquence de scintillement (Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>Pourcentage de scintillement (%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>Profondeur de modulation (%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>Indice de scintillement</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bande d'analyse</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>Éclairement énergétique de la bande Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>Longueur d'onde de crête de la bande LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>Largeur à mi-hauteur de la bande HW</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Message</source>
@@ -79,6 +402,63 @@
     <message>
         <source>Failed to write file.</source>
         <translation>Impossible d'écrire le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Connexion série</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>ID du port</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit binaire</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scanner Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Aucun appareil Bluetooth trouvé</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 </TS>

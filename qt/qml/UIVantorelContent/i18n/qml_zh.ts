@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>基础</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>红外</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>植物</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>蓝光</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>CIE1931三刺激值X</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>CIE1931三刺激值Y</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>CIE1931三刺激值Z</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>CIE1931色坐标x</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>CIE1931色坐标y</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>CIE1960色坐标u</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>CIE1960色坐标v</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>CIE1976色坐标u'</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>CIE1976色坐标v'</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>相关色温CCT(K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>色偏差绝对值|Δuv|</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>红色比(%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>绿色比(%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>蓝色比(%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>色偏差Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>一般显色指数Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>特殊显色指数R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>特殊显色指数R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>特殊显色指数R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>特殊显色指数R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>特殊显色指数R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>特殊显色指数R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>特殊显色指数R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>特殊显色指数R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>特殊显色指数R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>特殊显色指数R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>特殊显色指数R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>特殊显色指数R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>特殊显色指数R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>特殊显色指数R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>特殊显色指数R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>峰值波长Lp(nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>半峰宽HW(nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>主波长Ld(nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>色纯度Purity(%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>明暗视觉比S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>色容差SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>标准色温K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>照度Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>辐照度Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>英尺烛光照度E(fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>颜色质量指数CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>色域指数(等能光源)GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>色域指数(黑体,8色)GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>色域指数(黑体,15色)GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>等效黑视素照度EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>黑视素日光等效照度M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>亮度Nit(nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>蓝光危害加权辐照度Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>红光辐照度Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>近红外辐照度A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>近红外辐照度B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>光合有效辐射PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>叶绿素a加权辐照度Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>叶绿素b加权辐照度Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>蓝紫光辐照度Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>黄绿光辐照度Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>红橙光辐照度Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>红蓝辐照度比Erb_Ratio(%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>光合光子通量密度PPFD(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>蓝紫光光合光子通量密度PPFDb(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>黄绿光光合光子通量密度PPFDy(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>红橙光光合光子通量密度PPFDr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>远红光光合光子通量密度PPFDfr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>红橙光光合光子通量密度占比PPFDr_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>黄绿光光合光子通量密度占比PPFDy_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>蓝紫光光合光子通量密度占比PPFDb_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>产量光子通量密度YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>频闪频率(Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>频闪百分比(%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>调制深度(%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>频闪指数</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>分析波段</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>波段辐照度Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>波段峰值波长LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>波段半峰宽HW</translation>
+    </message>
+</context>
+<context>
     <name>Main</name>
     <message>
         <source>Message</source>
@@ -79,6 +402,63 @@
     <message>
         <source>Failed to write file.</source>
         <translation>写入文件失败。</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>串口连接</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>端口号</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动选择</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>串口连接</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙连接</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>扫描蓝牙</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>没有发现设备</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>蓝牙连接</translation>
     </message>
 </context>
 </TS>
