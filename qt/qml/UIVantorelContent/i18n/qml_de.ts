@@ -461,4 +461,30 @@
         <translation>Öffnen</translation>
     </message>
 </context>
+<context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>
