@@ -403,6 +403,102 @@
         <source>Failed to write file.</source>
         <translation>Failed to write file.</translation>
     </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
 </context>
 <context>
     <name>Welcome</name>
@@ -485,6 +581,140 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flicker</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
+        <translation>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>Sample Name</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Sample Number</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>Sample Model</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>Test Time</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>The report could not be written.</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,102 @@
         <source>Failed to write file.</source>
         <translation>写入文件失败。</translation>
     </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-测试报告</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
 </context>
 <context>
     <name>Welcome</name>
@@ -485,6 +581,140 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>频闪</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
+        <translation>曝光时间必须是 0 到 5000 ms 之间的数字，小数点用“.”表示。</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>样品名称</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>样品编号</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>样品型号</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>测试人员</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>测试时间</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>无法写入报告。</translation>
     </message>
 </context>
 </TS>
