@@ -717,4 +717,15 @@
         <translation>Der Bericht konnte nicht geschrieben werden.</translation>
     </message>
 </context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
+    </message>
+</context>
 </TS>

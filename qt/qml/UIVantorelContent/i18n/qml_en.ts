@@ -717,4 +717,15 @@
         <translation>The report could not be written.</translation>
     </message>
 </context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>The start wavelength must be less than the end wavelength.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
+    </message>
+</context>
 </TS>

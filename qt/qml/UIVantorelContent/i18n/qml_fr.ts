@@ -717,4 +717,15 @@
         <translation>Le rapport n'a pas pu être écrit.</translation>
     </message>
 </context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+    </message>
+</context>
 </TS>

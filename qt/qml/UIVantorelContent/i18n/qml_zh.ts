@@ -717,4 +717,15 @@
         <translation>无法写入报告。</translation>
     </message>
 </context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>起始波长必须小于结束波长。</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
+    </message>
+</context>
 </TS>
