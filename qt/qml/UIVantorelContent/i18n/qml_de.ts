@@ -21,59 +21,59 @@
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values X</source>
-        <translation>Normfarbwert X (CIE 1931)</translation>
+        <translation>CIE1931-Farbraum Normfarbwert X</translation>
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values Y</source>
-        <translation>Normfarbwert Y (CIE 1931)</translation>
+        <translation>CIE1931-Farbraum Normfarbwert Y</translation>
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values Z</source>
-        <translation>Normfarbwert Z (CIE 1931)</translation>
+        <translation>CIE1931-Farbraum Normfarbwert Z</translation>
     </message>
     <message>
         <source>CIE1931 colorspace chromaticity coordinates x</source>
-        <translation>Farbwertanteil x (CIE 1931)</translation>
+        <translation>CIE1931-Farbraum Farbwertanteil x</translation>
     </message>
     <message>
         <source>CIE1931 colorspace chromaticity coordinates y</source>
-        <translation>Farbwertanteil y (CIE 1931)</translation>
+        <translation>CIE1931-Farbraum Farbwertanteil y</translation>
     </message>
     <message>
         <source>CIE1960 colorspace chromaticity coordinates u</source>
-        <translation>Farbwertanteil u (CIE 1960)</translation>
+        <translation>CIE1960-Farbraum Farbwertanteil u</translation>
     </message>
     <message>
         <source>CIE1960 colorspace chromaticity coordinates v</source>
-        <translation>Farbwertanteil v (CIE 1960)</translation>
+        <translation>CIE1960-Farbraum Farbwertanteil v</translation>
     </message>
     <message>
         <source>CIE1976 colorspace chromaticity coordinates u'</source>
-        <translation>Farbwertanteil u' (CIE 1976)</translation>
+        <translation>CIE1976-Farbraum Farbwertanteil u'</translation>
     </message>
     <message>
         <source>CIE1976 colorspace chromaticity coordinates v'</source>
-        <translation>Farbwertanteil v' (CIE 1976)</translation>
+        <translation>CIE1976-Farbraum Farbwertanteil v'</translation>
     </message>
     <message>
         <source>Color temperature CCT(K)</source>
-        <translation>Farbtemperatur CCT (K)</translation>
+        <translation>Farbtemperatur CCT(K)</translation>
     </message>
     <message>
         <source>absDeltaUV</source>
-        <translation>Betrag der Farbabweichung |Δuv|</translation>
+        <translation>absDeltaUV</translation>
     </message>
     <message>
         <source>Red ratio(%)</source>
-        <translation>Rotanteil (%)</translation>
+        <translation>Rotanteil(%)</translation>
     </message>
     <message>
         <source>Green ratio(%)</source>
-        <translation>Grünanteil (%)</translation>
+        <translation>Grünanteil(%)</translation>
     </message>
     <message>
         <source>Blue ratio(%)</source>
-        <translation>Blauanteil (%)</translation>
+        <translation>Blauanteil(%)</translation>
     </message>
     <message>
         <source>Color shift Duv</source>
@@ -81,87 +81,87 @@
     </message>
     <message>
         <source>Color render index Ra</source>
-        <translation>Allgemeiner Farbwiedergabeindex Ra</translation>
+        <translation>Farbwiedergabeindex Ra</translation>
     </message>
     <message>
         <source>Color render index R1</source>
-        <translation>Spezieller Farbwiedergabeindex R1</translation>
+        <translation>Farbwiedergabeindex R1</translation>
     </message>
     <message>
         <source>Color render index R2</source>
-        <translation>Spezieller Farbwiedergabeindex R2</translation>
+        <translation>Farbwiedergabeindex R2</translation>
     </message>
     <message>
         <source>Color render index R3</source>
-        <translation>Spezieller Farbwiedergabeindex R3</translation>
+        <translation>Farbwiedergabeindex R3</translation>
     </message>
     <message>
         <source>Color render index R4</source>
-        <translation>Spezieller Farbwiedergabeindex R4</translation>
+        <translation>Farbwiedergabeindex R4</translation>
     </message>
     <message>
         <source>Color render index R5</source>
-        <translation>Spezieller Farbwiedergabeindex R5</translation>
+        <translation>Farbwiedergabeindex R5</translation>
     </message>
     <message>
         <source>Color render index R6</source>
-        <translation>Spezieller Farbwiedergabeindex R6</translation>
+        <translation>Farbwiedergabeindex R6</translation>
     </message>
     <message>
         <source>Color render index R7</source>
-        <translation>Spezieller Farbwiedergabeindex R7</translation>
+        <translation>Farbwiedergabeindex R7</translation>
     </message>
     <message>
         <source>Color render index R8</source>
-        <translation>Spezieller Farbwiedergabeindex R8</translation>
+        <translation>Farbwiedergabeindex R8</translation>
     </message>
     <message>
         <source>Color render index R9</source>
-        <translation>Spezieller Farbwiedergabeindex R9</translation>
+        <translation>Farbwiedergabeindex R9</translation>
     </message>
     <message>
         <source>Color render index R10</source>
-        <translation>Spezieller Farbwiedergabeindex R10</translation>
+        <translation>Farbwiedergabeindex R10</translation>
     </message>
     <message>
         <source>Color render index R11</source>
-        <translation>Spezieller Farbwiedergabeindex R11</translation>
+        <translation>Farbwiedergabeindex R11</translation>
     </message>
     <message>
         <source>Color render index R12</source>
-        <translation>Spezieller Farbwiedergabeindex R12</translation>
+        <translation>Farbwiedergabeindex R12</translation>
     </message>
     <message>
         <source>Color render index R13</source>
-        <translation>Spezieller Farbwiedergabeindex R13</translation>
+        <translation>Farbwiedergabeindex R13</translation>
     </message>
     <message>
         <source>Color render index R14</source>
-        <translation>Spezieller Farbwiedergabeindex R14</translation>
+        <translation>Farbwiedergabeindex R14</translation>
     </message>
     <message>
         <source>Color render index R15</source>
-        <translation>Spezieller Farbwiedergabeindex R15</translation>
+        <translation>Farbwiedergabeindex R15</translation>
     </message>
     <message>
         <source>Peak wavelength Lp(nm)</source>
-        <translation>Spitzenwellenlänge Lp (nm)</translation>
+        <translation>Spitzenwellenlänge Lp(nm)</translation>
     </message>
     <message>
         <source>Half-peak width HW(nm)</source>
-        <translation>Halbwertsbreite HW (nm)</translation>
+        <translation>Halbwertsbreite HW(nm)</translation>
     </message>
     <message>
         <source>Dominant wavelength Ld(nm)</source>
-        <translation>Dominante Wellenlänge Ld (nm)</translation>
+        <translation>Dominante Wellenlänge Ld(nm)</translation>
     </message>
     <message>
         <source>Color purity Purity(%)</source>
-        <translation>Farbreinheit Purity (%)</translation>
+        <translation>Farbreinheit Purity(%)</translation>
     </message>
     <message>
         <source>Light-dark vision ratio S/P</source>
-        <translation>Skotopisch-photopisches Verhältnis S/P</translation>
+        <translation>Hell-Dunkel-Sehverhältnis S/P</translation>
     </message>
     <message>
         <source>Color tolerance SDCM</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Illuminance E(fc)</source>
-        <translation>Beleuchtungsstärke E (fc)</translation>
+        <translation>Beleuchtungsstärke E(fc)</translation>
     </message>
     <message>
         <source>Color quality scale CQS</source>
@@ -189,27 +189,27 @@
     </message>
     <message>
         <source>Gamut area index GAI_EES</source>
-        <translation>Gamut-Flächenindex GAI_EES</translation>
+        <translation>Farbraumflächenindex GAI_EES</translation>
     </message>
     <message>
         <source>Gamut area index GAI_BB_8</source>
-        <translation>Gamut-Flächenindex GAI_BB_8</translation>
+        <translation>Farbraumflächenindex GAI_BB_8</translation>
     </message>
     <message>
         <source>Gamut area index GAI_BB_15</source>
-        <translation>Gamut-Flächenindex GAI_BB_15</translation>
+        <translation>Farbraumflächenindex GAI_BB_15</translation>
     </message>
     <message>
         <source>Equivalen melanopic lux EML</source>
-        <translation>Äquivalente melanopische Lux EML</translation>
+        <translation>Äquivalente melanopische Beleuchtungsstärke EML</translation>
     </message>
     <message>
         <source>Melanopic equivalent daylight illuminance M_EDI</source>
-        <translation>Melanopische tageslichtäquivalente Beleuchtungsstärke M_EDI</translation>
+        <translation>Melanopische Tageslicht-äquivalente Beleuchtungsstärke M_EDI</translation>
     </message>
     <message>
         <source>Luminance Nit(nit)</source>
-        <translation>Leuchtdichte Nit (nit)</translation>
+        <translation>Leuchtdichte Nit(nit)</translation>
     </message>
     <message>
         <source>Blue light hazard weighted irradiance Eb</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Red irradiance Red_Ee</source>
-        <translation>Rot-Bestrahlungsstärke Red_Ee</translation>
+        <translation>Rote Bestrahlungsstärke Red_Ee</translation>
     </message>
     <message>
         <source>Near infrared irradiance A Nir_EeA</source>
@@ -233,95 +233,95 @@
     </message>
     <message>
         <source>Chlorophyll A weighted irradiance Eca</source>
-        <translation>Chlorophyll-a-gewichtete Bestrahlungsstärke Eca</translation>
+        <translation>Chlorophyll-A-gewichtete Bestrahlungsstärke Eca</translation>
     </message>
     <message>
         <source>Chlorophyll B weighted irradiance Ecb</source>
-        <translation>Chlorophyll-b-gewichtete Bestrahlungsstärke Ecb</translation>
+        <translation>Chlorophyll-B-gewichtete Bestrahlungsstärke Ecb</translation>
     </message>
     <message>
         <source>Blue purple irradiance Eb</source>
-        <translation>Blauviolett-Bestrahlungsstärke Eb</translation>
+        <translation>Blauviolette Bestrahlungsstärke Eb</translation>
     </message>
     <message>
         <source>Yellow green irradiance Ey</source>
-        <translation>Gelbgrün-Bestrahlungsstärke Ey</translation>
+        <translation>Gelbgrüne Bestrahlungsstärke Ey</translation>
     </message>
     <message>
         <source>Red orange irradiance Er</source>
-        <translation>Rotorange-Bestrahlungsstärke Er</translation>
+        <translation>Rotorange Bestrahlungsstärke Er</translation>
     </message>
     <message>
         <source>Red blue irradiance ratio Erb_Ratio(%)</source>
-        <translation>Rot-Blau-Verhältnis der Bestrahlungsstärke Erb_Ratio (%)</translation>
+        <translation>Rot-Blau-Bestrahlungsverhältnis Erb_Ratio(%)</translation>
     </message>
     <message>
         <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
-        <translation>Photosynthetische Photonenflussdichte PPFD (umol/(m^2·s))</translation>
+        <translation>Photosynthetische Photonenflussdichte PPFD(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
-        <translation>Blauviolette photosynthetische Photonenflussdichte PPFDb (umol/(m^2·s))</translation>
+        <translation>Blauviolette photosynthetische Photonenflussdichte PPFDb(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
-        <translation>Gelbgrüne photosynthetische Photonenflussdichte PPFDy (umol/(m^2·s))</translation>
+        <translation>Gelbgrüne photosynthetische Photonenflussdichte PPFDy(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
-        <translation>Rotorange photosynthetische Photonenflussdichte PPFDr (umol/(m^2·s))</translation>
+        <translation>Rotorange photosynthetische Photonenflussdichte PPFDr(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
-        <translation>Fernrote photosynthetische Photonenflussdichte PPFDfr (umol/(m^2·s))</translation>
+        <translation>Dunkelrote photosynthetische Photonenflussdichte PPFDfr(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
-        <translation>Anteil der rotorangen photosynthetischen Photonenflussdichte PPFDr_ratio (%)</translation>
+        <translation>Rotorange-Anteil der photosynthetischen Photonenflussdichte PPFDr_ratio(%)</translation>
     </message>
     <message>
         <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
-        <translation>Anteil der gelbgrünen photosynthetischen Photonenflussdichte PPFDy_ratio (%)</translation>
+        <translation>Gelbgrün-Anteil der photosynthetischen Photonenflussdichte PPFDy_ratio(%)</translation>
     </message>
     <message>
         <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
-        <translation>Anteil der blauvioletten photosynthetischen Photonenflussdichte PPFDb_ratio (%)</translation>
+        <translation>Blauviolett-Anteil der photosynthetischen Photonenflussdichte PPFDb_ratio(%)</translation>
     </message>
     <message>
         <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
-        <translation>Ertragsgewichtete Photonenflussdichte YPFD (umol/(m^2·s))</translation>
+        <translation>Ertragsphotonenflussdichte YPFD (umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Flicker  frequency(Hz)</source>
-        <translation>Flimmerfrequenz (Hz)</translation>
+        <translation>Flackerfrequenz(Hz)</translation>
     </message>
     <message>
         <source>Percent flicker(%)</source>
-        <translation>Flimmerprozentsatz (%)</translation>
+        <translation>Prozentuales Flackern(%)</translation>
     </message>
     <message>
         <source>Modulation depth(%)</source>
-        <translation>Modulationstiefe (%)</translation>
+        <translation>Modulationstiefe(%)</translation>
     </message>
     <message>
         <source>Flicker index</source>
-        <translation>Flimmerindex</translation>
+        <translation>Flackerindex</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation>Wellenlängenbereich</translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>Custom Irradiance Ee</source>
-        <translation>Bestrahlungsstärke im Bereich Ee</translation>
+        <translation>Benutzerdefinierte Bestrahlungsstärke Ee</translation>
     </message>
     <message>
         <source>Custom Peak wavelength LP</source>
-        <translation>Spitzenwellenlänge im Bereich LP</translation>
+        <translation>Benutzerdefinierte Spitzenwellenlänge LP</translation>
     </message>
     <message>
         <source>Custom Half-peak width HW</source>
-        <translation>Halbwertsbreite im Bereich HW</translation>
+        <translation>Benutzerdefinierte Halbwertsbreite HW</translation>
     </message>
 </context>
 <context>

@@ -21,63 +21,63 @@
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values X</source>
-        <translation>Composante trichromatique X (CIE 1931)</translation>
+        <translation>Valeur tristimulus X de l'espace CIE1931</translation>
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values Y</source>
-        <translation>Composante trichromatique Y (CIE 1931)</translation>
+        <translation>Valeur tristimulus Y de l'espace CIE1931</translation>
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values Z</source>
-        <translation>Composante trichromatique Z (CIE 1931)</translation>
+        <translation>Valeur tristimulus Z de l'espace CIE1931</translation>
     </message>
     <message>
         <source>CIE1931 colorspace chromaticity coordinates x</source>
-        <translation>Coordonnée chromatique x (CIE 1931)</translation>
+        <translation>Coordonnée chromatique x de l'espace CIE1931</translation>
     </message>
     <message>
         <source>CIE1931 colorspace chromaticity coordinates y</source>
-        <translation>Coordonnée chromatique y (CIE 1931)</translation>
+        <translation>Coordonnée chromatique y de l'espace CIE1931</translation>
     </message>
     <message>
         <source>CIE1960 colorspace chromaticity coordinates u</source>
-        <translation>Coordonnée chromatique u (CIE 1960)</translation>
+        <translation>Coordonnée chromatique u de l'espace CIE1960</translation>
     </message>
     <message>
         <source>CIE1960 colorspace chromaticity coordinates v</source>
-        <translation>Coordonnée chromatique v (CIE 1960)</translation>
+        <translation>Coordonnée chromatique v de l'espace CIE1960</translation>
     </message>
     <message>
         <source>CIE1976 colorspace chromaticity coordinates u'</source>
-        <translation>Coordonnée chromatique u' (CIE 1976)</translation>
+        <translation>Coordonnée chromatique u' de l'espace CIE1976</translation>
     </message>
     <message>
         <source>CIE1976 colorspace chromaticity coordinates v'</source>
-        <translation>Coordonnée chromatique v' (CIE 1976)</translation>
+        <translation>Coordonnée chromatique v' de l'espace CIE1976</translation>
     </message>
     <message>
         <source>Color temperature CCT(K)</source>
-        <translation>Température de couleur CCT (K)</translation>
+        <translation>Température de couleur CCT(K)</translation>
     </message>
     <message>
         <source>absDeltaUV</source>
-        <translation>Écart chromatique absolu |Δuv|</translation>
+        <translation>absDeltaUV</translation>
     </message>
     <message>
         <source>Red ratio(%)</source>
-        <translation>Proportion de rouge (%)</translation>
+        <translation>Proportion de rouge(%)</translation>
     </message>
     <message>
         <source>Green ratio(%)</source>
-        <translation>Proportion de vert (%)</translation>
+        <translation>Proportion de vert(%)</translation>
     </message>
     <message>
         <source>Blue ratio(%)</source>
-        <translation>Proportion de bleu (%)</translation>
+        <translation>Proportion de bleu(%)</translation>
     </message>
     <message>
         <source>Color shift Duv</source>
-        <translation>Écart chromatique Duv</translation>
+        <translation>Écart de couleur Duv</translation>
     </message>
     <message>
         <source>Color render index Ra</source>
@@ -85,83 +85,83 @@
     </message>
     <message>
         <source>Color render index R1</source>
-        <translation>Indice de rendu spécial R1</translation>
+        <translation>Indice de rendu des couleurs R1</translation>
     </message>
     <message>
         <source>Color render index R2</source>
-        <translation>Indice de rendu spécial R2</translation>
+        <translation>Indice de rendu des couleurs R2</translation>
     </message>
     <message>
         <source>Color render index R3</source>
-        <translation>Indice de rendu spécial R3</translation>
+        <translation>Indice de rendu des couleurs R3</translation>
     </message>
     <message>
         <source>Color render index R4</source>
-        <translation>Indice de rendu spécial R4</translation>
+        <translation>Indice de rendu des couleurs R4</translation>
     </message>
     <message>
         <source>Color render index R5</source>
-        <translation>Indice de rendu spécial R5</translation>
+        <translation>Indice de rendu des couleurs R5</translation>
     </message>
     <message>
         <source>Color render index R6</source>
-        <translation>Indice de rendu spécial R6</translation>
+        <translation>Indice de rendu des couleurs R6</translation>
     </message>
     <message>
         <source>Color render index R7</source>
-        <translation>Indice de rendu spécial R7</translation>
+        <translation>Indice de rendu des couleurs R7</translation>
     </message>
     <message>
         <source>Color render index R8</source>
-        <translation>Indice de rendu spécial R8</translation>
+        <translation>Indice de rendu des couleurs R8</translation>
     </message>
     <message>
         <source>Color render index R9</source>
-        <translation>Indice de rendu spécial R9</translation>
+        <translation>Indice de rendu des couleurs R9</translation>
     </message>
     <message>
         <source>Color render index R10</source>
-        <translation>Indice de rendu spécial R10</translation>
+        <translation>Indice de rendu des couleurs R10</translation>
     </message>
     <message>
         <source>Color render index R11</source>
-        <translation>Indice de rendu spécial R11</translation>
+        <translation>Indice de rendu des couleurs R11</translation>
     </message>
     <message>
         <source>Color render index R12</source>
-        <translation>Indice de rendu spécial R12</translation>
+        <translation>Indice de rendu des couleurs R12</translation>
     </message>
     <message>
         <source>Color render index R13</source>
-        <translation>Indice de rendu spécial R13</translation>
+        <translation>Indice de rendu des couleurs R13</translation>
     </message>
     <message>
         <source>Color render index R14</source>
-        <translation>Indice de rendu spécial R14</translation>
+        <translation>Indice de rendu des couleurs R14</translation>
     </message>
     <message>
         <source>Color render index R15</source>
-        <translation>Indice de rendu spécial R15</translation>
+        <translation>Indice de rendu des couleurs R15</translation>
     </message>
     <message>
         <source>Peak wavelength Lp(nm)</source>
-        <translation>Longueur d'onde de crête Lp (nm)</translation>
+        <translation>Longueur d'onde de crête Lp(nm)</translation>
     </message>
     <message>
         <source>Half-peak width HW(nm)</source>
-        <translation>Largeur à mi-hauteur HW (nm)</translation>
+        <translation>Largeur à mi-hauteur HW(nm)</translation>
     </message>
     <message>
         <source>Dominant wavelength Ld(nm)</source>
-        <translation>Longueur d'onde dominante Ld (nm)</translation>
+        <translation>Longueur d'onde dominante Ld(nm)</translation>
     </message>
     <message>
         <source>Color purity Purity(%)</source>
-        <translation>Pureté colorimétrique Purity (%)</translation>
+        <translation>Pureté de couleur Purity(%)</translation>
     </message>
     <message>
         <source>Light-dark vision ratio S/P</source>
-        <translation>Rapport scotopique/photopique S/P</translation>
+        <translation>Rapport de vision photopique/scotopique S/P</translation>
     </message>
     <message>
         <source>Color tolerance SDCM</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Illuminance Lux</source>
-        <translation>Éclairement lumineux Lux</translation>
+        <translation>Éclairement Lux</translation>
     </message>
     <message>
         <source>Irradiance Ee</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Illuminance E(fc)</source>
-        <translation>Éclairement lumineux E (fc)</translation>
+        <translation>Éclairement E(fc)</translation>
     </message>
     <message>
         <source>Color quality scale CQS</source>
@@ -205,15 +205,15 @@
     </message>
     <message>
         <source>Melanopic equivalent daylight illuminance M_EDI</source>
-        <translation>Éclairement mélanopique équivalent lumière du jour M_EDI</translation>
+        <translation>Éclairement équivalent lumière du jour mélanopique M_EDI</translation>
     </message>
     <message>
         <source>Luminance Nit(nit)</source>
-        <translation>Luminance Nit (nit)</translation>
+        <translation>Luminance Nit(nit)</translation>
     </message>
     <message>
         <source>Blue light hazard weighted irradiance Eb</source>
-        <translation>Éclairement pondéré du risque lumière bleue Eb</translation>
+        <translation>Éclairement énergétique pondéré lumière bleue Eb</translation>
     </message>
     <message>
         <source>Red irradiance Red_Ee</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Near infrared irradiance A Nir_EeA</source>
-        <translation>Éclairement proche infrarouge A Nir_EeA</translation>
+        <translation>Éclairement énergétique proche infrarouge A Nir_EeA</translation>
     </message>
     <message>
         <source>Near infrared irradiance B Nir_EeB</source>
-        <translation>Éclairement proche infrarouge B Nir_EeB</translation>
+        <translation>Éclairement énergétique proche infrarouge B Nir_EeB</translation>
     </message>
     <message>
         <source>Photosynthetically active radiation PAR</source>
@@ -233,75 +233,75 @@
     </message>
     <message>
         <source>Chlorophyll A weighted irradiance Eca</source>
-        <translation>Éclairement pondéré chlorophylle A Eca</translation>
+        <translation>Éclairement énergétique pondéré chlorophylle A Eca</translation>
     </message>
     <message>
         <source>Chlorophyll B weighted irradiance Ecb</source>
-        <translation>Éclairement pondéré chlorophylle B Ecb</translation>
+        <translation>Éclairement énergétique pondéré chlorophylle B Ecb</translation>
     </message>
     <message>
         <source>Blue purple irradiance Eb</source>
-        <translation>Éclairement bleu-violet Eb</translation>
+        <translation>Éclairement énergétique bleu-violet Eb</translation>
     </message>
     <message>
         <source>Yellow green irradiance Ey</source>
-        <translation>Éclairement jaune-vert Ey</translation>
+        <translation>Éclairement énergétique jaune-vert Ey</translation>
     </message>
     <message>
         <source>Red orange irradiance Er</source>
-        <translation>Éclairement rouge-orangé Er</translation>
+        <translation>Éclairement énergétique rouge-orange Er</translation>
     </message>
     <message>
         <source>Red blue irradiance ratio Erb_Ratio(%)</source>
-        <translation>Rapport d'éclairement rouge/bleu Erb_Ratio (%)</translation>
+        <translation>Rapport d'éclairement rouge/bleu Erb_Ratio(%)</translation>
     </message>
     <message>
         <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
-        <translation>Densité de flux de photons photosynthétiques PPFD (umol/(m^2·s))</translation>
+        <translation>Densité de flux de photons photosynthétiques PPFD(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
-        <translation>Densité de flux de photons photosynthétiques bleu-violet PPFDb (umol/(m^2·s))</translation>
+        <translation>Densité de flux de photons photosynthétiques bleu-violet PPFDb(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
-        <translation>Densité de flux de photons photosynthétiques jaune-vert PPFDy (umol/(m^2·s))</translation>
+        <translation>Densité de flux de photons photosynthétiques jaune-vert PPFDy(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
-        <translation>Densité de flux de photons photosynthétiques rouge-orangé PPFDr (umol/(m^2·s))</translation>
+        <translation>Densité de flux de photons photosynthétiques rouge-orange PPFDr(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
-        <translation>Densité de flux de photons photosynthétiques rouge lointain PPFDfr (umol/(m^2·s))</translation>
+        <translation>Densité de flux de photons rouge lointain PPFDfr(umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
-        <translation>Part de la densité de flux de photons rouge-orangé PPFDr_ratio (%)</translation>
+        <translation>Part rouge-orange de la densité de flux de photons PPFDr_ratio(%)</translation>
     </message>
     <message>
         <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
-        <translation>Part de la densité de flux de photons jaune-vert PPFDy_ratio (%)</translation>
+        <translation>Part jaune-vert de la densité de flux de photons PPFDy_ratio(%)</translation>
     </message>
     <message>
         <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
-        <translation>Part de la densité de flux de photons bleu-violet PPFDb_ratio (%)</translation>
+        <translation>Part bleu-violet de la densité de flux de photons PPFDb_ratio(%)</translation>
     </message>
     <message>
         <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
-        <translation>Densité de flux de photons pondérée rendement YPFD (umol/(m^2·s))</translation>
+        <translation>Densité de flux de photons de rendement YPFD (umol/(m^2·s))</translation>
     </message>
     <message>
         <source>Flicker  frequency(Hz)</source>
-        <translation>Fréquence de scintillement (Hz)</translation>
+        <translation>Fréquence de scintillement(Hz)</translation>
     </message>
     <message>
         <source>Percent flicker(%)</source>
-        <translation>Pourcentage de scintillement (%)</translation>
+        <translation>Pourcentage de scintillement(%)</translation>
     </message>
     <message>
         <source>Modulation depth(%)</source>
-        <translation>Profondeur de modulation (%)</translation>
+        <translation>Profondeur de modulation(%)</translation>
     </message>
     <message>
         <source>Flicker index</source>
@@ -309,19 +309,19 @@
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation>Bande d'analyse</translation>
+        <translation>Largeur de bande</translation>
     </message>
     <message>
         <source>Custom Irradiance Ee</source>
-        <translation>Éclairement énergétique de la bande Ee</translation>
+        <translation>Éclairement énergétique personnalisé Ee</translation>
     </message>
     <message>
         <source>Custom Peak wavelength LP</source>
-        <translation>Longueur d'onde de crête de la bande LP</translation>
+        <translation>Longueur d'onde de crête personnalisée LP</translation>
     </message>
     <message>
         <source>Custom Half-peak width HW</source>
-        <translation>Largeur à mi-hauteur de la bande HW</translation>
+        <translation>Largeur à mi-hauteur personnalisée HW</translation>
     </message>
 </context>
 <context>

@@ -21,47 +21,47 @@
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values X</source>
-        <translation>CIE1931三刺激值X</translation>
+        <translation>CIE1931色空间三刺激值X</translation>
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values Y</source>
-        <translation>CIE1931三刺激值Y</translation>
+        <translation>CIE1931色空间三刺激值Y</translation>
     </message>
     <message>
         <source>CIE1931 colorspace tristimulus values Z</source>
-        <translation>CIE1931三刺激值Z</translation>
+        <translation>CIE1931色空间三刺激值Z</translation>
     </message>
     <message>
         <source>CIE1931 colorspace chromaticity coordinates x</source>
-        <translation>CIE1931色坐标x</translation>
+        <translation>CIE1931色空间色品坐标x</translation>
     </message>
     <message>
         <source>CIE1931 colorspace chromaticity coordinates y</source>
-        <translation>CIE1931色坐标y</translation>
+        <translation>CIE1931色空间色品坐标y</translation>
     </message>
     <message>
         <source>CIE1960 colorspace chromaticity coordinates u</source>
-        <translation>CIE1960色坐标u</translation>
+        <translation>CIE1960色空间色品坐标u</translation>
     </message>
     <message>
         <source>CIE1960 colorspace chromaticity coordinates v</source>
-        <translation>CIE1960色坐标v</translation>
+        <translation>CIE1960色空间色品坐标v</translation>
     </message>
     <message>
         <source>CIE1976 colorspace chromaticity coordinates u'</source>
-        <translation>CIE1976色坐标u'</translation>
+        <translation>CIE1976色空间色品坐标u'</translation>
     </message>
     <message>
         <source>CIE1976 colorspace chromaticity coordinates v'</source>
-        <translation>CIE1976色坐标v'</translation>
+        <translation>CIE1976色空间色品坐标v'</translation>
     </message>
     <message>
         <source>Color temperature CCT(K)</source>
-        <translation>相关色温CCT(K)</translation>
+        <translation>色温CCT(K)</translation>
     </message>
     <message>
         <source>absDeltaUV</source>
-        <translation>色偏差绝对值|Δuv|</translation>
+        <translation>absDeltaUV</translation>
     </message>
     <message>
         <source>Red ratio(%)</source>
@@ -81,67 +81,67 @@
     </message>
     <message>
         <source>Color render index Ra</source>
-        <translation>一般显色指数Ra</translation>
+        <translation>显色指数Ra</translation>
     </message>
     <message>
         <source>Color render index R1</source>
-        <translation>特殊显色指数R1</translation>
+        <translation>显色指数R1</translation>
     </message>
     <message>
         <source>Color render index R2</source>
-        <translation>特殊显色指数R2</translation>
+        <translation>显色指数R2</translation>
     </message>
     <message>
         <source>Color render index R3</source>
-        <translation>特殊显色指数R3</translation>
+        <translation>显色指数R3</translation>
     </message>
     <message>
         <source>Color render index R4</source>
-        <translation>特殊显色指数R4</translation>
+        <translation>显色指数R4</translation>
     </message>
     <message>
         <source>Color render index R5</source>
-        <translation>特殊显色指数R5</translation>
+        <translation>显色指数R5</translation>
     </message>
     <message>
         <source>Color render index R6</source>
-        <translation>特殊显色指数R6</translation>
+        <translation>显色指数R6</translation>
     </message>
     <message>
         <source>Color render index R7</source>
-        <translation>特殊显色指数R7</translation>
+        <translation>显色指数R7</translation>
     </message>
     <message>
         <source>Color render index R8</source>
-        <translation>特殊显色指数R8</translation>
+        <translation>显色指数R8</translation>
     </message>
     <message>
         <source>Color render index R9</source>
-        <translation>特殊显色指数R9</translation>
+        <translation>显色指数R9</translation>
     </message>
     <message>
         <source>Color render index R10</source>
-        <translation>特殊显色指数R10</translation>
+        <translation>显色指数R10</translation>
     </message>
     <message>
         <source>Color render index R11</source>
-        <translation>特殊显色指数R11</translation>
+        <translation>显色指数R11</translation>
     </message>
     <message>
         <source>Color render index R12</source>
-        <translation>特殊显色指数R12</translation>
+        <translation>显色指数R12</translation>
     </message>
     <message>
         <source>Color render index R13</source>
-        <translation>特殊显色指数R13</translation>
+        <translation>显色指数R13</translation>
     </message>
     <message>
         <source>Color render index R14</source>
-        <translation>特殊显色指数R14</translation>
+        <translation>显色指数R14</translation>
     </message>
     <message>
         <source>Color render index R15</source>
-        <translation>特殊显色指数R15</translation>
+        <translation>显色指数R15</translation>
     </message>
     <message>
         <source>Peak wavelength Lp(nm)</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>K</source>
-        <translation>标准色温K</translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Illuminance Lux</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Illuminance E(fc)</source>
-        <translation>英尺烛光照度E(fc)</translation>
+        <translation>照度E(fc)</translation>
     </message>
     <message>
         <source>Color quality scale CQS</source>
@@ -189,15 +189,15 @@
     </message>
     <message>
         <source>Gamut area index GAI_EES</source>
-        <translation>色域指数(等能光源)GAI_EES</translation>
+        <translation>色域面积指数GAI_EES</translation>
     </message>
     <message>
         <source>Gamut area index GAI_BB_8</source>
-        <translation>色域指数(黑体,8色)GAI_BB_8</translation>
+        <translation>色域面积指数GAI_BB_8</translation>
     </message>
     <message>
         <source>Gamut area index GAI_BB_15</source>
-        <translation>色域指数(黑体,15色)GAI_BB_15</translation>
+        <translation>色域面积指数GAI_BB_15</translation>
     </message>
     <message>
         <source>Equivalen melanopic lux EML</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Melanopic equivalent daylight illuminance M_EDI</source>
-        <translation>黑视素日光等效照度M_EDI</translation>
+        <translation>黑视素等效日光照度M_EDI</translation>
     </message>
     <message>
         <source>Luminance Nit(nit)</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>Chlorophyll A weighted irradiance Eca</source>
-        <translation>叶绿素a加权辐照度Eca</translation>
+        <translation>叶绿素A加权辐照度Eca</translation>
     </message>
     <message>
         <source>Chlorophyll B weighted irradiance Ecb</source>
-        <translation>叶绿素b加权辐照度Ecb</translation>
+        <translation>叶绿素B加权辐照度Ecb</translation>
     </message>
     <message>
         <source>Blue purple irradiance Eb</source>
@@ -277,15 +277,15 @@
     </message>
     <message>
         <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
-        <translation>红橙光光合光子通量密度占比PPFDr_ratio(%)</translation>
+        <translation>红橙光光合光子通量密度比PPFDr_ratio(%)</translation>
     </message>
     <message>
         <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
-        <translation>黄绿光光合光子通量密度占比PPFDy_ratio(%)</translation>
+        <translation>黄绿光光合光子通量密度比PPFDy_ratio(%)</translation>
     </message>
     <message>
         <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
-        <translation>蓝紫光光合光子通量密度占比PPFDb_ratio(%)</translation>
+        <translation>蓝紫光光合光子通量密度比PPFDb_ratio(%)</translation>
     </message>
     <message>
         <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
@@ -309,19 +309,19 @@
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation>分析波段</translation>
+        <translation>带宽</translation>
     </message>
     <message>
         <source>Custom Irradiance Ee</source>
-        <translation>波段辐照度Ee</translation>
+        <translation>自定义辐照度Ee</translation>
     </message>
     <message>
         <source>Custom Peak wavelength LP</source>
-        <translation>波段峰值波长LP</translation>
+        <translation>自定义峰值波长LP</translation>
     </message>
     <message>
         <source>Custom Half-peak width HW</source>
-        <translation>波段半峰宽HW</translation>
+        <translation>自定义半峰宽HW</translation>
     </message>
 </context>
 <context>
