@@ -728,4 +728,11 @@
         <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

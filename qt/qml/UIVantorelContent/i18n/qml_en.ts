@@ -728,4 +728,11 @@
         <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -728,4 +728,11 @@
         <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -728,4 +728,11 @@
         <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
 </TS>
