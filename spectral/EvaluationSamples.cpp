@@ -13,20 +13,21 @@ static_assert(cie::kCes99Rows == kRenditionSamples && cie::kCes99First == kRendi
 
 // One more lane than there are samples, with reflectance 1: its sums are the white's.
 constexpr int kWhiteLane = kRenditionSamples;
-constexpr int kBlocks = (kRenditionSamples + 1 + kLaneCount - 1) / kLaneCount;
-constexpr int kLanes = kBlocks * kLaneCount;
+constexpr int kBlockLanes = 8;
+constexpr int kBlocks = (kRenditionSamples + 1 + kBlockLanes - 1) / kBlockLanes;
+constexpr int kLanes = kBlocks * kBlockLanes;
 constexpr int kCmfOffset = kRenditionFirstNm - cie::kCmf1964XFirst;
 
 // Reflectances regrouped so that the samples of one block lie side by side at each
 // wavelength, blocks one after the other; unused lanes hold 0.
 struct LaneTable {
-    alignas(32) float reflectance[kBlocks][kRenditionPoints][kLaneCount];
+    alignas(32) float reflectance[kBlocks][kRenditionPoints][kBlockLanes];
 
     LaneTable() : reflectance{}
     {
         for (int s = 0; s <= kWhiteLane; ++s)
             for (int i = 0; i < kRenditionPoints; ++i)
-                reflectance[s / kLaneCount][i][s % kLaneCount] = s == kWhiteLane ? 1.0f : cie::kCes99[s][i];
+                reflectance[s / kBlockLanes][i][s % kBlockLanes] = s == kWhiteLane ? 1.0f : cie::kCes99[s][i];
     }
 };
 
@@ -37,35 +38,41 @@ const LaneTable &laneTable()
 }
 
 // sums[0..2]: x, y, z under test; sums[3..5]: under reference; kLanes values each.
-SPECTRAL_LANES_KERNEL
-void sumBlocks(const LaneTable &table, const float *test, const float *reference, float (*sums)[kLanes])
-{
-    const float *xbar = cie::kCmf1964X + kCmfOffset;
-    const float *ybar = cie::kCmf1964Y + kCmfOffset;
-    const float *zbar = cie::kCmf1964Z + kCmfOffset;
-    for (int block = 0; block < kBlocks; ++block) {
-        SampleLanes tx = zeroLanes(), ty = zeroLanes(), tz = zeroLanes();
-        SampleLanes rx = zeroLanes(), ry = zeroLanes(), rz = zeroLanes();
-        for (int i = 0; i < kRenditionPoints; ++i) {
-            const SampleLanes r = loadLanes(table.reflectance[block][i]);
-            const SampleLanes litTest = r * test[i];
-            const SampleLanes litReference = r * reference[i];
-            tx += litTest * xbar[i];
-            ty += litTest * ybar[i];
-            tz += litTest * zbar[i];
-            rx += litReference * xbar[i];
-            ry += litReference * ybar[i];
-            rz += litReference * zbar[i];
+template <int N>
+struct SumBlocks {
+    static_assert(kBlockLanes % N == 0, "a block holds whole vectors");
+    using Lanes = typename LaneVector<N>::type;
+
+    SPECTRAL_LANES_INLINE static void run(const LaneTable *table, const float *test, const float *reference,
+                                          float (*sums)[kLanes])
+    {
+        const float *xbar = cie::kCmf1964X + kCmfOffset;
+        const float *ybar = cie::kCmf1964Y + kCmfOffset;
+        const float *zbar = cie::kCmf1964Z + kCmfOffset;
+        for (int first = 0; first < kLanes; first += N) {
+            const float *column = &table->reflectance[first / kBlockLanes][0][first % kBlockLanes];
+            Lanes tx = zeroLanes<N>(), ty = zeroLanes<N>(), tz = zeroLanes<N>();
+            Lanes rx = zeroLanes<N>(), ry = zeroLanes<N>(), rz = zeroLanes<N>();
+            for (int i = 0; i < kRenditionPoints; ++i) {
+                const Lanes r = loadLanes<N>(column + i * kBlockLanes);
+                const Lanes litTest = r * test[i];
+                const Lanes litReference = r * reference[i];
+                tx += litTest * xbar[i];
+                ty += litTest * ybar[i];
+                tz += litTest * zbar[i];
+                rx += litReference * xbar[i];
+                ry += litReference * ybar[i];
+                rz += litReference * zbar[i];
+            }
+            storeLanes<N>(sums[0] + first, tx);
+            storeLanes<N>(sums[1] + first, ty);
+            storeLanes<N>(sums[2] + first, tz);
+            storeLanes<N>(sums[3] + first, rx);
+            storeLanes<N>(sums[4] + first, ry);
+            storeLanes<N>(sums[5] + first, rz);
         }
-        const int lane = block * kLaneCount;
-        storeLanes(sums[0] + lane, tx);
-        storeLanes(sums[1] + lane, ty);
-        storeLanes(sums[2] + lane, tz);
-        storeLanes(sums[3] + lane, rx);
-        storeLanes(sums[4] + lane, ry);
-        storeLanes(sums[5] + lane, rz);
     }
-}
+};
 
 void unpack(const float (*sums)[kLanes], RenderedSamples *out)
 {
@@ -85,7 +92,7 @@ void renderEvaluationSamples(const float *test, const float *reference, Rendered
                              RenderedSamples *underReference)
 {
     float sums[6][kLanes];
-    sumBlocks(laneTable(), test, reference, sums);
+    runLanes<SumBlocks>(&laneTable(), test, reference, sums);
     unpack(sums, underTest);
     unpack(sums + 3, underReference);
 }

@@ -1,73 +1,95 @@
 #pragma once
-// Eight floats handled as one value, so that sums over many colour samples run side by side.
-// Every lane does exactly the scalar arithmetic of one sample (no fused multiply-add), so a
-// lane's result is the one a plain loop over that sample gives, whatever the instruction set.
+// Several floats handled as one value, so that sums over many colour samples run side by
+// side, one sample per lane. Every lane does exactly the scalar arithmetic of one sample (no
+// fused multiply-add), so a lane's result is the one a plain loop over that sample gives,
+// whatever the width: 4 lanes at the baseline instruction set, 8 where AVX2 is available.
 
 #include <cstring>
 
 namespace spectral {
 
-constexpr int kLaneCount = 8;
-
 #if defined(__GNUC__)
-typedef float SampleLanes __attribute__((vector_size(kLaneCount * sizeof(float))));
-#define SPECTRAL_LANES_INLINE inline __attribute__((always_inline))
-#else
-#define SPECTRAL_LANES_INLINE inline
-struct SampleLanes {
-    float v[kLaneCount];
-    float operator[](int i) const { return v[i]; }
+template <int N>
+struct LaneVector {
+    typedef float type __attribute__((vector_size(N * sizeof(float))));
 };
-inline SampleLanes operator*(const SampleLanes &a, float s)
+#define SPECTRAL_LANES_INLINE inline __attribute__((always_inline))
+// Lanes only pass through the always-inlined helpers below, never through a call, so how
+// a call would return them does not matter in the files that use them.
+#pragma GCC diagnostic ignored "-Wpsabi"
+#else
+template <int N>
+struct LaneVector {
+    struct type {
+        float v[N];
+    };
+};
+#define SPECTRAL_LANES_INLINE inline
+template <int N>
+typename LaneVector<N>::type operator*(const typename LaneVector<N>::type &a, float s)
 {
-    SampleLanes r;
-    for (int i = 0; i < kLaneCount; ++i)
+    typename LaneVector<N>::type r;
+    for (int i = 0; i < N; ++i)
         r.v[i] = a.v[i] * s;
     return r;
 }
-inline SampleLanes operator*(const SampleLanes &a, const SampleLanes &b)
+template <int N>
+typename LaneVector<N>::type &operator+=(typename LaneVector<N>::type &a, const typename LaneVector<N>::type &b)
 {
-    SampleLanes r;
-    for (int i = 0; i < kLaneCount; ++i)
-        r.v[i] = a.v[i] * b.v[i];
-    return r;
-}
-inline SampleLanes &operator+=(SampleLanes &a, const SampleLanes &b)
-{
-    for (int i = 0; i < kLaneCount; ++i)
+    for (int i = 0; i < N; ++i)
         a.v[i] += b.v[i];
     return a;
 }
 #endif
 
-// On x86-64 a kernel gets a second version for AVX2 (no FMA, so the same results), picked
-// at load time. Not under ThreadSanitizer, whose run time is not ready when the choice is made.
-#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__) && !defined(__SANITIZE_THREAD__)
-#define SPECTRAL_LANES_KERNEL __attribute__((target_clones("avx2", "default")))
-#else
-#define SPECTRAL_LANES_KERNEL
-#endif
-
-#if defined(__GNUC__)
-// Lanes only pass through the always-inlined helpers below, never through a call, so how
-// a call would return them does not matter in the files that use them.
-#pragma GCC diagnostic ignored "-Wpsabi"
-#endif
-
-SPECTRAL_LANES_INLINE SampleLanes zeroLanes()
+template <int N>
+SPECTRAL_LANES_INLINE typename LaneVector<N>::type zeroLanes()
 {
-    SampleLanes r;
+    typename LaneVector<N>::type r;
     std::memset(&r, 0, sizeof r);
     return r;
 }
 
-SPECTRAL_LANES_INLINE SampleLanes loadLanes(const float *values)
+template <int N>
+SPECTRAL_LANES_INLINE typename LaneVector<N>::type loadLanes(const float *values)
 {
-    SampleLanes r;
+    typename LaneVector<N>::type r;
     std::memcpy(&r, values, sizeof r);
     return r;
 }
 
-SPECTRAL_LANES_INLINE void storeLanes(float *values, const SampleLanes &lanes) { std::memcpy(values, &lanes, sizeof lanes); }
+template <int N>
+SPECTRAL_LANES_INLINE void storeLanes(float *values, const typename LaneVector<N>::type &lanes)
+{
+    std::memcpy(values, &lanes, sizeof lanes);
+}
+
+// Whether the wider lanes can run here (checked once).
+bool wideLanesAvailable();
+
+// Runs kernel<8> with AVX2 enabled where the processor has it, kernel<4> otherwise. A kernel
+// is a class template with a static always-inlined run(args...).
+#if defined(__GNUC__) && defined(__x86_64__)
+template <template <int> class Kernel, typename... Args>
+__attribute__((target("avx2"))) void runWideLanes(Args... args)
+{
+    Kernel<8>::run(args...);
+}
+
+template <template <int> class Kernel, typename... Args>
+void runLanes(Args... args)
+{
+    if (wideLanesAvailable())
+        runWideLanes<Kernel>(args...);
+    else
+        Kernel<4>::run(args...);
+}
+#else
+template <template <int> class Kernel, typename... Args>
+void runLanes(Args... args)
+{
+    Kernel<4>::run(args...);
+}
+#endif
 
 } // namespace spectral
