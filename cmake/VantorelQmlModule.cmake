@@ -1,9 +1,11 @@
-# One static QML module per folder of qt/qml: every *.qml of the folder, the given
-# singletons, and optionally translation catalogues compiled into <module>/i18n/<stem>_<code>.qm.
+# One static QML module per folder of qt/qml: every *.qml of the folder, every file of its
+# images/ folder (at <module>/images/), the given singletons, and optionally translation
+# catalogues compiled into <module>/i18n/<stem>_<code>.qm.
 #   vantorel_add_qml_module(NAME [SINGLETONS file.qml ...] [CATALOGUE stem])
 function(vantorel_add_qml_module name)
     cmake_parse_arguments(M "" "CATALOGUE" "SINGLETONS" ${ARGN})
     file(GLOB qml_files RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS *.qml)
+    file(GLOB image_files RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS images/*)
     if(M_SINGLETONS)
         set_source_files_properties(${M_SINGLETONS} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)
     endif()
@@ -13,7 +15,8 @@ function(vantorel_add_qml_module name)
         URI ${name}
         VERSION 1.0
         RESOURCE_PREFIX /qt/qml
-        QML_FILES ${qml_files})
+        QML_FILES ${qml_files}
+        RESOURCES ${image_files})
     if(M_CATALOGUE)
         set(ts_files)
         foreach(code zh en de fr)

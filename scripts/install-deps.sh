@@ -12,6 +12,7 @@ packages=(
   qml6-module-qtquick-dialogs qml6-module-qtqml-workerscript
   qml6-module-qt5compat-graphicaleffects qml6-module-qttest
   libbenchmark-dev xvfb xauth poppler-utils imagemagick
+  fonts-noto-cjk
 )
 
 missing=()

@@ -1,23 +1,18 @@
 #include "CsvFile.h"
 
-#include <QDir>
+#include "services/SaveFolder.h"
+
 #include <QFileDevice>
 #include <QStringConverter>
 
 namespace CsvFile {
 
-namespace {
-constexpr int kMaxNameAttempts = 1000;
-}
-
 bool openNew(QFile &file, const QString &folder, const QString &stem)
 {
-    const QDir dir(folder);
-    const QString first = dir.filePath(stem + QStringLiteral(".csv"));
-    for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
-        const QString name = attempt == 1
-            ? first
-            : dir.filePath(QStringLiteral("%1_%2.csv").arg(stem).arg(attempt));
+    const QString suffix = QStringLiteral(".csv");
+    const QString first = SaveFolder::numberedFilePath(folder, stem, suffix, 1);
+    for (int attempt = 1; attempt <= SaveFolder::kMaxNameAttempts; ++attempt) {
+        const QString name = SaveFolder::numberedFilePath(folder, stem, suffix, attempt);
         if (QFile::exists(name))
             continue;
         file.setFileName(name);

@@ -27,6 +27,22 @@ QString timeStamp(const QDateTime &time)
     return time.toString(QStringLiteral("yyyyMMddhhmmsszzz"));
 }
 
+QString numberedFilePath(const QString &folder, const QString &stem, const QString &suffix, int attempt)
+{
+    const QString name = attempt <= 1 ? stem : QStringLiteral("%1_%2").arg(stem).arg(attempt);
+    return QDir(folder).filePath(name + suffix);
+}
+
+QString unusedFilePath(const QString &folder, const QString &stem, const QString &suffix)
+{
+    for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
+        const QString path = numberedFilePath(folder, stem, suffix, attempt);
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+    return numberedFilePath(folder, stem, suffix, 1);
+}
+
 QString fileSafeModelName(const QString &model)
 {
     QString safe = model;

@@ -1,6 +1,9 @@
 #include "SaveService.h"
 
 #include "services/CsvFile.h"
+#include "services/ReportChartImages.h"
+#include "services/ReportTexts.h"
+#include "services/ReportWriter.h"
 #include "services/ResultCsvWriter.h"
 #include "services/SaveFolder.h"
 #include "store/DataBuffer.h"
@@ -8,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QQmlApplicationEngine>
+#include <QSaveFile>
 
 namespace {
 
@@ -77,6 +81,37 @@ void SaveService::handleSaveSignal(SaveType type)
         return;
     }
     emit saveFinished(true, file.fileName(), QString());
+}
+
+void SaveService::handleExportSignal(SaveType type, QString sampleNumber, QString sampleModel,
+                                     QString tester, QString testTime, QString sampleName)
+{
+    if (!m_buffer) {
+        emit saveFinished(false, QString(), tr("Data buffer is not initialized."));
+        return;
+    }
+    const QString folder = SaveFolder::path();
+    // A folder that cannot be made shows as a file that cannot be opened.
+    ensureDirectory(folder);
+    const QString path = SaveFolder::unusedFilePath(
+        folder, fileStem(*m_buffer, QStringLiteral("_"), QDateTime::currentDateTime()), QStringLiteral(".pdf"));
+
+    // Written beside its name and renamed when complete, so a failed report leaves no file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        emit saveFinished(false, path, QStringLiteral("Failed to open file for writing."));
+        return;
+    }
+    ReportChartImages charts(m_engine);
+    const ReportFields fields{sampleNumber, sampleModel, tester, testTime, sampleName};
+    const bool drawn = ReportWriter::writeDocument(file, charts, *m_buffer, ReportTexts::isChinese(m_engine.data()),
+                                                   type, fields);
+    if (!drawn || !file.commit()) {
+        file.cancelWriting();
+        emit saveFinished(false, path, tr("Failed to write file."));
+        return;
+    }
+    emit saveFinished(true, path, QString());
 }
 
 void SaveService::beginCustomizedTestSave()

@@ -1,6 +1,6 @@
 #pragma once
 // Writes measurement results into the save folder, offered to QML as "saveService":
-// the CSV export of a page's results and the timed-series CSV. Every save reports its
+// the CSV export of a page's results, the timed-series CSV and the PDF test report. Every save reports its
 // outcome through saveFinished.
 
 #include "services/TimedSeriesTable.h"
@@ -33,6 +33,10 @@ public:
     static bool ensureDirectory(const QString &folder);
 
     Q_INVOKABLE void handleSaveSignal(SaveType type);
+
+    // The test report as a PDF, with the charts on screen and the fields of the report dialog.
+    Q_INVOKABLE void handleExportSignal(SaveType type, QString sampleNumber, QString sampleModel,
+                                        QString tester, QString testTime, QString sampleName);
 
     Q_INVOKABLE void beginCustomizedTestSave();
     Q_INVOKABLE void appendCustomizedTestSave();

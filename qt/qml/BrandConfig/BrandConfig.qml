@@ -3,7 +3,7 @@ import QtQuick
 
 // Brand settings shown in the title bar, message boxes and About.
 QtObject {
-    readonly property url logo: ""
+    readonly property url logo: Qt.resolvedUrl("images/head_logo.svg")
     readonly property string softwareName: qsTr("Vantorel Spectral Studio")
     readonly property string companyName: "Vantorel Instruments"
     readonly property string companyAddress: ""

@@ -1,0 +1,6 @@
+import QtQuick
+
+Rectangle {
+    width: 1920
+    height: 1080
+}

@@ -1,0 +1,72 @@
+#include "PdfTools.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace testsupport {
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString infoField(const QString &path, const QString &field)
+{
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field),
+                                  QRegularExpression::MultilineOption);
+    return line.match(info).captured(1).trimmed();
+}
+
+} // namespace
+
+QSizeF pdfPageSize(const QString &path)
+{
+    // "595 x 842 pts (A4)"; poppler may print decimals.
+    const QRegularExpression size(QStringLiteral("^([0-9.]+) x ([0-9.]+) pts"));
+    const QRegularExpressionMatch match = size.match(infoField(path, QStringLiteral("Page size")));
+    if (!match.hasMatch())
+        return QSizeF();
+    return QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+}
+
+int pdfPageCount(const QString &path)
+{
+    return infoField(path, QStringLiteral("Pages")).toInt();
+}
+
+QString pdfText(const QString &path, int first, int last)
+{
+    QStringList arguments;
+    if (first > 0)
+        arguments << QStringLiteral("-f") << QString::number(first);
+    if (last > 0)
+        arguments << QStringLiteral("-l") << QString::number(last);
+    arguments << QStringLiteral("-enc") << QStringLiteral("UTF-8") << path << QStringLiteral("-");
+    return run(QStringLiteral("pdftotext"), arguments);
+}
+
+QList<PdfImage> pdfImages(const QString &path)
+{
+    // page num type width height color comp bpc enc ...; two header lines.
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QList<PdfImage> images;
+    for (const QString &line : lines.mid(2)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() < 5 || fields.at(2) != QLatin1String("image"))
+            continue;
+        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt()});
+    }
+    return images;
+}
+
+} // namespace testsupport

@@ -1,0 +1,28 @@
+#pragma once
+// What poppler's command-line tools (pdfinfo, pdftotext, pdfimages) read from a PDF file.
+
+#include <QList>
+#include <QSizeF>
+#include <QString>
+
+namespace testsupport {
+
+struct PdfImage {
+    int page = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const PdfImage &other) const
+    {
+        return page == other.page && width == other.width && height == other.height;
+    }
+};
+
+// Page size in points and page count as pdfinfo reports them; empty / 0 when unreadable.
+QSizeF pdfPageSize(const QString &path);
+int pdfPageCount(const QString &path);
+// The text of the pages `first` to `last` (all when 0), in reading order.
+QString pdfText(const QString &path, int first = 0, int last = 0);
+// The embedded pictures in page order (soft masks left out).
+QList<PdfImage> pdfImages(const QString &path);
+
+} // namespace testsupport
