@@ -178,17 +178,6 @@
     </message>
 </context>
 <context>
-    <name>StudioService</name>
-    <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
-    </message>
-    <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
-    </message>
-</context>
-<context>
     <name>KVRCheckBox</name>
     <message>
         <source>CheckBox</source>
@@ -212,6 +201,13 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -669,6 +665,17 @@
     <message>
         <source>The report could not be written.</source>
         <translation>Der Bericht konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
     </message>
 </context>
 </TS>

@@ -178,17 +178,6 @@
     </message>
 </context>
 <context>
-    <name>StudioService</name>
-    <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>The start wavelength must be less than the end wavelength.</translation>
-    </message>
-    <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
-    </message>
-</context>
-<context>
     <name>KVRCheckBox</name>
     <message>
         <source>CheckBox</source>
@@ -212,6 +201,13 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -669,6 +665,17 @@
     <message>
         <source>The report could not be written.</source>
         <translation>The report could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>The start wavelength must be less than the end wavelength.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
     </message>
 </context>
 </TS>

@@ -178,17 +178,6 @@
     </message>
 </context>
 <context>
-    <name>StudioService</name>
-    <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
-    </message>
-    <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
-    </message>
-</context>
-<context>
     <name>KVRCheckBox</name>
     <message>
         <source>CheckBox</source>
@@ -212,6 +201,13 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -669,6 +665,17 @@
     <message>
         <source>The report could not be written.</source>
         <translation>Le rapport n'a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
     </message>
 </context>
 </TS>

@@ -178,17 +178,6 @@
     </message>
 </context>
 <context>
-    <name>StudioService</name>
-    <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>起始波长必须小于结束波长。</translation>
-    </message>
-    <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
-    </message>
-</context>
-<context>
     <name>KVRCheckBox</name>
     <message>
         <source>CheckBox</source>
@@ -212,6 +201,13 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -669,6 +665,17 @@
     <message>
         <source>The report could not be written.</source>
         <translation>无法写入报告。</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>起始波长必须小于结束波长。</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
     </message>
 </context>
 </TS>
