@@ -94,6 +94,9 @@ void WelcomeService::handleSerialConnectionSignal(const QString &portName, int b
     // would index past the table.
     if (baudRate < 0 || baudRate > kBaudIndexScan)
         return;
+    // The running attempt reports for both requests; resetting under it would lose its replies.
+    if (m_uart->isBusy())
+        return;
     DataBuffer::instance()->resetAll();
     if (m_studio)
         m_studio->setConnectType(DriverTypes::CONNECT_UART);
@@ -144,6 +147,9 @@ void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErr
 
 void WelcomeService::handleDeviceModelChanged()
 {
+    // A reset clears the model too; the mode page needs the device to have named it.
+    if (DataBuffer::instance()->deviceModel().isEmpty())
+        return;
     showPage(QmlScene::ModePage);
     QmlScene::showMainWindow(m_engine);
 }

@@ -203,4 +203,479 @@
         <translation>Schließen</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flackern</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
+        <translation>Die Belichtungszeit muss eine Zahl von 0 bis 5000 ms sein, mit Dezimalpunkt geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>BASIS</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>CIE1931-Farbraum Normfarbwert X</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>CIE1931-Farbraum Normfarbwert Y</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>CIE1931-Farbraum Normfarbwert Z</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>CIE1931-Farbraum Farbwertanteil x</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>CIE1931-Farbraum Farbwertanteil y</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>CIE1960-Farbraum Farbwertanteil u</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>CIE1960-Farbraum Farbwertanteil v</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>CIE1976-Farbraum Farbwertanteil u'</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>CIE1976-Farbraum Farbwertanteil v'</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>Farbtemperatur CCT(K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>absDeltaUV</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>Rotanteil(%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>Grünanteil(%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>Blauanteil(%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>Farbabweichung Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>Farbwiedergabeindex Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>Farbwiedergabeindex R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>Farbwiedergabeindex R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>Farbwiedergabeindex R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>Farbwiedergabeindex R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>Farbwiedergabeindex R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>Farbwiedergabeindex R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>Farbwiedergabeindex R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>Farbwiedergabeindex R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>Farbwiedergabeindex R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>Farbwiedergabeindex R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>Farbwiedergabeindex R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>Farbwiedergabeindex R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>Farbwiedergabeindex R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>Farbwiedergabeindex R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>Farbwiedergabeindex R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>Spitzenwellenlänge Lp(nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>Halbwertsbreite HW(nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>Dominante Wellenlänge Ld(nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>Farbreinheit Purity(%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>Hell-Dunkel-Sehverhältnis S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>Farbtoleranz SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>Beleuchtungsstärke Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>Bestrahlungsstärke Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>Beleuchtungsstärke E(fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>Farbqualitätsskala CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>Farbraumflächenindex GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>Farbraumflächenindex GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>Farbraumflächenindex GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>Äquivalente melanopische Beleuchtungsstärke EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>Melanopische Tageslicht-äquivalente Beleuchtungsstärke M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>Leuchtdichte Nit(nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>Blaulichtgefährdungs-gewichtete Bestrahlungsstärke Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>Rote Bestrahlungsstärke Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>Nahinfrarot-Bestrahlungsstärke A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>Nahinfrarot-Bestrahlungsstärke B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>Photosynthetisch aktive Strahlung PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>Chlorophyll-A-gewichtete Bestrahlungsstärke Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>Chlorophyll-B-gewichtete Bestrahlungsstärke Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>Blauviolette Bestrahlungsstärke Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>Gelbgrüne Bestrahlungsstärke Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>Rotorange Bestrahlungsstärke Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>Rot-Blau-Bestrahlungsverhältnis Erb_Ratio(%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>Photosynthetische Photonenflussdichte PPFD(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>Blauviolette photosynthetische Photonenflussdichte PPFDb(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>Gelbgrüne photosynthetische Photonenflussdichte PPFDy(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>Rotorange photosynthetische Photonenflussdichte PPFDr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>Dunkelrote photosynthetische Photonenflussdichte PPFDfr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>Rotorange-Anteil der photosynthetischen Photonenflussdichte PPFDr_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>Gelbgrün-Anteil der photosynthetischen Photonenflussdichte PPFDy_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>Blauviolett-Anteil der photosynthetischen Photonenflussdichte PPFDb_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>Ertragsphotonenflussdichte YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>Flackerfrequenz(Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>Prozentuales Flackern(%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>Modulationstiefe(%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>Flackerindex</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>Benutzerdefinierte Bestrahlungsstärke Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>Benutzerdefinierte Spitzenwellenlänge LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>Benutzerdefinierte Halbwertsbreite HW</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>Probenname</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Probennummer</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>Probenmodell</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>Testzeit</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>Der Bericht konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
+    </message>
+</context>
 </TS>

@@ -203,4 +203,479 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flicker</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
+        <translation>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</translation>
+    </message>
+</context>
+<context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>BASE</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>CIE1931 colorspace tristimulus values X</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>CIE1931 colorspace tristimulus values Y</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>CIE1931 colorspace tristimulus values Z</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>CIE1931 colorspace chromaticity coordinates x</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>CIE1931 colorspace chromaticity coordinates y</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>CIE1960 colorspace chromaticity coordinates u</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>CIE1960 colorspace chromaticity coordinates v</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>CIE1976 colorspace chromaticity coordinates u'</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>CIE1976 colorspace chromaticity coordinates v'</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>Color temperature CCT(K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>absDeltaUV</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>Red ratio(%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>Green ratio(%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>Blue ratio(%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>Color shift Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>Color render index Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>Color render index R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>Color render index R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>Color render index R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>Color render index R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>Color render index R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>Color render index R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>Color render index R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>Color render index R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>Color render index R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>Color render index R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>Color render index R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>Color render index R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>Color render index R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>Color render index R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>Color render index R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>Peak wavelength Lp(nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>Half-peak width HW(nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>Dominant wavelength Ld(nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>Color purity Purity(%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>Light-dark vision ratio S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>Color tolerance SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>Illuminance Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>Irradiance Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>Illuminance E(fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>Color quality scale CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>Gamut area index GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>Gamut area index GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>Gamut area index GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>Equivalen melanopic lux EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>Melanopic equivalent daylight illuminance M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>Luminance Nit(nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>Blue light hazard weighted irradiance Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>Red irradiance Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>Near infrared irradiance A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>Near infrared irradiance B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>Photosynthetically active radiation PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>Chlorophyll A weighted irradiance Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>Chlorophyll B weighted irradiance Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>Blue purple irradiance Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>Yellow green irradiance Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>Red orange irradiance Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>Red blue irradiance ratio Erb_Ratio(%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>Photosynthetic photon flux density PPFD(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>Yield photon flux density YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>Flicker  frequency(Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>Percent flicker(%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>Modulation depth(%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>Flicker index</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>Custom Irradiance Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>Custom Peak wavelength LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>Custom Half-peak width HW</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>Sample Name</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Sample Number</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>Sample Model</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>Test Time</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>The report could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>The start wavelength must be less than the end wavelength.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
+    </message>
+</context>
 </TS>

@@ -203,4 +203,479 @@
         <translation>Fermer</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
+        <translation>Le temps d'exposition doit être un nombre de 0 à 5000 ms, écrit avec un point décimal.</translation>
+    </message>
+</context>
+<context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>BASE</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>BL</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>Valeur tristimulus X de l'espace CIE1931</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>Valeur tristimulus Y de l'espace CIE1931</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>Valeur tristimulus Z de l'espace CIE1931</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>Coordonnée chromatique x de l'espace CIE1931</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>Coordonnée chromatique y de l'espace CIE1931</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>Coordonnée chromatique u de l'espace CIE1960</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>Coordonnée chromatique v de l'espace CIE1960</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>Coordonnée chromatique u' de l'espace CIE1976</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>Coordonnée chromatique v' de l'espace CIE1976</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>Température de couleur CCT(K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>absDeltaUV</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>Proportion de rouge(%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>Proportion de vert(%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>Proportion de bleu(%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>Écart de couleur Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>Indice de rendu des couleurs Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>Indice de rendu des couleurs R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>Indice de rendu des couleurs R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>Indice de rendu des couleurs R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>Indice de rendu des couleurs R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>Indice de rendu des couleurs R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>Indice de rendu des couleurs R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>Indice de rendu des couleurs R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>Indice de rendu des couleurs R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>Indice de rendu des couleurs R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>Indice de rendu des couleurs R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>Indice de rendu des couleurs R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>Indice de rendu des couleurs R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>Indice de rendu des couleurs R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>Indice de rendu des couleurs R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>Indice de rendu des couleurs R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>Longueur d'onde de crête Lp(nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>Largeur à mi-hauteur HW(nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>Longueur d'onde dominante Ld(nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>Pureté de couleur Purity(%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>Rapport de vision photopique/scotopique S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>Tolérance de couleur SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>Éclairement Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>Éclairement énergétique Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>Éclairement E(fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>Échelle de qualité des couleurs CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>Indice de surface de gamut GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>Indice de surface de gamut GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>Indice de surface de gamut GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>Lux mélanopique équivalent EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>Éclairement équivalent lumière du jour mélanopique M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>Luminance Nit(nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>Éclairement énergétique pondéré lumière bleue Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>Éclairement énergétique rouge Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>Éclairement énergétique proche infrarouge A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>Éclairement énergétique proche infrarouge B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>Rayonnement photosynthétiquement actif PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>Éclairement énergétique pondéré chlorophylle A Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>Éclairement énergétique pondéré chlorophylle B Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>Éclairement énergétique bleu-violet Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>Éclairement énergétique jaune-vert Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>Éclairement énergétique rouge-orange Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>Rapport d'éclairement rouge/bleu Erb_Ratio(%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques PPFD(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques bleu-violet PPFDb(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques jaune-vert PPFDy(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons photosynthétiques rouge-orange PPFDr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>Densité de flux de photons rouge lointain PPFDfr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>Part rouge-orange de la densité de flux de photons PPFDr_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>Part jaune-vert de la densité de flux de photons PPFDy_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>Part bleu-violet de la densité de flux de photons PPFDb_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>Densité de flux de photons de rendement YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>Fréquence de scintillement(Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>Pourcentage de scintillement(%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>Profondeur de modulation(%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>Indice de scintillement</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Largeur de bande</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>Éclairement énergétique personnalisé Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>Longueur d'onde de crête personnalisée LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>Largeur à mi-hauteur personnalisée HW</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Exporter le rapport</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>Nom de l'échantillon</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Numéro d'échantillon</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>Modèle d'échantillon</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Testeur</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>Heure du test</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>Le rapport n'a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+    </message>
+</context>
 </TS>

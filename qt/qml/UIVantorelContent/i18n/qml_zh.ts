@@ -203,4 +203,479 @@
         <translation>关闭</translation>
     </message>
 </context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>频闪</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
+        <translation>曝光时间必须是 0 到 5000 ms 之间的数字，小数点用“.”表示。</translation>
+    </message>
+</context>
+<context>
+    <name>DataTable</name>
+    <message>
+        <source>BASE</source>
+        <translation>基础</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>红外</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>植物</translation>
+    </message>
+    <message>
+        <source>BL</source>
+        <translation>蓝光</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values X</source>
+        <translation>CIE1931色空间三刺激值X</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Y</source>
+        <translation>CIE1931色空间三刺激值Y</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace tristimulus values Z</source>
+        <translation>CIE1931色空间三刺激值Z</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates x</source>
+        <translation>CIE1931色空间色品坐标x</translation>
+    </message>
+    <message>
+        <source>CIE1931 colorspace chromaticity coordinates y</source>
+        <translation>CIE1931色空间色品坐标y</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates u</source>
+        <translation>CIE1960色空间色品坐标u</translation>
+    </message>
+    <message>
+        <source>CIE1960 colorspace chromaticity coordinates v</source>
+        <translation>CIE1960色空间色品坐标v</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates u'</source>
+        <translation>CIE1976色空间色品坐标u'</translation>
+    </message>
+    <message>
+        <source>CIE1976 colorspace chromaticity coordinates v'</source>
+        <translation>CIE1976色空间色品坐标v'</translation>
+    </message>
+    <message>
+        <source>Color temperature CCT(K)</source>
+        <translation>色温CCT(K)</translation>
+    </message>
+    <message>
+        <source>absDeltaUV</source>
+        <translation>absDeltaUV</translation>
+    </message>
+    <message>
+        <source>Red ratio(%)</source>
+        <translation>红色比(%)</translation>
+    </message>
+    <message>
+        <source>Green ratio(%)</source>
+        <translation>绿色比(%)</translation>
+    </message>
+    <message>
+        <source>Blue ratio(%)</source>
+        <translation>蓝色比(%)</translation>
+    </message>
+    <message>
+        <source>Color shift Duv</source>
+        <translation>色偏差Duv</translation>
+    </message>
+    <message>
+        <source>Color render index Ra</source>
+        <translation>显色指数Ra</translation>
+    </message>
+    <message>
+        <source>Color render index R1</source>
+        <translation>显色指数R1</translation>
+    </message>
+    <message>
+        <source>Color render index R2</source>
+        <translation>显色指数R2</translation>
+    </message>
+    <message>
+        <source>Color render index R3</source>
+        <translation>显色指数R3</translation>
+    </message>
+    <message>
+        <source>Color render index R4</source>
+        <translation>显色指数R4</translation>
+    </message>
+    <message>
+        <source>Color render index R5</source>
+        <translation>显色指数R5</translation>
+    </message>
+    <message>
+        <source>Color render index R6</source>
+        <translation>显色指数R6</translation>
+    </message>
+    <message>
+        <source>Color render index R7</source>
+        <translation>显色指数R7</translation>
+    </message>
+    <message>
+        <source>Color render index R8</source>
+        <translation>显色指数R8</translation>
+    </message>
+    <message>
+        <source>Color render index R9</source>
+        <translation>显色指数R9</translation>
+    </message>
+    <message>
+        <source>Color render index R10</source>
+        <translation>显色指数R10</translation>
+    </message>
+    <message>
+        <source>Color render index R11</source>
+        <translation>显色指数R11</translation>
+    </message>
+    <message>
+        <source>Color render index R12</source>
+        <translation>显色指数R12</translation>
+    </message>
+    <message>
+        <source>Color render index R13</source>
+        <translation>显色指数R13</translation>
+    </message>
+    <message>
+        <source>Color render index R14</source>
+        <translation>显色指数R14</translation>
+    </message>
+    <message>
+        <source>Color render index R15</source>
+        <translation>显色指数R15</translation>
+    </message>
+    <message>
+        <source>Peak wavelength Lp(nm)</source>
+        <translation>峰值波长Lp(nm)</translation>
+    </message>
+    <message>
+        <source>Half-peak width HW(nm)</source>
+        <translation>半峰宽HW(nm)</translation>
+    </message>
+    <message>
+        <source>Dominant wavelength Ld(nm)</source>
+        <translation>主波长Ld(nm)</translation>
+    </message>
+    <message>
+        <source>Color purity Purity(%)</source>
+        <translation>色纯度Purity(%)</translation>
+    </message>
+    <message>
+        <source>Light-dark vision ratio S/P</source>
+        <translation>明暗视觉比S/P</translation>
+    </message>
+    <message>
+        <source>Color tolerance SDCM</source>
+        <translation>色容差SDCM</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Illuminance Lux</source>
+        <translation>照度Lux</translation>
+    </message>
+    <message>
+        <source>Irradiance Ee</source>
+        <translation>辐照度Ee</translation>
+    </message>
+    <message>
+        <source>Illuminance E(fc)</source>
+        <translation>照度E(fc)</translation>
+    </message>
+    <message>
+        <source>Color quality scale CQS</source>
+        <translation>颜色质量指数CQS</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_EES</source>
+        <translation>色域面积指数GAI_EES</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_8</source>
+        <translation>色域面积指数GAI_BB_8</translation>
+    </message>
+    <message>
+        <source>Gamut area index GAI_BB_15</source>
+        <translation>色域面积指数GAI_BB_15</translation>
+    </message>
+    <message>
+        <source>Equivalen melanopic lux EML</source>
+        <translation>等效黑视素照度EML</translation>
+    </message>
+    <message>
+        <source>Melanopic equivalent daylight illuminance M_EDI</source>
+        <translation>黑视素等效日光照度M_EDI</translation>
+    </message>
+    <message>
+        <source>Luminance Nit(nit)</source>
+        <translation>亮度Nit(nit)</translation>
+    </message>
+    <message>
+        <source>Blue light hazard weighted irradiance Eb</source>
+        <translation>蓝光危害加权辐照度Eb</translation>
+    </message>
+    <message>
+        <source>Red irradiance Red_Ee</source>
+        <translation>红光辐照度Red_Ee</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance A Nir_EeA</source>
+        <translation>近红外辐照度A Nir_EeA</translation>
+    </message>
+    <message>
+        <source>Near infrared irradiance B Nir_EeB</source>
+        <translation>近红外辐照度B Nir_EeB</translation>
+    </message>
+    <message>
+        <source>Photosynthetically active radiation PAR</source>
+        <translation>光合有效辐射PAR</translation>
+    </message>
+    <message>
+        <source>Chlorophyll A weighted irradiance Eca</source>
+        <translation>叶绿素A加权辐照度Eca</translation>
+    </message>
+    <message>
+        <source>Chlorophyll B weighted irradiance Ecb</source>
+        <translation>叶绿素B加权辐照度Ecb</translation>
+    </message>
+    <message>
+        <source>Blue purple irradiance Eb</source>
+        <translation>蓝紫光辐照度Eb</translation>
+    </message>
+    <message>
+        <source>Yellow green irradiance Ey</source>
+        <translation>黄绿光辐照度Ey</translation>
+    </message>
+    <message>
+        <source>Red orange irradiance Er</source>
+        <translation>红橙光辐照度Er</translation>
+    </message>
+    <message>
+        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
+        <translation>红蓝辐照度比Erb_Ratio(%)</translation>
+    </message>
+    <message>
+        <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>
+        <translation>光合光子通量密度PPFD(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))</source>
+        <translation>蓝紫光光合光子通量密度PPFDb(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))</source>
+        <translation>黄绿光光合光子通量密度PPFDy(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density PPFDr(umol/(m^2·s))</source>
+        <translation>红橙光光合光子通量密度PPFDr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Far red photosynthetic photon flux density PPFDfr(umol/(m^2·s))</source>
+        <translation>远红光光合光子通量密度PPFDfr(umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Red orange photosynthetic photon flux density ratio PPFDr_ratio(%)</source>
+        <translation>红橙光光合光子通量密度比PPFDr_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yellow green photosynthetic photon flux density ratio PPFDy_ratio(%)</source>
+        <translation>黄绿光光合光子通量密度比PPFDy_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Blue purple photosynthetic photon flux density ratio PPFDb_ratio(%)</source>
+        <translation>蓝紫光光合光子通量密度比PPFDb_ratio(%)</translation>
+    </message>
+    <message>
+        <source>Yield photon flux density YPFD (umol/(m^2·s))</source>
+        <translation>产量光子通量密度YPFD (umol/(m^2·s))</translation>
+    </message>
+    <message>
+        <source>Flicker  frequency(Hz)</source>
+        <translation>频闪频率(Hz)</translation>
+    </message>
+    <message>
+        <source>Percent flicker(%)</source>
+        <translation>频闪百分比(%)</translation>
+    </message>
+    <message>
+        <source>Modulation depth(%)</source>
+        <translation>调制深度(%)</translation>
+    </message>
+    <message>
+        <source>Flicker index</source>
+        <translation>频闪指数</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>带宽</translation>
+    </message>
+    <message>
+        <source>Custom Irradiance Ee</source>
+        <translation>自定义辐照度Ee</translation>
+    </message>
+    <message>
+        <source>Custom Peak wavelength LP</source>
+        <translation>自定义峰值波长LP</translation>
+    </message>
+    <message>
+        <source>Custom Half-peak width HW</source>
+        <translation>自定义半峰宽HW</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>样品名称</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>样品编号</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>样品型号</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>测试人员</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>测试时间</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The report could not be written.</source>
+        <translation>无法写入报告。</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>起始波长必须小于结束波长。</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
+    </message>
+</context>
 </TS>
