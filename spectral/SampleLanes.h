@@ -67,7 +67,8 @@ SPECTRAL_LANES_INLINE void storeLanes(float *values, const typename LaneVector<N
     std::memcpy(values, &lanes, sizeof lanes);
 }
 
-// Whether the wider lanes can run here (checked once).
+// Whether the wider lanes can run here (checked once); never when the environment variable
+// SPECTRAL_BASELINE_LANES is set.
 bool wideLanesAvailable();
 
 // Runs kernel<8> with AVX2 enabled where the processor has it, kernel<4> otherwise. A kernel
