@@ -1,6 +1,7 @@
 // The welcome page in the running application, driven with the mouse: language and theme,
 // connecting the simulated spectrometer at a fixed rate and by the baud scan, the messages
 // of failed connections, the Bluetooth device list, and the start-up language.
+#include "LocaleChild.h"
 #include "RunningApplication.h"
 #include "SerialLink.h"
 #include "SimulatedDevice.h"
@@ -14,15 +15,12 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
-#include <pty.h>
-#include <unistd.h>
 
 using testsupport::RunningApplication;
 
@@ -42,31 +40,6 @@ const QList<QPair<const char *, const char *>> kPageTexts{
     {"Auto", nullptr},            {"Open", "connect Serial"}, {"Bluetooth", nullptr},
     {"Scan Bluetooth", nullptr},  {"No Bluetooth devices found", nullptr},
     {"Open", "Bluetooth connection button"}};
-
-// A pseudo-terminal that opens like a port and never answers.
-class SilentPort
-{
-public:
-    SilentPort()
-    {
-        char name[128] = {};
-        if (openpty(&m_master, &m_slave, name, nullptr, nullptr) == 0)
-            m_name = QString::fromLocal8Bit(name);
-    }
-    ~SilentPort()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-        if (m_slave >= 0)
-            ::close(m_slave);
-    }
-    QString name() const { return m_name; }
-
-private:
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_name;
-};
 
 QStringList visibleTextsBelow(QQuickItem *root)
 {
@@ -307,9 +280,10 @@ private slots:
 
     void failedSerialConnectionsShowTheirMessage()
     {
-        SilentPort silent;
-        QVERIFY(!silent.name().isEmpty());
-        setPortList({silent.name()});
+        auto silent = testsupport::startDevice(115200);
+        QVERIFY(silent);
+        silent->setSilent(true);
+        setPortList({silent->portName()});
         choose("selectSerialBaudComboBox", 1); // "115200"
         click(item("connectSerialButton"));
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, "UART connection failed"), kConnectTimeoutMs);
@@ -326,10 +300,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(4098, "No valid baud rate found"), kConnectTimeoutMs);
         QVERIFY(connectControlsEnabled());
 
-        // A port that is gone, and no port at all, are told as a failed connection.
+        // A port that went away after the scan, one that never opens, and no port at all
+        // are told as a failed connection.
+        init();
+        silent->hangUp();
+        choose("selectSerialBaudComboBox", 1);
+        click(item("connectSerialButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, "UART connection failed"), kConnectTimeoutMs);
         init();
         setPortList({QStringLiteral("/dev/vantorel-no-such-port")});
-        choose("selectSerialBaudComboBox", 1);
         click(item("connectSerialButton"));
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, "UART connection failed"), kConnectTimeoutMs);
         init();
@@ -395,19 +374,12 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kStartupChild), QStringLiteral("1"));
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.insert(QStringLiteral("LANG"), locale);
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(60000));
-        const QString errors = QString::fromUtf8(child.readAllStandardError());
-        QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
+        const testsupport::ChildRun child = testsupport::runSelfUnderLocale(kStartupChild, locale);
+        QVERIFY(child.finished);
+        QCOMPARE(child.exitCode, 0);
+        QCOMPARE(child.output, expected);
         // The child is no Qt Test: its QML warnings would not fail this test otherwise.
-        QVERIFY2(!errors.contains(QLatin1String(".qml")), qPrintable(errors));
+        QVERIFY2(!child.errors.contains(QLatin1String(".qml")), qPrintable(child.errors));
     }
 };
 
