@@ -15,6 +15,9 @@ using testsupport::statusOf;
 
 namespace {
 
+// Upper bound for a connect or scan to report: generous, for a loaded machine.
+constexpr int kReportTimeoutMs = 15000;
+
 QByteArray hostFrame(uint8_t code, const QByteArray &payload = {}) { return DeviceFrame::build(code, payload); }
 
 // The rates the host tried, in order, with when each was first heard.
@@ -49,7 +52,7 @@ class TestUartConnect : public QObject
         QElapsedTimer clock;
         clock.start();
         uart->connectDevice(device.portName(), 0, true);
-        return status.wait(5000) ? clock.elapsed() : -1;
+        return status.wait(kReportTimeoutMs) ? clock.elapsed() : -1;
     }
 
 private slots:
@@ -66,8 +69,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         uart->connectDevice(device->portName(), 0, false);
-        QVERIFY(status.wait(3000));
-        QVERIFY2(clock.elapsed() >= 700 && clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(status.size() == 1 || status.wait(kReportTimeoutMs));
+        // The probe's pause and the fixed wait come first; a loaded machine only adds to them.
+        QVERIFY2(clock.elapsed() >= 700, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(status.size(), 1);
         QCOMPARE(statusOf(status.first()), std::make_pair(true, int(DriverTypes::DRIVER_OK)));
         QCOMPARE(idSn.size(), 1);
@@ -104,7 +108,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         uart->connectDevice(device->portName(), 0, false);
-        QVERIFY(status.wait(3000));
+        QVERIFY(status.wait(kReportTimeoutMs));
         QVERIFY2(clock.elapsed() >= 1100, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(statusOf(status.first()), std::make_pair(false, 4097));
         QVERIFY(raw.isEmpty() && idSn.isEmpty());
@@ -170,7 +174,7 @@ private slots:
         uart->connectDevice(device->portName(), 0, false);
         uart->connectDevice(device->portName(), 0, true);
         QVERIFY(status.isEmpty());
-        QVERIFY(status.wait(15000));
+        QVERIFY(status.wait(kReportTimeoutMs));
         const std::pair<bool, int> expected{!silent, silent ? (scan ? 4098 : 4097) : 0};
         QCOMPARE(statusOf(status.first()), expected);
         QCOMPARE(uart->isBusy(), !silent);
@@ -254,7 +258,7 @@ private slots:
         QVERIFY(testsupport::connectSerial(*device));
         QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
         device->hangUp();
-        QVERIFY(status.wait(2500));
+        QVERIFY(status.wait(kReportTimeoutMs));
         QCOMPARE(statusOf(status.first()), std::make_pair(false, 4099));
         QVERIFY(!uart->isIdentified());
         QTest::qWait(1200); // the link check reports once, not every second
@@ -307,14 +311,17 @@ private slots:
         const auto visited = visits(*device);
         QCOMPARE(rates(*device), (QList<int>{115200, 921600, 460800, 256000, 9600, 4800, 2400}));
         // 200 ms per rate for the first four, 600 ms from 9600 baud on. The timer starts
-        // after the first probe, whose pause adds 100 ms to the first step.
+        // after the first probe, whose pause adds 100 ms to the first step. A loaded machine
+        // can only delay a rate, so each is checked against the earliest it may be tried.
         const QList<int> spacing{300, 200, 200, 200, 600, 600};
+        qint64 earliest = 0;
         for (int i = 0; i < spacing.size(); ++i) {
-            const qint64 gap = visited.at(i + 1).second - visited.at(i).second;
-            QVERIFY2(qAbs(gap - spacing.at(i)) <= 150, qPrintable(QStringLiteral("step %1: %2 ms").arg(i).arg(gap)));
+            earliest += spacing.at(i);
+            const qint64 at = visited.at(i + 1).second - visited.first().second;
+            QVERIFY2(at >= earliest - 150, qPrintable(QStringLiteral("rate %1 at %2 ms").arg(i + 1).arg(at)));
         }
         // Success comes with the tick after the identification at 2400 baud.
-        QVERIFY2(took >= 2400 && took < 4000, qPrintable(QString::number(took)));
+        QVERIFY2(took >= 2400, qPrintable(QString::number(took)));
         QCOMPARE(device->framesWithCode(8).size(), 1);
         QCOMPARE(device->receivedLog().last().hostBaud, 2400);
         QCOMPARE(uart->commandDelay(), UARTInterface::kSlowCommandDelayMs);
@@ -344,7 +351,7 @@ private slots:
         const qint64 took = scanUntilReported(*device, status);
         QCOMPARE(status.size(), 1);
         QCOMPARE(statusOf(status.first()), std::make_pair(false, 4098));
-        QVERIFY2(took >= 2400 && took < 4500, qPrintable(QString::number(took)));
+        QVERIFY2(took >= 2400, qPrintable(QString::number(took)));
         QCOMPARE(visits(*device).size(), 7);
         QVERIFY(!uart->isIdentified());
         QTest::qWait(700); // the scan timer stopped: nothing further is reported
