@@ -109,18 +109,16 @@ CustomWindow {
         visible: background.GraphicsInfo.api !== GraphicsInfo.Software
     }
 
-    Item {
+    // The user-interface language index: 0 zh, 1 en, 2 de, 3 fr.
+    QtObject {
+        id: translate
+        property int modifier: 0
+    }
+
+    Welcome {
         id: welcome
         objectName: "welcome"
-        anchors.fill: parent
         visible: true
-
-        ComboBox {
-            id: selectSerialPortComboBox
-            objectName: "selectSerialPortComboBox"
-            visible: false
-            model: []
-        }
     }
 
     Function {

@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d&apos;exposition de 0 à 5000 ms, avec un point décimal.</translation>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +952,136 @@
     <message>
         <source>All rights reserved.</source>
         <translation>Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Connexion série</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>ID du port</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit binaire</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scanner Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Aucun appareil Bluetooth trouvé</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>Correspondance</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Source de référence</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>Source testée</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>Source testée</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Source de référence</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>Fréquence de scintillement (Hz) : %1
+Profondeur de modulation (%) : %2
+Taux de scintillement (%) : %3
+Indice de scintillement : %4
+Gain : %5</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
     </message>
 </context>
 </TS>
