@@ -109,12 +109,6 @@ CustomWindow {
         visible: background.GraphicsInfo.api !== GraphicsInfo.Software
     }
 
-    // The user-interface language index: 0 zh, 1 en, 2 de, 3 fr.
-    QtObject {
-        id: translate
-        property int modifier: 0
-    }
-
     Welcome {
         id: welcome
         objectName: "welcome"
