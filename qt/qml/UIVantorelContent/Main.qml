@@ -134,6 +134,13 @@ CustomWindow {
         }
     }
 
+    ContentSwitcher {
+        id: contentSwitcher
+        objectName: "contentSwitcher"
+        currentPage: "studio"
+        visible: false
+    }
+
     // The back end resizes the window right after it shows the welcome page: the measuring
     // pages' minimum must be gone by then.
     Connections {

@@ -1043,4 +1043,483 @@
         <translation>Alle Rechte vorbehalten.</translation>
     </message>
 </context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexion</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorption</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Raman-Rohspektrum</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Raman ohne Basislinie</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluoreszenz</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>Intensität</translation>
+    </message>
+</context>
 </TS>

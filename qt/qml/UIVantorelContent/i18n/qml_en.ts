@@ -1043,4 +1043,483 @@
         <translation>All rights reserved.</translation>
     </message>
 </context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak Selection</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>RamanRaw</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>RamanClean</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>RamanFluorescence</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak selection</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>intensity</translation>
+    </message>
+</context>
 </TS>

@@ -1043,4 +1043,483 @@
         <translation>Tous droits réservés.</translation>
     </message>
 </context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Sélection de pic</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Spectre Raman brut</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Spectre Raman sans ligne de base</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluorescence</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Sélection de pic</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>intensité</translation>
+    </message>
+</context>
 </TS>

@@ -1043,4 +1043,483 @@
         <translation>版权所有。</translation>
     </message>
 </context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态:</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸收率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>选峰</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态:</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>原始拉曼光谱</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>去基线拉曼光谱</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>荧光背景</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>选峰</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>强度</translation>
+    </message>
+</context>
 </TS>
