@@ -21,6 +21,8 @@ QByteArray byteValue(uint8_t value);
 // NaN, infinities and negative times have no meaning and give nothing; times beyond the
 // field are clamped to its largest value rather than wrapped.
 std::optional<uint32_t> exposureMicroseconds(float ms);
+// Longest time the microsecond field carries, in milliseconds.
+constexpr double kMaxExposureMs = double(UINT32_MAX) / 1000.0;
 std::optional<QByteArray> exposureTime(float ms);
 
 // The rate's three low bytes, little-endian. Zero and rates that do not fit the field

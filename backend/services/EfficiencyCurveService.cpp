@@ -27,10 +27,13 @@ int32_t rowsOf(const FloatArray *table)
     return qBound(0, table->size[0], table->allocatedSize);
 }
 
-// The store's table before the device has answered is 901 rows of zero wavelengths.
-bool deviceTableRead(const FloatArray *table)
+// The table the connected device sent, or null while it has not arrived.
+const FloatArray *connectedDeviceTable()
 {
-    return rowsOf(table) > 0 && table->data[0] > 0.0f;
+    const DataBuffer *buffer = DataBuffer::instance();
+    if (!buffer->efficiencyTableRead() || rowsOf(buffer->efficiencyTable()) == 0)
+        return nullptr;
+    return buffer->efficiencyTable();
 }
 
 bool finiteAndPositive(const FloatArray *curve, int32_t rows)
@@ -129,9 +132,10 @@ void EfficiencyCurveService::uploadFlatCorrection(float ratio)
 {
     if (!serialActive())
         return;
-    const FloatArray *deviceTable = DataBuffer::instance()->efficiencyTable();
-    // Without the device's table its length is unknown: 901 copies would not fit every model.
-    if (!deviceTableRead(deviceTable))
+    // Without this device's table its length is unknown: 901 copies, or the length of an
+    // earlier device's table, would not fit every model.
+    const FloatArray *deviceTable = connectedDeviceTable();
+    if (!deviceTable)
         return show(Message::TableNotRead);
     if (!(std::isfinite(ratio) && ratio > 0.0f))
         return show(Message::RatioInvalid);
@@ -160,9 +164,9 @@ void EfficiencyCurveService::regenerateFromCsv(const QString &folder)
     if (!ok || rowsOf(target.get()) == 0)
         return show(Message::TargetInvalid);
 
-    const FloatArray *deviceTable = DataBuffer::instance()->efficiencyTable();
-    // Without the device's table there is no wavelength axis to regenerate the curve on.
-    if (!deviceTableRead(deviceTable))
+    // Without this device's table there is no wavelength axis to regenerate the curve on.
+    const FloatArray *deviceTable = connectedDeviceTable();
+    if (!deviceTable)
         return show(Message::TableNotRead);
     const int32_t rows = rowsOf(deviceTable);
     const Table wavelengths = column(rows, deviceTable->data);

@@ -5,6 +5,8 @@
 ReplyWatchdog::ReplyWatchdog(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
+    // A coarse timer may fire up to 5 % early, giving up on a reply still in its time.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &ReplyWatchdog::expired);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A single-shot guard for a request whose reply may never come (a device that fell
 // silent): armed with the longest exposure the reply may take, it expires after twice
-// that exposure plus a fixed margin.
+// that exposure plus a fixed margin, never earlier.
 
 #include <QObject>
 #include <QTimer>

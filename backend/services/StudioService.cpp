@@ -1,5 +1,6 @@
 #include "StudioService.h"
 
+#include "protocol/CommandPayload.h"
 #include "services/ActiveTransport.h"
 #include "services/EfficiencyCsvReader.h"
 #include "services/EfficiencyCurveService.h"
@@ -17,6 +18,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -164,7 +166,7 @@ quint32 StudioService::longestExpectedExposureUs() const
     // In automatic exposure the device may lengthen the exposure before it answers.
     if (buffer->expoMode() == 0)
         return current;
-    return std::max(current, quint32(kMaxExposureMs * 1000.0f));
+    return std::max(current, quint32(kLongestAutoExposureMs * 1000.0f));
 }
 
 void StudioService::onSnapshotTimeout()
@@ -230,13 +232,25 @@ void StudioService::handleSetExposeModeSignal(uint8_t mode)
 
 void StudioService::handleGetExposeModeSignal() { ActiveTransport::getExpoMode(m_connectType); }
 
-void StudioService::handleSetExposeTimeSignal(float time)
+void StudioService::handleSetExposeTimeSignal(float time) { setExposureTime(time); }
+
+void StudioService::handleSetExposeTimeSignal(const QString &text)
 {
-    // The pages pass whatever text the field holds; only a time the device can take
-    // goes out.
-    if (!std::isfinite(time) || time < 0.0f || time > kMaxExposureMs)
+    // An empty field would otherwise convert to 0 ms and go out.
+    bool ok = false;
+    const double milliseconds = text.trimmed().toDouble(&ok);
+    setExposureTime(ok ? milliseconds : std::numeric_limits<double>::quiet_NaN());
+}
+
+void StudioService::setExposureTime(double milliseconds)
+{
+    if (!std::isfinite(milliseconds) || milliseconds < 0.0
+        || milliseconds > CommandPayload::kMaxExposureMs) {
+        showMessage(tr("Invalid exposure time. Enter a number of milliseconds from 0 to %1.")
+                        .arg(qint64(CommandPayload::kMaxExposureMs)));
         return;
-    ActiveTransport::setExpoTime(m_connectType, time);
+    }
+    ActiveTransport::setExpoTime(m_connectType, float(milliseconds));
 }
 
 void StudioService::handleGetExposeTimeSignal() { ActiveTransport::getExpoTime(m_connectType); }

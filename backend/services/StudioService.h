@@ -39,8 +39,8 @@ class StudioService : public QObject, public MeasurementState
     Q_PROPERTY(QVariantMap features READ features NOTIFY featuresChanged)
 
 public:
-    // Longest exposure the device accepts, in milliseconds.
-    static constexpr float kMaxExposureMs = 5000.0f;
+    // Longest exposure the device chooses by itself in automatic mode, in milliseconds.
+    static constexpr float kLongestAutoExposureMs = 5000.0f;
     static constexpr int kMinTestIntervalSeconds = 5;
     static constexpr int kTestTickMs = 1000;
 
@@ -99,6 +99,8 @@ public slots:
     void handleSetExposeModeSignal(uint8_t mode);
     void handleGetExposeModeSignal();
     void handleSetExposeTimeSignal(float time);
+    // The exposure field's text as the pages pass it; QML picks this one for a string.
+    void handleSetExposeTimeSignal(const QString &text);
     void handleGetExposeTimeSignal();
     void handleSetCie2015(uint8_t cie);
     void handleSetFlickerGainSignal(uint8_t mode);
@@ -137,6 +139,10 @@ private:
     explicit StudioService(QQmlApplicationEngine *engine);
 
     void toggleContinuous();
+    // Sends a time the device's field can carry; refuses anything else with a message.
+    void setExposureTime(double milliseconds);
+    // A range whose begin is not below its end is refused with a message.
+    void refuseRange();
     void updateIsMeasuring();
     void setIsMeasuringReference(bool value);
     void endReferenceCapture(bool accepted);
@@ -156,9 +162,6 @@ private:
     bool m_isMeasuring = false;
     QVariantMap m_features;
     CONNECT_TYPE m_connectType = DriverTypes::CONNECT_UART;
-    bool m_lastRangeEnable = false;
-    int m_lastRangeBegin = 0;
-    int m_lastRangeEnd = 0;
     int m_testDuration = 0;
     int m_testTimer = 0;
     int m_testIntervals = kMinTestIntervalSeconds;

@@ -25,11 +25,11 @@ void StudioService::setUnit(int unit)
 
 bool StudioService::rangeEnable() const { return MeasurementSettings::rangeEnable(); }
 
+// The setters compare with the stored settings, which may come from an earlier run.
 void StudioService::setRangeEnable(bool enable)
 {
-    if (enable == m_lastRangeEnable)
+    if (enable == rangeEnable())
         return;
-    m_lastRangeEnable = enable;
     MeasurementSettings::setRangeEnable(enable);
     emit rangeEnableChanged();
 }
@@ -41,9 +41,14 @@ int StudioService::rangeBegin() const
 
 void StudioService::setRangeBegin(int begin)
 {
-    if (begin == m_lastRangeBegin)
+    if (begin == rangeBegin())
         return;
-    m_lastRangeBegin = begin;
+    if (begin >= rangeEnd()) {
+        refuseRange();
+        // Fields bound to the begin show the stored one again.
+        emit rangeBeginChanged();
+        return;
+    }
     MeasurementSettings::setRange(begin, rangeEnd());
     emit rangeBeginChanged();
 }
@@ -55,11 +60,20 @@ int StudioService::rangeEnd() const
 
 void StudioService::setRangeEnd(int end)
 {
-    if (end == m_lastRangeEnd)
+    if (end == rangeEnd())
         return;
-    m_lastRangeEnd = end;
+    if (end <= rangeBegin()) {
+        refuseRange();
+        emit rangeEndChanged();
+        return;
+    }
     MeasurementSettings::setRange(rangeBegin(), end);
     emit rangeEndChanged();
+}
+
+void StudioService::refuseRange()
+{
+    showMessage(tr("The start wavelength must be less than the end wavelength."));
 }
 
 void StudioService::reloadFeatures()

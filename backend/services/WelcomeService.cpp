@@ -94,10 +94,15 @@ void WelcomeService::handleSerialConnectionSignal(const QString &portName, int b
     // would index past the table.
     if (baudRate < 0 || baudRate > kBaudIndexScan)
         return;
+    // The running attempt reports for both requests; resetting under it would lose its replies.
+    if (m_uart->isBusy())
+        return;
     DataBuffer::instance()->resetAll();
     if (m_studio)
         m_studio->setConnectType(DriverTypes::CONNECT_UART);
     DataHandlerService::instance(DriverTypes::CONNECT_UART);
+    // Set before the call: a port that does not open reports its failure inside it.
+    setConnecting(true);
     if (baudRate == kBaudIndexScan) {
         m_uart->connectDevice(portName, 0, true);
         return;
@@ -114,6 +119,9 @@ void WelcomeService::handleBleConnectionSignal(const QString &bleName)
     if (m_studio)
         m_studio->setConnectType(DriverTypes::CONNECT_BLE);
     DataHandlerService::instance(DriverTypes::CONNECT_BLE);
+    // The transport ignores an empty name without reporting, so no attempt starts.
+    if (!bleName.isEmpty())
+        setConnecting(true);
     m_ble->connectDevice(bleName);
 }
 
@@ -130,6 +138,7 @@ void WelcomeService::handleBletDeviceConnectStatus(bool status, DriverErrorCode 
 void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
                                      DriverTypes::CONNECT_TYPE transport)
 {
+    setConnecting(false);
     if (err == linkLost) {
         returnToWelcome(err);
         return;
@@ -144,8 +153,19 @@ void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErr
 
 void WelcomeService::handleDeviceModelChanged()
 {
+    // A reset clears the model too; the mode page needs the device to have named it.
+    if (DataBuffer::instance()->deviceModel().isEmpty())
+        return;
     showPage(QmlScene::ModePage);
     QmlScene::showMainWindow(m_engine);
+}
+
+void WelcomeService::setConnecting(bool connecting)
+{
+    if (m_connecting == connecting)
+        return;
+    m_connecting = connecting;
+    emit isConnectingChanged();
 }
 
 // --- pages and messages --------------------------------------------------------------
@@ -159,6 +179,7 @@ void WelcomeService::showMessage(DriverErrorCode code)
 
 void WelcomeService::returnToWelcome(DriverErrorCode err)
 {
+    setConnecting(false);
     showPage(QmlScene::WelcomePage);
     QmlScene::restoreWelcomeWindow(m_engine);
     // A lost link ends every measurement, and a running series is written as it stands.

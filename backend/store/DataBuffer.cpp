@@ -279,7 +279,16 @@ bool DataBuffer::setEfficiencyTable(quint16 startNm, const float *values, int co
         m_efficiencyTable->data[i] = float(startNm + i);
         m_efficiencyTable->data[count + i] = values[i];
     }
+    m_efficiencyTableRead = true;
     return true;
+}
+
+void DataBuffer::forgetEfficiencyTable()
+{
+    m_efficiencyTable->size[0] = kEfficiencyRows;
+    m_efficiencyTable->size[1] = 2;
+    std::fill(m_efficiencyTable->data, m_efficiencyTable->data + m_efficiencyTable->allocatedSize, 0.0f);
+    m_efficiencyTableRead = false;
 }
 
 // ---- Photometric throttle ----
@@ -366,7 +375,11 @@ void DataBuffer::resetAll()
 
     clearBuffer();
     // The same model name from the next device must count as a change.
-    m_deviceModel.clear();
+    if (!m_deviceModel.isEmpty()) {
+        m_deviceModel.clear();
+        emit deviceModelChanged();
+    }
+    forgetEfficiencyTable();
     emit specDataChanged();
     emit flickerDataChanged();
 }

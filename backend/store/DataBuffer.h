@@ -169,6 +169,8 @@ public:
     // Stores a device efficiency curve: `count` values from `startNm` in 1-nm steps.
     // Refused (false) when count exceeds the table.
     bool setEfficiencyTable(quint16 startNm, const float *values, int count);
+    // Whether the connected device's table has arrived since the last reset.
+    bool efficiencyTableRead() const { return m_efficiencyTableRead; }
     const DeviceModelInfo &modelInfo() const { return m_modelInfo; }
     // Items of the last result table before grouping (timed-series CSV).
     const QList<QJsonObject> &lastResultItems() const { return m_lastResultItems; }
@@ -250,12 +252,15 @@ private:
     void setHasDataFlag(bool has);
     void computeRaman();
     void clearDerivedSpectra();
+    // Back to the 901 zero rows of a device whose table was never read.
+    void forgetEfficiencyTable();
     float photoWord(int i) const;
     bool measuring() const;
     bool measuringReference() const;
 
     ColorRenditionResult m_colorRendition{};
     FloatArray *m_efficiencyTable = nullptr;
+    bool m_efficiencyTableRead = false;
     QList<QJsonObject> m_lastResultItems;
     DeviceModelInfo m_modelInfo;
     bool m_hasData = false;

@@ -78,11 +78,10 @@ void UARTInterface::runIdentificationProbe()
 
 void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bool scan)
 {
-    if (m_port.isOpen()) {
-        // Another connection owns the port; leave it untouched.
-        emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
+    // One attempt at a time: while one runs or a link is up, a further request is ignored,
+    // so that the running attempt alone reports its outcome.
+    if (isBusy())
         return;
-    }
     const quint64 attempt = ++m_attempt;
     m_baudScanTimer->stop();
     m_linkCheckTimer->stop();
@@ -147,6 +146,12 @@ void UARTInterface::baudRateScanTimeoutUpdate()
     m_commandDelay = m_baudIndex < 5 ? kFastCommandDelayMs : kSlowCommandDelayMs;
     if (m_port.open(QIODevice::ReadWrite))
         runIdentificationProbe();
+}
+
+bool UARTInterface::isBusy() const
+{
+    // A scan step whose port did not open leaves the port closed but the scan running.
+    return m_port.isOpen() || m_baudScanTimer->isActive();
 }
 
 void UARTInterface::reportConnected()

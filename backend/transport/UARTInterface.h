@@ -42,6 +42,8 @@ public:
     // The local port's rate (follows a rate change sent to the device).
     int32_t baudRate() const { return m_port.baudRate(); }
     bool isIdentified() const { return m_identified; }
+    // A connect attempt is running or a link is up.
+    bool isBusy() const;
 
     void sendCommand(uint8_t code, const QByteArray &payload, uint16_t pauseMs);
     void uploadEfficiency(const FloatArray *table);

@@ -2,6 +2,7 @@
 // settings requests after a connect, the model's features, the page switch, failures,
 // link loss, the Bluetooth LE device list and the language switch.
 #include "FakeGattService.h"
+#include "LocaleChild.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
 #include "StoreFixtures.h"
@@ -17,9 +18,9 @@
 #include "services/WelcomeService.h"
 #include "store/DataBuffer.h"
 #include "transport/BLEInterface.h"
+#include "transport/UARTInterface.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QQmlComponent>
 #include <QQuickWindow>
 #include <QScreen>
@@ -186,7 +187,12 @@ private slots:
         QVERIFY(studio()->features().value(QStringLiteral("absorbance")).toBool());
         QVERIFY(!studio()->features().value(QStringLiteral("raman")).toBool());
         QVERIFY(!messageShown(0, QStringLiteral("OK")));
+        QSignalSpy modelChanged(buffer(), &DataBuffer::deviceModelChanged);
         studio()->handleHardwareDisconnectSignal();
+        QVERIFY(backOnTheWelcomePage());
+        QCOMPARE(modelChanged.count(), 1); // views bound to the model hear it is gone
+        // The menu bar's "Back" with no model known leaves the welcome page in place.
+        welcome()->handleDeviceModelChanged();
         QVERIFY(backOnTheWelcomePage());
         // The disconnect stopped the device before closing.
         QTRY_COMPARE_WITH_TIMEOUT(codesOf(device->receivedFrames()).last(), 4, kReplyTimeoutMs);
@@ -197,6 +203,22 @@ private slots:
         checkConnectedTo(*device, QStringLiteral("TQV-12"));
         QVERIFY(!studio()->features().value(QStringLiteral("photometry")).toBool());
         QVERIFY(studio()->features().value(QStringLiteral("transmittance")).toBool());
+        studio()->handleHardwareDisconnectSignal();
+        QVERIFY(backOnTheWelcomePage());
+    }
+
+    void secondConnectWhileOneRunsLeavesTheFirstToReport()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"), 9600);
+        QVERIFY(device);
+        QSignalSpy status(UARTInterface::instance(), &UARTInterface::uartDeviceConnectStatus);
+        welcome()->handleSerialConnectionSignal(device->portName(), WelcomeService::kBaudIndexScan);
+        QVERIFY(UARTInterface::instance()->isBusy());
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
+        QCOMPARE(status.count(), 1);
+        QVERIFY(!messageShown(4097, QStringLiteral("UART connection failed")));
+        checkOnTheModePageOf(QStringLiteral("PQV-21"));
         studio()->handleHardwareDisconnectSignal();
         QVERIFY(backOnTheWelcomePage());
     }
@@ -354,6 +376,8 @@ private slots:
         QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spektralstudio"));
         QCOMPARE(probe->property("message").toString(), QStringLiteral("UART-Verbindung getrennt"));
         QCOMPARE(QCoreApplication::translate("SaveService", "Unknown save type."), QStringLiteral("Unbekannter Speichertyp."));
+        QCOMPARE(QCoreApplication::translate("StudioService", "The start wavelength must be less than the end wavelength."),
+                 QString::fromUtf8("Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein."));
         welcome()->handleLanguageSignal(QStringLiteral("zh"));
         QCOMPARE(probe->property("name").toString(), QString::fromUtf8("Vantorel 光谱工作室"));
         welcome()->handleLanguageSignal(QStringLiteral("fr"));
@@ -386,17 +410,11 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kLanguageChild), QStringLiteral("1"));
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.insert(QStringLiteral("LANG"), locale);
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
-        QCOMPARE(QString::fromUtf8(child.readAllStandardError()).contains(QStringLiteral("Failed to load App translator")),
+        const testsupport::ChildRun child = testsupport::runSelfUnderLocale(kLanguageChild, locale);
+        QVERIFY(child.finished);
+        QCOMPARE(child.exitCode, 0);
+        QCOMPARE(child.output, expected);
+        QCOMPARE(child.errors.contains(QStringLiteral("Failed to load App translator")),
                  expected.contains(QStringLiteral("pt")));
     }
 };

@@ -255,6 +255,35 @@ private slots:
                  QList<QByteArray>{QByteArray::fromHex("CC0109000025FB0D0A")});
     }
 
+    void anotherDeviceMustSendItsOwnTableFirst()
+    {
+        DataBuffer *buffer = DataBuffer::instance();
+        QVERIFY(buffer->efficiencyTableRead());
+        // Connecting resets the store; the table read from the earlier device goes with it.
+        buffer->resetAll();
+        QVERIFY(!buffer->efficiencyTableRead());
+        const FloatArray *table = buffer->efficiencyTable();
+        QCOMPARE(table->size[0], DataBuffer::kEfficiencyRows);
+        QCOMPARE(table->data[0], 0.0f);
+        QCOMPARE(table->data[DataBuffer::kEfficiencyRows + 10], 0.0f);
+
+        const QString url = folderWith(QStringLiteral("after reset"), csv(380, 780, one), csv(380, 780, one));
+        QVERIFY(framesFrom([&] { m_studio->handleSetEfficiencyDataSingal(1.2f); }).isEmpty());
+        QCOMPARE(message(), QStringLiteral("Read the efficiency curve from the device first"));
+        QVERIFY(framesFrom([&] { m_studio->handleSetEfficiencyDataByCsvSingal(url); }).isEmpty());
+        QCOMPARE(message(), QStringLiteral("Read the efficiency curve from the device first"));
+
+        // Once this device's table is in, corrections fit it again.
+        QCOMPARE(framesFrom([&] { m_studio->handleGetEfficiencyDataSingal(); }, 1), QList<QByteArray>{expectedFrame(38)});
+        QTRY_VERIFY_WITH_TIMEOUT(buffer->efficiencyTableRead(), kReplyTimeoutMs);
+        const int rows = table->size[0]; // the device's table as it stands after the earlier reset
+        QVERIFY(rows > 0);
+        const int uploadsBefore = m_device.savedEfficiencyUploads().size();
+        QVERIFY(!framesFrom([&] { m_studio->handleSetEfficiencyDataSingal(1.5f); }, 5).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(m_device.savedEfficiencyUploads().size(), uploadsBefore + 1, kReplyTimeoutMs);
+        QCOMPARE(m_device.savedEfficiencyUploads().last(), QVector<float>(rows, 1.5f));
+    }
+
     void bluetoothLeavesTheDeviceAlone()
     {
         const QString url = folderWith(QStringLiteral("ble"), QByteArray(), QByteArray());

@@ -141,6 +141,27 @@ Item {
         QCOMPARE(root->property("mode").toInt(), 0);
     }
 
+    void applicationVersionIsReadableWhileTheFileLoads()
+    {
+        // The captured value shows what a binding read on its first evaluation; the bound
+        // one would catch up later through its change signal.
+        const QString probe = writeQml(m_dir, "VersionProbe.qml", R"(import QtQuick
+Item {
+    property string boundVersion: Qt.application.version
+    property string versionAtCreation
+    Component.onCompleted: versionAtCreation = Qt.application.version
+}
+)");
+        QCoreApplication::setApplicationVersion("0.0.0");
+        QQmlApplicationEngine engine;
+        ApplicationSession session;
+        QCOMPARE(session.start(engine, QUrl::fromLocalFile(probe)), 0);
+        QObject *root = engine.rootObjects().value(0);
+        QVERIFY(root);
+        QCOMPARE(root->property("boundVersion").toString(), QStringLiteral("2.4.0"));
+        QCOMPARE(root->property("versionAtCreation").toString(), QStringLiteral("2.4.0"));
+    }
+
     void realMainWindowStarts()
     {
         QCoreApplication::setApplicationVersion("0.0.0");

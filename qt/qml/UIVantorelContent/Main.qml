@@ -109,18 +109,10 @@ CustomWindow {
         visible: background.GraphicsInfo.api !== GraphicsInfo.Software
     }
 
-    Item {
+    Welcome {
         id: welcome
         objectName: "welcome"
-        anchors.fill: parent
         visible: true
-
-        ComboBox {
-            id: selectSerialPortComboBox
-            objectName: "selectSerialPortComboBox"
-            visible: false
-            model: []
-        }
     }
 
     Function {

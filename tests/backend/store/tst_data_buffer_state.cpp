@@ -167,6 +167,9 @@ private slots:
         QVERIFY(!store.hasData());
         QCOMPARE(log.names.first(), QStringLiteral("frequencyChanged"));
         QCOMPARE(log.names.mid(log.names.size() - 2), QStringList({"specDataChanged", "flickerDataChanged"}));
+        // Views bound to the model name hear that it is gone.
+        QCOMPARE(store.deviceModel(), QString());
+        QCOMPARE(log.names.count(QStringLiteral("deviceModelChanged")), 1);
         QCOMPARE(store.specDataSize(), 0);
         QCOMPARE(store.flickerDataSize(), 0);
 
@@ -181,6 +184,10 @@ private slots:
         QSignalSpy model(&store, &DataBuffer::deviceModelChanged);
         store.setDeviceModel(QStringLiteral("PQV-21"));
         QCOMPARE(model.count(), 1);
+        // A reset without a model has nothing to announce.
+        store.resetAll();
+        store.resetAll();
+        QCOMPARE(model.count(), 2);
     }
 
     void flickerRecordDecodesSamplesAndTimeAxis()
@@ -229,6 +236,28 @@ private slots:
         QCOMPARE(table->size[0], 3);
         QVERIFY(store.setEfficiencyTable(300, tooMany.constData(), 901));
         QCOMPARE(table->data[901 + 900], 1.0f);
+    }
+
+    void efficiencyTableCountsAsReadOnlyUntilTheNextReset()
+    {
+        DataBuffer store;
+        QVERIFY(!store.efficiencyTableRead());
+        const QVector<float> values(681, 1.5f);
+        QVERIFY(!store.setEfficiencyTable(340, values.constData(), 902));
+        QVERIFY(!store.efficiencyTableRead());
+        QVERIFY(store.setEfficiencyTable(340, values.constData(), 681));
+        QVERIFY(store.efficiencyTableRead());
+        // A device whose table starts at 0 nm has still sent it.
+        QVERIFY(store.setEfficiencyTable(0, values.constData(), 681));
+        QVERIFY(store.efficiencyTableRead());
+
+        store.resetAll();
+        QVERIFY(!store.efficiencyTableRead());
+        const FloatArray *table = store.efficiencyTable();
+        QCOMPARE(table->size[0], DataBuffer::kEfficiencyRows);
+        QCOMPARE(table->size[1], 2);
+        for (int i = 0; i < 2 * DataBuffer::kEfficiencyRows; ++i)
+            QCOMPARE(table->data[i], 0.0f);
     }
 };
 

@@ -955,4 +955,79 @@
         <translation>Der Bericht konnte nicht geschrieben werden.</translation>
     </message>
 </context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Serielle Verbindung</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>Port-ID</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Bluetooth scannen</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Keine Bluetooth-Geräte gefunden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

@@ -955,4 +955,79 @@
         <translation>The report could not be written.</translation>
     </message>
 </context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Serial Connection</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>Port ID</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scan Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>No Bluetooth devices found</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>The start wavelength must be less than the end wavelength.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

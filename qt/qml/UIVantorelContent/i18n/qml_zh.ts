@@ -955,4 +955,79 @@
         <translation>无法写入报告。</translation>
     </message>
 </context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>串口连接</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>端口号</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动选择</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>串口连接</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙连接</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>扫描蓝牙</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>没有发现设备</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>蓝牙连接</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>起始波长必须小于结束波长。</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
 </TS>

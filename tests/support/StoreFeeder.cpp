@@ -1,0 +1,55 @@
+#include "StoreFeeder.h"
+
+#include "StoreFixtures.h"
+#include "SyntheticRamanSpectrum.h"
+
+#include "services/StudioService.h"
+#include "store/DataBuffer.h"
+
+#include <algorithm>
+
+bool StoreFeeder::feedSpectrum(const QVariantList &samples, int scaleCode)
+{
+    return feed(samples, scaleCode, false);
+}
+
+bool StoreFeeder::feedReference(const QVariantList &samples, int scaleCode)
+{
+    return feed(samples, scaleCode, true);
+}
+
+bool StoreFeeder::feedRamanMeasurement(const QVariantList &lines)
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    SyntheticRamanSpectrum spectrum;
+    spectrum.firstWavelength = buffer->getWlRange()[0];
+    spectrum.lastWavelength = buffer->getWlRange()[1];
+    for (const QVariant &line : lines) {
+        const QVariantMap map = line.toMap();
+        spectrum.lines.push_back({map.value(QStringLiteral("shift")).toDouble(),
+                                  map.value(QStringLiteral("amplitude")).toDouble()});
+    }
+    QVariantList samples;
+    for (double v : spectrum.values())
+        samples << std::clamp(qRound(v), 0, 65535);
+    return feed(samples, 0, false);
+}
+
+bool StoreFeeder::feed(const QVariantList &samples, int scaleCode, bool reference)
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    if (samples.size() != buffer->getWlLength())
+        return false;
+    QVector<uint16_t> values;
+    for (const QVariant &s : samples)
+        values << uint16_t(std::clamp(s.toInt(), 0, 65535));
+
+    // The store takes spectra only while a measurement runs; stand in for it meanwhile.
+    testsupport::MeasurementFlags flags;
+    flags.measuring = true;
+    flags.reference = reference;
+    buffer->setMeasurementState(&flags);
+    testsupport::feedSpectrum(*buffer, testsupport::plainSpectrum(int16_t(scaleCode), values));
+    buffer->setMeasurementState(StudioService::instance());
+    return true;
+}
