@@ -533,17 +533,21 @@ private slots:
         QCOMPARE(elapsed->property("text").toString(), QStringLiteral("100:00:00"));
         studio()->setTestTimer(0);
 
+        // Over the Bluetooth transport, which has no device here, the series streams nothing.
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
         dialog->setProperty("visible", true);
         find("durationField")->setProperty("text", "2");
+        find("durationUnit")->setProperty("currentIndex", 1);
         find("intervalsField")->setProperty("text", "5");
         QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
         click("customizedTestStartButton");
         QCOMPARE(begin.count(), 1);
-        QCOMPARE(studio()->testDuration(), 2);
+        QCOMPARE(studio()->testDuration(), 120); // 2 min
         QVERIFY(studio()->isAuto());
         // Hiding the dialog ends the series (the window reports it on the next pass).
         dialog->setProperty("visible", false);
         QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto(), kReplyTimeoutMs);
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
     }
 
     void fileBackReturnsToTheModePageWithTheWelcomeMinimum()
