@@ -1,6 +1,6 @@
 #include "ChartPureSpectrum.h"
 
-#include "ChartHoverTip.h"
+#include "ChartCommon.h"
 #include "OffscreenPlot.h"
 #include "SpectrumGradient.h"
 #include "services/StudioService.h"
@@ -72,11 +72,7 @@ void ChartPureSpectrum::plot()
 {
     if (!m_plot || !m_graph || !m_dataBuffer)
         return;
-    const QList<double> values = m_dataBuffer->getSpec(DataBuffer::ScaledSpectrum);
-    if (values.isEmpty())
-        m_graph->data()->clear(); // no spectrum yet, or the source was cleared
-    else
-        m_graph->setData(m_dataBuffer->getWl(), values);
+    setCurveData(m_graph, m_dataBuffer->getWl(), m_dataBuffer->getSpec(DataBuffer::ScaledSpectrum));
     const quint16 *range = m_dataBuffer->getWlRange();
     m_plot->xAxis->setRange(range[0], range[1]);
     const double maximum = m_dataBuffer->getMaxSpec(DataBuffer::ScaledSpectrum);

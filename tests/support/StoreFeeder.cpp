@@ -51,5 +51,7 @@ bool StoreFeeder::feed(const QVariantList &samples, int scaleCode, bool referenc
     buffer->setMeasurementState(&flags);
     testsupport::feedSpectrum(*buffer, testsupport::plainSpectrum(int16_t(scaleCode), values));
     buffer->setMeasurementState(StudioService::instance());
+    if (reference)
+        buffer->setHasReference(true); // as an accepted reference capture ends
     return true;
 }

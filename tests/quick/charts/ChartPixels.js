@@ -61,3 +61,41 @@ function bell(count, centre, width, height, floor) {
     }
     return a
 }
+
+// Row of the first pixel near the colour in column x, scanning down; -1 when none.
+function rowOf(image, height, x, r, g, b, tolerance) {
+    for (var y = 0; y < height; ++y)
+        if (near(image.pixel(x, y), r, g, b, tolerance))
+            return y
+    return -1
+}
+
+// Whether column x shows the colour within rows [y0, y1].
+function columnHas(image, x, y0, y1, r, g, b, tolerance) {
+    for (var y = Math.max(0, y0); y <= y1; ++y)
+        if (near(image.pixel(x, y), r, g, b, tolerance))
+            return true
+    return false
+}
+
+// Leftmost and rightmost columns showing the colour, every other row and column.
+function extent(image, width, height, r, g, b, tolerance) {
+    var left = width, right = -1
+    for (var y = 0; y < height; y += 2)
+        for (var x = 0; x < width; x += 2)
+            if (near(image.pixel(x, y), r, g, b, tolerance)) {
+                left = Math.min(left, x)
+                right = Math.max(right, x)
+            }
+    return { left: left, right: right, width: right - left }
+}
+
+// How many of the columns at the given fractions of the width show the colour anywhere.
+// A line of width 2 covers at least one whole pixel in every column it crosses.
+function columnsWith(image, width, height, fractions, r, g, b, tolerance) {
+    var n = 0
+    for (var i = 0; i < fractions.length; ++i)
+        if (columnHas(image, Math.round(fractions[i] * width), 0, height - 1, r, g, b, tolerance))
+            ++n
+    return n
+}

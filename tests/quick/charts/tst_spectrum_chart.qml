@@ -127,16 +127,7 @@ Item {
         }
 
         // Leftmost and rightmost columns showing the tip's cyan.
-        function cyanColumns(image) {
-            var left = chart.width, right = -1
-            for (var y = 0; y < chart.height; y += 2)
-                for (var x = 0; x < chart.width; x += 2)
-                    if (Px.near(image.pixel(x, y), 0, 255, 255, 10)) {
-                        left = Math.min(left, x)
-                        right = Math.max(right, x)
-                    }
-            return { left: left, right: right }
-        }
+        function cyanColumns(image) { return Px.extent(image, chart.width, chart.height, 0, 255, 255, 10) }
 
         function test_cleanStateEmptiesTheChart() {
             dataBuffer.setDeviceModel("TQV-11")

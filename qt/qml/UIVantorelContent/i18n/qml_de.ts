@@ -1030,4 +1030,25 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbanz</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexionsgrad</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmissionsgrad</translation>
+    </message>
+</context>
 </TS>

@@ -1030,4 +1030,25 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+</context>
 </TS>

@@ -1,8 +1,10 @@
 #pragma once
-// The hover read-out shared by the charts: a square marker on a curve and a small text box
-// that hangs beside it, flipping left in the right tenth of the x range and up in the
-// bottom tenth of the y range.
+// What the chart items share: the hover read-out (a square marker on a curve and a small
+// text box that hangs beside it, flipping left in the right tenth of the x range and up in
+// the bottom tenth of the y range), the axes of the spectrum-like charts, curve data and
+// the model test.
 
+#include <QList>
 #include <QString>
 
 class QCPGraph;
@@ -30,6 +32,9 @@ QString keyValueText(double key, double value);
 // Axes of the spectrum-like charts: the x label, drag, zoom and selection, y tick labels
 // inside the axis rectangle.
 void setupChartAxes(QCustomPlot *plot, const QString &xLabel);
+
+// Sets a curve's points; an empty list of values (no spectrum yet) empties it.
+void setCurveData(QCPGraph *graph, const QList<double> &keys, const QList<double> &values);
 
 class DataBuffer;
 // Models whose name begins with a capital "T" count photons and show no spectrum colours.

@@ -1,4 +1,4 @@
-#include "ChartHoverTip.h"
+#include "ChartCommon.h"
 
 #include "store/DataBuffer.h"
 
@@ -74,4 +74,12 @@ void setupChartAxes(QCustomPlot *plot, const QString &xLabel)
 bool isTModel(const DataBuffer *buffer)
 {
     return buffer && buffer->deviceModel().startsWith(QLatin1Char('T'));
+}
+
+void setCurveData(QCPGraph *graph, const QList<double> &keys, const QList<double> &values)
+{
+    if (values.isEmpty() || keys.isEmpty())
+        graph->data()->clear();
+    else
+        graph->setData(keys, values);
 }
