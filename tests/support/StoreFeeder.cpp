@@ -35,6 +35,30 @@ bool StoreFeeder::feedRamanMeasurement(const QVariantList &lines)
     return feed(samples, 0, false);
 }
 
+void StoreFeeder::feedPhotoWords(const QVariantList &words)
+{
+    QVector<float> values;
+    for (const QVariant &word : words)
+        values << word.toFloat();
+    const QByteArray bytes = testsupport::f32s(values);
+    DataBuffer::instance()->setPhotoResult(testsupport::bytesOf(bytes), int(bytes.size()));
+}
+
+void StoreFeeder::feedFlicker(const QVariantList &samples, double frequency, double depth, double percent,
+                              double index, int gain)
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    buffer->setFrequency(float(frequency));
+    buffer->setDepth(float(depth));
+    buffer->setPercent(float(percent));
+    buffer->setIndex(float(index));
+    buffer->setGainValue(quint8(gain));
+    QByteArray bytes;
+    for (const QVariant &s : samples)
+        bytes += testsupport::le16(uint16_t(std::clamp(s.toInt(), 0, 65535)));
+    buffer->setFlickerData(testsupport::bytesOf(bytes), int(bytes.size()));
+}
+
 bool StoreFeeder::feed(const QVariantList &samples, int scaleCode, bool reference)
 {
     DataBuffer *buffer = DataBuffer::instance();

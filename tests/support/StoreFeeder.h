@@ -1,6 +1,7 @@
 #pragma once
-// Lets a Quick Test put spectra into the application's store through the real ingest, as
-// the device road would: a source spectrum, a reference, or a synthetic Raman measurement.
+// Lets a Quick Test put measurements into the application's store through the real ingest,
+// as the device road would: a source spectrum, a reference, a synthetic Raman measurement,
+// photometric words or a flicker record.
 
 #include <QObject>
 #include <QVariantList>
@@ -17,6 +18,12 @@ public:
     Q_INVOKABLE bool feedReference(const QVariantList &samples, int scaleCode = 0);
     // A fluorescence hump plus lines at the given {shift (cm^-1), amplitude} maps.
     Q_INVOKABLE bool feedRamanMeasurement(const QVariantList &lines);
+    // Photometric words (32-bit floats, word 0 first); the store applies them at once or on
+    // its next photometric tick, then announces formattedPhotoResultChanged.
+    Q_INVOKABLE void feedPhotoWords(const QVariantList &words);
+    // Flicker samples (16-bit counts) and the quantities the device reports with them.
+    Q_INVOKABLE void feedFlicker(const QVariantList &samples, double frequency, double depth, double percent,
+                                 double index, int gain);
 
 private:
     bool feed(const QVariantList &samples, int scaleCode, bool reference);

@@ -1522,4 +1522,45 @@ Src: %3</translation>
         <translation>Intensität</translation>
     </message>
 </context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>Zuordnung</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Referenzquelle</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>Testquelle</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>Testquelle</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Referenzquelle</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>Flimmerfrequenz (Hz): %1
+Modulationstiefe (%): %2
+Flimmeranteil (%): %3
+Flimmerindex: %4
+Verstärkung: %5</translation>
+    </message>
+</context>
 </TS>

@@ -1522,4 +1522,45 @@ Src: %3</translation>
         <translation>intensity</translation>
     </message>
 </context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Ref Source</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>Test Source</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>Test Source</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Ref Source</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</translation>
+    </message>
+</context>
 </TS>

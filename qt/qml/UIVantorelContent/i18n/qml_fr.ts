@@ -1522,4 +1522,45 @@ Src: %3</translation>
         <translation>intensité</translation>
     </message>
 </context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>Correspondance</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Source de référence</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>Source testée</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>Source testée</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Source de référence</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>Fréquence de scintillement (Hz) : %1
+Profondeur de modulation (%) : %2
+Taux de scintillement (%) : %3
+Indice de scintillement : %4
+Gain : %5</translation>
+    </message>
+</context>
 </TS>

@@ -1522,4 +1522,45 @@ Src: %3</source>
         <translation>强度</translation>
     </message>
 </context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>关系</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>参考光源</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>测试光源</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>测试光源</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>参考光源</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>频闪频率(Hz): %1
+调制深度(%): %2
+频闪百分比(%): %3
+频闪指数: %4
+增益: %5</translation>
+    </message>
+</context>
 </TS>
