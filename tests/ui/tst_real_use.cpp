@@ -140,6 +140,11 @@ class TestRealUse : public QObject
         }
         m_device = std::make_unique<SimulatedDevice>(state);
         QVERIFY2(m_device->start(), qPrintable(m_device->errorString()));
+        // The window returns to the welcome size; its layout follows a moment later.
+        QQuickItem *connect = item(QStringLiteral("connectSerialButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(QRectF(QPointF(), window()->size())
+                                     .contains(connect->mapRectToScene(QRectF(0, 0, connect->width(), connect->height()))),
+                                 kReplyTimeoutMs);
         item(QStringLiteral("selectSerialPortComboBox"))->setProperty("model", QStringList{m_device->portName()});
         item(QStringLiteral("selectSerialBaudComboBox"))->setProperty("chosenIndex", 1); // 115200
         QVERIFY(m_ui->click(QStringLiteral("connectSerialButton")));

@@ -104,8 +104,10 @@ Rectangle {
             clip: true
             columnSpacing: 0
             model: panel.peaks
-            columnWidthProvider: function() { return panel.width - 40 }
+            // The column is the table's width; hidden, the panel has none yet.
+            columnWidthProvider: function() { return Math.max(1, analysisTable.width) }
             rowHeightProvider: function() { return 40 }
+            onWidthChanged: forceLayout()
 
             ScrollBar.vertical: ScrollBar {
                 id: vScrollBar
@@ -129,7 +131,7 @@ Rectangle {
                 readonly property color cellColor: row % 2 === 0 ? ThemeManager.dataTableItem1
                                                                   : ThemeManager.dataTableItem2
 
-                implicitWidth: panel.width - 40
+                implicitWidth: Math.max(1, analysisTable.width)
                 implicitHeight: 40
                 color: ThemeManager.background
                 border.width: 1
