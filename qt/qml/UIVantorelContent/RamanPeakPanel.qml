@@ -112,7 +112,9 @@ Rectangle {
             ScrollBar.vertical: ScrollBar {
                 id: vScrollBar
                 width: 10
-                policy: ScrollBar.AsNeeded
+                // Only while the rows do not fit: the custom handle has no fading of its own.
+                policy: analysisTable.contentHeight > analysisTable.height ? ScrollBar.AlwaysOn
+                                                                           : ScrollBar.AlwaysOff
                 background: Rectangle {
                     color: "#f0f0f0"
                 }

@@ -1499,11 +1499,11 @@ Src: %3</translation>
     </message>
     <message>
         <source>RamanRaw</source>
-        <translation>Raman-Rohspektrum</translation>
+        <translation>Raman roh</translation>
     </message>
     <message>
         <source>RamanClean</source>
-        <translation>Raman ohne Basislinie</translation>
+        <translation>Raman bereinigt</translation>
     </message>
     <message>
         <source>RamanFluorescence</source>

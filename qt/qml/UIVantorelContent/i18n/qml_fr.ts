@@ -1499,11 +1499,11 @@ Src: %3</translation>
     </message>
     <message>
         <source>RamanRaw</source>
-        <translation>Spectre Raman brut</translation>
+        <translation>Raman brut</translation>
     </message>
     <message>
         <source>RamanClean</source>
-        <translation>Spectre Raman sans ligne de base</translation>
+        <translation>Raman corrigé</translation>
     </message>
     <message>
         <source>RamanFluorescence</source>

@@ -1499,15 +1499,15 @@ Src: %3</source>
     </message>
     <message>
         <source>RamanRaw</source>
-        <translation>原始拉曼光谱</translation>
+        <translation>拉曼原始光谱</translation>
     </message>
     <message>
         <source>RamanClean</source>
-        <translation>去基线拉曼光谱</translation>
+        <translation>拉曼去基线</translation>
     </message>
     <message>
         <source>RamanFluorescence</source>
-        <translation>荧光背景</translation>
+        <translation>荧光基线</translation>
     </message>
     <message>
         <source>Peak selection</source>
