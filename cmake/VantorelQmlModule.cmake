@@ -22,6 +22,10 @@ function(vantorel_add_qml_module name)
         foreach(code zh en de fr)
             list(APPEND ts_files i18n/${M_CATALOGUE}_${code}.ts)
         endforeach()
-        qt_add_translations(${name} TS_FILES ${ts_files} RESOURCE_PREFIX /qt/qml/${name}/i18n)
+        # Compiled only: the catalogues are updated from the whole source by the target
+        # update_catalogues, not from one module's files.
+        qt_add_lrelease(${name} TS_FILES ${ts_files} QM_FILES_OUTPUT_VARIABLE qm_files)
+        qt_add_resources(${name} ${name}_translations PREFIX /qt/qml/${name}/i18n
+            BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm_files})
     endif()
 endfunction()

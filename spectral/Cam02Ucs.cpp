@@ -1,6 +1,5 @@
 #include "Cam02Ucs.h"
 
-#include "DegreeTrig.h"
 #include "LibraryCore.h"
 #include "tables/CieTables.h"
 
@@ -45,20 +44,9 @@ Cones toHpe(const Cones &c)
             -0.009628f * c.r - 0.005698f * c.g + 1.015326f * c.b};
 }
 
-float hueDegrees(float a, float b)
-{
-    if (a > 0.0f) {
-        const float h = std::atan(b / a) * 57.29578f;
-        return b >= 0.0f ? h : h + 360.0f;
-    }
-    if (a < 0.0f)
-        return std::atan(b / a) * 57.29578f + 180.0f;
-    if (b > 0.0f)
-        return 90.0f;
-    if (b < 0.0f)
-        return 270.0f;
-    return nanValue();
-}
+// cos and sin of 2 rad, for the eccentricity factor cos(h + 2).
+constexpr float kCos2 = -0.41614684f;
+constexpr float kSin2 = 0.9092974f;
 
 } // namespace
 
@@ -70,46 +58,61 @@ IlluminantWhite illuminantWhite(const float *illuminant)
         sy += illuminant[i] * ybar10()[i];
         sz += illuminant[i] * zbar10()[i];
     }
-    const float k = 100.0f / sy;
-    return {k, k * sx, k * sy, k * sz};
+    return illuminantWhiteFromSums(sx, sy, sz);
+}
+
+IlluminantWhite illuminantWhiteFromSums(float sumX, float sumY, float sumZ)
+{
+    const float k = 100.0f / sumY;
+    return {k, k * sumX, k * sumY, k * sumZ};
+}
+
+AdaptedWhite adaptWhite(const IlluminantWhite &white)
+{
+    const Cones rgbW = cat02(white.X, white.Y, white.Z);
+    // Complete adaptation (D = 1).
+    const float fr = white.Y / rgbW.r, fg = white.Y / rgbW.g, fb = white.Y / rgbW.b;
+    const Cones pw = toHpe({fr * rgbW.r, fg * rgbW.g, fb * rgbW.b});
+    const float raw = compress(pw.r), gaw = compress(pw.g), baw = compress(pw.b);
+    return {fr, fg, fb, (2.0f * raw + gaw + baw / 20.0f - 0.305f) * kNbb};
 }
 
 int cam02UcsFromXyz(float X, float Y, float Z, const IlluminantWhite &white, float *jab)
+{
+    return cam02UcsFromXyz(X, Y, Z, adaptWhite(white), jab);
+}
+
+int cam02UcsFromXyz(float X, float Y, float Z, const AdaptedWhite &white, float *jab)
 {
     const float nan = nanValue();
     jab[0] = jab[1] = jab[2] = nan;
 
     const Cones rgb = cat02(X, Y, Z);
-    const Cones rgbW = cat02(white.X, white.Y, white.Z);
-    // Complete adaptation (D = 1).
-    const float fr = white.Y / rgbW.r, fg = white.Y / rgbW.g, fb = white.Y / rgbW.b;
-    const Cones p = toHpe({fr * rgb.r, fg * rgb.g, fb * rgb.b});
-    const Cones pw = toHpe({fr * rgbW.r, fg * rgbW.g, fb * rgbW.b});
+    const Cones p = toHpe({white.fr * rgb.r, white.fg * rgb.g, white.fb * rgb.b});
     if (p.r < 0.0f || p.g < 0.0f || p.b < 0.0f)
         return -1;
 
     const float ra = compress(p.r), ga = compress(p.g), ba = compress(p.b);
-    const float raw = compress(pw.r), gaw = compress(pw.g), baw = compress(pw.b);
 
     const float a = ra - 12.0f * ga / 11.0f + ba / 11.0f;
     const float b = (ra + ga - 2.0f * ba) / 9.0f;
-    const float h = hueDegrees(a, b);
-    const float et = 0.25f * (std::cos(h * 3.14159265f / 180.0f + 2.0f) + 3.8f);
+    // The hue enters only through its cosine and sine, which a and b give directly; a = b = 0
+    // has no hue and gives NaN as the angle would.
+    const float chroma = std::sqrt(a * a + b * b);
+    const float cosH = a / chroma, sinH = b / chroma;
+    const float et = 0.25f * ((cosH * kCos2 - sinH * kSin2) + 3.8f);
 
     const float A = (2.0f * ra + ga + ba / 20.0f - 0.305f) * kNbb;
-    const float Aw = (2.0f * raw + gaw + baw / 20.0f - 0.305f) * kNbb;
-    const float J = 100.0f * std::pow(A / Aw, 1.329768f);
+    const float J = 100.0f * std::pow(A / white.Aw, 1.329768f);
 
-    const float t = 3847.3076f * et * std::sqrt(a * a + b * b) / (ra + ga + 1.05f * ba);
+    const float t = 3847.3076f * et * chroma / (ra + ga + 1.05f * ba);
     const float M = std::pow(t, 0.9f) * std::sqrt(J / 100.0f) * 0.8952179f * 0.9438742f;
 
     const float Jp = 1.7f * J / (1.0f + 0.007f * J);
     const float Mp = std::log(1.0f + 0.0228f * M) * 43.85965f;
-    double s, c;
-    sinCosDegrees(h, &s, &c);
     jab[0] = Jp;
-    jab[1] = Mp * float(c);
-    jab[2] = Mp * float(s);
+    jab[1] = Mp * cosH;
+    jab[2] = Mp * sinH;
     return 0;
 }
 

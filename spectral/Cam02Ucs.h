@@ -18,10 +18,24 @@ struct IlluminantWhite {
 
 // k, Xw, Yw, Zw of a 401-point illuminant.
 IlluminantWhite illuminantWhite(const float *illuminant);
+// The same from the illuminant's unscaled sums against xbar10, ybar10, zbar10.
+IlluminantWhite illuminantWhiteFromSums(float sumX, float sumY, float sumZ);
+
+// What the conversion needs of a white, worked out once for all samples under it: the
+// adaptation factors and the white's achromatic response.
+struct AdaptedWhite {
+    float fr;
+    float fg;
+    float fb;
+    float Aw;
+};
+
+AdaptedWhite adaptWhite(const IlluminantWhite &white);
 
 // J', a', b' (jab[0..2]) of one sample tristimulus under a white. Returns 0, or -1 when a
 // cone response of the sample is negative; jab is then NaN.
 int cam02UcsFromXyz(float X, float Y, float Z, const IlluminantWhite &white, float *jab);
+int cam02UcsFromXyz(float X, float Y, float Z, const AdaptedWhite &white, float *jab);
 
 // J', a', b' of a 401-point reflectance rendered under a 401-point illuminant whose white
 // has already been computed. Same status as above.

@@ -3,10 +3,10 @@
 #include "Cam02Ucs.h"
 #include "Colorimetry.h"
 #include "DegreeTrig.h"
+#include "EvaluationSamples.h"
 #include "HueBins.h"
 #include "LibraryCore.h"
 #include "RenditionReference.h"
-#include "tables/CieTables.h"
 
 #include <cmath>
 #include <cstdint>
@@ -60,6 +60,8 @@ struct HueBinLists {
 
 } // namespace
 
+static_assert(kEvaluationSamples == kRenditionSamples, "one set of evaluation samples");
+
 void computeColorRendition(const FloatArray *spectrum, float *referenceSpd, float *sampleDeltaE,
                            float *Rf, float *Rg, float *chromaShift, float *hueShift,
                            float *localFidelity, float *testHueBinAB, float *referenceHueBinAB)
@@ -87,15 +89,22 @@ void computeColorRendition(const FloatArray *spectrum, float *referenceSpd, floa
     renditionReferenceSpd(cct, referenceSpd);
 
     const float *testSpd = spectrum->data + spectrum->size[0] + i380;
-    const IlluminantWhite testWhite = illuminantWhite(testSpd);
-    const IlluminantWhite referenceWhite = illuminantWhite(referenceSpd);
+    RenderedSamples underTest, underReference;
+    renderEvaluationSamples(testSpd, referenceSpd, &underTest, &underReference);
+    const IlluminantWhite testWhite =
+        illuminantWhiteFromSums(underTest.whiteX, underTest.whiteY, underTest.whiteZ);
+    const IlluminantWhite referenceWhite =
+        illuminantWhiteFromSums(underReference.whiteX, underReference.whiteY, underReference.whiteZ);
+    const AdaptedWhite testAdapted = adaptWhite(testWhite);
+    const AdaptedWhite referenceAdapted = adaptWhite(referenceWhite);
 
+    const float tk = testWhite.k, rk = referenceWhite.k;
     SampleCoordinates jab;
     for (int s = 0; s < kEvaluationSamples; ++s) {
-        const float *reflectance = cie::kCes99[s];
-        const int testStatus = cam02UcsOfSample(testSpd, testWhite, reflectance, jab.test[s]);
-        const int refStatus =
-            cam02UcsOfSample(referenceSpd, referenceWhite, reflectance, jab.reference[s]);
+        const int testStatus = cam02UcsFromXyz(tk * underTest.x[s], tk * underTest.y[s], tk * underTest.z[s],
+                                               testAdapted, jab.test[s]);
+        const int refStatus = cam02UcsFromXyz(rk * underReference.x[s], rk * underReference.y[s],
+                                              rk * underReference.z[s], referenceAdapted, jab.reference[s]);
         if (testStatus != 0 || refStatus != 0)
             return;
         const float dJ = jab.test[s][0] - jab.reference[s][0];

@@ -1,24 +1,23 @@
 #include "LibraryCore.h"
 
+#include <atomic>
 #include <cmath>
+#include <mutex>
 
 namespace spectral {
 
 namespace {
-bool g_initialised = false;
-int g_initCount = 0;
+std::once_flag g_initialised;
+std::atomic<int> g_initCount{0};
 } // namespace
 
 void initSpectralLibrary()
 {
-    // Entry points are called from the GUI thread only; the first call comes from one thread.
-    if (g_initialised)
-        return;
-    g_initialised = true;
-    ++g_initCount;
+    // Entry points may first be called from several threads at once.
+    std::call_once(g_initialised, [] { g_initCount.fetch_add(1); });
 }
 
-int initialisationCount() { return g_initCount; }
+int initialisationCount() { return g_initCount.load(); }
 
 float blockSum(const float *values, int64_t count)
 {

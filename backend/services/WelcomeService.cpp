@@ -101,6 +101,8 @@ void WelcomeService::handleSerialConnectionSignal(const QString &portName, int b
     if (m_studio)
         m_studio->setConnectType(DriverTypes::CONNECT_UART);
     DataHandlerService::instance(DriverTypes::CONNECT_UART);
+    // Set before the call: a port that does not open reports its failure inside it.
+    setConnecting(true);
     if (baudRate == kBaudIndexScan) {
         m_uart->connectDevice(portName, 0, true);
         return;
@@ -117,6 +119,9 @@ void WelcomeService::handleBleConnectionSignal(const QString &bleName)
     if (m_studio)
         m_studio->setConnectType(DriverTypes::CONNECT_BLE);
     DataHandlerService::instance(DriverTypes::CONNECT_BLE);
+    // The transport ignores an empty name without reporting, so no attempt starts.
+    if (!bleName.isEmpty())
+        setConnecting(true);
     m_ble->connectDevice(bleName);
 }
 
@@ -133,6 +138,7 @@ void WelcomeService::handleBletDeviceConnectStatus(bool status, DriverErrorCode 
 void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
                                      DriverTypes::CONNECT_TYPE transport)
 {
+    setConnecting(false);
     if (err == linkLost) {
         returnToWelcome(err);
         return;
@@ -154,6 +160,14 @@ void WelcomeService::handleDeviceModelChanged()
     QmlScene::showMainWindow(m_engine);
 }
 
+void WelcomeService::setConnecting(bool connecting)
+{
+    if (m_connecting == connecting)
+        return;
+    m_connecting = connecting;
+    emit isConnectingChanged();
+}
+
 // --- pages and messages --------------------------------------------------------------
 
 void WelcomeService::showPage(int page) { QmlScene::showPage(m_engine, page); }
@@ -165,6 +179,7 @@ void WelcomeService::showMessage(DriverErrorCode code)
 
 void WelcomeService::returnToWelcome(DriverErrorCode err)
 {
+    setConnecting(false);
     showPage(QmlScene::WelcomePage);
     QmlScene::restoreWelcomeWindow(m_engine);
     // A lost link ends every measurement, and a running series is written as it stands.

@@ -19,6 +19,9 @@ class WelcomeService : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QStringList bleDevices READ bleDevices NOTIFY bleDevicesChanged)
+    // True from a connect request until its transport reports the outcome; the page
+    // keeps its connect controls disabled meanwhile.
+    Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY isConnectingChanged)
 
 public:
     // Bluetooth LE devices of the family advertise names with this prefix.
@@ -33,6 +36,8 @@ public:
     Q_INVOKABLE QStringList bleDevices() const { return m_bleDevices; }
     Q_INVOKABLE void addBleDevice(const QString &deviceName);
     Q_INVOKABLE void clearBleDevices();
+
+    bool isConnecting() const { return m_connecting; }
 
     QString language() const { return m_languages.language(); }
 
@@ -54,9 +59,11 @@ public slots:
 
 signals:
     void bleDevicesChanged();
+    void isConnectingChanged();
 
 private:
     void applyStartupLanguage(const QString &code);
+    void setConnecting(bool connecting);
     // Shared by both transports: link loss, failure message, or the settings requests.
     void onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
                          DriverTypes::CONNECT_TYPE transport);
@@ -66,5 +73,6 @@ private:
     BLEInterface *m_ble = nullptr;
     StudioService *m_studio = nullptr;
     QStringList m_bleDevices;
+    bool m_connecting = false;
     LanguageSwitcher m_languages;
 };

@@ -2,6 +2,7 @@
 // settings requests after a connect, the model's features, the page switch, failures,
 // link loss, the Bluetooth LE device list and the language switch.
 #include "FakeGattService.h"
+#include "LocaleChild.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
 #include "StoreFixtures.h"
@@ -20,7 +21,6 @@
 #include "transport/UARTInterface.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QQmlComponent>
 #include <QQuickWindow>
 #include <QScreen>
@@ -410,17 +410,11 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kLanguageChild), QStringLiteral("1"));
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.insert(QStringLiteral("LANG"), locale);
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
-        QCOMPARE(QString::fromUtf8(child.readAllStandardError()).contains(QStringLiteral("Failed to load App translator")),
+        const testsupport::ChildRun child = testsupport::runSelfUnderLocale(kLanguageChild, locale);
+        QVERIFY(child.finished);
+        QCOMPARE(child.exitCode, 0);
+        QCOMPARE(child.output, expected);
+        QCOMPARE(child.errors.contains(QStringLiteral("Failed to load App translator")),
                  expected.contains(QStringLiteral("pt")));
     }
 };

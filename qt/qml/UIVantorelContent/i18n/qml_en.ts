@@ -178,6 +178,301 @@
     </message>
 </context>
 <context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>Spectrum Only</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>Photometry &amp;&amp; Power</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>Set Baud Rate</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>Set Efficiency</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>Switch Irradiance Unit</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>Set Bandwidth</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>Switch CIE Fundamentals</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>Set Illuminance</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>Switch Gain</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>Customized Test</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Directory</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>Enable Custom Wavelength</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>Bandwidth (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>Enter whole numbers of nanometres.</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>The start must be below the end.</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>Illuminance Calibrate</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Illuminance</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>Current Illuminance</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>Target Illuminance</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>Enter two illuminances of at least 0.01.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>Customized Test</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>Test Settings</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervals</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Company Information</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>Company: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Address: %1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>Telephone: %1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>Mobile: %1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>Email: </translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Website: </translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>More Support</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>Software Information</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>Software: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+</context>
+<context>
     <name>KVRCheckBox</name>
     <message>
         <source>CheckBox</source>
@@ -201,13 +496,6 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -668,6 +956,63 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Serial Connection</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>Port ID</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scan Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>No Bluetooth devices found</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
     <name>StudioService</name>
     <message>
         <source>The start wavelength must be less than the end wavelength.</source>
@@ -676,6 +1021,75 @@
     <message>
         <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
         <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Ref Source</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>Test Source</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>Test Source</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Ref Source</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</translation>
     </message>
 </context>
 </TS>

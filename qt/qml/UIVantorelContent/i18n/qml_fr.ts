@@ -178,6 +178,301 @@
     </message>
 </context>
 <context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>Spectre uniquement</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>Photométrie &amp;&amp; Puissance</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Matériel</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>Régler le débit binaire</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>Régler l'efficacité</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>Unité d'éclairement énergétique</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>Régler la bande</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>Fondamentaux CIE</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>Régler l'éclairement</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>Changer le gain</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>Test personnalisé</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit binaire</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficacité</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Flasher</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>Activer la longueur d'onde personnalisée</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>Bande (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>Saisissez des nombres entiers de nanomètres.</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>Le début doit être inférieur à la fin.</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>Étalonnage de l'éclairement</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Éclairement</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>Éclairement actuel</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>Éclairement cible</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>Saisissez deux éclairements d'au moins 0,01.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>Test personnalisé</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>Paramètres du test</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Informations sur l'entreprise</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>Entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse : %1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>Téléphone : %1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>Mobile : %1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>E-mail : </translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Site web : </translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>Plus d'assistance</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>Informations sur le logiciel</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>Logiciel : %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
     <name>KVRCheckBox</name>
     <message>
         <source>CheckBox</source>
@@ -201,13 +496,6 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -668,6 +956,63 @@
     </message>
 </context>
 <context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Connexion série</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>ID du port</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit binaire</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scanner Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Aucun appareil Bluetooth trouvé</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
     <name>StudioService</name>
     <message>
         <source>The start wavelength must be less than the end wavelength.</source>
@@ -676,6 +1021,75 @@
     <message>
         <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
         <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartColorVector</name>
+    <message>
+        <source>Relation</source>
+        <translation>Correspondance</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Source de référence</translation>
+    </message>
+    <message>
+        <source>Test Source</source>
+        <translation>Source testée</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPowerDistribution</name>
+    <message>
+        <source>Test Source</source>
+        <translation>Source testée</translation>
+    </message>
+    <message>
+        <source>Ref Source</source>
+        <translation>Source de référence</translation>
+    </message>
+</context>
+<context>
+    <name>ChartFlicker</name>
+    <message>
+        <source>Flicker frequency(Hz): %1
+Modulation depth(%): %2
+Percent flicker(%): %3
+Flicker index: %4
+Gain: %5</source>
+        <translation>Fréquence de scintillement (Hz) : %1
+Profondeur de modulation (%) : %2
+Taux de scintillement (%) : %3
+Indice de scintillement : %4
+Gain : %5</translation>
     </message>
 </context>
 </TS>
