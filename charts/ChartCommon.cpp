@@ -17,7 +17,9 @@ QCPItemTracer *createTracer(QCustomPlot *plot, QCPGraph *graph)
     tracer->setBrush(QBrush(Qt::cyan, Qt::SolidPattern));
     tracer->setStyle(QCPItemTracer::tsSquare);
     tracer->setLayer(kOverlayLayer);
-    tracer->setGraph(graph);
+    // A tracer placed on an empty graph complains; showTextTip attaches it once there are data.
+    if (graph && !graph->data()->isEmpty())
+        tracer->setGraph(graph);
     tracer->setInterpolating(true);
     tracer->setVisible(false); // until there are data to point at
     return tracer;

@@ -10,6 +10,22 @@
 
 namespace testsupport {
 
+namespace {
+
+// Items that a Repeater made have no QObject parent: only the item tree leads to them.
+QQuickItem *findInItemTree(QQuickItem *item, const QString &objectName)
+{
+    if (item->objectName() == objectName)
+        return item;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *found = findInItemTree(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 QObject *UiDriver::find(const QString &objectName) const
 {
     if (QObject *found = m_app.find(objectName))
@@ -21,6 +37,12 @@ QObject *UiDriver::find(const QString &objectName) const
             return window;
         if (auto *quick = qobject_cast<QQuickWindow *>(window)) {
             if (QObject *found = quick->contentItem()->findChild<QObject *>(objectName))
+                return found;
+        }
+    }
+    for (QWindow *window : windows) {
+        if (auto *quick = qobject_cast<QQuickWindow *>(window)) {
+            if (QQuickItem *found = findInItemTree(quick->contentItem(), objectName))
                 return found;
         }
     }

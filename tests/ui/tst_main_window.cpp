@@ -95,6 +95,23 @@ class TestMainWindow : public QObject
     bool checked(const char *action) const { return read(action, "checked").toBool(); }
     void trigger(const char *action) { QVERIFY(QMetaObject::invokeMethod(find(action), "trigger")); }
     void click(const char *button) { QVERIFY(QMetaObject::invokeMethod(find(button), "clicked")); }
+    // The entry of `parent` that opens the submenu `name`, as the user sees it.
+    QObject *submenuEntry(const char *parent, const char *name) const
+    {
+        QObject *menu = find(parent);
+        QObject *subMenu = find(name);
+        for (int i = 0; i < menu->property("count").toInt(); ++i) {
+            QQuickItem *item = nullptr;
+            QMetaObject::invokeMethod(menu, "itemAt", Q_RETURN_ARG(QQuickItem *, item), Q_ARG(int, i));
+            if (item && item->property("subMenu").value<QObject *>() == subMenu)
+                return item;
+        }
+        qFatal("no entry for %s", name);
+    }
+    bool submenuEnabled(const char *name) const
+    {
+        return submenuEntry("hardwareMenu", name)->property("enabled").toBool();
+    }
     QObject *box() const { return find("messageDialog"); }
     QString boxMessage() const { return box()->property("boxMessage").toString(); }
     QSize minimumSize() const { return window()->minimumSize(); }
@@ -322,7 +339,8 @@ private slots:
         // HQV-66 on a serial link: everything but the timed series off the studio page.
         QVERIFY(enabled("backAction") && enabled("setBaudRateAction") && enabled("setEfficiencyAction")
                 && enabled("setIlluminanceAction") && enabled("disconnectAction"));
-        QVERIFY(enabled("unitMenu") && enabled("setBandwidthAction") && enabled("cieMenu") && enabled("gainMenu"));
+        QVERIFY(submenuEnabled("unitMenu") && enabled("setBandwidthAction") && submenuEnabled("cieMenu")
+                && submenuEnabled("gainMenu"));
         QCOMPARE(enabled("customizedTestAction"), read("dynamicLoader", "source").toUrl().toString().endsWith("Studio.qml"));
 
         studio()->setIsMeasuring(true);
@@ -341,10 +359,10 @@ private slots:
         buffer()->setIsY(false);
 
         buffer()->setDeviceModel(QStringLiteral("TQV-12"));
-        QVERIFY(!enabled("unitMenu") && !enabled("setBandwidthAction"));
-        QVERIFY(!enabled("cieMenu") && !enabled("gainMenu"));
+        QVERIFY(!submenuEnabled("unitMenu") && !enabled("setBandwidthAction"));
+        QVERIFY(!submenuEnabled("cieMenu") && !submenuEnabled("gainMenu"));
         buffer()->setDeviceModel(QStringLiteral("HQV-66"));
-        QVERIFY(enabled("unitMenu") && enabled("cieMenu") && enabled("gainMenu"));
+        QVERIFY(submenuEnabled("unitMenu") && submenuEnabled("cieMenu") && submenuEnabled("gainMenu"));
     }
 
     void menuChoicesReachTheServicesAndFollowTheDevice()
@@ -374,11 +392,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->state().autoGain && m_device->state().gainValue == 2, kReplyTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(!buffer()->gainMode() && buffer()->gainValue() == 2, kReplyTimeoutMs);
         QVERIFY(checked("gainAction3") && !checked("gainAction0"));
-        // A click alone leaves no tick: only the device's answer sets it.
-        m_device->setSilent(true);
+        // A click alone leaves no tick: only the device's answer sets it. (The Bluetooth
+        // transport has no device here, so no answer comes.)
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
         trigger("gainAction4");
         QVERIFY(!checked("gainAction4") && checked("gainAction3"));
-        m_device->setSilent(false);
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
 
         // Theme: both the QML mirror and the back end's theme.
         trigger("darkThemeAction");
@@ -514,17 +533,21 @@ private slots:
         QCOMPARE(elapsed->property("text").toString(), QStringLiteral("100:00:00"));
         studio()->setTestTimer(0);
 
+        // Over the Bluetooth transport, which has no device here, the series streams nothing.
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
         dialog->setProperty("visible", true);
         find("durationField")->setProperty("text", "2");
+        find("durationUnit")->setProperty("currentIndex", 1);
         find("intervalsField")->setProperty("text", "5");
         QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
         click("customizedTestStartButton");
         QCOMPARE(begin.count(), 1);
-        QCOMPARE(studio()->testDuration(), 2);
+        QCOMPARE(studio()->testDuration(), 120); // 2 min
         QVERIFY(studio()->isAuto());
         // Hiding the dialog ends the series (the window reports it on the next pass).
         dialog->setProperty("visible", false);
         QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto(), kReplyTimeoutMs);
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
     }
 
     void fileBackReturnsToTheModePageWithTheWelcomeMinimum()

@@ -22,6 +22,16 @@ MenuBar {
 
     component StyledMenu: Menu {
         id: menu
+        // Wide enough for its longest entry, so translated texts are not cut.
+        width: {
+            let widest = implicitWidth
+            for (let i = 0; i < count; ++i) {
+                const item = itemAt(i)
+                if (item)
+                    widest = Math.max(widest, item.implicitWidth + leftPadding + rightPadding)
+            }
+            return widest
+        }
         font.pixelSize: 16
         palette.alternateBase: ThemeManager.surface
         palette.base: ThemeManager.menuItmeDownBackground3

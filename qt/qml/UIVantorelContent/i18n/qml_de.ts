@@ -2,310 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Main</name>
-    <message>
-        <source>Message</source>
-        <translation>Meldung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>UART connection failed</source>
-        <translation>UART-Verbindung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>No valid baud rate found</source>
-        <translation>Keine gültige Baudrate gefunden</translation>
-    </message>
-    <message>
-        <source>UART disconnected</source>
-        <translation>UART-Verbindung getrennt</translation>
-    </message>
-    <message>
-        <source>Bluetooth connection failed</source>
-        <translation>Bluetooth-Verbindung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Failed to create Bluetooth service</source>
-        <translation>Bluetooth-Dienst konnte nicht erstellt werden</translation>
-    </message>
-    <message>
-        <source>Bluetooth disconnected</source>
-        <translation>Bluetooth-Verbindung getrennt</translation>
-    </message>
-    <message>
-        <source>Save Successful</source>
-        <translation>Speichern erfolgreich</translation>
-    </message>
-    <message>
-        <source>Data has been successfully saved to:
-</source>
-        <translation>Die Daten wurden erfolgreich gespeichert unter:
-</translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation>Speichern fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>An unknown error occurred while saving the file.</source>
-        <translation>Beim Speichern der Datei ist ein unbekannter Fehler aufgetreten.</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>SaveService</name>
-    <message>
-        <source>Data buffer is not initialized.</source>
-        <translation>Der Datenpuffer ist nicht initialisiert.</translation>
-    </message>
-    <message>
-        <source>Failed to create directory for saving.</source>
-        <translation>Der Speicherordner konnte nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>Unknown save type.</source>
-        <translation>Unbekannter Speichertyp.</translation>
-    </message>
-    <message>
-        <source>Failed to write file.</source>
-        <translation>Die Datei konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Spectral Illuminance Test Report</source>
-        <translation>Spectral Illuminance Test Report</translation>
-    </message>
-    <message>
-        <source>Experiment Information:</source>
-        <translation>Experiment Information:</translation>
-    </message>
-    <message>
-        <source>Sample Name:%1</source>
-        <translation>Sample Name:%1</translation>
-    </message>
-    <message>
-        <source>Sample Model:%1</source>
-        <translation>Sample Model:%1</translation>
-    </message>
-    <message>
-        <source>Sample No:%1</source>
-        <translation>Sample No:%1</translation>
-    </message>
-    <message>
-        <source>Manufacturer:%1</source>
-        <translation>Manufacturer:%1</translation>
-    </message>
-    <message>
-        <source>Time:%1</source>
-        <translation>Time:%1</translation>
-    </message>
-    <message>
-        <source>Tester:%1</source>
-        <translation>Tester:%1</translation>
-    </message>
-    <message>
-        <source>Device Id:%1</source>
-        <translation>Device Id:%1</translation>
-    </message>
-    <message>
-        <source>Integration Time: %1 ms</source>
-        <translation>Integration Time: %1 ms</translation>
-    </message>
-    <message>
-        <source>Measurement Parameters</source>
-        <translation>Measurement Parameters</translation>
-    </message>
-    <message>
-        <source>%1-Report</source>
-        <translation>%1-Report</translation>
-    </message>
-    <message>
-        <source>光谱照度测试报告</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>实验信息</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>样品名称：%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>样品型号：%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>样品编号：%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>制造厂商：%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>测试时间：%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>测试人员：%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>测试仪器：%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>积分时间：%1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>测量参数</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-测试报告</source>
-        <translation>%1-测试报告</translation>
-    </message>
-</context>
-<context>
-    <name>KVRCheckBox</name>
-    <message>
-        <source>CheckBox</source>
-        <translation>Kontrollkästchen</translation>
-    </message>
-</context>
-<context>
-    <name>CustomWindow</name>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimieren</translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation>Maximieren</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Studio</name>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>Snapshot Measure</source>
-        <translation>Schnappschuss-Messung</translation>
-    </message>
-    <message>
-        <source>Continuous Measure</source>
-        <translation>Kontinuierliche Messung</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Flicker</source>
-        <translation>Flackern</translation>
-    </message>
-    <message>
-        <source>Exposure</source>
-        <translation>Belichtung</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manuell</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>Einstellen</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Abrufen</translation>
-    </message>
-    <message>
-        <source>Model:</source>
-        <translation>Modell:</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Seriell</translation>
-    </message>
-    <message>
-        <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
-    </message>
-    <message>
-        <source>Exposure Status: </source>
-        <translation>Belichtungsstatus: </translation>
-    </message>
-    <message>
-        <source>Adjusting Exposure</source>
-        <translation>Belichtung anpassen</translation>
-    </message>
-    <message>
-        <source>Under Exposure</source>
-        <translation>Unterbelichtung</translation>
-    </message>
-    <message>
-        <source>Normal Exposure</source>
-        <translation>Normale Belichtung</translation>
-    </message>
-    <message>
-        <source>Over Exposure</source>
-        <translation>Überbelichtung</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
-    </message>
-</context>
-<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
@@ -629,6 +325,360 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>UART connection failed</source>
+        <translation>UART-Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No valid baud rate found</source>
+        <translation>Keine gültige Baudrate gefunden</translation>
+    </message>
+    <message>
+        <source>UART disconnected</source>
+        <translation>UART-Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Bluetooth connection failed</source>
+        <translation>Bluetooth-Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to create Bluetooth service</source>
+        <translation>Bluetooth-Dienst konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Bluetooth disconnected</source>
+        <translation>Bluetooth-Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Speichern erfolgreich</translation>
+    </message>
+    <message>
+        <source>Data has been successfully saved to:
+</source>
+        <translation>Die Daten wurden erfolgreich gespeichert unter:
+</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while saving the file.</source>
+        <translation>Beim Speichern der Datei ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveService</name>
+    <message>
+        <source>Data buffer is not initialized.</source>
+        <translation>Der Datenpuffer ist nicht initialisiert.</translation>
+    </message>
+    <message>
+        <source>Failed to create directory for saving.</source>
+        <translation>Der Speicherordner konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Unknown save type.</source>
+        <translation>Unbekannter Speichertyp.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Serielle Verbindung</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scannen</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>Port-ID</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Bluetooth scannen</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Keine Bluetooth-Geräte gefunden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flackern</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
     <name>KVRExportDialog</name>
     <message>
         <source>Export Report</source>
@@ -657,6 +707,45 @@
     <message>
         <source>Export</source>
         <translation>Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbanz</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexionsgrad</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmissionsgrad</translation>
     </message>
 </context>
 <context>
@@ -955,71 +1044,482 @@
     </message>
 </context>
 <context>
-    <name>Welcome</name>
+    <name>PureSpectrum</name>
     <message>
-        <source>Theme</source>
-        <translation>Thema</translation>
+        <source>Save</source>
+        <translation>Speichern</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Hell</translation>
+        <source>Export</source>
+        <translation>Exportieren</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
-        <source>Serial Connection</source>
-        <translation>Serielle Verbindung</translation>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scannen</translation>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
     </message>
     <message>
-        <source>Port ID</source>
-        <translation>Port-ID</translation>
+        <source>Stop</source>
+        <translation>Stop</translation>
     </message>
     <message>
-        <source>Baud Rate</source>
-        <translation>Baudrate</translation>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>connect Serial</comment>
-        <translation>Öffnen</translation>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
     </message>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>Scan Bluetooth</source>
-        <translation>Bluetooth scannen</translation>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
     </message>
     <message>
-        <source>No Bluetooth devices found</source>
-        <translation>Keine Bluetooth-Geräte gefunden</translation>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>Bluetooth connection button</comment>
-        <translation>Öffnen</translation>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
     </message>
 </context>
 <context>
-    <name>StudioService</name>
+    <name>Reflectance</name>
     <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
+        <source>Save</source>
+        <translation>Speichern</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexion</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorption</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Raman roh</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Raman bereinigt</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluoreszenz</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>Intensität</translation>
     </message>
 </context>
 <context>
@@ -1061,27 +1561,6 @@ Modulationstiefe (%): %2
 Flimmeranteil (%): %3
 Flimmerindex: %4
 Verstärkung: %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorbanz</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>Reflexionsgrad</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmissionsgrad</translation>
     </message>
 </context>
 </TS>

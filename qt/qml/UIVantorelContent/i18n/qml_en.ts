@@ -2,310 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>Main</name>
-    <message>
-        <source>Message</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>UART connection failed</source>
-        <translation>UART connection failed</translation>
-    </message>
-    <message>
-        <source>No valid baud rate found</source>
-        <translation>No valid baud rate found</translation>
-    </message>
-    <message>
-        <source>UART disconnected</source>
-        <translation>UART disconnected</translation>
-    </message>
-    <message>
-        <source>Bluetooth connection failed</source>
-        <translation>Bluetooth connection failed</translation>
-    </message>
-    <message>
-        <source>Failed to create Bluetooth service</source>
-        <translation>Failed to create Bluetooth service</translation>
-    </message>
-    <message>
-        <source>Bluetooth disconnected</source>
-        <translation>Bluetooth disconnected</translation>
-    </message>
-    <message>
-        <source>Save Successful</source>
-        <translation>Save Successful</translation>
-    </message>
-    <message>
-        <source>Data has been successfully saved to:
-</source>
-        <translation>Data has been successfully saved to:
-</translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation>Save Failed</translation>
-    </message>
-    <message>
-        <source>An unknown error occurred while saving the file.</source>
-        <translation>An unknown error occurred while saving the file.</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Open Folder</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
-    </message>
-</context>
-<context>
-    <name>SaveService</name>
-    <message>
-        <source>Data buffer is not initialized.</source>
-        <translation>Data buffer is not initialized.</translation>
-    </message>
-    <message>
-        <source>Failed to create directory for saving.</source>
-        <translation>Failed to create directory for saving.</translation>
-    </message>
-    <message>
-        <source>Unknown save type.</source>
-        <translation>Unknown save type.</translation>
-    </message>
-    <message>
-        <source>Failed to write file.</source>
-        <translation>Failed to write file.</translation>
-    </message>
-    <message>
-        <source>Spectral Illuminance Test Report</source>
-        <translation>Spectral Illuminance Test Report</translation>
-    </message>
-    <message>
-        <source>Experiment Information:</source>
-        <translation>Experiment Information:</translation>
-    </message>
-    <message>
-        <source>Sample Name:%1</source>
-        <translation>Sample Name:%1</translation>
-    </message>
-    <message>
-        <source>Sample Model:%1</source>
-        <translation>Sample Model:%1</translation>
-    </message>
-    <message>
-        <source>Sample No:%1</source>
-        <translation>Sample No:%1</translation>
-    </message>
-    <message>
-        <source>Manufacturer:%1</source>
-        <translation>Manufacturer:%1</translation>
-    </message>
-    <message>
-        <source>Time:%1</source>
-        <translation>Time:%1</translation>
-    </message>
-    <message>
-        <source>Tester:%1</source>
-        <translation>Tester:%1</translation>
-    </message>
-    <message>
-        <source>Device Id:%1</source>
-        <translation>Device Id:%1</translation>
-    </message>
-    <message>
-        <source>Integration Time: %1 ms</source>
-        <translation>Integration Time: %1 ms</translation>
-    </message>
-    <message>
-        <source>Measurement Parameters</source>
-        <translation>Measurement Parameters</translation>
-    </message>
-    <message>
-        <source>%1-Report</source>
-        <translation>%1-Report</translation>
-    </message>
-    <message>
-        <source>光谱照度测试报告</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>实验信息</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>样品名称：%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>样品型号：%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>样品编号：%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>制造厂商：%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>测试时间：%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>测试人员：%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>测试仪器：%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>积分时间：%1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>测量参数</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-测试报告</source>
-        <translation>%1-测试报告</translation>
-    </message>
-</context>
-<context>
-    <name>KVRCheckBox</name>
-    <message>
-        <source>CheckBox</source>
-        <translation>CheckBox</translation>
-    </message>
-</context>
-<context>
-    <name>CustomWindow</name>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimize</translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation>Maximize</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Studio</name>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Open Folder</translation>
-    </message>
-    <message>
-        <source>Snapshot Measure</source>
-        <translation>Snapshot Measure</translation>
-    </message>
-    <message>
-        <source>Continuous Measure</source>
-        <translation>Continuous Measure</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Flicker</source>
-        <translation>Flicker</translation>
-    </message>
-    <message>
-        <source>Exposure</source>
-        <translation>Exposure</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>Set</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Get</translation>
-    </message>
-    <message>
-        <source>Model:</source>
-        <translation>Model:</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Serial</translation>
-    </message>
-    <message>
-        <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
-    </message>
-    <message>
-        <source>Exposure Status: </source>
-        <translation>Exposure Status: </translation>
-    </message>
-    <message>
-        <source>Adjusting Exposure</source>
-        <translation>Adjusting Exposure</translation>
-    </message>
-    <message>
-        <source>Under Exposure</source>
-        <translation>Under Exposure</translation>
-    </message>
-    <message>
-        <source>Normal Exposure</source>
-        <translation>Normal Exposure</translation>
-    </message>
-    <message>
-        <source>Over Exposure</source>
-        <translation>Over Exposure</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
-    </message>
-</context>
-<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
@@ -629,6 +325,360 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>UART connection failed</source>
+        <translation>UART connection failed</translation>
+    </message>
+    <message>
+        <source>No valid baud rate found</source>
+        <translation>No valid baud rate found</translation>
+    </message>
+    <message>
+        <source>UART disconnected</source>
+        <translation>UART disconnected</translation>
+    </message>
+    <message>
+        <source>Bluetooth connection failed</source>
+        <translation>Bluetooth connection failed</translation>
+    </message>
+    <message>
+        <source>Failed to create Bluetooth service</source>
+        <translation>Failed to create Bluetooth service</translation>
+    </message>
+    <message>
+        <source>Bluetooth disconnected</source>
+        <translation>Bluetooth disconnected</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Save Successful</translation>
+    </message>
+    <message>
+        <source>Data has been successfully saved to:
+</source>
+        <translation>Data has been successfully saved to:
+</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Save Failed</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while saving the file.</source>
+        <translation>An unknown error occurred while saving the file.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+</context>
+<context>
+    <name>SaveService</name>
+    <message>
+        <source>Data buffer is not initialized.</source>
+        <translation>Data buffer is not initialized.</translation>
+    </message>
+    <message>
+        <source>Failed to create directory for saving.</source>
+        <translation>Failed to create directory for saving.</translation>
+    </message>
+    <message>
+        <source>Unknown save type.</source>
+        <translation>Unknown save type.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Failed to write file.</translation>
+    </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Serial Connection</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>Port ID</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scan Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>No Bluetooth devices found</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>CheckBox</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flicker</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+</context>
+<context>
     <name>KVRExportDialog</name>
     <message>
         <source>Export Report</source>
@@ -657,6 +707,45 @@
     <message>
         <source>Export</source>
         <translation>Export</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>The start wavelength must be less than the end wavelength.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
     </message>
 </context>
 <context>
@@ -955,71 +1044,482 @@
     </message>
 </context>
 <context>
-    <name>Welcome</name>
+    <name>PureSpectrum</name>
     <message>
-        <source>Theme</source>
-        <translation>Theme</translation>
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Light</translation>
+        <source>Export</source>
+        <translation>Export</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Dark</translation>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
     </message>
     <message>
-        <source>Serial Connection</source>
-        <translation>Serial Connection</translation>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scan</translation>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
     </message>
     <message>
-        <source>Port ID</source>
-        <translation>Port ID</translation>
+        <source>Stop</source>
+        <translation>Stop</translation>
     </message>
     <message>
-        <source>Baud Rate</source>
-        <translation>Baud Rate</translation>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
     </message>
     <message>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>connect Serial</comment>
-        <translation>Open</translation>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
     </message>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>Scan Bluetooth</source>
-        <translation>Scan Bluetooth</translation>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
     </message>
     <message>
-        <source>No Bluetooth devices found</source>
-        <translation>No Bluetooth devices found</translation>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>Bluetooth connection button</comment>
-        <translation>Open</translation>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
     </message>
 </context>
 <context>
-    <name>StudioService</name>
+    <name>Reflectance</name>
     <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>The start wavelength must be less than the end wavelength.</translation>
+        <source>Save</source>
+        <translation>Save</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</translation>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak Selection</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>RamanRaw</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>RamanClean</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>RamanFluorescence</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak selection</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>intensity</translation>
     </message>
 </context>
 <context>
@@ -1061,27 +1561,6 @@ Modulation depth(%): %2
 Percent flicker(%): %3
 Flicker index: %4
 Gain: %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorbance</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>Reflectance</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmittance</translation>
     </message>
 </context>
 </TS>

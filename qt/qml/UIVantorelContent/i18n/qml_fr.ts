@@ -2,310 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>Main</name>
-    <message>
-        <source>Message</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>UART connection failed</source>
-        <translation>Échec de la connexion UART</translation>
-    </message>
-    <message>
-        <source>No valid baud rate found</source>
-        <translation>Aucun débit en bauds valide trouvé</translation>
-    </message>
-    <message>
-        <source>UART disconnected</source>
-        <translation>UART déconnecté</translation>
-    </message>
-    <message>
-        <source>Bluetooth connection failed</source>
-        <translation>Échec de la connexion Bluetooth</translation>
-    </message>
-    <message>
-        <source>Failed to create Bluetooth service</source>
-        <translation>Impossible de créer le service Bluetooth</translation>
-    </message>
-    <message>
-        <source>Bluetooth disconnected</source>
-        <translation>Bluetooth déconnecté</translation>
-    </message>
-    <message>
-        <source>Save Successful</source>
-        <translation>Enregistrement réussi</translation>
-    </message>
-    <message>
-        <source>Data has been successfully saved to:
-</source>
-        <translation>Les données ont été enregistrées dans :
-</translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation>Échec de l'enregistrement</translation>
-    </message>
-    <message>
-        <source>An unknown error occurred while saving the file.</source>
-        <translation>Une erreur inconnue s'est produite lors de l'enregistrement du fichier.</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>SaveService</name>
-    <message>
-        <source>Data buffer is not initialized.</source>
-        <translation>La mémoire tampon de données n'est pas initialisée.</translation>
-    </message>
-    <message>
-        <source>Failed to create directory for saving.</source>
-        <translation>Impossible de créer le dossier d'enregistrement.</translation>
-    </message>
-    <message>
-        <source>Unknown save type.</source>
-        <translation>Type d'enregistrement inconnu.</translation>
-    </message>
-    <message>
-        <source>Failed to write file.</source>
-        <translation>Impossible d'écrire le fichier.</translation>
-    </message>
-    <message>
-        <source>Spectral Illuminance Test Report</source>
-        <translation>Spectral Illuminance Test Report</translation>
-    </message>
-    <message>
-        <source>Experiment Information:</source>
-        <translation>Experiment Information:</translation>
-    </message>
-    <message>
-        <source>Sample Name:%1</source>
-        <translation>Sample Name:%1</translation>
-    </message>
-    <message>
-        <source>Sample Model:%1</source>
-        <translation>Sample Model:%1</translation>
-    </message>
-    <message>
-        <source>Sample No:%1</source>
-        <translation>Sample No:%1</translation>
-    </message>
-    <message>
-        <source>Manufacturer:%1</source>
-        <translation>Manufacturer:%1</translation>
-    </message>
-    <message>
-        <source>Time:%1</source>
-        <translation>Time:%1</translation>
-    </message>
-    <message>
-        <source>Tester:%1</source>
-        <translation>Tester:%1</translation>
-    </message>
-    <message>
-        <source>Device Id:%1</source>
-        <translation>Device Id:%1</translation>
-    </message>
-    <message>
-        <source>Integration Time: %1 ms</source>
-        <translation>Integration Time: %1 ms</translation>
-    </message>
-    <message>
-        <source>Measurement Parameters</source>
-        <translation>Measurement Parameters</translation>
-    </message>
-    <message>
-        <source>%1-Report</source>
-        <translation>%1-Report</translation>
-    </message>
-    <message>
-        <source>光谱照度测试报告</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>实验信息</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>样品名称：%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>样品型号：%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>样品编号：%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>制造厂商：%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>测试时间：%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>测试人员：%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>测试仪器：%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>积分时间：%1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>测量参数</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-测试报告</source>
-        <translation>%1-测试报告</translation>
-    </message>
-</context>
-<context>
-    <name>KVRCheckBox</name>
-    <message>
-        <source>CheckBox</source>
-        <translation>Case à cocher</translation>
-    </message>
-</context>
-<context>
-    <name>CustomWindow</name>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimiser</translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation>Maximiser</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Studio</name>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exporter</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ouvrir le dossier</translation>
-    </message>
-    <message>
-        <source>Snapshot Measure</source>
-        <translation>Mesure instantanée</translation>
-    </message>
-    <message>
-        <source>Continuous Measure</source>
-        <translation>Mesure continue</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Arrêter</translation>
-    </message>
-    <message>
-        <source>Flicker</source>
-        <translation>Scintillement</translation>
-    </message>
-    <message>
-        <source>Exposure</source>
-        <translation>Exposition</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manuel</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>Définir</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Obtenir</translation>
-    </message>
-    <message>
-        <source>Model:</source>
-        <translation>Modèle :</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Série</translation>
-    </message>
-    <message>
-        <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
-    </message>
-    <message>
-        <source>Exposure Status: </source>
-        <translation>État de l'exposition : </translation>
-    </message>
-    <message>
-        <source>Adjusting Exposure</source>
-        <translation>Ajustement de l'exposition</translation>
-    </message>
-    <message>
-        <source>Under Exposure</source>
-        <translation>Sous-exposition</translation>
-    </message>
-    <message>
-        <source>Normal Exposure</source>
-        <translation>Exposition normale</translation>
-    </message>
-    <message>
-        <source>Over Exposure</source>
-        <translation>Surexposition</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
-    </message>
-</context>
-<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
@@ -629,6 +325,360 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>UART connection failed</source>
+        <translation>Échec de la connexion UART</translation>
+    </message>
+    <message>
+        <source>No valid baud rate found</source>
+        <translation>Aucun débit en bauds valide trouvé</translation>
+    </message>
+    <message>
+        <source>UART disconnected</source>
+        <translation>UART déconnecté</translation>
+    </message>
+    <message>
+        <source>Bluetooth connection failed</source>
+        <translation>Échec de la connexion Bluetooth</translation>
+    </message>
+    <message>
+        <source>Failed to create Bluetooth service</source>
+        <translation>Impossible de créer le service Bluetooth</translation>
+    </message>
+    <message>
+        <source>Bluetooth disconnected</source>
+        <translation>Bluetooth déconnecté</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Enregistrement réussi</translation>
+    </message>
+    <message>
+        <source>Data has been successfully saved to:
+</source>
+        <translation>Les données ont été enregistrées dans :
+</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l'enregistrement</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while saving the file.</source>
+        <translation>Une erreur inconnue s'est produite lors de l'enregistrement du fichier.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveService</name>
+    <message>
+        <source>Data buffer is not initialized.</source>
+        <translation>La mémoire tampon de données n'est pas initialisée.</translation>
+    </message>
+    <message>
+        <source>Failed to create directory for saving.</source>
+        <translation>Impossible de créer le dossier d'enregistrement.</translation>
+    </message>
+    <message>
+        <source>Unknown save type.</source>
+        <translation>Type d'enregistrement inconnu.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Impossible d'écrire le fichier.</translation>
+    </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Connexion série</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>ID du port</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit binaire</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>Scanner Bluetooth</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>Aucun appareil Bluetooth trouvé</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>Case à cocher</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimiser</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximiser</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+</context>
+<context>
     <name>KVRExportDialog</name>
     <message>
         <source>Export Report</source>
@@ -657,6 +707,45 @@
     <message>
         <source>Export</source>
         <translation>Exporter</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
     </message>
 </context>
 <context>
@@ -955,71 +1044,482 @@
     </message>
 </context>
 <context>
-    <name>Welcome</name>
+    <name>PureSpectrum</name>
     <message>
-        <source>Theme</source>
-        <translation>Thème</translation>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Clair</translation>
+        <source>Export</source>
+        <translation>Exporter</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
-        <source>Serial Connection</source>
-        <translation>Connexion série</translation>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>Scanner</translation>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
     </message>
     <message>
-        <source>Port ID</source>
-        <translation>ID du port</translation>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
     </message>
     <message>
-        <source>Baud Rate</source>
-        <translation>Débit binaire</translation>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
     </message>
     <message>
         <source>Auto</source>
         <translation>Auto</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>connect Serial</comment>
-        <translation>Ouvrir</translation>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>Scan Bluetooth</source>
-        <translation>Scanner Bluetooth</translation>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
     </message>
     <message>
-        <source>No Bluetooth devices found</source>
-        <translation>Aucun appareil Bluetooth trouvé</translation>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>Bluetooth connection button</comment>
-        <translation>Ouvrir</translation>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
     </message>
 </context>
 <context>
-    <name>StudioService</name>
+    <name>Reflectance</name>
     <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Sélection de pic</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Raman brut</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Raman corrigé</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluorescence</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Sélection de pic</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>intensité</translation>
     </message>
 </context>
 <context>
@@ -1061,27 +1561,6 @@ Profondeur de modulation (%) : %2
 Taux de scintillement (%) : %3
 Indice de scintillement : %4
 Gain : %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorbance</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>Réflectance</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmittance</translation>
     </message>
 </context>
 </TS>

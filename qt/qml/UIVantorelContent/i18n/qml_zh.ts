@@ -2,310 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>Main</name>
-    <message>
-        <source>Message</source>
-        <translation>消息</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>UART connection failed</source>
-        <translation>串口连接失败</translation>
-    </message>
-    <message>
-        <source>No valid baud rate found</source>
-        <translation>未找到有效的波特率</translation>
-    </message>
-    <message>
-        <source>UART disconnected</source>
-        <translation>串口已断开</translation>
-    </message>
-    <message>
-        <source>Bluetooth connection failed</source>
-        <translation>蓝牙连接失败</translation>
-    </message>
-    <message>
-        <source>Failed to create Bluetooth service</source>
-        <translation>创建蓝牙服务失败</translation>
-    </message>
-    <message>
-        <source>Bluetooth disconnected</source>
-        <translation>蓝牙已断开</translation>
-    </message>
-    <message>
-        <source>Save Successful</source>
-        <translation>保存成功</translation>
-    </message>
-    <message>
-        <source>Data has been successfully saved to:
-</source>
-        <translation>数据已成功保存到：
-</translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation>保存失败</translation>
-    </message>
-    <message>
-        <source>An unknown error occurred while saving the file.</source>
-        <translation>保存文件时发生未知错误。</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>打开文件夹</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>SaveService</name>
-    <message>
-        <source>Data buffer is not initialized.</source>
-        <translation>数据缓冲区未初始化。</translation>
-    </message>
-    <message>
-        <source>Failed to create directory for saving.</source>
-        <translation>无法创建保存目录。</translation>
-    </message>
-    <message>
-        <source>Unknown save type.</source>
-        <translation>未知的保存类型。</translation>
-    </message>
-    <message>
-        <source>Failed to write file.</source>
-        <translation>写入文件失败。</translation>
-    </message>
-    <message>
-        <source>Spectral Illuminance Test Report</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>Experiment Information:</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>Sample Name:%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>Sample Model:%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>Sample No:%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>Manufacturer:%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>Time:%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>Tester:%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>Device Id:%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>Integration Time: %1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>Measurement Parameters</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-Report</source>
-        <translation>%1-测试报告</translation>
-    </message>
-    <message>
-        <source>光谱照度测试报告</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>实验信息</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>样品名称：%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>样品型号：%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>样品编号：%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>制造厂商：%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>测试时间：%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>测试人员：%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>测试仪器：%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>积分时间：%1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>测量参数</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-测试报告</source>
-        <translation>%1-测试报告</translation>
-    </message>
-</context>
-<context>
-    <name>KVRCheckBox</name>
-    <message>
-        <source>CheckBox</source>
-        <translation>复选框</translation>
-    </message>
-</context>
-<context>
-    <name>CustomWindow</name>
-    <message>
-        <source>Minimize</source>
-        <translation>最小化</translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation>最大化</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>向下还原</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMessageDialog</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>Studio</name>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>导出</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>打开目录</translation>
-    </message>
-    <message>
-        <source>Snapshot Measure</source>
-        <translation>手动获取</translation>
-    </message>
-    <message>
-        <source>Continuous Measure</source>
-        <translation>自动获取</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
-        <source>Flicker</source>
-        <translation>频闪</translation>
-    </message>
-    <message>
-        <source>Exposure</source>
-        <translation>曝光模式</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>自动</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>手动</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>获取</translation>
-    </message>
-    <message>
-        <source>Model:</source>
-        <translation>型号：</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>有线</translation>
-    </message>
-    <message>
-        <source>Bluetooth</source>
-        <translation>蓝牙</translation>
-    </message>
-    <message>
-        <source>Exposure Status: </source>
-        <translation>曝光状态：</translation>
-    </message>
-    <message>
-        <source>Adjusting Exposure</source>
-        <translation>曝光调整中</translation>
-    </message>
-    <message>
-        <source>Under Exposure</source>
-        <translation>欠曝</translation>
-    </message>
-    <message>
-        <source>Normal Exposure</source>
-        <translation>正常</translation>
-    </message>
-    <message>
-        <source>Over Exposure</source>
-        <translation>过曝</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>类型</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
-    </message>
-</context>
-<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
@@ -629,6 +325,360 @@
     </message>
 </context>
 <context>
+    <name>Main</name>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>UART connection failed</source>
+        <translation>串口连接失败</translation>
+    </message>
+    <message>
+        <source>No valid baud rate found</source>
+        <translation>未找到有效的波特率</translation>
+    </message>
+    <message>
+        <source>UART disconnected</source>
+        <translation>串口已断开</translation>
+    </message>
+    <message>
+        <source>Bluetooth connection failed</source>
+        <translation>蓝牙连接失败</translation>
+    </message>
+    <message>
+        <source>Failed to create Bluetooth service</source>
+        <translation>创建蓝牙服务失败</translation>
+    </message>
+    <message>
+        <source>Bluetooth disconnected</source>
+        <translation>蓝牙已断开</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Data has been successfully saved to:
+</source>
+        <translation>数据已成功保存到：
+</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while saving the file.</source>
+        <translation>保存文件时发生未知错误。</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>SaveService</name>
+    <message>
+        <source>Data buffer is not initialized.</source>
+        <translation>数据缓冲区未初始化。</translation>
+    </message>
+    <message>
+        <source>Failed to create directory for saving.</source>
+        <translation>无法创建保存目录。</translation>
+    </message>
+    <message>
+        <source>Unknown save type.</source>
+        <translation>未知的保存类型。</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>写入文件失败。</translation>
+    </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-测试报告</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
+    </message>
+</context>
+<context>
+    <name>Welcome</name>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message>
+        <source>Serial Connection</source>
+        <translation>串口连接</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Port ID</source>
+        <translation>端口号</translation>
+    </message>
+    <message>
+        <source>Baud Rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动选择</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>connect Serial</comment>
+        <translation>串口连接</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙连接</translation>
+    </message>
+    <message>
+        <source>Scan Bluetooth</source>
+        <translation>扫描蓝牙</translation>
+    </message>
+    <message>
+        <source>No Bluetooth devices found</source>
+        <translation>没有发现设备</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Bluetooth connection button</comment>
+        <translation>蓝牙连接</translation>
+    </message>
+</context>
+<context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>复选框</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>向下还原</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>频闪</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+</context>
+<context>
     <name>KVRExportDialog</name>
     <message>
         <source>Export Report</source>
@@ -657,6 +707,45 @@
     <message>
         <source>Export</source>
         <translation>导出</translation>
+    </message>
+</context>
+<context>
+    <name>StudioService</name>
+    <message>
+        <source>The start wavelength must be less than the end wavelength.</source>
+        <translation>起始波长必须小于结束波长。</translation>
+    </message>
+    <message>
+        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
+        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMessageDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸光度</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射率</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射率</translation>
     </message>
 </context>
 <context>
@@ -955,71 +1044,482 @@
     </message>
 </context>
 <context>
-    <name>Welcome</name>
+    <name>PureSpectrum</name>
     <message>
-        <source>Theme</source>
-        <translation>主题</translation>
+        <source>Save</source>
+        <translation>保存</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>浅色</translation>
+        <source>Export</source>
+        <translation>导出</translation>
     </message>
     <message>
-        <source>Dark</source>
-        <translation>深色</translation>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
     </message>
     <message>
-        <source>Serial Connection</source>
-        <translation>串口连接</translation>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
     </message>
     <message>
-        <source>Scan</source>
-        <translation>扫描</translation>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
     </message>
     <message>
-        <source>Port ID</source>
-        <translation>端口号</translation>
+        <source>Stop</source>
+        <translation>停止</translation>
     </message>
     <message>
-        <source>Baud Rate</source>
-        <translation>波特率</translation>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation>自动选择</translation>
+        <translation>自动</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>connect Serial</comment>
-        <translation>串口连接</translation>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>蓝牙连接</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
-        <source>Scan Bluetooth</source>
-        <translation>扫描蓝牙</translation>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
     </message>
     <message>
-        <source>No Bluetooth devices found</source>
-        <translation>没有发现设备</translation>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
     </message>
     <message>
-        <source>Open</source>
-        <comment>Bluetooth connection button</comment>
-        <translation>蓝牙连接</translation>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
     </message>
 </context>
 <context>
-    <name>StudioService</name>
+    <name>Reflectance</name>
     <message>
-        <source>The start wavelength must be less than the end wavelength.</source>
-        <translation>起始波长必须小于结束波长。</translation>
+        <source>Save</source>
+        <translation>保存</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态:</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸收率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>选峰</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态:</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>拉曼原始光谱</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>拉曼去基线</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>荧光基线</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>选峰</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>强度</translation>
     </message>
 </context>
 <context>
@@ -1061,27 +1561,6 @@ Gain: %5</source>
 频闪百分比(%): %3
 频闪指数: %4
 增益: %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>吸光度</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>反射率</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>透射率</translation>
     </message>
 </context>
 </TS>
