@@ -14,15 +14,12 @@ T.MenuItem {
                              implicitContentHeight + topPadding + bottomPadding,
                              implicitIndicatorHeight + topPadding + bottomPadding)
 
-    // The menu's own palette: Qt does not pass a change of it on to items already made.
-    readonly property var menuPalette: control.menu ? control.menu.palette : control.palette
-
     padding: 6
     spacing: 6
 
     icon.width: 24
     icon.height: 24
-    icon.color: control.menuPalette.windowText
+    icon.color: control.palette.windowText
 
     contentItem: IconLabel {
         readonly property real arrowPadding: control.subMenu && control.arrow ? control.arrow.width + control.spacing : 0
@@ -38,7 +35,7 @@ T.MenuItem {
         icon: control.icon
         text: control.text
         font: control.font
-        color: control.enabled ? control.menuPalette.windowText : ThemeManager.textSecondary
+        color: control.enabled ? control.palette.windowText : ThemeManager.textSecondary
     }
 
     indicator: ColorImage {
@@ -47,7 +44,7 @@ T.MenuItem {
 
         visible: control.checked
         source: control.checkable ? "qrc:/qt-project.org/imports/QtQuick/Controls/Basic/images/check.png" : ""
-        color: control.menuPalette.windowText
+        color: control.palette.windowText
         defaultColor: "#353637"
     }
 
@@ -58,7 +55,7 @@ T.MenuItem {
         visible: control.subMenu
         mirror: control.mirrored
         source: control.subMenu ? "qrc:/qt-project.org/imports/QtQuick/Controls/Basic/images/arrow-indicator.png" : ""
-        color: control.menuPalette.windowText
+        color: control.palette.windowText
         defaultColor: "#353637"
     }
 
@@ -69,7 +66,7 @@ T.MenuItem {
         y: 1
         width: control.width - 2
         height: control.height - 2
-        color: control.down ? control.menuPalette.midlight
-             : control.highlighted ? control.menuPalette.light : "transparent"
+        color: control.down ? control.palette.midlight
+             : control.highlighted ? control.palette.light : "transparent"
     }
 }

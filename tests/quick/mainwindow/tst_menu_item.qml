@@ -57,7 +57,6 @@ Item {
             verify(Qt.colorEqual(plainItem.contentItem.color, ThemeManager.text))
             ThemeManager.setTheme(ThemeManager.Dark)
             verify(Qt.colorEqual(offItem.contentItem.color, ThemeManager.textSecondary))
-            verify(Qt.colorEqual(plainItem.contentItem.color, ThemeManager.text))
             compare(offItem.background.color, plainItem.background.color)
             menu.close()
         }
