@@ -98,9 +98,9 @@ void computeColorRendition(const FloatArray *spectrum, float *referenceSpd, floa
     const AdaptedWhite testAdapted = adaptWhite(testWhite);
     const AdaptedWhite referenceAdapted = adaptWhite(referenceWhite);
 
+    const float tk = testWhite.k, rk = referenceWhite.k;
     SampleCoordinates jab;
     for (int s = 0; s < kEvaluationSamples; ++s) {
-        const float tk = testWhite.k, rk = referenceWhite.k;
         const int testStatus = cam02UcsFromXyz(tk * underTest.x[s], tk * underTest.y[s], tk * underTest.z[s],
                                                testAdapted, jab.test[s]);
         const int refStatus = cam02UcsFromXyz(rk * underReference.x[s], rk * underReference.y[s],

@@ -1,5 +1,4 @@
 #include "LibraryCore.h"
-#include "SampleLanes.h"
 
 #include <atomic>
 #include <cmath>
@@ -31,16 +30,6 @@ float blockSum(const float *values, int64_t count)
         total += block;
     }
     return total;
-}
-
-bool wideLanesAvailable()
-{
-#if defined(__GNUC__) && defined(__x86_64__)
-    static const bool available = __builtin_cpu_supports("avx2");
-    return available;
-#else
-    return false;
-#endif
 }
 
 SpectrumView viewSpectrum(const FloatArray *spectrum)

@@ -8,7 +8,7 @@
 
 namespace spectral {
 
-#if defined(__GNUC__)
+#if defined(__GNUC__) && !defined(SPECTRAL_PORTABLE_LANES)
 template <int N>
 struct LaneVector {
     typedef float type __attribute__((vector_size(N * sizeof(float))));
@@ -18,23 +18,26 @@ struct LaneVector {
 // a call would return them does not matter in the files that use them.
 #pragma GCC diagnostic ignored "-Wpsabi"
 #else
+// Other compilers: plain arrays, lane by lane.
+template <int N>
+struct PortableLanes {
+    float v[N];
+};
 template <int N>
 struct LaneVector {
-    struct type {
-        float v[N];
-    };
+    using type = PortableLanes<N>;
 };
 #define SPECTRAL_LANES_INLINE inline
 template <int N>
-typename LaneVector<N>::type operator*(const typename LaneVector<N>::type &a, float s)
+PortableLanes<N> operator*(const PortableLanes<N> &a, float s)
 {
-    typename LaneVector<N>::type r;
+    PortableLanes<N> r;
     for (int i = 0; i < N; ++i)
         r.v[i] = a.v[i] * s;
     return r;
 }
 template <int N>
-typename LaneVector<N>::type &operator+=(typename LaneVector<N>::type &a, const typename LaneVector<N>::type &b)
+PortableLanes<N> &operator+=(PortableLanes<N> &a, const PortableLanes<N> &b)
 {
     for (int i = 0; i < N; ++i)
         a.v[i] += b.v[i];
@@ -64,12 +67,13 @@ SPECTRAL_LANES_INLINE void storeLanes(float *values, const typename LaneVector<N
     std::memcpy(values, &lanes, sizeof lanes);
 }
 
-// Whether the wider lanes can run here (checked once).
+// Whether the wider lanes can run here (checked once); never when the environment variable
+// SPECTRAL_BASELINE_LANES is set.
 bool wideLanesAvailable();
 
 // Runs kernel<8> with AVX2 enabled where the processor has it, kernel<4> otherwise. A kernel
 // is a class template with a static always-inlined run(args...).
-#if defined(__GNUC__) && defined(__x86_64__)
+#if defined(__GNUC__) && defined(__x86_64__) && !defined(SPECTRAL_PORTABLE_LANES)
 template <template <int> class Kernel, typename... Args>
 __attribute__((target("avx2"))) void runWideLanes(Args... args)
 {

@@ -4,3 +4,4 @@
 Q_IMPORT_QML_PLUGIN(UIVantorelContentPlugin)
 Q_IMPORT_QML_PLUGIN(UIVantorelPlugin)
 Q_IMPORT_QML_PLUGIN(BrandConfigPlugin)
+Q_IMPORT_QML_PLUGIN(AppBackendPlugin)

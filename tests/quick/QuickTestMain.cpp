@@ -1,7 +1,9 @@
 // Runs the Quick Test cases of one folder (-input DIR) with a QApplication, which the chart
 // items need, and with the real back-end services published as the application publishes
-// them. CTest fails the run on any QML warning it prints.
+// them, plus a feeder that puts spectra into the store. CTest fails the run on any QML
+// warning it prints.
 
+#include "StoreFeeder.h"
 #include "app/ApplicationSession.h"
 
 #include <QApplication>
@@ -29,6 +31,7 @@ public slots:
         m_session->publishTo(*engine);
         engine->rootContext()->setContextProperty(QStringLiteral("testSourceDir"),
                                                   QString::fromLocal8Bit(qgetenv("VANTOREL_SOURCE_DIR")));
+        engine->rootContext()->setContextProperty(QStringLiteral("storeFeeder"), &m_feeder);
     }
 
     void cleanupTestCase()
@@ -40,6 +43,7 @@ public slots:
 private:
     std::unique_ptr<QQmlApplicationEngine> m_serviceEngine;
     std::unique_ptr<ApplicationSession> m_session;
+    StoreFeeder m_feeder;
 };
 
 } // namespace

@@ -70,7 +70,7 @@ void ExportBench::feedWords(float first)
         words << first + float(i);
     const QByteArray bytes = f32s(words);
     // Past the photometric throttle, so the words are applied at once.
-    QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+    testsupport::passThrottle(*buffer);
     buffer->setPhotoResult(bytesOf(bytes), int(bytes.size()));
 }
 

@@ -19,7 +19,7 @@ int baudIndexOf(int baud);
 
 // Connects UARTInterface at the device's own rate and waits for its status. True once it
 // reports success. The command delay is set as the welcome page would for that rate.
-bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs = 5000);
+bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs = 15000);
 
 // Closes the serial link (stop command, pause, close).
 void disconnectSerial();

@@ -5,7 +5,10 @@
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cstring>
@@ -98,6 +101,16 @@ void prepareStoreTests()
 }
 
 const quint8 *bytesOf(const QByteArray &bytes) { return reinterpret_cast<const quint8 *>(bytes.constData()); }
+
+bool passThrottle(DataBuffer &store)
+{
+    auto *throttle = store.findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!throttle)
+        return false;
+    // A tick that finds a held-back result spends its turn on it; the one after opens.
+    QSignalSpy ticks(throttle, &QTimer::timeout);
+    return QTest::qWaitFor([&ticks] { return ticks.count() >= 2; }, 10000);
+}
 
 void feedSpectrum(DataBuffer &store, const QByteArray &payload, bool reload)
 {

@@ -56,6 +56,9 @@ void loadCatalogues();
 void prepareStoreTests();
 
 const quint8 *bytesOf(const QByteArray &bytes);
+// Waits until the store's photometric throttle has ticked with no result held back, so
+// the next result is processed at once. False when the throttle never ticked.
+bool passThrottle(DataBuffer &store);
 // Hands a spectrum payload to the store as received, or as a replay.
 void feedSpectrum(DataBuffer &store, const QByteArray &payload, bool reload = false);
 

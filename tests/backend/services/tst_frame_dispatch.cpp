@@ -46,7 +46,7 @@ private slots:
     {
         Road road;
         road.model("PQV-21");
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(road.store));
         StoreSignalLog log(&road.store);
         QVector<float> words = road.words(0.0f);
         words[38] = 321.0f;

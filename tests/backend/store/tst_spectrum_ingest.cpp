@@ -79,7 +79,7 @@ class TestSpectrumIngest : public QObject
         store.setMeasurementState(&flags);
         if (model)
             store.setDeviceModel(QString::fromLatin1(model));
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
     }
 
 private slots:
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(store.getSpec(DataBuffer::ReferenceSpectrum), QList<double>(kAxis, 7.0));
         QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 7.0);
         QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(kAxis, 5.0));
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         QCOMPARE(store.formattedPhotoResult(), table);
         QCOMPARE(store.getPhotoResult()[0], 0.25f);
 
@@ -292,14 +292,14 @@ private slots:
         QCOMPARE(table.count(), 1);
         QCOMPARE(tableValue(store, "lux"), QStringLiteral("100.0(lx)"));
         QTRY_COMPARE(tableValue(store, "lux"), QStringLiteral("300.0(lx)"));
-        QTest::qWait(3 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         QCOMPARE(table.count(), 2);
 
         // Clearing drops a result still held back.
         feedWords(store, words(store, 7.0f));
         feedWords(store, words(store, 7.0f));
         store.clearBuffer();
-        QTest::qWait(3 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         QVERIFY(!store.hasData());
         QCOMPARE(tableValue(store, "X"), QStringLiteral("0.00"));
     }
@@ -313,17 +313,17 @@ private slots:
         feedFrame(store, w, plainSpectrum(0, rampSamples(kAxis)));
         QCOMPARE(tableValue(store, "Ee"), QStringLiteral("0.0123"));
         MeasurementSettings::setUnit(1);
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         store.reloadPhotoResult();
         QCOMPARE(tableValue(store, "Ee"), QStringLiteral("12.3000"));
 
         // Words the payload did not carry have no value.
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         feedWords(store, {1.0f, 2.0f});
         QCOMPARE(tableValue(store, "Y"), QStringLiteral("2.00"));
         QCOMPARE(tableValue(store, "Z"), QStringLiteral("nan"));
         // More than the store's 100 words is refused.
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         feedWords(store, QVector<float>(101, 1.0f));
         QCOMPARE(store.photoResultSize(), 8);
 
@@ -360,7 +360,7 @@ private slots:
         QVERIFY(std::isnan(outside.at(3)));
 
         MeasurementSettings::setRangeEnable(false);
-        QTest::qWait(2 * DataBuffer::kThrottleIntervalMs);
+        QVERIFY(passThrottle(store));
         feedFrame(store, words(store), plainSpectrum(0, samples));
         QVERIFY(tableValue(store, "S_BD").isNull());
     }

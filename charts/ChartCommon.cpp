@@ -1,0 +1,87 @@
+#include "ChartCommon.h"
+
+#include "store/DataBuffer.h"
+
+#include <qcustomplot.h>
+
+namespace ChartHoverTip {
+
+namespace {
+const QString kOverlayLayer = QStringLiteral("overlay");
+}
+
+QCPItemTracer *createTracer(QCustomPlot *plot, QCPGraph *graph)
+{
+    auto *tracer = new QCPItemTracer(plot);
+    tracer->setPen(QPen(Qt::SolidLine));
+    tracer->setBrush(QBrush(Qt::cyan, Qt::SolidPattern));
+    tracer->setStyle(QCPItemTracer::tsSquare);
+    tracer->setLayer(kOverlayLayer);
+    // A tracer placed on an empty graph complains; showTextTip attaches it once there are data.
+    if (graph && !graph->data()->isEmpty())
+        tracer->setGraph(graph);
+    tracer->setInterpolating(true);
+    tracer->setVisible(false); // until there are data to point at
+    return tracer;
+}
+
+QCPItemText *createText(QCustomPlot *plot)
+{
+    auto *text = new QCPItemText(plot);
+    text->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->position->setType(QCPItemPosition::ptAbsolute);
+    text->setFont(QFont(QStringLiteral("Arial"), 10));
+    text->setPadding(QMargins(3, 3, 3, 3));
+    text->setPen(QPen(Qt::black));
+    text->setBrush(QBrush(Qt::cyan, Qt::SolidPattern));
+    text->setLayer(kOverlayLayer);
+    text->setVisible(false);
+    return text;
+}
+
+void moveTracer(QCPItemTracer *tracer, double key)
+{
+    tracer->setGraphKey(key);
+    tracer->updatePosition();
+}
+
+void place(QCPItemText *text, const QCPItemTracer *anchor, double key, double value)
+{
+    const QCustomPlot *plot = text->parentPlot();
+    const QCPRange x = plot->xAxis->range();
+    const QCPRange y = plot->yAxis->range();
+    const double rightEdge = x.upper - 0.1 * (x.upper - x.lower);
+    const double bottomEdge = y.lower + 0.1 * (y.upper - y.lower);
+
+    text->position->setCoords(anchor->position->pixelPosition());
+    const Qt::Alignment vertical = bottomEdge > value ? Qt::AlignBottom : Qt::AlignTop;
+    const Qt::Alignment horizontal = key > rightEdge ? Qt::AlignRight : Qt::AlignLeft;
+    text->setPositionAlignment(vertical | horizontal);
+}
+
+QString keyValueText(double key, double value)
+{
+    return QString::number(key, 'f', 0) + QLatin1Char('\n') + QString::number(value, 'g', 3);
+}
+
+} // namespace ChartHoverTip
+
+void setupChartAxes(QCustomPlot *plot, const QString &xLabel)
+{
+    plot->xAxis->setLabel(xLabel);
+    plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom | QCP::iSelectPlottables);
+    plot->yAxis->setTickLabelSide(QCPAxis::lsInside);
+}
+
+bool isTModel(const DataBuffer *buffer)
+{
+    return buffer && buffer->deviceModel().startsWith(QLatin1Char('T'));
+}
+
+void setCurveData(QCPGraph *graph, const QList<double> &keys, const QList<double> &values)
+{
+    if (values.isEmpty() || keys.isEmpty())
+        graph->data()->clear();
+    else
+        graph->setData(keys, values);
+}

@@ -1,0 +1,180 @@
+#include "CustomPlotBaseItem.h"
+
+#include "OffscreenPlot.h"
+#include "store/DataBuffer.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QQuickWindow>
+#include <QResizeEvent>
+#include <QTimer>
+
+namespace {
+constexpr int kResizeQuietMs = 100;
+}
+
+CustomPlotBaseItem::CustomPlotBaseItem(QQuickItem *parent)
+    : QQuickPaintedItem(parent), m_dataBuffer(DataBuffer::instance(nullptr))
+{
+    setFlag(ItemHasContents, true);
+    setAcceptedMouseButtons(Qt::AllButtons);
+
+    m_resizeTimer = new QTimer(this);
+    m_resizeTimer->setSingleShot(true);
+    m_resizeTimer->setInterval(kResizeQuietMs);
+    connect(m_resizeTimer, &QTimer::timeout, this, &CustomPlotBaseItem::onResizeTimeout);
+
+    connect(this, &QQuickItem::widthChanged, this, &CustomPlotBaseItem::updateCustomPlotSize);
+    connect(this, &QQuickItem::heightChanged, this, &CustomPlotBaseItem::updateCustomPlotSize);
+    connect(this, &QQuickItem::visibleChanged, this, &CustomPlotBaseItem::onVisibleChanged);
+}
+
+CustomPlotBaseItem::~CustomPlotBaseItem()
+{
+    if (m_resizeTimer) {
+        m_resizeTimer->stop();
+        m_resizeTimer->deleteLater();
+        m_resizeTimer = nullptr;
+    }
+    delete m_plot;
+    m_plot = nullptr;
+    m_image = QImage();
+}
+
+QCustomPlot *CustomPlotBaseItem::customPlot() const { return m_plot; }
+
+bool CustomPlotBaseItem::createPlot()
+{
+    if (m_plot)
+        return false; // a second plot would leak the first and double every connection
+    m_plot = new OffscreenPlot(nullptr);
+    return true;
+}
+
+void CustomPlotBaseItem::initCustomPlot()
+{
+    if (!createPlot())
+        return;
+    updateCustomPlotSize();
+    setupPlot();
+    connect(m_plot, &QCustomPlot::afterReplot, this, &CustomPlotBaseItem::onCustomReplot);
+    m_plot->replot(QCustomPlot::rpRefreshHint);
+}
+
+void CustomPlotBaseItem::setupPlot() {}
+
+void CustomPlotBaseItem::plot() {}
+
+void CustomPlotBaseItem::queueReplot()
+{
+    if (m_plot && isVisible())
+        m_plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+bool CustomPlotBaseItem::applyItemSizeToPlot()
+{
+    if (!m_plot || width() <= 0 || height() <= 0)
+        return false;
+    const int w = int(width());
+    const int h = int(height());
+    m_plot->setGeometry(0, 0, w, h);
+    m_plot->setViewport(QRect(0, 0, w, h));
+    return true;
+}
+
+void CustomPlotBaseItem::updateCustomPlotSize()
+{
+    if (applyItemSizeToPlot())
+        m_resizeTimer->start();
+}
+
+void CustomPlotBaseItem::resizeAndReplot()
+{
+    // The plot handles the resize event by replotting at once; a second replot would
+    // draw the same picture again.
+    QResizeEvent resize(m_plot->size(), m_plot->size());
+    QCoreApplication::sendEvent(m_plot, &resize);
+}
+
+void CustomPlotBaseItem::onResizeTimeout()
+{
+    if (!m_plot || !isVisible())
+        return;
+    resizeAndReplot();
+}
+
+void CustomPlotBaseItem::onVisibleChanged()
+{
+    if (!isVisible() || !m_plot || width() <= 0 || height() <= 0)
+        return;
+    applyItemSizeToPlot();
+    resizeAndReplot();
+}
+
+void CustomPlotBaseItem::onCustomReplot()
+{
+    if (m_plot) {
+        const QSize size = m_plot->size();
+        if (size.isEmpty())
+            return; // keep the last picture
+        const qreal ratio = window() ? window()->devicePixelRatio() : 1.0;
+        const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
+        // paint() may read the image on the render thread while the GUI thread is
+        // blocked; a QPixmap must not be touched there, a QImage may.
+        if (m_image.size() != pixels || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)) {
+            m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            m_image.setDevicePixelRatio(ratio);
+        }
+        m_image.fill(Qt::transparent);
+        QCPPainter painter(&m_image);
+        m_plot->renderTo(&painter, ratio);
+        painter.end();
+        if (!qFuzzyCompare(m_plot->bufferDevicePixelRatio(), ratio))
+            m_plot->setBufferDevicePixelRatio(ratio); // the next replot draws at the window's ratio
+    }
+    update();
+}
+
+void CustomPlotBaseItem::paint(QPainter *painter)
+{
+    if (m_image.isNull())
+        return;
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter->drawImage(boundingRect(), m_image);
+}
+
+void CustomPlotBaseItem::mousePressEvent(QMouseEvent *event) { forwardMouseEvent(event); }
+void CustomPlotBaseItem::mouseMoveEvent(QMouseEvent *event) { forwardMouseEvent(event); }
+void CustomPlotBaseItem::mouseReleaseEvent(QMouseEvent *event) { forwardMouseEvent(event); }
+void CustomPlotBaseItem::mouseDoubleClickEvent(QMouseEvent *event) { forwardMouseEvent(event); }
+void CustomPlotBaseItem::wheelEvent(QWheelEvent *event) { forwardWheelEvent(event); }
+void CustomPlotBaseItem::hoverMoveEvent(QHoverEvent *event) { Q_UNUSED(event); }
+
+void CustomPlotBaseItem::forwardMouseEvent(QMouseEvent *event)
+{
+    if (!m_plot)
+        return;
+    // Item coordinates are plot coordinates: the plot starts at (0, 0) with the item's size.
+    QMouseEvent copy(event->type(), event->position(), event->globalPosition(), event->button(),
+                     event->buttons(), event->modifiers(), QPointingDevice::primaryPointingDevice());
+    QCoreApplication::sendEvent(m_plot, &copy);
+}
+
+void CustomPlotBaseItem::forwardWheelEvent(QWheelEvent *event)
+{
+    if (!m_plot)
+        return;
+    QWheelEvent copy(event->position(), event->globalPosition(), event->pixelDelta(), event->angleDelta(),
+                     event->buttons(), event->modifiers(), event->phase(), event->inverted(),
+                     event->source(), QPointingDevice::primaryPointingDevice());
+    QCoreApplication::sendEvent(m_plot, &copy);
+}
+
+bool CustomPlotBaseItem::saveCustomPlotJpg(const QString &fileName)
+{
+    if (!m_plot)
+        return false;
+    return m_plot->saveJpg(fileName, 0, 0, 1.0, -1, 96, QCP::ruDotsPerInch);
+}
+
+bool CustomPlotBaseItem::saveChartImage(const QString &fileName) { return saveCustomPlotJpg(fileName); }

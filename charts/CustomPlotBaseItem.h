@@ -1,0 +1,77 @@
+#pragma once
+// Base of every chart item of module AppBackend: a painted Qt Quick item that owns a plot
+// which is never shown, renders it into an image after each replot and forwards the mouse
+// to it. Subclasses build the plot in setupPlot and fill it from the store in plot.
+
+#include "services/ChartImageSource.h"
+
+#include <QImage>
+#include <QQuickPaintedItem>
+#include <QtQml/qqmlregistration.h>
+
+class DataBuffer;
+class OffscreenPlot;
+class QCustomPlot;
+class QTimer;
+
+class CustomPlotBaseItem : public QQuickPaintedItem, public ChartImageSource
+{
+    Q_OBJECT
+    Q_INTERFACES(ChartImageSource)
+    QML_ANONYMOUS
+
+public:
+    explicit CustomPlotBaseItem(QQuickItem *parent = nullptr);
+    ~CustomPlotBaseItem() override;
+
+    // Creates the plot and has the subclass build it; does nothing once a plot exists.
+    Q_INVOKABLE virtual void initCustomPlot();
+    Q_INVOKABLE virtual void setupPlot();
+    Q_INVOKABLE virtual void plot();
+
+    void paint(QPainter *painter) override;
+
+    // Writes the plot at its current size as a JPEG; false when there is no plot yet or
+    // the file could not be written.
+    bool saveCustomPlotJpg(const QString &fileName);
+    bool saveChartImage(const QString &fileName) override;
+
+    QCustomPlot *customPlot() const;
+    // The last rendering of the plot; null until the first replot.
+    QImage renderedImage() const { return m_image; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void hoverMoveEvent(QHoverEvent *event) override;
+
+    virtual void forwardMouseEvent(QMouseEvent *event);
+    virtual void forwardWheelEvent(QWheelEvent *event);
+
+    // Creates the plot object without building it; false when one exists already.
+    bool createPlot();
+    // Coalesces replots into one per event-loop pass. A hidden item skips it: becoming
+    // visible replots anyway.
+    void queueReplot();
+
+    OffscreenPlot *m_plot = nullptr;
+    DataBuffer *m_dataBuffer = nullptr;
+
+protected slots:
+    void onCustomReplot();
+    void updateCustomPlotSize();
+
+private slots:
+    void onResizeTimeout();
+    void onVisibleChanged();
+
+private:
+    bool applyItemSizeToPlot();
+    void resizeAndReplot();
+
+    QImage m_image;
+    QTimer *m_resizeTimer = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// A plot that is never shown: it hands out what its last replot drew, so a chart item
+// can put it on screen without drawing every layer a second time.
+
+#include <qcustomplot.h>
+
+static_assert(QCUSTOMPLOT_VERSION >= 0x020100, "QCustomPlot 2.1 or later is required");
+
+class OffscreenPlot : public QCustomPlot
+{
+    Q_OBJECT
+public:
+    explicit OffscreenPlot(QWidget *parent = nullptr);
+
+    // Draws the plot at its own size onto painter, whose device has the given pixel ratio.
+    // Uses the buffers of the last replot when they match that ratio and the viewport,
+    // else draws everything afresh.
+    void renderTo(QCPPainter *painter, double devicePixelRatio);
+};

@@ -1,0 +1,140 @@
+#include "RatioChartItem.h"
+
+#include "ChartCommon.h"
+#include "OffscreenPlot.h"
+#include "store/DataBuffer.h"
+#include "theme/Theme.h"
+
+#include <cmath>
+
+namespace {
+constexpr double kHeadroom = 1.15;
+constexpr double kSmallestAbsorbanceScale = 0.5;
+}
+
+RatioChartItem::RatioChartItem(QQuickItem *parent) : CustomPlotBaseItem(parent)
+{
+    setAcceptHoverEvents(true);
+    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &RatioChartItem::onThemeChanged);
+    if (m_dataBuffer) {
+        connect(m_dataBuffer, &DataBuffer::specDataChanged, this, &RatioChartItem::plot);
+        connect(m_dataBuffer, &DataBuffer::referenceDataUpdated, this, &RatioChartItem::plot);
+    }
+    connect(this, &QQuickItem::visibleChanged, this, &RatioChartItem::onShown);
+}
+
+void RatioChartItem::setupPlot()
+{
+    setupChartAxes(m_plot, QStringLiteral("nm"));
+    if (!m_graph)
+        m_graph = m_plot->addGraph();
+    m_graph->setName(graphName());
+    m_graph->setPen(QPen(Theme::chartAccentColor(), 2));
+    if (!m_tracer)
+        m_tracer = ChartHoverTip::createTracer(m_plot, m_graph);
+    if (!m_tipText)
+        m_tipText = ChartHoverTip::createText(m_plot);
+    if (m_plot) {
+        Theme::applyChartStyle(m_plot);
+        plot();
+    }
+}
+
+void RatioChartItem::onThemeChanged()
+{
+    if (!m_plot)
+        return;
+    Theme::applyChartStyle(m_plot);
+    if (m_graph)
+        m_graph->setPen(QPen(Theme::chartAccentColor(), 2));
+    plot();
+}
+
+void RatioChartItem::onShown()
+{
+    if (isVisible())
+        plot();
+}
+
+double RatioChartItem::upperRange(const QList<double> &) const { return kHeadroom; }
+
+void RatioChartItem::plot()
+{
+    if (!isVisible() || !m_plot || !m_graph || !m_dataBuffer)
+        return;
+    const QList<double> wavelengths = m_dataBuffer->getWl();
+    const QList<double> &values = ratioValues();
+    if (wavelengths.isEmpty() || values.isEmpty())
+        return; // the previous curve stays
+    m_graph->setData(wavelengths, values);
+    const quint16 *range = m_dataBuffer->getWlRange();
+    m_plot->xAxis->setRange(range[0], range[1]);
+    // A NaN upper end is refused by the plot, which keeps its range.
+    m_plot->yAxis->setRange(0.0, upperRange(values));
+    showTextTip();
+    queueReplot();
+}
+
+void RatioChartItem::hoverMoveEvent(QHoverEvent *event)
+{
+    if (!m_plot)
+        return;
+    m_hoverKey = m_plot->xAxis->pixelToCoord(event->position().x());
+    showTextTip();
+    queueReplot(); // a burst of moves costs one replot
+}
+
+void RatioChartItem::showTextTip()
+{
+    if (!m_plot || !m_tracer || !m_tipText)
+        return;
+    if (!m_graph || m_graph->data()->isEmpty()) {
+        m_tracer->setVisible(false);
+        m_tipText->setVisible(false);
+        return;
+    }
+    m_tracer->setGraph(m_graph);
+    ChartHoverTip::moveTracer(m_tracer, m_hoverKey);
+    const double key = m_tracer->position->key();
+    const double value = m_tracer->position->value();
+    if (std::isnan(value)) {
+        m_tracer->setVisible(false);
+        m_tipText->setVisible(false);
+        return;
+    }
+    m_tracer->setVisible(true);
+    m_tipText->setVisible(true);
+    ChartHoverTip::place(m_tipText, m_tracer, key, value);
+    m_tipText->setText(ChartHoverTip::keyValueText(key, value));
+}
+
+void RatioChartItem::cleanState()
+{
+    if (!m_plot || !m_graph)
+        return;
+    m_graph->data()->clear();
+    m_tracer->setVisible(false);
+    m_tipText->setVisible(false);
+    queueReplot();
+    update();
+}
+
+const QList<double> &ChartReflectance::ratioValues() { return m_dataBuffer->getReflectance(); }
+QString ChartReflectance::graphName() const { return tr("Reflectance"); }
+
+const QList<double> &ChartTransmittance::ratioValues() { return m_dataBuffer->getTransmittance(); }
+QString ChartTransmittance::graphName() const { return tr("Transmittance"); }
+
+const QList<double> &ChartAbsorbance::ratioValues() { return m_dataBuffer->getAbsorbance(); }
+QString ChartAbsorbance::graphName() const { return tr("Absorbance"); }
+
+double ChartAbsorbance::upperRange(const QList<double> &values) const
+{
+    // The largest value that is a number; NaN when there is none.
+    double largest = values.first();
+    for (double v : values) {
+        if (!std::isnan(v) && (std::isnan(largest) || v > largest))
+            largest = v;
+    }
+    return kHeadroom * (kSmallestAbsorbanceScale > largest ? kSmallestAbsorbanceScale : largest);
+}
