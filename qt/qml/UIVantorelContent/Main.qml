@@ -112,6 +112,7 @@ CustomWindow {
     Welcome {
         id: welcome
         objectName: "welcome"
+        anchors.fill: parent
         visible: true
     }
 
@@ -131,6 +132,13 @@ CustomWindow {
             if (windowsRoot.pageFileExists("Studio.qml"))
                 source = "Studio.qml"
         }
+    }
+
+    ContentSwitcher {
+        id: contentSwitcher
+        objectName: "contentSwitcher"
+        currentPage: "studio"
+        visible: false
     }
 
     // The back end resizes the window right after it shows the welcome page: the measuring

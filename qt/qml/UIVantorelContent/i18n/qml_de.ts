@@ -2,598 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Main</name>
-    <message>
-        <source>Message</source>
-        <translation>Meldung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>UART connection failed</source>
-        <translation>UART-Verbindung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>No valid baud rate found</source>
-        <translation>Keine gültige Baudrate gefunden</translation>
-    </message>
-    <message>
-        <source>UART disconnected</source>
-        <translation>UART-Verbindung getrennt</translation>
-    </message>
-    <message>
-        <source>Bluetooth connection failed</source>
-        <translation>Bluetooth-Verbindung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Failed to create Bluetooth service</source>
-        <translation>Bluetooth-Dienst konnte nicht erstellt werden</translation>
-    </message>
-    <message>
-        <source>Bluetooth disconnected</source>
-        <translation>Bluetooth-Verbindung getrennt</translation>
-    </message>
-    <message>
-        <source>Save Successful</source>
-        <translation>Speichern erfolgreich</translation>
-    </message>
-    <message>
-        <source>Data has been successfully saved to:
-</source>
-        <translation>Die Daten wurden erfolgreich gespeichert unter:
-</translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation>Speichern fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>An unknown error occurred while saving the file.</source>
-        <translation>Beim Speichern der Datei ist ein unbekannter Fehler aufgetreten.</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>SaveService</name>
-    <message>
-        <source>Data buffer is not initialized.</source>
-        <translation>Der Datenpuffer ist nicht initialisiert.</translation>
-    </message>
-    <message>
-        <source>Failed to create directory for saving.</source>
-        <translation>Der Speicherordner konnte nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>Unknown save type.</source>
-        <translation>Unbekannter Speichertyp.</translation>
-    </message>
-    <message>
-        <source>Failed to write file.</source>
-        <translation>Die Datei konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Spectral Illuminance Test Report</source>
-        <translation>Spectral Illuminance Test Report</translation>
-    </message>
-    <message>
-        <source>Experiment Information:</source>
-        <translation>Experiment Information:</translation>
-    </message>
-    <message>
-        <source>Sample Name:%1</source>
-        <translation>Sample Name:%1</translation>
-    </message>
-    <message>
-        <source>Sample Model:%1</source>
-        <translation>Sample Model:%1</translation>
-    </message>
-    <message>
-        <source>Sample No:%1</source>
-        <translation>Sample No:%1</translation>
-    </message>
-    <message>
-        <source>Manufacturer:%1</source>
-        <translation>Manufacturer:%1</translation>
-    </message>
-    <message>
-        <source>Time:%1</source>
-        <translation>Time:%1</translation>
-    </message>
-    <message>
-        <source>Tester:%1</source>
-        <translation>Tester:%1</translation>
-    </message>
-    <message>
-        <source>Device Id:%1</source>
-        <translation>Device Id:%1</translation>
-    </message>
-    <message>
-        <source>Integration Time: %1 ms</source>
-        <translation>Integration Time: %1 ms</translation>
-    </message>
-    <message>
-        <source>Measurement Parameters</source>
-        <translation>Measurement Parameters</translation>
-    </message>
-    <message>
-        <source>%1-Report</source>
-        <translation>%1-Report</translation>
-    </message>
-    <message>
-        <source>光谱照度测试报告</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>实验信息</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>样品名称：%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>样品型号：%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>样品编号：%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>制造厂商：%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>测试时间：%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>测试人员：%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>测试仪器：%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>积分时间：%1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>测量参数</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-测试报告</source>
-        <translation>%1-测试报告</translation>
-    </message>
-</context>
-<context>
-    <name>Function</name>
-    <message>
-        <source>Spectrum Only</source>
-        <translation>Nur Spektrum</translation>
-    </message>
-    <message>
-        <source>Photometry &amp;&amp; Power</source>
-        <translation>Photometrie &amp;&amp; Leistung</translation>
-    </message>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorption</translation>
-    </message>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmission</translation>
-    </message>
-    <message>
-        <source>Raman</source>
-        <translation>Raman</translation>
-    </message>
-    <message>
-        <source>Reflectance</source>
-        <translation>Reflexion</translation>
-    </message>
-    <message>
-        <source>Image</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMenubar</name>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Hardware</source>
-        <translation>Hardware</translation>
-    </message>
-    <message>
-        <source>Set Baud Rate</source>
-        <translation>Baudrate einstellen</translation>
-    </message>
-    <message>
-        <source>Set Efficiency</source>
-        <translation>Effizienz einstellen</translation>
-    </message>
-    <message>
-        <source>Switch Irradiance Unit</source>
-        <translation>Einheit der Bestrahlungsstärke</translation>
-    </message>
-    <message>
-        <source>Set Bandwidth</source>
-        <translation>Bandbreite einstellen</translation>
-    </message>
-    <message>
-        <source>Switch CIE Fundamentals</source>
-        <translation>CIE-Grundlagen wechseln</translation>
-    </message>
-    <message>
-        <source>Set Illuminance</source>
-        <translation>Beleuchtungsstärke einstellen</translation>
-    </message>
-    <message>
-        <source>Switch Gain</source>
-        <translation>Verstärkung wechseln</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Trennen</translation>
-    </message>
-    <message>
-        <source>Tool</source>
-        <translation>Werkzeuge</translation>
-    </message>
-    <message>
-        <source>Customized Test</source>
-        <translation>Benutzerdefinierter Test</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Design</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Hell</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-</context>
-<context>
-    <name>BaudRateDialog</name>
-    <message>
-        <source>Baud Rate</source>
-        <translation>Baudrate</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-</context>
-<context>
-    <name>EfficiencyDialog</name>
-    <message>
-        <source>Efficiency</source>
-        <translation>Effizienz</translation>
-    </message>
-    <message>
-        <source>Select Directory</source>
-        <translation>Ordner wählen</translation>
-    </message>
-    <message>
-        <source>Flash</source>
-        <translation>Übertragen</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-</context>
-<context>
-    <name>BandwidthDialog</name>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Bandbreite</translation>
-    </message>
-    <message>
-        <source>Enable Custom Wavelength</source>
-        <translation>Eigenen Wellenlängenbereich verwenden</translation>
-    </message>
-    <message>
-        <source>Bandwidth (nm)</source>
-        <translation>Bandbreite (nm)</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-    <message>
-        <source>Enter whole numbers of nanometres.</source>
-        <translation>Bitte ganze Nanometerwerte eingeben.</translation>
-    </message>
-    <message>
-        <source>The start must be below the end.</source>
-        <translation>Der Anfang muss unter dem Ende liegen.</translation>
-    </message>
-</context>
-<context>
-    <name>IlluminanceDialog</name>
-    <message>
-        <source>Illuminance Calibrate</source>
-        <translation>Beleuchtungsstärke kalibrieren</translation>
-    </message>
-    <message>
-        <source>Illuminance</source>
-        <translation>Beleuchtungsstärke</translation>
-    </message>
-    <message>
-        <source>Current Illuminance</source>
-        <translation>Aktuelle Beleuchtungsstärke</translation>
-    </message>
-    <message>
-        <source>Target Illuminance</source>
-        <translation>Soll-Beleuchtungsstärke</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Bestätigen</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Enter two illuminances of at least 0.01.</source>
-        <translation>Bitte zwei Beleuchtungsstärken von mindestens 0,01 eingeben.</translation>
-    </message>
-</context>
-<context>
-    <name>CustomizedTestDialog</name>
-    <message>
-        <source>Customized Test</source>
-        <translation>Benutzerdefinierter Test</translation>
-    </message>
-    <message>
-        <source>Test Settings</source>
-        <translation>Testeinstellungen</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Dauer</translation>
-    </message>
-    <message>
-        <source>Intervals</source>
-        <translation>Intervall</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-</context>
-<context>
-    <name>SupportDialog</name>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>Company Information</source>
-        <translation>Firmeninformationen</translation>
-    </message>
-    <message>
-        <source>Company: %1</source>
-        <translation>Firma: %1</translation>
-    </message>
-    <message>
-        <source>Address: %1</source>
-        <translation>Adresse: %1</translation>
-    </message>
-    <message>
-        <source>Telephone: %1</source>
-        <translation>Telefon: %1</translation>
-    </message>
-    <message>
-        <source>Mobile: %1</source>
-        <translation>Mobil: %1</translation>
-    </message>
-    <message>
-        <source>Email: </source>
-        <translation>E-Mail: </translation>
-    </message>
-    <message>
-        <source>Website: </source>
-        <translation>Website: </translation>
-    </message>
-    <message>
-        <source>More Support</source>
-        <translation>Weitere Unterstützung</translation>
-    </message>
-</context>
-<context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
-        <source>Software Information</source>
-        <translation>Software-Informationen</translation>
-    </message>
-    <message>
-        <source>Software: %1</source>
-        <translation>Software: %1</translation>
-    </message>
-    <message>
-        <source>Version: %1</source>
-        <translation>Version: %1</translation>
-    </message>
-    <message>
-        <source>All rights reserved.</source>
-        <translation>Alle Rechte vorbehalten.</translation>
-    </message>
-</context>
-<context>
-    <name>KVRCheckBox</name>
-    <message>
-        <source>CheckBox</source>
-        <translation>Kontrollkästchen</translation>
-    </message>
-</context>
-<context>
-    <name>CustomWindow</name>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimieren</translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation>Maximieren</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>Studio</name>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>Snapshot Measure</source>
-        <translation>Schnappschuss-Messung</translation>
-    </message>
-    <message>
-        <source>Continuous Measure</source>
-        <translation>Kontinuierliche Messung</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Flicker</source>
-        <translation>Flackern</translation>
-    </message>
-    <message>
-        <source>Exposure</source>
-        <translation>Belichtung</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manuell</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>Einstellen</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Abrufen</translation>
-    </message>
-    <message>
-        <source>Model:</source>
-        <translation>Modell:</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Seriell</translation>
-    </message>
-    <message>
-        <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
-    </message>
-    <message>
-        <source>Exposure Status: </source>
-        <translation>Belichtungsstatus: </translation>
-    </message>
-    <message>
-        <source>Adjusting Exposure</source>
-        <translation>Belichtung anpassen</translation>
-    </message>
-    <message>
-        <source>Under Exposure</source>
-        <translation>Unterbelichtung</translation>
-    </message>
-    <message>
-        <source>Normal Exposure</source>
-        <translation>Normale Belichtung</translation>
-    </message>
-    <message>
-        <source>Over Exposure</source>
-        <translation>Überbelichtung</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>Die Belichtungszeit muss eine Zahl von 0 bis 5000 ms sein, mit Dezimalpunkt geschrieben.</translation>
-    </message>
-</context>
-<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
@@ -917,42 +325,179 @@
     </message>
 </context>
 <context>
-    <name>KVRExportDialog</name>
+    <name>Main</name>
     <message>
-        <source>Export Report</source>
-        <translation>Bericht exportieren</translation>
-    </message>
-    <message>
-        <source>Sample Name</source>
-        <translation>Probenname</translation>
-    </message>
-    <message>
-        <source>Sample Number</source>
-        <translation>Probennummer</translation>
-    </message>
-    <message>
-        <source>Sample Model</source>
-        <translation>Probenmodell</translation>
-    </message>
-    <message>
-        <source>Tester</source>
-        <translation>Prüfer</translation>
-    </message>
-    <message>
-        <source>Test Time</source>
-        <translation>Testzeit</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Exportieren</translation>
+        <source>Message</source>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>The report could not be written.</source>
-        <translation>Der Bericht konnte nicht geschrieben werden.</translation>
+        <source>UART connection failed</source>
+        <translation>UART-Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No valid baud rate found</source>
+        <translation>Keine gültige Baudrate gefunden</translation>
+    </message>
+    <message>
+        <source>UART disconnected</source>
+        <translation>UART-Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Bluetooth connection failed</source>
+        <translation>Bluetooth-Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to create Bluetooth service</source>
+        <translation>Bluetooth-Dienst konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Bluetooth disconnected</source>
+        <translation>Bluetooth-Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Speichern erfolgreich</translation>
+    </message>
+    <message>
+        <source>Data has been successfully saved to:
+</source>
+        <translation>Die Daten wurden erfolgreich gespeichert unter:
+</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while saving the file.</source>
+        <translation>Beim Speichern der Datei ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveService</name>
+    <message>
+        <source>Data buffer is not initialized.</source>
+        <translation>Der Datenpuffer ist nicht initialisiert.</translation>
+    </message>
+    <message>
+        <source>Failed to create directory for saving.</source>
+        <translation>Der Speicherordner konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Unknown save type.</source>
+        <translation>Unbekannter Speichertyp.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +558,158 @@
     </message>
 </context>
 <context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>Kontrollkästchen</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flackern</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>Probenname</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Probennummer</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>Probenmodell</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Prüfer</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>Testzeit</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+</context>
+<context>
     <name>StudioService</name>
     <message>
         <source>The start wavelength must be less than the end wavelength.</source>
@@ -1049,6 +746,780 @@
     <message>
         <source>Transmittance</source>
         <translation>Transmissionsgrad</translation>
+    </message>
+</context>
+<context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>Nur Spektrum</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>Photometrie &amp;&amp; Leistung</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorption</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexion</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>Baudrate einstellen</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>Effizienz einstellen</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>Einheit der Bestrahlungsstärke</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>Bandbreite einstellen</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>CIE-Grundlagen wechseln</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>Beleuchtungsstärke einstellen</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>Verstärkung wechseln</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>Benutzerdefinierter Test</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Effizienz</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>Eigenen Wellenlängenbereich verwenden</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>Bandbreite (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>Bitte ganze Nanometerwerte eingeben.</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>Der Anfang muss unter dem Ende liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>Beleuchtungsstärke kalibrieren</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>Aktuelle Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>Soll-Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>Bitte zwei Beleuchtungsstärken von mindestens 0,01 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>Benutzerdefinierter Test</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Firmeninformationen</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>Firma: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>Telefon: %1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>Mobil: %1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>E-Mail: </translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Website: </translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>Weitere Unterstützung</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>Software-Informationen</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>Software: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexion</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorption</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Raman roh</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Raman bereinigt</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluoreszenz</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>Intensität</translation>
     </message>
 </context>
 <context>

@@ -2,598 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>Main</name>
-    <message>
-        <source>Message</source>
-        <translation>Message</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>UART connection failed</source>
-        <translation>UART connection failed</translation>
-    </message>
-    <message>
-        <source>No valid baud rate found</source>
-        <translation>No valid baud rate found</translation>
-    </message>
-    <message>
-        <source>UART disconnected</source>
-        <translation>UART disconnected</translation>
-    </message>
-    <message>
-        <source>Bluetooth connection failed</source>
-        <translation>Bluetooth connection failed</translation>
-    </message>
-    <message>
-        <source>Failed to create Bluetooth service</source>
-        <translation>Failed to create Bluetooth service</translation>
-    </message>
-    <message>
-        <source>Bluetooth disconnected</source>
-        <translation>Bluetooth disconnected</translation>
-    </message>
-    <message>
-        <source>Save Successful</source>
-        <translation>Save Successful</translation>
-    </message>
-    <message>
-        <source>Data has been successfully saved to:
-</source>
-        <translation>Data has been successfully saved to:
-</translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation>Save Failed</translation>
-    </message>
-    <message>
-        <source>An unknown error occurred while saving the file.</source>
-        <translation>An unknown error occurred while saving the file.</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Open Folder</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
-    </message>
-</context>
-<context>
-    <name>SaveService</name>
-    <message>
-        <source>Data buffer is not initialized.</source>
-        <translation>Data buffer is not initialized.</translation>
-    </message>
-    <message>
-        <source>Failed to create directory for saving.</source>
-        <translation>Failed to create directory for saving.</translation>
-    </message>
-    <message>
-        <source>Unknown save type.</source>
-        <translation>Unknown save type.</translation>
-    </message>
-    <message>
-        <source>Failed to write file.</source>
-        <translation>Failed to write file.</translation>
-    </message>
-    <message>
-        <source>Spectral Illuminance Test Report</source>
-        <translation>Spectral Illuminance Test Report</translation>
-    </message>
-    <message>
-        <source>Experiment Information:</source>
-        <translation>Experiment Information:</translation>
-    </message>
-    <message>
-        <source>Sample Name:%1</source>
-        <translation>Sample Name:%1</translation>
-    </message>
-    <message>
-        <source>Sample Model:%1</source>
-        <translation>Sample Model:%1</translation>
-    </message>
-    <message>
-        <source>Sample No:%1</source>
-        <translation>Sample No:%1</translation>
-    </message>
-    <message>
-        <source>Manufacturer:%1</source>
-        <translation>Manufacturer:%1</translation>
-    </message>
-    <message>
-        <source>Time:%1</source>
-        <translation>Time:%1</translation>
-    </message>
-    <message>
-        <source>Tester:%1</source>
-        <translation>Tester:%1</translation>
-    </message>
-    <message>
-        <source>Device Id:%1</source>
-        <translation>Device Id:%1</translation>
-    </message>
-    <message>
-        <source>Integration Time: %1 ms</source>
-        <translation>Integration Time: %1 ms</translation>
-    </message>
-    <message>
-        <source>Measurement Parameters</source>
-        <translation>Measurement Parameters</translation>
-    </message>
-    <message>
-        <source>%1-Report</source>
-        <translation>%1-Report</translation>
-    </message>
-    <message>
-        <source>光谱照度测试报告</source>
-        <translation>光谱照度测试报告</translation>
-    </message>
-    <message>
-        <source>实验信息</source>
-        <translation>实验信息</translation>
-    </message>
-    <message>
-        <source>样品名称：%1</source>
-        <translation>样品名称：%1</translation>
-    </message>
-    <message>
-        <source>样品型号：%1</source>
-        <translation>样品型号：%1</translation>
-    </message>
-    <message>
-        <source>样品编号：%1</source>
-        <translation>样品编号：%1</translation>
-    </message>
-    <message>
-        <source>制造厂商：%1</source>
-        <translation>制造厂商：%1</translation>
-    </message>
-    <message>
-        <source>测试时间：%1</source>
-        <translation>测试时间：%1</translation>
-    </message>
-    <message>
-        <source>测试人员：%1</source>
-        <translation>测试人员：%1</translation>
-    </message>
-    <message>
-        <source>测试仪器：%1</source>
-        <translation>测试仪器：%1</translation>
-    </message>
-    <message>
-        <source>积分时间：%1 ms</source>
-        <translation>积分时间：%1 ms</translation>
-    </message>
-    <message>
-        <source>测量参数</source>
-        <translation>测量参数</translation>
-    </message>
-    <message>
-        <source>%1-测试报告</source>
-        <translation>%1-测试报告</translation>
-    </message>
-</context>
-<context>
-    <name>Function</name>
-    <message>
-        <source>Spectrum Only</source>
-        <translation>Spectrum Only</translation>
-    </message>
-    <message>
-        <source>Photometry &amp;&amp; Power</source>
-        <translation>Photometry &amp;&amp; Power</translation>
-    </message>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorbance</translation>
-    </message>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmittance</translation>
-    </message>
-    <message>
-        <source>Raman</source>
-        <translation>Raman</translation>
-    </message>
-    <message>
-        <source>Reflectance</source>
-        <translation>Reflectance</translation>
-    </message>
-    <message>
-        <source>Image</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-</context>
-<context>
-    <name>KVRMenubar</name>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Back</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Hardware</source>
-        <translation>Hardware</translation>
-    </message>
-    <message>
-        <source>Set Baud Rate</source>
-        <translation>Set Baud Rate</translation>
-    </message>
-    <message>
-        <source>Set Efficiency</source>
-        <translation>Set Efficiency</translation>
-    </message>
-    <message>
-        <source>Switch Irradiance Unit</source>
-        <translation>Switch Irradiance Unit</translation>
-    </message>
-    <message>
-        <source>Set Bandwidth</source>
-        <translation>Set Bandwidth</translation>
-    </message>
-    <message>
-        <source>Switch CIE Fundamentals</source>
-        <translation>Switch CIE Fundamentals</translation>
-    </message>
-    <message>
-        <source>Set Illuminance</source>
-        <translation>Set Illuminance</translation>
-    </message>
-    <message>
-        <source>Switch Gain</source>
-        <translation>Switch Gain</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Disconnect</source>
-        <translation>Disconnect</translation>
-    </message>
-    <message>
-        <source>Tool</source>
-        <translation>Tool</translation>
-    </message>
-    <message>
-        <source>Customized Test</source>
-        <translation>Customized Test</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>Theme</source>
-        <translation>Theme</translation>
-    </message>
-    <message>
-        <source>Light</source>
-        <translation>Light</translation>
-    </message>
-    <message>
-        <source>Dark</source>
-        <translation>Dark</translation>
-    </message>
-</context>
-<context>
-    <name>BaudRateDialog</name>
-    <message>
-        <source>Baud Rate</source>
-        <translation>Baud Rate</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Confirm</translation>
-    </message>
-</context>
-<context>
-    <name>EfficiencyDialog</name>
-    <message>
-        <source>Efficiency</source>
-        <translation>Efficiency</translation>
-    </message>
-    <message>
-        <source>Select Directory</source>
-        <translation>Select Directory</translation>
-    </message>
-    <message>
-        <source>Flash</source>
-        <translation>Flash</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Reset</translation>
-    </message>
-</context>
-<context>
-    <name>BandwidthDialog</name>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Bandwidth</translation>
-    </message>
-    <message>
-        <source>Enable Custom Wavelength</source>
-        <translation>Enable Custom Wavelength</translation>
-    </message>
-    <message>
-        <source>Bandwidth (nm)</source>
-        <translation>Bandwidth (nm)</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>Enter whole numbers of nanometres.</source>
-        <translation>Enter whole numbers of nanometres.</translation>
-    </message>
-    <message>
-        <source>The start must be below the end.</source>
-        <translation>The start must be below the end.</translation>
-    </message>
-</context>
-<context>
-    <name>IlluminanceDialog</name>
-    <message>
-        <source>Illuminance Calibrate</source>
-        <translation>Illuminance Calibrate</translation>
-    </message>
-    <message>
-        <source>Illuminance</source>
-        <translation>Illuminance</translation>
-    </message>
-    <message>
-        <source>Current Illuminance</source>
-        <translation>Current Illuminance</translation>
-    </message>
-    <message>
-        <source>Target Illuminance</source>
-        <translation>Target Illuminance</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Reset</translation>
-    </message>
-    <message>
-        <source>Enter two illuminances of at least 0.01.</source>
-        <translation>Enter two illuminances of at least 0.01.</translation>
-    </message>
-</context>
-<context>
-    <name>CustomizedTestDialog</name>
-    <message>
-        <source>Customized Test</source>
-        <translation>Customized Test</translation>
-    </message>
-    <message>
-        <source>Test Settings</source>
-        <translation>Test Settings</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Duration</translation>
-    </message>
-    <message>
-        <source>Intervals</source>
-        <translation>Intervals</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-</context>
-<context>
-    <name>SupportDialog</name>
-    <message>
-        <source>Support</source>
-        <translation>Support</translation>
-    </message>
-    <message>
-        <source>Company Information</source>
-        <translation>Company Information</translation>
-    </message>
-    <message>
-        <source>Company: %1</source>
-        <translation>Company: %1</translation>
-    </message>
-    <message>
-        <source>Address: %1</source>
-        <translation>Address: %1</translation>
-    </message>
-    <message>
-        <source>Telephone: %1</source>
-        <translation>Telephone: %1</translation>
-    </message>
-    <message>
-        <source>Mobile: %1</source>
-        <translation>Mobile: %1</translation>
-    </message>
-    <message>
-        <source>Email: </source>
-        <translation>Email: </translation>
-    </message>
-    <message>
-        <source>Website: </source>
-        <translation>Website: </translation>
-    </message>
-    <message>
-        <source>More Support</source>
-        <translation>More Support</translation>
-    </message>
-</context>
-<context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Software Information</source>
-        <translation>Software Information</translation>
-    </message>
-    <message>
-        <source>Software: %1</source>
-        <translation>Software: %1</translation>
-    </message>
-    <message>
-        <source>Version: %1</source>
-        <translation>Version: %1</translation>
-    </message>
-    <message>
-        <source>All rights reserved.</source>
-        <translation>All rights reserved.</translation>
-    </message>
-</context>
-<context>
-    <name>KVRCheckBox</name>
-    <message>
-        <source>CheckBox</source>
-        <translation>CheckBox</translation>
-    </message>
-</context>
-<context>
-    <name>CustomWindow</name>
-    <message>
-        <source>Minimize</source>
-        <translation>Minimize</translation>
-    </message>
-    <message>
-        <source>Maximize</source>
-        <translation>Maximize</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <translation>Restore</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>Studio</name>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Open Folder</source>
-        <translation>Open Folder</translation>
-    </message>
-    <message>
-        <source>Snapshot Measure</source>
-        <translation>Snapshot Measure</translation>
-    </message>
-    <message>
-        <source>Continuous Measure</source>
-        <translation>Continuous Measure</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
-        <source>Flicker</source>
-        <translation>Flicker</translation>
-    </message>
-    <message>
-        <source>Exposure</source>
-        <translation>Exposure</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
-        <source>Manual</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>Set</source>
-        <translation>Set</translation>
-    </message>
-    <message>
-        <source>Get</source>
-        <translation>Get</translation>
-    </message>
-    <message>
-        <source>Model:</source>
-        <translation>Model:</translation>
-    </message>
-    <message>
-        <source>Serial</source>
-        <translation>Serial</translation>
-    </message>
-    <message>
-        <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
-    </message>
-    <message>
-        <source>Exposure Status: </source>
-        <translation>Exposure Status: </translation>
-    </message>
-    <message>
-        <source>Adjusting Exposure</source>
-        <translation>Adjusting Exposure</translation>
-    </message>
-    <message>
-        <source>Under Exposure</source>
-        <translation>Under Exposure</translation>
-    </message>
-    <message>
-        <source>Normal Exposure</source>
-        <translation>Normal Exposure</translation>
-    </message>
-    <message>
-        <source>Over Exposure</source>
-        <translation>Over Exposure</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</translation>
-    </message>
-</context>
-<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
@@ -917,42 +325,179 @@
     </message>
 </context>
 <context>
-    <name>KVRExportDialog</name>
+    <name>Main</name>
     <message>
-        <source>Export Report</source>
-        <translation>Export Report</translation>
-    </message>
-    <message>
-        <source>Sample Name</source>
-        <translation>Sample Name</translation>
-    </message>
-    <message>
-        <source>Sample Number</source>
-        <translation>Sample Number</translation>
-    </message>
-    <message>
-        <source>Sample Model</source>
-        <translation>Sample Model</translation>
-    </message>
-    <message>
-        <source>Tester</source>
-        <translation>Tester</translation>
-    </message>
-    <message>
-        <source>Test Time</source>
-        <translation>Test Time</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <translation>Export</translation>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>The report could not be written.</source>
-        <translation>The report could not be written.</translation>
+        <source>UART connection failed</source>
+        <translation>UART connection failed</translation>
+    </message>
+    <message>
+        <source>No valid baud rate found</source>
+        <translation>No valid baud rate found</translation>
+    </message>
+    <message>
+        <source>UART disconnected</source>
+        <translation>UART disconnected</translation>
+    </message>
+    <message>
+        <source>Bluetooth connection failed</source>
+        <translation>Bluetooth connection failed</translation>
+    </message>
+    <message>
+        <source>Failed to create Bluetooth service</source>
+        <translation>Failed to create Bluetooth service</translation>
+    </message>
+    <message>
+        <source>Bluetooth disconnected</source>
+        <translation>Bluetooth disconnected</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Save Successful</translation>
+    </message>
+    <message>
+        <source>Data has been successfully saved to:
+</source>
+        <translation>Data has been successfully saved to:
+</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Save Failed</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while saving the file.</source>
+        <translation>An unknown error occurred while saving the file.</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+</context>
+<context>
+    <name>SaveService</name>
+    <message>
+        <source>Data buffer is not initialized.</source>
+        <translation>Data buffer is not initialized.</translation>
+    </message>
+    <message>
+        <source>Failed to create directory for saving.</source>
+        <translation>Failed to create directory for saving.</translation>
+    </message>
+    <message>
+        <source>Unknown save type.</source>
+        <translation>Unknown save type.</translation>
+    </message>
+    <message>
+        <source>Failed to write file.</source>
+        <translation>Failed to write file.</translation>
+    </message>
+    <message>
+        <source>Spectral Illuminance Test Report</source>
+        <translation>Spectral Illuminance Test Report</translation>
+    </message>
+    <message>
+        <source>Experiment Information:</source>
+        <translation>Experiment Information:</translation>
+    </message>
+    <message>
+        <source>Sample Name:%1</source>
+        <translation>Sample Name:%1</translation>
+    </message>
+    <message>
+        <source>Sample Model:%1</source>
+        <translation>Sample Model:%1</translation>
+    </message>
+    <message>
+        <source>Sample No:%1</source>
+        <translation>Sample No:%1</translation>
+    </message>
+    <message>
+        <source>Manufacturer:%1</source>
+        <translation>Manufacturer:%1</translation>
+    </message>
+    <message>
+        <source>Time:%1</source>
+        <translation>Time:%1</translation>
+    </message>
+    <message>
+        <source>Tester:%1</source>
+        <translation>Tester:%1</translation>
+    </message>
+    <message>
+        <source>Device Id:%1</source>
+        <translation>Device Id:%1</translation>
+    </message>
+    <message>
+        <source>Integration Time: %1 ms</source>
+        <translation>Integration Time: %1 ms</translation>
+    </message>
+    <message>
+        <source>Measurement Parameters</source>
+        <translation>Measurement Parameters</translation>
+    </message>
+    <message>
+        <source>%1-Report</source>
+        <translation>%1-Report</translation>
+    </message>
+    <message>
+        <source>光谱照度测试报告</source>
+        <translation>光谱照度测试报告</translation>
+    </message>
+    <message>
+        <source>实验信息</source>
+        <translation>实验信息</translation>
+    </message>
+    <message>
+        <source>样品名称：%1</source>
+        <translation>样品名称：%1</translation>
+    </message>
+    <message>
+        <source>样品型号：%1</source>
+        <translation>样品型号：%1</translation>
+    </message>
+    <message>
+        <source>样品编号：%1</source>
+        <translation>样品编号：%1</translation>
+    </message>
+    <message>
+        <source>制造厂商：%1</source>
+        <translation>制造厂商：%1</translation>
+    </message>
+    <message>
+        <source>测试时间：%1</source>
+        <translation>测试时间：%1</translation>
+    </message>
+    <message>
+        <source>测试人员：%1</source>
+        <translation>测试人员：%1</translation>
+    </message>
+    <message>
+        <source>测试仪器：%1</source>
+        <translation>测试仪器：%1</translation>
+    </message>
+    <message>
+        <source>积分时间：%1 ms</source>
+        <translation>积分时间：%1 ms</translation>
+    </message>
+    <message>
+        <source>测量参数</source>
+        <translation>测量参数</translation>
+    </message>
+    <message>
+        <source>%1-测试报告</source>
+        <translation>%1-测试报告</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +558,158 @@
     </message>
 </context>
 <context>
+    <name>KVRCheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>CheckBox</translation>
+    </message>
+</context>
+<context>
+    <name>CustomWindow</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flicker</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+</context>
+<context>
+    <name>KVRExportDialog</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>Sample Name</source>
+        <translation>Sample Name</translation>
+    </message>
+    <message>
+        <source>Sample Number</source>
+        <translation>Sample Number</translation>
+    </message>
+    <message>
+        <source>Sample Model</source>
+        <translation>Sample Model</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Test Time</source>
+        <translation>Test Time</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+</context>
+<context>
     <name>StudioService</name>
     <message>
         <source>The start wavelength must be less than the end wavelength.</source>
@@ -1049,6 +746,780 @@
     <message>
         <source>Transmittance</source>
         <translation>Transmittance</translation>
+    </message>
+</context>
+<context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>Spectrum Only</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>Photometry &amp;&amp; Power</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>Set Baud Rate</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>Set Efficiency</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>Switch Irradiance Unit</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>Set Bandwidth</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>Switch CIE Fundamentals</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>Set Illuminance</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>Switch Gain</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>Customized Test</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baud Rate</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Directory</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandwidth</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>Enable Custom Wavelength</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>Bandwidth (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>Enter whole numbers of nanometres.</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>The start must be below the end.</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>Illuminance Calibrate</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Illuminance</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>Current Illuminance</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>Target Illuminance</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>Enter two illuminances of at least 0.01.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>Customized Test</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>Test Settings</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervals</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Company Information</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>Company: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Address: %1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>Telephone: %1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>Mobile: %1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>Email: </translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Website: </translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>More Support</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>Software Information</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>Software: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Continuous Measure</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Enter an exposure time from 0 to 5000 ms, with a decimal point.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Snapshot Measure</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak Selection</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Exposure Status: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Adjusting Exposure</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Under Exposure</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normal Exposure</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Over Exposure</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>RamanRaw</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>RamanClean</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>RamanFluorescence</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak selection</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>intensity</translation>
     </message>
 </context>
 <context>
