@@ -399,8 +399,18 @@ private slots:
         QVERIFY(!checked("gainAction4") && checked("gainAction3"));
         studio()->setConnectType(DriverTypes::CONNECT_UART);
 
-        // Theme: both the QML mirror and the back end's theme.
+        // Theme: both the QML mirror and the back end's theme; an open menu recolours at once.
+        QObject *hardware = find("hardwareMenu");
+        QVERIFY(QMetaObject::invokeMethod(hardware, "open"));
+        QQuickItem *entry = nullptr;
+        QVERIFY(QMetaObject::invokeMethod(hardware, "itemAt", Q_RETURN_ARG(QQuickItem *, entry), Q_ARG(int, 0)));
+        const auto entryText = [entry] {
+            return entry->property("contentItem").value<QQuickItem *>()->property("color").value<QColor>();
+        };
+        QCOMPARE(entryText(), QColor(0x21, 0x21, 0x21));
         trigger("darkThemeAction");
+        QCOMPARE(entryText(), QColor(Qt::white));
+        QVERIFY(QMetaObject::invokeMethod(hardware, "close"));
         QCOMPARE(Theme::instance()->currentTheme(), 1);
         QVERIFY(checked("darkThemeAction") && !checked("lightThemeAction"));
         trigger("lightThemeAction");

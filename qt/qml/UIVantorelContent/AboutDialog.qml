@@ -5,7 +5,7 @@ import BrandConfig
 // The program's name, version and copyright.
 FormDialog {
     boxTitle: qsTr("About")
-    boxHeight: 223
+    preferredHeight: 223
     formSpacing: 16
 
     FormLabel {

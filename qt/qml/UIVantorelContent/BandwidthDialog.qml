@@ -29,7 +29,7 @@ FormDialog {
     }
 
     boxTitle: qsTr("Bandwidth")
-    boxHeight: 253
+    preferredHeight: 253
     formSpacing: 16
 
     FormLabel {

@@ -6,7 +6,7 @@ FormDialog {
     id: dialog
 
     boxTitle: qsTr("Baud Rate")
-    boxHeight: 200
+    preferredHeight: 200
     formSpacing: 24
 
     FormLabel {

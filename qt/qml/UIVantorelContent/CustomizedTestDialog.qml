@@ -12,7 +12,7 @@ FormDialog {
     }
 
     boxTitle: qsTr("Customized Test")
-    boxHeight: 250
+    preferredHeight: 250
     formSpacing: 16
     onVisibleChanged: {
         if (!visible)

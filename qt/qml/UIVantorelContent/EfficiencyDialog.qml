@@ -19,7 +19,7 @@ FormDialog {
     }
 
     boxTitle: qsTr("Efficiency")
-    boxHeight: 200
+    preferredHeight: 200
     formSpacing: 24
 
     LocalFileUrl {

@@ -9,8 +9,11 @@ KVRMessageDialog {
 
     default property alias form: column.data
     property alias formSpacing: column.spacing
+    // The form's height; a taller script (Chinese) grows the box rather than cut the form.
+    property int preferredHeight: 200
 
     boxWidth: 600
+    boxHeight: Math.max(preferredHeight, Math.ceil(column.implicitHeight) + 2 * column.anchors.margins + 47)
 
     Rectangle {
         anchors.fill: parent

@@ -16,7 +16,7 @@ FormDialog {
     }
 
     boxTitle: qsTr("Illuminance Calibrate")
-    boxHeight: 253
+    preferredHeight: 253
     formSpacing: 16
 
     FormLabel {

@@ -45,7 +45,12 @@ MenuBar {
         palette.text: ThemeManager.text
         palette.window: ThemeManager.background
         palette.windowText: ThemeManager.text
-        delegate: KVRMenuItem {}
+        // Bound on each entry: Qt 6.4 does not pass a palette change of an open menu on to
+        // the entries it has made.
+        delegate: KVRMenuItem {
+            palette.windowText: ThemeManager.text
+            palette.light: ThemeManager.menuItmeDownBackground3
+        }
         background: Item {
             implicitWidth: 200
             implicitHeight: 40

@@ -13,7 +13,7 @@ FormDialog {
     }
 
     boxTitle: qsTr("Support")
-    boxHeight: 240
+    preferredHeight: 240
     formSpacing: 16
 
     FormLabel {
