@@ -475,7 +475,14 @@ private slots:
         selector->setProperty("currentIndex", 2);
         QCOMPARE(window()->width(), qMax(window()->minimumWidth(), height));
         QVERIFY(window()->width() >= window()->minimumWidth());
+        // A maximised window keeps its size.
+        window()->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Maximized, kReplyTimeoutMs);
+        const int maximisedWidth = window()->width();
         selector->setProperty("currentIndex", 1);
+        QCOMPARE(window()->width(), maximisedWidth);
+        window()->showNormal();
+        QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Windowed, kReplyTimeoutMs);
 
         const QString path = saveBy(QStringLiteral("saveButton"));
         checkCsv(path, QStringLiteral("wavenumber, raman_raw, raman_clean, raman_fl"), 400);
