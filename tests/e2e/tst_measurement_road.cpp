@@ -422,6 +422,15 @@ private slots:
 
     void flickerNeedsTheChartSelectorAndPicksItsFlickerEntry()
     {
+        // The main window holds the photometry page, with its selector, from the start:
+        // take it out for this test.
+        QObject *loader = m_app->find(QStringLiteral("dynamicLoader"));
+        QVERIFY(loader);
+        const QVariant page = loader->property("source");
+        loader->setProperty("source", QUrl());
+        const auto restorePage = qScopeGuard([&] { loader->setProperty("source", page); });
+        QTRY_VERIFY(!m_app->find(QStringLiteral("selectShowChart")));
+
         studio()->handleFlickerSignal();
         QVERIFY(received({}, 300)); // no selector in the scene: nothing at all
 

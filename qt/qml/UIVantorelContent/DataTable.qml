@@ -190,6 +190,8 @@ Rectangle {
         id: scroller
         anchors.fill: parent
         contentWidth: availableWidth
+        // The column stands 24 px down; its last child is the bottom spacer.
+        contentHeight: tableView.y + tableView.height
         ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         Column {

@@ -1,28 +1,123 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import Qt5Compat.GraphicalEffects
+import UIVantorel
+import BrandConfig
 
-// Minimal main window: the objects the back end addresses by objectName.
-Window {
-    id: mainWindow
-    width: 672
-    height: 390
+CustomWindow {
+    id: windowsRoot
+    objectName: "windwosRoot"
+
+    readonly property int welcomeWidth: 672
+    readonly property int welcomeHeight: 390
+
+    // Page name -> measuring screen file and whether the page starts without a reference.
+    readonly property var pageMap: ({
+        "Spectrum Only": { file: "PureSpectrum.qml", clearsReference: false },
+        "Reflectance": { file: "Reflectance.qml", clearsReference: true },
+        "Absorbance": { file: "Absorbance.qml", clearsReference: true },
+        "Transmittance": { file: "Transmittance.qml", clearsReference: true },
+        "Studio": { file: "Studio.qml", clearsReference: false },
+        "Raman": { file: "Raman.qml", clearsReference: false }
+    })
+
+    color: "transparent"
+    flags: Qt.Window | Qt.FramelessWindowHint
+    width: welcomeWidth
+    height: welcomeHeight
+    minimumWidth: welcomeWidth
+    minimumHeight: welcomeHeight
     visible: true
-    title: "Vantorel"
+    isMainWindow: true
+    title: qsTr(BrandConfig.softwareName)
+    showMenuBar: dynamicLoader.visible
+    menuBar: KVRMenubar {
+        id: menuBar_ui
+    }
 
-    // The user-interface language index: 0 zh, 1 en, 2 de, 3 fr.
+    // A page file that is not part of the module is treated like an unknown page name.
+    function pageFileExists(file) {
+        return Qt.createComponent(Qt.resolvedUrl(file), Component.PreferSynchronous).status === Component.Ready
+    }
+
+    function pageSwitch(value) {
+        // Own keys only: an inherited name such as "toString" is no page.
+        if (!Object.prototype.hasOwnProperty.call(pageMap, value))
+            return
+        const target = pageMap[value]
+        const loaded = String(dynamicLoader.source).endsWith(target.file)
+        if (!loaded && !pageFileExists(target.file))
+            return
+
+        function_ui.visible = false
+        welcome.visible = false
+
+        const targetWidth = value === "Studio" ? 1552 : 900
+        const targetHeight = 882
+        minimumWidth = targetWidth
+        minimumHeight = targetHeight
+        if (width < targetWidth)
+            width = targetWidth
+        if (height < targetHeight)
+            height = targetHeight
+
+        if (target.clearsReference)
+            dataBuffer.clearReference()
+
+        if (loaded) {
+            const page = dynamicLoader.item
+            if (page && typeof page.cleanState === "function")
+                page.cleanState()
+        } else {
+            dynamicLoader.source = target.file
+        }
+        dynamicLoader.visible = true
+    }
+
+    // A message of the shell's own, at the message box's standard size.
+    function showMessage(title, text) {
+        messageDialog.boxTitle = title
+        messageDialog.boxWidth = 400
+        messageDialog.boxHeight = 150
+        messageDialog.boxMessage = text
+        messageDialog.visible = true
+    }
+
     QtObject {
         id: translate
+        objectName: "translate"
         property int modifier: 0
+    }
+
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        color: ThemeManager.background
+        border.width: 1
+        border.color: "#E0E0E0"
+        radius: 12
+    }
+
+    DropShadow {
+        anchors.fill: background
+        source: background
+        color: "#20000000"
+        horizontalOffset: 0
+        verticalOffset: 2
+        radius: 8
+        samples: 17
+        visible: background.GraphicsInfo.api !== GraphicsInfo.Software
     }
 
     Welcome {
         id: welcome
         objectName: "welcome"
+        anchors.fill: parent
         visible: true
     }
 
-    Item {
-        id: functionUi
+    Function {
+        id: function_ui
         objectName: "function_ui"
         anchors.fill: parent
         visible: false
@@ -33,6 +128,29 @@ Window {
         objectName: "dynamicLoader"
         anchors.fill: parent
         visible: false
+        Component.onCompleted: {
+            if (windowsRoot.pageFileExists("Studio.qml"))
+                source = "Studio.qml"
+        }
+    }
+
+    ContentSwitcher {
+        id: contentSwitcher
+        objectName: "contentSwitcher"
+        currentPage: "studio"
+        visible: false
+    }
+
+    // The back end resizes the window right after it shows the welcome page: the measuring
+    // pages' minimum must be gone by then.
+    Connections {
+        target: welcome
+        function onVisibleChanged() {
+            if (welcome.visible) {
+                windowsRoot.minimumWidth = windowsRoot.welcomeWidth
+                windowsRoot.minimumHeight = windowsRoot.welcomeHeight
+            }
+        }
     }
 
     // The timed series: the measuring back end asks, the save back end records.
@@ -43,13 +161,109 @@ Window {
         function onRequestCustomizedTestEnd() { saveService.endCustomizedTestSave() }
     }
 
-    Item {
+    Connections {
+        target: saveService
+        function onSaveFinished(success, filePath, errorMessage) {
+            if (success) {
+                saveSuccessDialog.boxTitle = qsTr("Save Successful")
+                saveSuccessDialog.boxMessage = qsTr("Data has been successfully saved to:\n") + filePath
+                saveSuccessDialog.savePath = saveSuccessDialog.folderOf(filePath)
+                saveSuccessDialog.visible = true
+            } else {
+                messageDialog.boxTitle = qsTr("Save Failed")
+                messageDialog.boxMessage = errorMessage !== "" ? errorMessage
+                                                               : qsTr("An unknown error occurred while saving the file.")
+                messageDialog.visible = true
+            }
+        }
+    }
+
+    KVRMessageDialog {
         id: messageDialog
         objectName: "messageDialog"
-        property string boxTitle: ""
-        property string boxMessage: ""
-        property int boxWidth: 400
-        property int boxHeight: 150
-        visible: false
+
+        // Driver error codes, as the back end writes them, to their texts.
+        property var errorMessages: ({
+            "0": QT_TR_NOOP("OK"),
+            "4097": QT_TR_NOOP("UART connection failed"),
+            "4098": QT_TR_NOOP("No valid baud rate found"),
+            "4099": QT_TR_NOOP("UART disconnected"),
+            "8193": QT_TR_NOOP("Bluetooth connection failed"),
+            "8194": QT_TR_NOOP("Failed to create Bluetooth service"),
+            "8195": QT_TR_NOOP("Bluetooth disconnected")
+        })
+
+        boxWidth: 400
+        boxHeight: 150
+        boxTitle: qsTr(BrandConfig.softwareName) + " " + qsTr("Message")
+        boxButtonAcceptLabel: qsTr("ok")
+
+        onBoxMessageChanged: {
+            if (!Object.prototype.hasOwnProperty.call(errorMessages, boxMessage))
+                return
+            boxWidth = 400
+            boxHeight = 150
+            boxMessage = qsTr(errorMessages[boxMessage])
+        }
+    }
+
+    KVRMessageDialog {
+        id: saveSuccessDialog
+        objectName: "saveSuccessDialog"
+
+        property string savePath: ""
+
+        function folderOf(filePath) {
+            const cut = Math.max(filePath.lastIndexOf("/"), filePath.lastIndexOf("\\"))
+            return cut < 0 ? "" : filePath.substring(0, cut)
+        }
+
+        boxWidth: 400
+        boxHeight: 200
+        boxTitle: qsTr(BrandConfig.softwareName) + " " + qsTr("Message")
+        boxButtonAcceptLabel: qsTr("Open Folder")
+        onAccepted: {
+            if (savePath !== "")
+                Qt.openUrlExternally(localFileUrl.fromPath(savePath))
+        }
+    }
+
+    LocalFileUrl {
+        id: localFileUrl
+    }
+
+    BaudRateDialog {
+        id: baudDialog
+        objectName: "baudDialog"
+    }
+
+    EfficiencyDialog {
+        id: efficiencyDialog
+        objectName: "efficiencyDialog"
+    }
+
+    BandwidthDialog {
+        id: bandwidthDialog
+        objectName: "bandwidthDialog"
+    }
+
+    IlluminanceDialog {
+        id: illuminanceDialog
+        objectName: "illuminanceDialog"
+    }
+
+    CustomizedTestDialog {
+        id: customizedTestDialog
+        objectName: "customizedTestDialog"
+    }
+
+    SupportDialog {
+        id: supportDialog
+        objectName: "supportDialog"
+    }
+
+    AboutDialog {
+        id: aboutDialog
+        objectName: "aboutDialog"
     }
 }

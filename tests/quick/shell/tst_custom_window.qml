@@ -7,22 +7,20 @@ import UIVantorelContent
 Item {
     id: root
 
-    Component {
-        id: windowComponent
-        CustomWindow {
-            width: 500
-            height: 300
-            minimumWidth: 400
-            minimumHeight: 250
-            x: 200
-            y: 150
-            title: "Window under test"
+    CustomWindow {
+        id: window
+        width: 500
+        height: 300
+        minimumWidth: 400
+        minimumHeight: 250
+        x: 200
+        y: 150
+        title: "Window under test"
 
-            Rectangle {
-                objectName: "page"
-                anchors.fill: parent
-                color: "#ffff00"
-            }
+        Rectangle {
+            objectName: "page"
+            anchors.fill: parent
+            color: "#ffff00"
         }
     }
 
@@ -35,27 +33,42 @@ Item {
         name: "CustomWindow"
         when: windowShown
 
-        property var win: null
+        readonly property var win: window
 
         SignalSpy { id: closedSpy; signalName: "windowClosed" }
         SignalSpy { id: maximizedSpy; signalName: "windowMaximized" }
         SignalSpy { id: minimizedSpy; signalName: "windowMinimized" }
 
+        // One window for all cases (creating one per case is slow on a software GL stack).
         function init() {
-            win = createTemporaryObject(windowComponent, root)
+            win.showNormal()
+            tryCompare(win, "visibility", Window.Windowed)
+            verify(win.visible)
+            win.isMainWindow = false
+            win.resizable = true
+            win.showMenuBar = false
+            win.menuBar = []
+            win.showMinimizeButton = true
+            win.showMaximizeButton = true
+            win.showCloseButton = true
+            win.title = "Window under test"
+            win.x = 200
+            win.y = 150
+            win.width = 500
+            win.height = 300
+            tryCompare(win, "x", 200)
+            tryCompare(win, "y", 150)
+            tryCompare(win, "width", 500)
+            tryCompare(win, "height", 300)
+            settle()
             for (const spy of [closedSpy, maximizedSpy, minimizedSpy]) {
                 spy.target = win
                 spy.clear()
             }
-            win.visible = true
-            waitForRendering(win.contentItem)
-            tryCompare(win, "x", 200)
         }
 
         function cleanup() {
             studioService.isMeasuring = false
-            if (win)
-                win.visible = false
         }
 
         // The window reports a new size or state before its items follow it.
@@ -78,7 +91,7 @@ Item {
             compare(slot.height, win.height - 43 - 2)
             compare(find("page").parent, slot)
 
-            win.menuBar = [menuComponent.createObject(null)]
+            win.menuBar = [createTemporaryObject(menuComponent, null)]
             win.showMenuBar = true
             tryVerify(() => slot.mapToItem(win.contentItem, 0, 0).y === 93)
             compare(slot.height, win.height - 93 - 2)

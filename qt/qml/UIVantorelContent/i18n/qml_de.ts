@@ -674,8 +674,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>Die Belichtungszeit muss eine Zahl von 0 bis 5000 ms sein, mit Dezimalpunkt geschrieben.</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
     </message>
 </context>
 <context>
@@ -708,14 +708,6 @@
         <source>Export</source>
         <translation>Exportieren</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>Der Bericht konnte nicht geschrieben werden.</translation>
-    </message>
 </context>
 <context>
     <name>StudioService</name>
@@ -733,6 +725,801 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbanz</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexionsgrad</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmissionsgrad</translation>
+    </message>
+</context>
+<context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>Nur Spektrum</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>Photometrie &amp;&amp; Leistung</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorption</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexion</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>Baudrate einstellen</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>Effizienz einstellen</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>Einheit der Bestrahlungsstärke</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>Bandbreite einstellen</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>CIE-Grundlagen wechseln</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>Beleuchtungsstärke einstellen</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>Verstärkung wechseln</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>Benutzerdefinierter Test</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Effizienz</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>Eigenen Wellenlängenbereich verwenden</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>Bandbreite (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>Bitte ganze Nanometerwerte eingeben.</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>Der Anfang muss unter dem Ende liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>Beleuchtungsstärke kalibrieren</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>Aktuelle Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>Soll-Beleuchtungsstärke</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>Bitte zwei Beleuchtungsstärken von mindestens 0,01 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>Benutzerdefinierter Test</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Firmeninformationen</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>Firma: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>Telefon: %1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>Mobil: %1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>E-Mail: </translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Website: </translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>Weitere Unterstützung</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>Software-Informationen</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>Software: %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexion</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Kontinuierliche Messung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Ref</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorption</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Ref: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Schnappschuss-Messung</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Belichtung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Seriell</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>Belichtungsstatus: </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Belichtung anpassen</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Normale Belichtung</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Überbelichtung</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Raman roh</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Raman bereinigt</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluoreszenz</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Peak-Auswahl</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>Intensität</translation>
     </message>
 </context>
 <context>
@@ -774,27 +1561,6 @@ Modulationstiefe (%): %2
 Flimmeranteil (%): %3
 Flimmerindex: %4
 Verstärkung: %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorbanz</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>Reflexionsgrad</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmissionsgrad</translation>
     </message>
 </context>
 </TS>

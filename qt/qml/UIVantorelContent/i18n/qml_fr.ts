@@ -674,8 +674,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>Le temps d'exposition doit être un nombre de 0 à 5000 ms, écrit avec un point décimal.</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
     </message>
 </context>
 <context>
@@ -708,14 +708,6 @@
         <source>Export</source>
         <translation>Exporter</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>Le rapport n'a pas pu être écrit.</translation>
-    </message>
 </context>
 <context>
     <name>StudioService</name>
@@ -733,6 +725,801 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+</context>
+<context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>Spectre uniquement</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>Photométrie &amp;&amp; Puissance</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Matériel</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>Régler le débit binaire</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>Régler l'efficacité</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>Unité d'éclairement énergétique</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>Régler la bande</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>Fondamentaux CIE</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>Régler l'éclairement</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>Changer le gain</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>Test personnalisé</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>Débit binaire</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>Efficacité</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>Flasher</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>Activer la longueur d'onde personnalisée</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>Bande (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>Saisissez des nombres entiers de nanomètres.</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>Le début doit être inférieur à la fin.</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>Étalonnage de l'éclairement</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>Éclairement</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>Éclairement actuel</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>Éclairement cible</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>Saisissez deux éclairements d'au moins 0,01.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>Test personnalisé</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>Paramètres du test</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Informations sur l'entreprise</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>Entreprise : %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse : %1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>Téléphone : %1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>Mobile : %1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>E-mail : </translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Site web : </translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>Plus d'assistance</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>Informations sur le logiciel</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>Logiciel : %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>Mesure continue</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>Réf</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>Obtenir</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>WL: %1 nm
+Réf: %2
+Src: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>Mesure instantanée</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>Sélection de pic</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>Exposition</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>État de l'exposition : </translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>Ajustement de l'exposition</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>Sous-exposition</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>Exposition normale</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>Surexposition</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>Raman brut</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>Raman corrigé</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>Fluorescence</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>Sélection de pic</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>intensité</translation>
     </message>
 </context>
 <context>
@@ -774,27 +1561,6 @@ Profondeur de modulation (%) : %2
 Taux de scintillement (%) : %3
 Indice de scintillement : %4
 Gain : %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>Absorbance</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>Réflectance</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>Transmittance</translation>
     </message>
 </context>
 </TS>

@@ -674,8 +674,8 @@
         <translation>确定</translation>
     </message>
     <message>
-        <source>The exposure time must be a number from 0 to 5000 ms, written with a decimal point.</source>
-        <translation>曝光时间必须是 0 到 5000 ms 之间的数字，小数点用“.”表示。</translation>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
     </message>
 </context>
 <context>
@@ -708,14 +708,6 @@
         <source>Export</source>
         <translation>导出</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>The report could not be written.</source>
-        <translation>无法写入报告。</translation>
-    </message>
 </context>
 <context>
     <name>StudioService</name>
@@ -733,6 +725,801 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ChartAbsorbance</name>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸光度</translation>
+    </message>
+</context>
+<context>
+    <name>ChartReflectance</name>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射率</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTransmittance</name>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射率</translation>
+    </message>
+</context>
+<context>
+    <name>Function</name>
+    <message>
+        <source>Spectrum Only</source>
+        <translation>仅光谱</translation>
+    </message>
+    <message>
+        <source>Photometry &amp;&amp; Power</source>
+        <translation>光度学</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸收</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>拉曼</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>成像</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+</context>
+<context>
+    <name>KVRMenubar</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>硬件</translation>
+    </message>
+    <message>
+        <source>Set Baud Rate</source>
+        <translation>设置波特率</translation>
+    </message>
+    <message>
+        <source>Set Efficiency</source>
+        <translation>设置效率曲线</translation>
+    </message>
+    <message>
+        <source>Switch Irradiance Unit</source>
+        <translation>切换辐照度单位</translation>
+    </message>
+    <message>
+        <source>Set Bandwidth</source>
+        <translation>设置波段</translation>
+    </message>
+    <message>
+        <source>Switch CIE Fundamentals</source>
+        <translation>切换CIE基准</translation>
+    </message>
+    <message>
+        <source>Set Illuminance</source>
+        <translation>设置照度</translation>
+    </message>
+    <message>
+        <source>Switch Gain</source>
+        <translation>切换增益</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Customized Test</source>
+        <translation>自定义测试</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>主题</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+</context>
+<context>
+    <name>BaudRateDialog</name>
+    <message>
+        <source>Baud Rate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+</context>
+<context>
+    <name>EfficiencyDialog</name>
+    <message>
+        <source>Efficiency</source>
+        <translation>效率</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择目录</translation>
+    </message>
+    <message>
+        <source>Flash</source>
+        <translation>烧录</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+</context>
+<context>
+    <name>BandwidthDialog</name>
+    <message>
+        <source>Bandwidth</source>
+        <translation>波段</translation>
+    </message>
+    <message>
+        <source>Enable Custom Wavelength</source>
+        <translation>启用自定义波长</translation>
+    </message>
+    <message>
+        <source>Bandwidth (nm)</source>
+        <translation>波段 (nm)</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Enter whole numbers of nanometres.</source>
+        <translation>请输入整数纳米值。</translation>
+    </message>
+    <message>
+        <source>The start must be below the end.</source>
+        <translation>起始值必须小于结束值。</translation>
+    </message>
+</context>
+<context>
+    <name>IlluminanceDialog</name>
+    <message>
+        <source>Illuminance Calibrate</source>
+        <translation>照度校准</translation>
+    </message>
+    <message>
+        <source>Illuminance</source>
+        <translation>照度</translation>
+    </message>
+    <message>
+        <source>Current Illuminance</source>
+        <translation>当前照度</translation>
+    </message>
+    <message>
+        <source>Target Illuminance</source>
+        <translation>目标照度</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Enter two illuminances of at least 0.01.</source>
+        <translation>请输入两个不小于 0.01 的照度值。</translation>
+    </message>
+</context>
+<context>
+    <name>CustomizedTestDialog</name>
+    <message>
+        <source>Customized Test</source>
+        <translation>自定义测试</translation>
+    </message>
+    <message>
+        <source>Test Settings</source>
+        <translation>测试设置</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message>
+        <source>Intervals</source>
+        <translation>间隔</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+</context>
+<context>
+    <name>SupportDialog</name>
+    <message>
+        <source>Support</source>
+        <translation>支持</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司信息</translation>
+    </message>
+    <message>
+        <source>Company: %1</source>
+        <translation>公司：%1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>地址：%1</translation>
+    </message>
+    <message>
+        <source>Telephone: %1</source>
+        <translation>电话：%1</translation>
+    </message>
+    <message>
+        <source>Mobile: %1</source>
+        <translation>手机：%1</translation>
+    </message>
+    <message>
+        <source>Email: </source>
+        <translation>邮箱：</translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>网站：</translation>
+    </message>
+    <message>
+        <source>More Support</source>
+        <translation>更多支持</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Software Information</source>
+        <translation>软件信息</translation>
+    </message>
+    <message>
+        <source>Software: %1</source>
+        <translation>软件：%1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>版本：%1</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>版权所有。</translation>
+    </message>
+</context>
+<context>
+    <name>PureSpectrum</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+</context>
+<context>
+    <name>Reflectance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Transmittance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态：</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Absorbance</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Continuous Measure</source>
+        <translation>自动获取</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ref</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Get</source>
+        <translation>获取</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态:</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
+        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸收率</translation>
+    </message>
+    <message>
+        <source>WL: %1 nm
+Ref: %2
+Src: %3</source>
+        <translation>波长: %1 nm
+        参考光强度: %2
+        待测光强度: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Raman</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开目录</translation>
+    </message>
+    <message>
+        <source>Snapshot Measure</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Peak Selection</source>
+        <translation>选峰</translation>
+    </message>
+    <message>
+        <source>Exposure</source>
+        <translation>曝光模式</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>有线</translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation>蓝牙</translation>
+    </message>
+    <message>
+        <source>Exposure Status: </source>
+        <translation>曝光状态:</translation>
+    </message>
+    <message>
+        <source>Adjusting Exposure</source>
+        <translation>曝光调整中</translation>
+    </message>
+    <message>
+        <source>Under Exposure</source>
+        <translation>欠曝</translation>
+    </message>
+    <message>
+        <source>Normal Exposure</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Over Exposure</source>
+        <translation>过曝</translation>
+    </message>
+    <message>
+        <source>RamanRaw</source>
+        <translation>拉曼原始光谱</translation>
+    </message>
+    <message>
+        <source>RamanClean</source>
+        <translation>拉曼去基线</translation>
+    </message>
+    <message>
+        <source>RamanFluorescence</source>
+        <translation>荧光基线</translation>
+    </message>
+    <message>
+        <source>Peak selection</source>
+        <translation>选峰</translation>
+    </message>
+    <message>
+        <source>cm^-1</source>
+        <translation>cm^-1</translation>
+    </message>
+    <message>
+        <source>intensity</source>
+        <translation>强度</translation>
     </message>
 </context>
 <context>
@@ -774,27 +1561,6 @@ Gain: %5</source>
 频闪百分比(%): %3
 频闪指数: %4
 增益: %5</translation>
-    </message>
-</context>
-<context>
-    <name>ChartAbsorbance</name>
-    <message>
-        <source>Absorbance</source>
-        <translation>吸光度</translation>
-    </message>
-</context>
-<context>
-    <name>ChartReflectance</name>
-    <message>
-        <source>Reflectance</source>
-        <translation>反射率</translation>
-    </message>
-</context>
-<context>
-    <name>ChartTransmittance</name>
-    <message>
-        <source>Transmittance</source>
-        <translation>透射率</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,15 @@
+import QtQuick
+import UIVantorel
+
+// A button of a measuring page's button row: "info" look with a 16 px icon, its text
+// translated in the page's context.
+KVRButton {
+    property string context
+    property string sourceText
+
+    type: "info"
+    text: qsTranslate(context, sourceText)
+    icon.width: 16
+    icon.height: 16
+    icon.color: "white"
+}

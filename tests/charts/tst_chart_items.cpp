@@ -1,0 +1,339 @@
+// The chart items off screen: what their plots hold (axis ranges and labels, tip texts)
+// and what they render, fed through the application's store.
+#include "StoreFeeder.h"
+#include "StoreFixtures.h"
+
+#include "ChartDualSpectrum.h"
+#include "ChartPureSpectrum.h"
+#include "RatioChartItem.h"
+#include "services/StudioService.h"
+#include "store/DataBuffer.h"
+
+#include <qcustomplot.h>
+
+#include <QImageReader>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+constexpr int kWidth = 600;
+constexpr int kHeight = 360;
+
+QVariantList flat(int count, int value)
+{
+    QVariantList v;
+    for (int i = 0; i < count; ++i)
+        v << value;
+    return v;
+}
+
+template <typename Chart> std::unique_ptr<Chart> makeChart(int width = kWidth, int height = kHeight)
+{
+    auto chart = std::make_unique<Chart>();
+    chart->setSize(QSizeF(width, height));
+    chart->initCustomPlot();
+    return chart;
+}
+
+// Runs queued replots; leaves the 100 ms resize timer alone.
+void runQueuedReplots() { QCoreApplication::sendPostedEvents(); }
+
+QCPItemText *visibleTip(QCustomPlot *plot)
+{
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        auto *text = qobject_cast<QCPItemText *>(plot->item(i));
+        if (text && text->visible())
+            return text;
+    }
+    return nullptr;
+}
+
+void hoverAt(QQuickItem *item, double x, double y)
+{
+    QHoverEvent event(QEvent::HoverMove, QPointF(x, y), QPointF(x, y), QPointF(x - 1, y));
+    QCoreApplication::sendEvent(item, &event);
+}
+
+bool near(QRgb pixel, int r, int g, int b, int tolerance)
+{
+    return qAbs(qRed(pixel) - r) <= tolerance && qAbs(qGreen(pixel) - g) <= tolerance
+           && qAbs(qBlue(pixel) - b) <= tolerance;
+}
+
+int countInRow(const QImage &image, int y, int r, int g, int b, int tolerance)
+{
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x)
+        n += near(image.pixel(x, y), r, g, b, tolerance) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestChartItems : public QObject
+{
+    Q_OBJECT
+    StoreFeeder m_feeder;
+    DataBuffer *buffer() const { return DataBuffer::instance(); }
+    int points() const { return buffer()->getWlLength(); }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::prepareStoreTests();
+        StudioService::instance(); // the store's measurement state, as in the application
+    }
+
+    void init()
+    {
+        buffer()->setDeviceModel(QStringLiteral("PQV-21"));
+        buffer()->setWl(340, 1020);
+        buffer()->clearReference();
+        StudioService::instance()->setUnit(0);
+    }
+
+    void aSecondInitKeepsThePlotAndItsContent()
+    {
+        auto ratio = makeChart<ChartReflectance>();
+        QCustomPlot *plot = ratio->customPlot();
+        QVERIFY(plot);
+        const int graphs = plot->graphCount();
+        const int items = plot->itemCount();
+        ratio->initCustomPlot();
+        QCOMPARE(ratio->customPlot(), plot);
+        QCOMPARE(plot->graphCount(), graphs);
+        QCOMPARE(plot->itemCount(), items);
+
+        auto spectrum = makeChart<ChartPureSpectrum>();
+        plot = spectrum->customPlot();
+        spectrum->initCustomPlot();
+        QCOMPARE(spectrum->customPlot(), plot);
+        QCOMPARE(plot->graphCount(), 1);
+    }
+
+    // The gradient must meet the axis rectangle of the very replot that draws it.
+    void theFirstRenderingShowsTheSpectrumColours()
+    {
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        auto chart = makeChart<ChartPureSpectrum>();
+        QSignalSpy replots(chart->customPlot(), &QCustomPlot::afterReplot);
+        runQueuedReplots();
+        QCOMPARE(replots.count(), 1);
+
+        const QImage image = chart->renderedImage();
+        QCOMPARE(image.size(), QSize(kWidth, kHeight)); // no window: ratio 1
+        QCOMPARE(image.devicePixelRatio(), 1.0);
+        const int y = int(kHeight * 0.8);
+        QCPAxis *x = chart->customPlot()->xAxis;
+        const auto at = [&](double nm) { return image.pixel(qRound(x->coordToPixel(nm)), y); };
+        QVERIFY(near(at(450), 0, 70, 255, 20));
+        QVERIFY(near(at(550), 163, 255, 0, 20));
+        QVERIFY(near(at(700), 251, 0, 0, 20));
+        QVERIFY(near(at(360), 0, 0, 0, 10));
+        QVERIFY(near(at(900), 0, 0, 0, 10));
+    }
+
+    void aSizeWithoutAreaLeavesThePlotAlone()
+    {
+        auto chart = makeChart<ChartPureSpectrum>(0, 200);
+        const QRect before = chart->customPlot()->viewport();
+        chart->setHeight(250);
+        QCOMPARE(chart->customPlot()->viewport(), before);
+        chart->setWidth(300);
+        QCOMPARE(chart->customPlot()->viewport(), QRect(0, 0, 300, 250));
+    }
+
+    void aResizeWhileHiddenIsDrawnWhenShown()
+    {
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        chart->setVisible(false);
+        chart->setSize(QSizeF(400, 300));
+        QCOMPARE(chart->customPlot()->viewport(), QRect(0, 0, 400, 300));
+        QTest::qWait(300); // past the resize quiet time: a hidden chart does not redraw
+        QCOMPARE(chart->renderedImage().size(), QSize(kWidth, kHeight));
+        chart->setVisible(true);
+        QCOMPARE(chart->renderedImage().size(), QSize(400, 300));
+    }
+
+    void theImageForTheReportIsWrittenOnlyWithAPlot()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("chartSpectrogram.jpg"));
+        ChartPureSpectrum bare;
+        bare.setSize(QSizeF(kWidth, kHeight));
+        QVERIFY(!bare.saveChartImage(file));
+        QVERIFY(!QFile::exists(file));
+
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        // The report knows the chart only as an object of the scene.
+        auto *source = qobject_cast<ChartImageSource *>(static_cast<QObject *>(chart.get()));
+        QVERIFY(source);
+        QVERIFY(source->saveChartImage(file));
+        QImageReader reader(file);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(kWidth, kHeight));
+
+        QVERIFY(!chart->saveChartImage(dir.filePath(QStringLiteral("missing/folder/chart.jpg"))));
+    }
+
+    void hoverMovesAreCoalescedAndReadOff()
+    {
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        QCustomPlot *plot = chart->customPlot();
+        QSignalSpy replots(plot, &QCustomPlot::afterReplot);
+        for (int i = 0; i < 20; ++i)
+            hoverAt(chart.get(), plot->xAxis->coordToPixel(530 + i), kHeight / 2);
+        QCOMPARE(replots.count(), 0); // nothing redrawn per move
+        runQueuedReplots();
+        QCOMPARE(replots.count(), 1);
+
+        QCPItemText *tip = visibleTip(plot);
+        QVERIFY(tip);
+        QCOMPARE(tip->text(), QStringLiteral("549\n1e+03"));
+        QCOMPARE(tip->positionAlignment(), Qt::AlignLeft | Qt::AlignTop);
+
+        hoverAt(chart.get(), plot->xAxis->coordToPixel(1000), kHeight / 2);
+        QCOMPARE(tip->positionAlignment(), Qt::AlignRight | Qt::AlignTop);
+    }
+
+    void theMouseDragsAndTheWheelZoomsThePlot()
+    {
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        QCPAxis *x = chart->customPlot()->xAxis;
+        const QCPRange before = x->range();
+        const QPointF start(kWidth / 2, kHeight / 2);
+        const QPointF end = start + QPointF(100, 0);
+        QMouseEvent press(QEvent::MouseButtonPress, start, start, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart.get(), &press);
+        QMouseEvent move(QEvent::MouseMove, end, end, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart.get(), &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, end, end, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart.get(), &release);
+        // Dragged right by 100 px: the range moved left by as many nanometres.
+        const double shift = before.lower - x->range().lower;
+        QVERIFY2(qAbs(shift - 100 * before.size() / x->axisRect()->width()) < 2.0, qPrintable(QString::number(shift)));
+
+        const double width = x->range().size();
+        QWheelEvent wheel(start, start, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(chart.get(), &wheel);
+        QVERIFY(x->range().size() < width * 0.95);
+    }
+
+    void theValueAxisFollowsTheUnitAndTheModel()
+    {
+        auto chart = makeChart<ChartPureSpectrum>();
+        QCustomPlot *plot = chart->customPlot();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("W/m^2"));
+        QCOMPARE(plot->yAxis->range().upper, 1150.0);
+        QCOMPARE(plot->xAxis->range().lower, 340.0);
+        QCOMPARE(plot->xAxis->range().upper, 1020.0);
+
+        StudioService::instance()->setUnit(1);
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("mW/m^2"));
+        QCOMPARE(plot->yAxis->range().upper, 1150.0 * 1000);
+
+        buffer()->setDeviceModel(QStringLiteral("TQV-11"));
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("Photon Counts"));
+        StudioService::instance()->setUnit(2);
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("Photon Counts"));
+
+        buffer()->setDeviceModel(QStringLiteral("PQV-21"));
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("mW/cm^2"));
+
+        // Nothing measured above zero: the axis keeps a usable range.
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)));
+        QCOMPARE(plot->yAxis->range().upper, 1.0);
+    }
+
+    void anAxisOutsideTheVisibleBandIsFilledBlack()
+    {
+        buffer()->setWl(800, 1000);
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        const QImage image = chart->renderedImage();
+        const int y = int(kHeight * 0.8);
+        QVERIFY(countInRow(image, y, 0, 0, 0, 10) > kWidth / 2);
+        QCOMPARE(countInRow(image, y, 255, 0, 0, 60), 0);
+    }
+
+    void theDualChartReadsBothCurvesAndKeepsItsRangeWithoutLight()
+    {
+        auto chart = makeChart<ChartDualSpectrum>();
+        QCustomPlot *plot = chart->customPlot();
+        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        QCOMPARE(plot->yAxis->range().upper, 2300.0);
+
+        hoverAt(chart.get(), plot->xAxis->coordToPixel(550), kHeight / 2);
+        QCPItemText *tip = visibleTip(plot);
+        QVERIFY(tip);
+        QCOMPARE(tip->text(), QStringLiteral("WL: 550 nm\nRef: 2e+03\nSrc: 1e+03"));
+        // Hung on the higher curve, the reference.
+        QCPItemTracer *referenceTracer = nullptr;
+        for (int i = 0; i < plot->itemCount(); ++i) {
+            auto *tracer = qobject_cast<QCPItemTracer *>(plot->item(i));
+            if (tracer && tracer->graph() == plot->graph(1))
+                referenceTracer = tracer;
+        }
+        QVERIFY(referenceTracer);
+        QCOMPARE(tip->position->pixelPosition(), referenceTracer->position->pixelPosition());
+
+        chart->setTipTemplate(QStringLiteral("%3 of %2 at %1"));
+        QCOMPARE(tip->text(), QStringLiteral("1e+03 of 2e+03 at 550"));
+
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)));
+        QVERIFY(m_feeder.feedReference(flat(points(), 0)));
+        QCOMPARE(plot->yAxis->range().upper, 2300.0);
+    }
+
+    void ratioRangesAndTheAbsorbanceFloor()
+    {
+        auto reflectance = makeChart<ChartReflectance>();
+        auto absorbance = makeChart<ChartAbsorbance>();
+        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
+        // -log10(0.5) is below 0.5: the axis shows 0 to 0.575.
+        QCOMPARE(absorbance->customPlot()->yAxis->range().upper, 0.575);
+
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 10)));
+        const double a = -std::log10(10.0 / 2000.0);
+        QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
+
+        // Without a reference every ratio is NaN: the absorbance range stays as it was.
+        buffer()->clearReference();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
+        QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
+    }
+
+    void hiddenRatioChartsCatchUpWhenShown()
+    {
+        auto chart = makeChart<ChartTransmittance>(); // no reference yet: all NaN
+        chart->setVisible(false);
+        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        QVERIFY(std::isnan(chart->customPlot()->graph(0)->data()->at(100)->value));
+        chart->setVisible(true);
+        QCOMPARE(chart->customPlot()->graph(0)->data()->size(), points());
+        QCOMPARE(chart->customPlot()->graph(0)->data()->at(100)->value, 0.5);
+    }
+
+    void cleanup() { StudioService::instance()->setUnit(0); }
+};
+
+QTEST_MAIN(TestChartItems)
+#include "tst_chart_items.moc"

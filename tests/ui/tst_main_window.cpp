@@ -1,0 +1,594 @@
+// The main window against the real services and the simulated spectrometer: start-up
+// layout, the message box protocol and the save answers, the page router, the mode page,
+// the menu bar's enable rules and actions, and the settings dialogs.
+#include "RunningApplication.h"
+#include "SimulatedDevice.h"
+#include "TemporaryHome.h"
+#include "UiDriver.h"
+#include "UrlRecorder.h"
+
+#include "catalog/ParameterCatalog.h"
+#include "protocol/DeviceCommand.h"
+#include "services/SaveService.h"
+#include "services/StudioService.h"
+#include "services/WelcomeService.h"
+#include "store/DataBuffer.h"
+#include "theme/Theme.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using simdevice::SimulatedDevice;
+using testsupport::RunningApplication;
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 30000;
+constexpr int kReplyTimeoutMs = 15000;
+
+const QStringList kPageNames{"Spectrum Only", "Reflectance", "Absorbance", "Transmittance", "Studio", "Raman"};
+
+QString pageFile(const QString &page)
+{
+    static const QHash<QString, QString> files{{"Spectrum Only", "PureSpectrum.qml"}, {"Reflectance", "Reflectance.qml"},
+                                               {"Absorbance", "Absorbance.qml"},     {"Transmittance", "Transmittance.qml"},
+                                               {"Studio", "Studio.qml"},             {"Raman", "Raman.qml"}};
+    return files.value(page);
+}
+
+bool pageFileBuilt(const QString &file)
+{
+    return QFile::exists(QStringLiteral(":/qt/qml/UIVantorelContent/") + file);
+}
+
+} // namespace
+
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<RunningApplication> m_app;
+    std::unique_ptr<testsupport::UiDriver> m_ui;
+    std::unique_ptr<SimulatedDevice> m_device;
+    testsupport::UrlRecorder m_urls;
+    QTemporaryDir m_dir;
+
+    QQuickWindow *window() const { return m_app->window(); }
+    StudioService *studio() const { return m_app->studio(); }
+    DataBuffer *buffer() const { return m_app->dataBuffer(); }
+    QObject *find(const char *name) const
+    {
+        QObject *object = m_ui->find(QLatin1String(name));
+        if (!object)
+            qFatal("no object named %s", name);
+        return object;
+    }
+    QVariant read(const char *object, const char *property) const { return find(object)->property(property); }
+    bool enabled(const char *action) const { return read(action, "enabled").toBool(); }
+    bool checked(const char *action) const { return read(action, "checked").toBool(); }
+    void trigger(const char *action) { QVERIFY(QMetaObject::invokeMethod(find(action), "trigger")); }
+    void click(const char *button) { QVERIFY(QMetaObject::invokeMethod(find(button), "clicked")); }
+    // The entry of `parent` that opens the submenu `name`, as the user sees it.
+    QObject *submenuEntry(const char *parent, const char *name) const
+    {
+        QObject *menu = find(parent);
+        QObject *subMenu = find(name);
+        for (int i = 0; i < menu->property("count").toInt(); ++i) {
+            QQuickItem *item = nullptr;
+            QMetaObject::invokeMethod(menu, "itemAt", Q_RETURN_ARG(QQuickItem *, item), Q_ARG(int, i));
+            if (item && item->property("subMenu").value<QObject *>() == subMenu)
+                return item;
+        }
+        qFatal("no entry for %s", name);
+    }
+    bool submenuEnabled(const char *name) const
+    {
+        return submenuEntry("hardwareMenu", name)->property("enabled").toBool();
+    }
+    QObject *box() const { return find("messageDialog"); }
+    QString boxMessage() const { return box()->property("boxMessage").toString(); }
+    QSize minimumSize() const { return window()->minimumSize(); }
+
+    void pageSwitch(const QString &name)
+    {
+        QVERIFY(QMetaObject::invokeMethod(window(), "pageSwitch", Q_ARG(QVariant, name)));
+    }
+
+    // The back end's way of showing the message box.
+    void writeMessage(const QVariant &message)
+    {
+        box()->setProperty("boxTitle", QStringLiteral(" "));
+        box()->setProperty("boxMessage", message);
+        box()->setProperty("visible", true);
+    }
+
+    void closeBox()
+    {
+        box()->setProperty("visible", false);
+        box()->setProperty("boxMessage", QString());
+    }
+
+    bool onModePage() const
+    {
+        return !m_app->isVisible("welcome") && m_app->isVisible("function_ui") && !m_app->isVisible("dynamicLoader");
+    }
+
+    void connectDevice(const QString &model)
+    {
+        simdevice::DeviceState state;
+        state.model = model;
+        m_device = std::make_unique<SimulatedDevice>(state);
+        QVERIFY(m_device->start());
+        m_app->welcome()->handleSerialConnectionSignal(m_device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), model, kConnectTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(onModePage(), kReplyTimeoutMs);
+    }
+
+    // The mode page shows after a File > Back, whatever page was in front.
+    void backToModePage()
+    {
+        studio()->setIsMeasuring(false);
+        trigger("backAction");
+        QVERIFY(onModePage());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::useTemporaryHome();
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "record");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "record");
+        m_app = std::make_unique<RunningApplication>();
+        QVERIFY(m_app->start());
+        m_ui = std::make_unique<testsupport::UiDriver>(*m_app);
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        QTest::qWait(50); // the start-up language switch
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        m_ui.reset();
+        m_app.reset();
+    }
+
+    void startsOnTheWelcomePageWithoutMenuBar()
+    {
+        QCOMPARE(window()->objectName(), QStringLiteral("windwosRoot"));
+        QCOMPARE(window()->size(), QSize(672, 390));
+        QCOMPARE(minimumSize(), QSize(672, 390));
+        QVERIFY(m_app->isVisible("welcome"));
+        QVERIFY(!m_app->isVisible("function_ui"));
+        QVERIFY(!m_app->isVisible("dynamicLoader"));
+        QVERIFY(!window()->property("showMenuBar").toBool());
+        QVERIFY(find("selectSerialPortComboBox"));
+        // The studio page is made at start-up when it is part of the build.
+        QCOMPARE(read("dynamicLoader", "source").toUrl().toString().endsWith("Studio.qml"), pageFileBuilt("Studio.qml"));
+    }
+
+    void messageBoxMapsCodesToTexts()
+    {
+        writeMessage(4098);
+        QCOMPARE(boxMessage(), QStringLiteral("No valid baud rate found"));
+        QCOMPARE(box()->property("boxTitle").toString(), QStringLiteral(" "));
+        QVERIFY(box()->property("visible").toBool());
+        QCOMPARE(box()->property("boxWidth").toInt(), 400);
+        QCOMPARE(box()->property("boxHeight").toInt(), 150);
+
+        // A device acknowledgement: small size, then "0", which brings back the standard size.
+        box()->setProperty("boxWidth", 200);
+        box()->setProperty("boxHeight", 100);
+        writeMessage(QStringLiteral("0"));
+        QCOMPARE(boxMessage(), QStringLiteral("OK"));
+        QCOMPARE(box()->property("boxWidth").toInt(), 400);
+        QCOMPARE(box()->property("boxHeight").toInt(), 150);
+
+        // The same code twice shows its text twice.
+        writeMessage(8195);
+        writeMessage(8195);
+        QCOMPARE(boxMessage(), QStringLiteral("Bluetooth disconnected"));
+
+        // Any other text stays as written, at the last size; inherited names are no codes.
+        box()->setProperty("boxWidth", 200);
+        for (const QString &text : {QStringLiteral("toString"), QStringLiteral("constructor"), QStringLiteral("4100"),
+                                    QStringLiteral("Cannot Find sourceData.csv")}) {
+            writeMessage(text);
+            QCOMPARE(boxMessage(), text);
+        }
+        QCOMPARE(box()->property("boxWidth").toInt(), 200);
+        closeBox();
+    }
+
+    void saveAnswersShowTheirDialogs()
+    {
+        SaveService *save = qobject_cast<SaveService *>(
+            m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<QObject *>());
+        QVERIFY(save);
+        QObject *success = find("saveSuccessDialog");
+
+        writeMessage(QStringLiteral("a message of the back end"));
+        emit save->saveFinished(false, QString(), QString());
+        QCOMPARE(box()->property("boxTitle").toString(), QStringLiteral("Save Failed"));
+        QCOMPARE(boxMessage(), QStringLiteral("An unknown error occurred while saving the file."));
+        emit save->saveFinished(false, QString(), QStringLiteral("Failed to write file."));
+        QCOMPARE(boxMessage(), QStringLiteral("Failed to write file."));
+        closeBox();
+
+        const QString folder = m_dir.filePath(QStringLiteral("saved #1 folder"));
+        const QList<std::pair<QString, QString>> paths{{folder + "/PQV-21_Spectrum.csv", folder},
+                                                       {"C:\\Users\\me\\Vantorel\\a.csv", "C:\\Users\\me\\Vantorel"},
+                                                       {"a.csv", ""}};
+        for (const auto &[path, expectedFolder] : paths) {
+            emit save->saveFinished(true, path, QString());
+            QVERIFY(success->property("visible").toBool());
+            QCOMPARE(success->property("boxTitle").toString(), QStringLiteral("Save Successful"));
+            QCOMPARE(success->property("boxMessage").toString(), "Data has been successfully saved to:\n" + path);
+            QCOMPARE(success->property("savePath").toString(), expectedFolder);
+        }
+
+        // "Open Folder" opens the folder's own URL and closes the box.
+        emit save->saveFinished(true, folder + "/x.csv", QString());
+        m_urls.opened.clear();
+        QVERIFY(QMetaObject::invokeMethod(success, "accepted"));
+        QCOMPARE(m_urls.opened, QList<QUrl>{QUrl::fromLocalFile(folder)});
+        // A bare file name gives no folder: the button only closes the box.
+        emit save->saveFinished(true, QStringLiteral("a.csv"), QString());
+        QVERIFY(QMetaObject::invokeMethod(success, "accepted"));
+        QCOMPARE(m_urls.opened.size(), 1);
+        success->setProperty("visible", false);
+    }
+
+    void unknownPageNamesChangeNothing()
+    {
+        for (const QString &name : {QStringLiteral("Image"), QStringLiteral("toString"), QStringLiteral("__proto__"),
+                                    QStringLiteral("hasOwnProperty"), QString(), QStringLiteral("studio")}) {
+            pageSwitch(name);
+            QVERIFY2(m_app->isVisible("welcome"), qPrintable(name));
+            QVERIFY(!m_app->isVisible("dynamicLoader"));
+            QCOMPARE(minimumSize(), QSize(672, 390));
+            QCOMPARE(window()->size(), QSize(672, 390));
+        }
+    }
+
+    void modePageEnablesTheModelsModes()
+    {
+        connectDevice(QStringLiteral("HQV-66"));
+        const QVariantMap features = findModelInfo(QStringLiteral("HQV-66")).function;
+        QCOMPARE(studio()->features(), features);
+        for (const char *feature : {"spectrum", "photometry", "absorbance", "transmittance", "raman", "reflectance", "image"}) {
+            const QByteArray name = QByteArray("modeButton_") + feature;
+            QCOMPARE(enabled(name.constData()), features.value(QLatin1String(feature)).toBool());
+        }
+        QVERIFY(!enabled("modeButton_image"));
+        QVERIFY(enabled("modeButton_photometry"));
+        // A disabled mode takes no clicks.
+        QVERIFY(m_ui->click(QStringLiteral("modeButton_raman")));
+        QVERIFY(onModePage());
+    }
+
+    void pageRouterOpensEachPageOnce()
+    {
+        window()->resize(1000, 700);
+        for (const QString &name : kPageNames) {
+            const QString file = pageFile(name);
+            backToModePage();
+            const QSize before = window()->size();
+            pageSwitch(name);
+            if (!pageFileBuilt(file)) {
+                // A page that is not part of the build is treated like an unknown name.
+                QVERIFY2(onModePage(), qPrintable(name));
+                QCOMPARE(minimumSize(), QSize(672, 390));
+                continue;
+            }
+            const QSize minimum(name == "Studio" ? 1552 : 900, 882);
+            QCOMPARE(minimumSize(), minimum);
+            QCOMPARE(window()->size(), before.expandedTo(minimum));
+            QVERIFY(m_app->isVisible("dynamicLoader"));
+            QVERIFY(!m_app->isVisible("function_ui") && !m_app->isVisible("welcome"));
+            QVERIFY(window()->property("showMenuBar").toBool());
+            QVERIFY(read("dynamicLoader", "source").toUrl().toString().endsWith(file));
+            QObject *page = read("dynamicLoader", "item").value<QObject *>();
+            QVERIFY(page);
+            // The same page again is not made anew.
+            backToModePage();
+            const bool ratioPage = name == "Reflectance" || name == "Absorbance" || name == "Transmittance";
+            if (ratioPage) {
+                studio()->handleReferenceSpectrumSignal();
+                QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasReference() && !studio()->isMeasuring(), kReplyTimeoutMs);
+            }
+            pageSwitch(name);
+            QCOMPARE(read("dynamicLoader", "item").value<QObject *>(), page);
+            QCOMPARE(buffer()->hasReference(), false);
+        }
+        backToModePage();
+    }
+
+    void menuEntriesFollowLinkModelAndMeasurement()
+    {
+        // HQV-66 on a serial link: everything but the timed series off the studio page.
+        QVERIFY(enabled("backAction") && enabled("setBaudRateAction") && enabled("setEfficiencyAction")
+                && enabled("setIlluminanceAction") && enabled("disconnectAction"));
+        QVERIFY(submenuEnabled("unitMenu") && enabled("setBandwidthAction") && submenuEnabled("cieMenu")
+                && submenuEnabled("gainMenu"));
+        QCOMPARE(enabled("customizedTestAction"), read("dynamicLoader", "source").toUrl().toString().endsWith("Studio.qml"));
+
+        studio()->setIsMeasuring(true);
+        QVERIFY(!enabled("backAction") && !enabled("setBaudRateAction") && !enabled("setEfficiencyAction")
+                && !enabled("disconnectAction"));
+        QVERIFY(enabled("setIlluminanceAction"));
+        studio()->setIsMeasuring(false);
+        QVERIFY(enabled("backAction") && enabled("disconnectAction"));
+
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
+        QVERIFY(!enabled("setBaudRateAction") && !enabled("setEfficiencyAction") && !enabled("setIlluminanceAction"));
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
+
+        buffer()->setIsY(true);
+        QVERIFY(!enabled("setBaudRateAction") && !enabled("customizedTestAction"));
+        buffer()->setIsY(false);
+
+        buffer()->setDeviceModel(QStringLiteral("TQV-12"));
+        QVERIFY(!submenuEnabled("unitMenu") && !enabled("setBandwidthAction"));
+        QVERIFY(!submenuEnabled("cieMenu") && !submenuEnabled("gainMenu"));
+        buffer()->setDeviceModel(QStringLiteral("HQV-66"));
+        QVERIFY(submenuEnabled("unitMenu") && submenuEnabled("cieMenu") && submenuEnabled("gainMenu"));
+    }
+
+    void menuChoicesReachTheServicesAndFollowTheDevice()
+    {
+        // Irradiance unit: the setting itself, ticked by its value.
+        trigger("unitAction2");
+        QCOMPARE(studio()->unit(), 2);
+        QVERIFY(checked("unitAction2") && !checked("unitAction0"));
+        studio()->setUnit(3);
+        QVERIFY(checked("unitAction3") && !checked("unitAction2"));
+        trigger("unitAction0");
+        QCOMPARE(studio()->unit(), 0);
+
+        // CIE fundamentals: the device is told, and the tick follows what it reports back.
+        trigger("cieAction2");
+        QTRY_COMPARE_WITH_TIMEOUT(m_device->state().cie2015, uint8_t(3), kReplyTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->cie2015(), 2u, kReplyTimeoutMs);
+        QVERIFY(checked("cieAction2") && !checked("cieAction0"));
+        buffer()->setCie2015(0);
+        QVERIFY(checked("cieAction0") && !checked("cieAction2"));
+
+        // Gain: automatic, then a fixed step.
+        buffer()->setGainMode(true);
+        buffer()->setGainValue(0);
+        QVERIFY(checked("gainAction0") && !checked("gainAction1"));
+        trigger("gainAction3");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_device->state().autoGain && m_device->state().gainValue == 2, kReplyTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!buffer()->gainMode() && buffer()->gainValue() == 2, kReplyTimeoutMs);
+        QVERIFY(checked("gainAction3") && !checked("gainAction0"));
+        // A click alone leaves no tick: only the device's answer sets it. (The Bluetooth
+        // transport has no device here, so no answer comes.)
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
+        trigger("gainAction4");
+        QVERIFY(!checked("gainAction4") && checked("gainAction3"));
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
+
+        // Theme: both the QML mirror and the back end's theme; an open menu recolours at once.
+        QObject *hardware = find("hardwareMenu");
+        QVERIFY(QMetaObject::invokeMethod(hardware, "open"));
+        QQuickItem *entry = nullptr;
+        QVERIFY(QMetaObject::invokeMethod(hardware, "itemAt", Q_RETURN_ARG(QQuickItem *, entry), Q_ARG(int, 0)));
+        const auto entryText = [entry] {
+            return entry->property("contentItem").value<QQuickItem *>()->property("color").value<QColor>();
+        };
+        QCOMPARE(entryText(), QColor(0x21, 0x21, 0x21));
+        trigger("darkThemeAction");
+        QCOMPARE(entryText(), QColor(Qt::white));
+        QVERIFY(QMetaObject::invokeMethod(hardware, "close"));
+        QCOMPARE(Theme::instance()->currentTheme(), 1);
+        QVERIFY(checked("darkThemeAction") && !checked("lightThemeAction"));
+        trigger("lightThemeAction");
+        QCOMPARE(Theme::instance()->currentTheme(), 0);
+
+        // Language: the catalogues, the engine's language and the shared index.
+        trigger("languageAction2");
+        QCOMPARE(m_app->welcome()->language(), QStringLiteral("de"));
+        QCOMPARE(m_app->engine().uiLanguage(), QStringLiteral("de"));
+        QCOMPARE(read("translate", "modifier").toInt(), 2);
+        QVERIFY(checked("languageAction2") && !checked("languageAction1"));
+        QCOMPARE(read("fileMenu", "title").toString(), QStringLiteral("Datei"));
+        QCOMPARE(read("backAction", "text").toString(), QString::fromUtf8("Zurück"));
+        // The mark follows the index, whoever sets it.
+        find("translate")->setProperty("modifier", 0);
+        QVERIFY(checked("languageAction0") && !checked("languageAction2"));
+        trigger("languageAction1");
+        QCOMPARE(m_app->welcome()->language(), QStringLiteral("en"));
+        QCOMPARE(read("fileMenu", "title").toString(), QStringLiteral("File"));
+    }
+
+    void bandwidthAcceptsOnlyAnOrderedPairOfWholeNumbers()
+    {
+        QObject *dialog = find("bandwidthDialog");
+        trigger("setBandwidthAction");
+        QVERIFY(dialog->property("visible").toBool());
+        studio()->setRangeBegin(370);
+        studio()->setRangeEnd(780);
+        QObject *begin = find("rangeBeginField");
+        QObject *end = find("rangeEndField");
+        // The switch drives the setting and the fields.
+        QObject *rangeSwitch = find("rangeEnableSwitch");
+        const bool was = studio()->rangeEnable();
+        rangeSwitch->setProperty("checked", !was);
+        QVERIFY(QMetaObject::invokeMethod(rangeSwitch, "toggled"));
+        QCOMPARE(studio()->rangeEnable(), !was);
+        QCOMPARE(begin->property("enabled").toBool(), !was);
+        if (was) {
+            rangeSwitch->setProperty("checked", true);
+            QVERIFY(QMetaObject::invokeMethod(rangeSwitch, "toggled"));
+        }
+        QVERIFY(studio()->rangeEnable());
+
+        const QList<std::pair<QString, QString>> refused{{"400.5", "700"}, {"", "700"}, {"abc", "700"}, {"-5", "700"},
+                                                         {"700", "400"}, {"500", "500"}, {"4e2", "700"}};
+        for (const auto &[first, second] : refused) {
+            closeBox();
+            begin->setProperty("text", first);
+            end->setProperty("text", second);
+            click("bandwidthConfirmButton");
+            QVERIFY2(box()->property("visible").toBool(), qPrintable(first + " " + second));
+            QVERIFY(!boxMessage().isEmpty());
+            QVERIFY(dialog->property("visible").toBool());
+            QCOMPARE(studio()->rangeBegin(), 370);
+            QCOMPARE(studio()->rangeEnd(), 780);
+        }
+        closeBox();
+        begin->setProperty("text", " 400 ");
+        end->setProperty("text", "700");
+        click("bandwidthConfirmButton");
+        QCOMPARE(studio()->rangeBegin(), 400);
+        QCOMPARE(studio()->rangeEnd(), 700);
+        QVERIFY(!dialog->property("visible").toBool());
+        QVERIFY(!box()->property("visible").toBool());
+    }
+
+    void illuminanceSendsOnlyAFinitePositiveRatio()
+    {
+        QObject *dialog = find("illuminanceDialog");
+        m_device->clearReceived();
+        trigger("setIlluminanceAction");
+        QVERIFY(dialog->property("visible").toBool());
+        // Opening the dialog asks for the device's table.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_device->framesWithCode(DeviceCommand::CMD_GET_EFFICIENCY).isEmpty(), kReplyTimeoutMs);
+        QTest::qWait(200);
+        QObject *current = find("currentIlluminanceField");
+        QObject *target = find("targetIlluminanceField");
+        for (const auto &[a, b] : QList<std::pair<QString, QString>>{{"", "1"}, {"1", ""}, {"1", "0"}, {"0", "1"}}) {
+            closeBox();
+            m_device->clearReceived();
+            current->setProperty("text", a);
+            target->setProperty("text", b);
+            click("illuminanceConfirmButton");
+            QVERIFY2(box()->property("visible").toBool(), qPrintable(a + "/" + b));
+            QTest::qWait(100);
+            QVERIFY(m_device->framesWithCode(DeviceCommand::CMD_SET_EFFICIENCY).isEmpty());
+        }
+        closeBox();
+        current->setProperty("text", "120");
+        target->setProperty("text", "100");
+        click("illuminanceConfirmButton");
+        QTRY_VERIFY_WITH_TIMEOUT(!m_device->framesWithCode(DeviceCommand::CMD_SET_EFFICIENCY).isEmpty(), kReplyTimeoutMs);
+        QVERIFY(dialog->property("visible").toBool());
+        dialog->setProperty("visible", false);
+    }
+
+    void efficiencyFolderReachesTheBackEndAsItsUrl()
+    {
+        QObject *dialog = find("efficiencyDialog");
+        trigger("setEfficiencyAction");
+        QVERIFY(dialog->property("visible").toBool());
+        // A folder whose name needs escaping, holding only the source file.
+        const QString folder = m_dir.filePath(QStringLiteral("curve data #2"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile source(folder + "/sourceData.csv");
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.close();
+        const QUrl url = QUrl::fromLocalFile(folder);
+        QVERIFY(QMetaObject::invokeMethod(dialog, "addFolder", Q_ARG(QVariant, url)));
+        QVERIFY(QMetaObject::invokeMethod(dialog, "addFolder", Q_ARG(QVariant, url)));
+        QObject *combo = find("efficiencyComboBox");
+        QCOMPARE(combo->property("count").toInt(), 2);
+        QCOMPARE(combo->property("currentIndex").toInt(), 1);
+        QCOMPARE(combo->property("currentText").toString(), folder);
+        closeBox();
+        click("efficiencyFlashButton");
+        // The back end found the folder: it misses the second file, not the first.
+        QTRY_COMPARE_WITH_TIMEOUT(boxMessage(), QStringLiteral("Cannot Find targetData.csv"), kReplyTimeoutMs);
+        closeBox();
+        dialog->setProperty("visible", false);
+    }
+
+    void customizedTestShowsElapsedTimeAndStopsWhenHidden()
+    {
+        QObject *dialog = find("customizedTestDialog");
+        QObject *elapsed = find("elapsedTime");
+        studio()->setTestTimer(3725);
+        QCOMPARE(elapsed->property("text").toString(), QStringLiteral("01:02:05"));
+        studio()->setTestTimer(360000);
+        QCOMPARE(elapsed->property("text").toString(), QStringLiteral("100:00:00"));
+        studio()->setTestTimer(0);
+
+        // Over the Bluetooth transport, which has no device here, the series streams nothing.
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
+        dialog->setProperty("visible", true);
+        find("durationField")->setProperty("text", "2");
+        find("durationUnit")->setProperty("currentIndex", 1);
+        find("intervalsField")->setProperty("text", "5");
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        click("customizedTestStartButton");
+        QCOMPARE(begin.count(), 1);
+        QCOMPARE(studio()->testDuration(), 120); // 2 min
+        QVERIFY(studio()->isAuto());
+        // Hiding the dialog ends the series (the window reports it on the next pass).
+        dialog->setProperty("visible", false);
+        QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto(), kReplyTimeoutMs);
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
+    }
+
+    void fileBackReturnsToTheModePageWithTheWelcomeMinimum()
+    {
+        window()->setMinimumSize(QSize(1552, 882));
+        window()->resize(1552, 882);
+        studio()->handleManualSpectrumSignal();
+        QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasData() && !studio()->isMeasuring(), kReplyTimeoutMs);
+        trigger("backAction");
+        QCOMPARE(minimumSize(), QSize(672, 390));
+        QVERIFY(onModePage());
+        QVERIFY(!buffer()->hasData());
+    }
+
+    void baudRateConfirmTellsTheDevice()
+    {
+        QObject *dialog = find("baudDialog");
+        trigger("setBaudRateAction");
+        QVERIFY(dialog->property("visible").toBool());
+        QObject *combo = find("baudComboBox");
+        QCOMPARE(combo->property("currentValue").toInt(), 115200);
+        combo->setProperty("currentIndex", 4);
+        m_device->clearReceived();
+        click("baudConfirmButton");
+        QVERIFY(!dialog->property("visible").toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_device->framesWithCode(DeviceCommand::CMD_SET_BAUD_RATE).isEmpty(), kReplyTimeoutMs);
+    }
+
+    void disconnectReturnsToTheWelcomeWindow()
+    {
+        window()->setMinimumSize(QSize(900, 882));
+        window()->resize(1200, 900);
+        trigger("disconnectAction");
+        QVERIFY(m_app->isVisible("welcome"));
+        QVERIFY(!m_app->isVisible("function_ui") && !m_app->isVisible("dynamicLoader"));
+        QVERIFY(!window()->property("showMenuBar").toBool());
+        QCOMPARE(minimumSize(), QSize(672, 390));
+        QTRY_COMPARE_WITH_TIMEOUT(window()->size(), QSize(672, 390), kReplyTimeoutMs);
+    }
+
+    void modePageBackDisconnects()
+    {
+        connectDevice(QStringLiteral("TQV-12"));
+        QVERIFY(enabled("modeButton_transmittance") && !enabled("modeButton_photometry"));
+        click("functionBackButton");
+        QVERIFY(m_app->isVisible("welcome"));
+        QVERIFY(buffer()->deviceModel().isEmpty());
+        m_urls.opened.clear();
+        click("functionHelpButton");
+        QCOMPARE(m_urls.opened.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,506 @@
+// The whole application as a person uses it, in a real window on the simulated
+// spectrometer: for one model of each family it connects through the welcome page, opens
+// every measuring page the model offers from the mode page, measures, takes a reference
+// where the page needs one, switches theme and language, saves and exports, and checks the
+// files in the save folder and a few pixels of each page.
+#include "RunningApplication.h"
+#include "SavedFiles.h"
+#include "SimulatedDevice.h"
+#include "SyntheticRamanSpectrum.h"
+#include "TemporaryHome.h"
+#include "UiDriver.h"
+#include "UrlRecorder.h"
+
+#include "services/SaveFolder.h"
+#include "services/StudioService.h"
+#include "services/WelcomeService.h"
+#include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
+#include "theme/Theme.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+#include <cmath>
+
+using simdevice::DeviceState;
+using simdevice::SimulatedDevice;
+using testsupport::UiDriver;
+
+namespace {
+
+// Generous bounds for a loaded machine; a passing wait ends as soon as it can.
+constexpr int kConnectTimeoutMs = 30000;
+constexpr int kReplyTimeoutMs = 15000;
+
+const QColor kLightBackground(QStringLiteral("#F7F7F8"));
+const QColor kDarkBackground(QStringLiteral("#1F2228"));
+
+// Mode-page features and the page file each opens.
+const QList<QPair<QString, QString>> kPages{{"spectrum", "PureSpectrum.qml"},
+                                            {"photometry", "Studio.qml"},
+                                            {"absorbance", "Absorbance.qml"},
+                                            {"transmittance", "Transmittance.qml"},
+                                            {"raman", "Raman.qml"},
+                                            {"reflectance", "Reflectance.qml"},
+                                            {"image", QString()}};
+
+bool sameColour(QRgb pixel, const QColor &colour)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= 2 && std::abs(qGreen(pixel) - colour.green()) <= 2
+        && std::abs(qBlue(pixel) - colour.blue()) <= 2;
+}
+
+// A Raman measurement: fluorescence hump and three lines, as counts per nanometre.
+QVector<uint16_t> ramanSamples(int first, int last)
+{
+    SyntheticRamanSpectrum spectrum;
+    spectrum.firstWavelength = first;
+    spectrum.lastWavelength = last;
+    spectrum.lines = {{1001.0, 2500.0}, {1450.0, 1800.0}, {1602.0, 2200.0}};
+    QVector<uint16_t> samples;
+    for (double value : spectrum.values())
+        samples << uint16_t(std::lround(std::max(0.0, value)));
+    return samples;
+}
+
+} // namespace
+
+
+class TestRealUse : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<testsupport::RunningApplication> m_app;
+    std::unique_ptr<UiDriver> m_ui;
+    std::unique_ptr<SimulatedDevice> m_device;
+    testsupport::UrlRecorder m_urls;
+    int m_widthOnModePage = 0;
+
+    StudioService *studio() const { return m_app->studio(); }
+    DataBuffer *buffer() const { return m_app->dataBuffer(); }
+    QQuickWindow *window() const { return m_app->window(); }
+    QObject *saveService() const
+    {
+        return m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<QObject *>();
+    }
+    QQuickItem *item(const QString &name) const { return m_ui->item(name); }
+    bool operable(const QString &name) const { return m_ui->isOperable(name); }
+    QString text(const QString &name) const { return m_ui->property(name, "text").toString(); }
+    void trigger(const char *action) { QVERIFY(QMetaObject::invokeMethod(m_ui->find(action), "trigger")); }
+
+    QQuickItem *page() const
+    {
+        return qobject_cast<QQuickItem *>(item(QStringLiteral("dynamicLoader"))->property("item").value<QObject *>());
+    }
+
+    // The window as drawn, in device-independent pixels.
+    QImage shot() const
+    {
+        QImage image = window()->grabWindow();
+        image.setDevicePixelRatio(1.0);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    QImage region(QQuickItem *target) const
+    {
+        const QRectF box = target->mapRectToScene(QRectF(0, 0, target->width(), target->height()));
+        return shot().copy(box.toAlignedRect());
+    }
+
+    // A point of the top bar that nothing covers: to the right of the button row.
+    QRgb topBarPixel() const
+    {
+        QQuickItem *root = page();
+        const QPointF point = root->mapToScene(QPointF(root->width() - 20, 30));
+        return shot().pixel(point.toPoint());
+    }
+
+    // Connects a fresh device through the welcome page, as a person picks port and rate.
+    void connectThroughWelcome(const DeviceState &state)
+    {
+        if (m_device) {
+            studio()->handleHardwareDisconnectSignal();
+            m_device.reset();
+            QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("welcome")), kReplyTimeoutMs);
+        }
+        m_device = std::make_unique<SimulatedDevice>(state);
+        QVERIFY2(m_device->start(), qPrintable(m_device->errorString()));
+        // The window returns to the welcome size; its layout follows a moment later.
+        QQuickItem *connect = item(QStringLiteral("connectSerialButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(QRectF(QPointF(), window()->size())
+                                     .contains(connect->mapRectToScene(QRectF(0, 0, connect->width(), connect->height()))),
+                                 kReplyTimeoutMs);
+        item(QStringLiteral("selectSerialPortComboBox"))->setProperty("model", QStringList{m_device->portName()});
+        item(QStringLiteral("selectSerialBaudComboBox"))->setProperty("chosenIndex", 1); // 115200
+        QVERIFY(m_ui->click(QStringLiteral("connectSerialButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), state.model, kConnectTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("function_ui")), kReplyTimeoutMs);
+        QVERIFY(!m_app->isVisible(QStringLiteral("welcome")));
+    }
+
+    // The mode page offers exactly the model's features.
+    void checkModePage(const QStringList &features)
+    {
+        for (const auto &[feature, file] : kPages) {
+            const QString button = QStringLiteral("modeButton_") + feature;
+            QTRY_COMPARE_WITH_TIMEOUT(item(button)->isEnabled(), features.contains(feature), kReplyTimeoutMs);
+        }
+    }
+
+    void openFromModePage(const QString &feature, const QString &file)
+    {
+        if (!m_app->isVisible(QStringLiteral("function_ui"))) {
+            trigger("backAction");
+            QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("function_ui")), kReplyTimeoutMs);
+        }
+        m_widthOnModePage = window()->width();
+        QVERIFY(m_ui->click(QStringLiteral("modeButton_") + feature));
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("dynamicLoader")), kReplyTimeoutMs);
+        QVERIFY(item(QStringLiteral("dynamicLoader"))->property("source").toString().endsWith(file));
+        QVERIFY(page());
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        QTRY_VERIFY_WITH_TIMEOUT(sameColour(topBarPixel(), kLightBackground), kReplyTimeoutMs);
+    }
+
+    void snapshot()
+    {
+        QVERIFY(operable(QStringLiteral("snapshotButton")));
+        QVERIFY(m_ui->click(QStringLiteral("snapshotButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasData() && !studio()->isSingle(), kReplyTimeoutMs);
+        QVERIFY(operable(QStringLiteral("snapshotButton")));
+    }
+
+    // The chart as drawn once it has laid out its plot (axes and frame, not a blank area);
+    // null while it stays blank.
+    QImage drawnRegion(const QString &chart) const
+    {
+        QImage image;
+        const auto drawn = [&] {
+            image = region(item(chart));
+            const QRgb first = image.pixel(0, 0);
+            for (int y = 0; y < image.height(); y += 3) {
+                for (int x = 0; x < image.width(); x += 3) {
+                    if (image.pixel(x, y) != first)
+                        return true;
+                }
+            }
+            return false;
+        };
+        return QTest::qWaitFor(drawn, kReplyTimeoutMs) ? image : QImage();
+    }
+
+    // The chart draws the new measurement: its pixels change from what they were.
+    void checkChartRedraws(const QString &chart, const QImage &before)
+    {
+        QQuickItem *target = item(chart);
+        QVERIFY(target && target->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(region(target) != before, kReplyTimeoutMs);
+    }
+
+    // Clicks a button that saves and returns the file written, after checking the answer.
+    QString saveBy(const QString &button, const QString &confirm = QString())
+    {
+        QSignalSpy finished(saveService(), SIGNAL(saveFinished(bool, QString, QString)));
+        if (!m_ui->click(button))
+            return QString();
+        if (!confirm.isEmpty()) {
+            if (!QTest::qWaitFor([&] { return operable(confirm); }, kReplyTimeoutMs) || !m_ui->click(confirm))
+                return QString();
+        }
+        if (!QTest::qWaitFor([&] { return finished.count() > 0; }, kReplyTimeoutMs))
+            return QString();
+        const QList<QVariant> answer = finished.first();
+        if (!answer.at(0).toBool())
+            return QString();
+        // The main window tells where the file went; close its box as the user would.
+        QObject *box = m_ui->find(QStringLiteral("saveSuccessDialog"));
+        if (!box || !box->property("visible").toBool()
+            || !box->property("boxMessage").toString().endsWith(answer.at(1).toString()))
+            return QString();
+        box->setProperty("visible", false);
+        const QString path = answer.at(1).toString();
+        return QFileInfo(path).absolutePath() == QDir(SaveFolder::path()).absolutePath() && QFile::exists(path)
+                   ? path
+                   : QString();
+    }
+
+    void checkCsv(const QString &path, const QString &header, int minimumLines)
+    {
+        QVERIFY2(path.endsWith(QLatin1String(".csv")), qPrintable(path));
+        const QStringList lines = testsupport::csvLines(path);
+        QVERIFY2(lines.contains(header), qPrintable(lines.mid(0, 4).join('|')));
+        QVERIFY2(lines.size() >= minimumLines, qPrintable(QString::number(lines.size())));
+    }
+
+    void exportReport()
+    {
+        QVERIFY(operable(QStringLiteral("exportButton")));
+        const QString path = saveBy(QStringLiteral("exportButton"), QStringLiteral("exportConfirmButton"));
+        QVERIFY2(path.endsWith(QLatin1String(".pdf")), qPrintable(path));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(pdf.size() > 10000); // carries a chart image
+        QVERIFY(!m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
+    }
+
+    // Dark theme and German on the open page, checked by a pixel and a text, then back.
+    void switchThemeAndLanguage(const QString &button, const QString &german)
+    {
+        trigger("darkThemeAction");
+        QTRY_VERIFY_WITH_TIMEOUT(sameColour(topBarPixel(), kDarkBackground), kReplyTimeoutMs);
+        trigger("languageAction2");
+        QCOMPARE(text(button), german);
+        trigger("languageAction1");
+        trigger("lightThemeAction");
+        QTRY_VERIFY_WITH_TIMEOUT(sameColour(topBarPixel(), kLightBackground), kReplyTimeoutMs);
+        QVERIFY(text(button) != german);
+    }
+
+    void spectrumPage(bool savesCsv, bool exports, const QString &csvHeader)
+    {
+        openFromModePage(QStringLiteral("spectrum"), QStringLiteral("PureSpectrum.qml"));
+        const QImage empty = drawnRegion(QStringLiteral("chartPureSpectrum"));
+        QVERIFY(!empty.isNull());
+        snapshot();
+        checkChartRedraws(QStringLiteral("chartPureSpectrum"), empty);
+        QCOMPARE(operable(QStringLiteral("saveButton")), savesCsv);
+        QCOMPARE(operable(QStringLiteral("exportButton")), exports);
+        if (savesCsv)
+            checkCsv(saveBy(QStringLiteral("saveButton")), csvHeader, 401);
+        if (exports)
+            exportReport();
+        QVERIFY(m_ui->click(QStringLiteral("openFolderButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_urls.opened.isEmpty(), kReplyTimeoutMs);
+        QCOMPARE(QDir(m_urls.opened.last().toLocalFile()), QDir(SaveFolder::path()));
+        switchThemeAndLanguage(QStringLiteral("snapshotButton"), QStringLiteral("Schnappschuss-Messung"));
+    }
+
+    void studioPage(bool savesCsv)
+    {
+        openFromModePage(QStringLiteral("photometry"), QStringLiteral("Studio.qml"));
+        snapshot();
+        QCOMPARE(operable(QStringLiteral("saveButton")), savesCsv);
+        if (savesCsv)
+            QVERIFY(!testsupport::csvLines(saveBy(QStringLiteral("saveButton"))).isEmpty());
+        exportReport();
+        switchThemeAndLanguage(QStringLiteral("snapshotButton"), QStringLiteral("Schnappschuss-Messung"));
+    }
+
+    // The ratio of the sample to the reference. The simulated device sends one spectrum for
+    // both, so the ratio is 1 (absorbance 0) wherever the reference is strong enough.
+    void ratioPage(const QString &feature, const QString &file, const QString &chart, const QString &column,
+                   double expected, bool cancelFirst)
+    {
+        openFromModePage(feature, file);
+        // Without a reference only "ref" measures.
+        QVERIFY(!buffer()->hasReference());
+        QVERIFY(!operable(QStringLiteral("snapshotButton")));
+        QVERIFY(!operable(QStringLiteral("continuousButton")));
+        QVERIFY(operable(QStringLiteral("referenceButton")));
+        QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
+
+        if (cancelFirst) {
+            // An over-exposed reference never completes on its own; Stop gives it up.
+            m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 1; });
+            QVERIFY(m_ui->click(QStringLiteral("referenceButton")));
+            QTRY_VERIFY_WITH_TIMEOUT(studio()->isAuto() && studio()->isMeasuringReference(), kReplyTimeoutMs);
+            QVERIFY(!operable(QStringLiteral("referenceButton")));
+            QVERIFY(!operable(QStringLiteral("snapshotButton")));
+            QCOMPARE(text(QStringLiteral("continuousButton")), QStringLiteral("Stop"));
+            QVERIFY(operable(QStringLiteral("continuousButton")));
+            QVERIFY(m_ui->click(QStringLiteral("continuousButton")));
+            QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto() && !studio()->isMeasuringReference(), kReplyTimeoutMs);
+            QVERIFY(!buffer()->hasReference());
+            QVERIFY(!operable(QStringLiteral("snapshotButton")));
+            QVERIFY(operable(QStringLiteral("referenceButton")));
+            m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 0; });
+        }
+
+        QVERIFY(m_ui->click(QStringLiteral("referenceButton")));
+        QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasReference() && !studio()->isAuto(), kReplyTimeoutMs);
+        QVERIFY(operable(QStringLiteral("continuousButton")));
+        QCOMPARE(text(QStringLiteral("continuousButton")), QStringLiteral("Continuous Measure"));
+
+        item(QStringLiteral("selectShowChart"))->setProperty("currentIndex", 1);
+        QVERIFY(item(chart)->isVisible());
+        const QImage beforeSample = drawnRegion(chart);
+        QVERIFY(!beforeSample.isNull());
+        snapshot();
+        checkChartRedraws(chart, beforeSample);
+
+        const QString path = saveBy(QStringLiteral("saveButton"));
+        checkCsv(path, QStringLiteral("wl, source, reference, ") + column, 401);
+        int matching = 0;
+        for (const QString &line : testsupport::csvLines(path)) {
+            const QStringList cells = line.split(',');
+            bool ok = false;
+            const double value = cells.size() == 4 ? cells.at(3).toDouble(&ok) : NAN;
+            if (ok && std::abs(value - expected) < 1e-3)
+                ++matching;
+        }
+        QVERIFY2(matching >= 200, qPrintable(QString::number(matching)));
+
+        // Picked again: the same page, emptied, back on the spectrum, the reference gone.
+        openFromModePage(feature, file);
+        QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
+        QVERIFY(!buffer()->hasReference());
+        QVERIFY(!operable(QStringLiteral("snapshotButton")));
+
+        switchThemeAndLanguage(QStringLiteral("referenceButton"), QStringLiteral("Ref"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::useTemporaryHome();
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(SaveFolder::path()).removeRecursively();
+        MeasurementSettings::setUnit(0);
+        MeasurementSettings::setRangeEnable(false);
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "record");
+        m_app = std::make_unique<testsupport::RunningApplication>();
+        QVERIFY(m_app->start());
+        m_ui = std::make_unique<UiDriver>(*m_app);
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("welcome")), kReplyTimeoutMs);
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        if (m_device)
+            studio()->handleHardwareDisconnectSignal();
+        m_device.reset();
+        m_ui.reset();
+        m_app.reset();
+    }
+
+    void cleanup()
+    {
+        if (studio()->isAuto())
+            studio()->handleAutoSpectrumSignal();
+    }
+
+    void rawCountModel()
+    {
+        DeviceState state;
+        state.model = QStringLiteral("YQV-01");
+        state.wlStart = 380;
+        state.wlEnd = 780;
+        state.streamIntervalMs = 50;
+        connectThroughWelcome(state);
+        checkModePage({"spectrum", "photometry"});
+        // Raw counts are never saved, but the report is.
+        spectrumPage(false, true, QString());
+        studioPage(false);
+    }
+
+    void photonCountModel()
+    {
+        DeviceState state;
+        state.model = QStringLiteral("TQV-11");
+        state.wlStart = 380;
+        state.wlEnd = 780;
+        state.streamIntervalMs = 50;
+        connectThroughWelcome(state);
+        checkModePage({"spectrum", "absorbance", "transmittance", "reflectance"});
+        // No photometric report for these models.
+        spectrumPage(true, false, QStringLiteral("wavelength(nm), photon counts"));
+        ratioPage(QStringLiteral("reflectance"), QStringLiteral("Reflectance.qml"), QStringLiteral("chartReflectance"),
+                  QStringLiteral("reflectance"), 1.0, true);
+        ratioPage(QStringLiteral("transmittance"), QStringLiteral("Transmittance.qml"),
+                  QStringLiteral("chartTransmittance"), QStringLiteral("transmittance"), 1.0, false);
+        ratioPage(QStringLiteral("absorbance"), QStringLiteral("Absorbance.qml"), QStringLiteral("chartAbsorbance"),
+                  QStringLiteral("absorbance"), 0.0, false);
+    }
+
+    void colourRenditionAndFlickerModel()
+    {
+        DeviceState state;
+        state.model = QStringLiteral("PQV-27");
+        state.wlStart = 380;
+        state.wlEnd = 780;
+        state.streamIntervalMs = 50;
+        connectThroughWelcome(state);
+        checkModePage({"spectrum", "photometry", "absorbance", "transmittance", "reflectance"});
+        studioPage(true);
+        spectrumPage(true, true, QStringLiteral("wavelength(nm), irradiance(W/m^2)"));
+        ratioPage(QStringLiteral("absorbance"), QStringLiteral("Absorbance.qml"), QStringLiteral("chartAbsorbance"),
+                  QStringLiteral("absorbance"), 0.0, false);
+    }
+
+    void ramanModel()
+    {
+        DeviceState state;
+        state.model = QStringLiteral("WQV-71");
+        state.spectrum.samples = ramanSamples(state.wlStart, state.wlEnd);
+        connectThroughWelcome(state);
+        checkModePage({"raman"});
+        openFromModePage(QStringLiteral("raman"), QStringLiteral("Raman.qml"));
+
+        // Raw chart first: no peak panel, no peak selection.
+        QVERIFY(item(QStringLiteral("chartRamanRaw"))->isVisible());
+        QVERIFY(!item(QStringLiteral("dataAnalysis"))->isVisible());
+        QVERIFY(!operable(QStringLiteral("peakSelectionButton")));
+        QVERIFY(!operable(QStringLiteral("exposeTime")));
+        const QImage empty = drawnRegion(QStringLiteral("chartRamanRaw"));
+        QVERIFY(!empty.isNull());
+        snapshot();
+        checkChartRedraws(QStringLiteral("chartRamanRaw"), empty);
+        QVERIFY(!operable(QStringLiteral("peakSelectionButton")));
+
+        // The clean chart widens the window to one and a half times its height; the others
+        // make it as wide as high, but never narrower than the window's minimum.
+        QQuickItem *selector = item(QStringLiteral("selectShowChart"));
+        const int height = window()->height();
+        selector->setProperty("currentIndex", 1);
+        QCOMPARE(window()->width(), qMax(window()->minimumWidth(), int(height * 1.5)));
+        QVERIFY(item(QStringLiteral("dataAnalysis"))->isVisible());
+        QVERIFY(operable(QStringLiteral("peakSelectionButton")));
+        QVERIFY(m_ui->click(QStringLiteral("peakSelectionButton")));
+        QObject *clean = m_ui->find(QStringLiteral("chartRamanClean"));
+        QTRY_VERIFY_WITH_TIMEOUT(!clean->property("ramanPeakList").toList().isEmpty(), kReplyTimeoutMs);
+        const int peaks = clean->property("ramanPeakList").toList().size();
+        QVERIFY(peaks >= 3 && peaks <= 10);
+        QTRY_COMPARE_WITH_TIMEOUT(item(QStringLiteral("analysisTable"))->property("rows").toInt(), peaks,
+                                  kReplyTimeoutMs);
+        selector->setProperty("currentIndex", 2);
+        QCOMPARE(window()->width(), qMax(window()->minimumWidth(), height));
+        QVERIFY(window()->width() >= window()->minimumWidth());
+        // A maximised window keeps its size.
+        window()->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Maximized, kReplyTimeoutMs);
+        const int maximisedWidth = window()->width();
+        selector->setProperty("currentIndex", 1);
+        QCOMPARE(window()->width(), maximisedWidth);
+        window()->showNormal();
+        QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Windowed, kReplyTimeoutMs);
+
+        const QString path = saveBy(QStringLiteral("saveButton"));
+        checkCsv(path, QStringLiteral("wavenumber, raman_raw, raman_clean, raman_fl"), 400);
+        const QStringList lines = testsupport::csvLines(path);
+        const int peakHeader = lines.indexOf(QStringLiteral("raman_peak_loc(cm^-1), raman_peak_val"));
+        QVERIFY(peakHeader > 0);
+        QVERIFY(lines.size() - peakHeader - 1 >= 3);
+
+        switchThemeAndLanguage(QStringLiteral("peakSelectionButton"), QStringLiteral("Peak-Auswahl"));
+
+        // Picked again: raw chart, empty peak table, the window only raised to its minimum.
+        openFromModePage(QStringLiteral("raman"), QStringLiteral("Raman.qml"));
+        QCOMPARE(selector->property("currentIndex").toInt(), 0);
+        QVERIFY(clean->property("ramanPeakList").toList().isEmpty());
+        QVERIFY(!item(QStringLiteral("dataAnalysis"))->isVisible());
+        QCOMPARE(window()->width(), qMax(m_widthOnModePage, window()->minimumWidth()));
+    }
+};
+
+QTEST_MAIN(TestRealUse)
+#include "tst_real_use.moc"
