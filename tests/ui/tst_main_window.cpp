@@ -278,6 +278,16 @@ private slots:
 
     void pageRouterOpensEachPageOnce()
     {
+        // The studio page made at start-up serves the first pick of "Studio".
+        if (pageFileBuilt(QStringLiteral("Studio.qml"))) {
+            QObject *startupPage = read("dynamicLoader", "item").value<QObject *>();
+            QVERIFY(startupPage);
+            window()->resize(1600, 900);
+            pageSwitch(QStringLiteral("Studio"));
+            QCOMPARE(read("dynamicLoader", "item").value<QObject *>(), startupPage);
+            QCOMPARE(window()->size(), QSize(1600, 900));
+            QCOMPARE(minimumSize(), QSize(1552, 882));
+        }
         window()->resize(1000, 700);
         for (const QString &name : kPageNames) {
             const QString file = pageFile(name);
