@@ -9,6 +9,7 @@
 #include "SyntheticRamanSpectrum.h"
 #include "TemporaryHome.h"
 #include "UiDriver.h"
+#include "UrlRecorder.h"
 
 #include "services/SaveFolder.h"
 #include "services/StudioService.h"
@@ -72,15 +73,6 @@ QVector<uint16_t> ramanSamples(int first, int last)
 
 } // namespace
 
-// Records the folders the desktop is asked to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void record(const QUrl &url) { opened << url; }
-};
 
 class TestRealUse : public QObject
 {
@@ -88,7 +80,7 @@ class TestRealUse : public QObject
     std::unique_ptr<testsupport::RunningApplication> m_app;
     std::unique_ptr<UiDriver> m_ui;
     std::unique_ptr<SimulatedDevice> m_device;
-    UrlRecorder m_urls;
+    testsupport::UrlRecorder m_urls;
     int m_widthOnModePage = 0;
 
     StudioService *studio() const { return m_app->studio(); }
@@ -483,7 +475,14 @@ private slots:
         selector->setProperty("currentIndex", 2);
         QCOMPARE(window()->width(), qMax(window()->minimumWidth(), height));
         QVERIFY(window()->width() >= window()->minimumWidth());
+        // A maximised window keeps its size.
+        window()->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Maximized, kReplyTimeoutMs);
+        const int maximisedWidth = window()->width();
         selector->setProperty("currentIndex", 1);
+        QCOMPARE(window()->width(), maximisedWidth);
+        window()->showNormal();
+        QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Windowed, kReplyTimeoutMs);
 
         const QString path = saveBy(QStringLiteral("saveButton"));
         checkCsv(path, QStringLiteral("wavenumber, raman_raw, raman_clean, raman_fl"), 400);
