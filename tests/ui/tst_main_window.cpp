@@ -4,6 +4,7 @@
 #include "RunningApplication.h"
 #include "SimulatedDevice.h"
 #include "TemporaryHome.h"
+#include "UrlRecorder.h"
 
 #include "catalog/ParameterCatalog.h"
 #include "protocol/DeviceCommand.h"
@@ -60,22 +61,12 @@ bool pageFileBuilt(const QString &file)
 
 } // namespace
 
-// Records the URLs the desktop is asked to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void record(const QUrl &url) { opened << url; }
-};
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
     std::unique_ptr<RunningApplication> m_app;
     std::unique_ptr<SimulatedDevice> m_device;
-    UrlRecorder m_urls;
+    testsupport::UrlRecorder m_urls;
     QTemporaryDir m_dir;
 
     QQuickWindow *window() const { return m_app->window(); }
