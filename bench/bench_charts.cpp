@@ -1,10 +1,20 @@
 // Time of the chart work a new spectrum causes: one spectrum chart replotted and painted at
 // 1000 x 600 px with 681 points, and a frame of the photometry page's eleven chart items
-// (one shown, the others hidden behind the chart selector).
+// (the spectrum shown, the colour charts hidden behind the chart selector).
 #include "StoreFeeder.h"
 #include "StoreFixtures.h"
 
+#include "ChartChromaticity.h"
+#include "ChartCie1931.h"
+#include "ChartCie1960.h"
+#include "ChartCie1976.h"
+#include "ChartColorVector.h"
+#include "ChartCri1.h"
+#include "ChartCri2.h"
+#include "ChartFidelity.h"
+#include "ChartPowerDistribution.h"
 #include "ChartPureSpectrum.h"
+#include "ChartRfRg.h"
 #include "services/StudioService.h"
 #include "store/DataBuffer.h"
 
@@ -81,21 +91,43 @@ void BM_SpectrumChartReplotAndPaint(benchmark::State &state)
 }
 BENCHMARK(BM_SpectrumChartReplotAndPaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-// Until the other chart types exist, the hidden items are spectrum charts too; hidden items
-// take the data and skip their replot.
+template <typename Chart>
+std::unique_ptr<CustomPlotBaseItem> makeHidden()
+{
+    auto chart = std::make_unique<Chart>();
+    chart->setSize(QSizeF(kWidth, kHeight));
+    chart->setVisible(false);
+    chart->initCustomPlot();
+    return chart;
+}
+
+// The spectrum chart shown, the page's ten other charts hidden behind the selector; a new
+// spectrum of a model with TM-30 brings new data to all of them.
 void BM_StudioFrameOfElevenCharts(benchmark::State &state)
 {
     prepareStore();
-    std::vector<std::unique_ptr<ChartPureSpectrum>> charts;
-    for (int i = 0; i < kStudioChartItems; ++i)
-        charts.push_back(makeChart(i == 0));
+    auto shown = makeChart(true);
+    std::vector<std::unique_ptr<CustomPlotBaseItem>> hidden;
+    hidden.push_back(makeHidden<ChartCie1931>());
+    hidden.push_back(makeHidden<ChartCie1976>());
+    hidden.push_back(makeHidden<ChartCie1960>());
+    hidden.push_back(makeHidden<ChartCri1>());
+    hidden.push_back(makeHidden<ChartCri2>());
+    hidden.push_back(makeHidden<ChartChromaticity>());
+    hidden.push_back(makeHidden<ChartColorVector>());
+    hidden.push_back(makeHidden<ChartFidelity>());
+    hidden.push_back(makeHidden<ChartPowerDistribution>());
+    hidden.push_back(makeHidden<ChartRfRg>());
+    static_assert(kStudioChartItems == 11, "the page's chart selector holds eleven charts");
     QCoreApplication::sendPostedEvents();
     QImage target(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     DataBuffer *buffer = DataBuffer::instance();
     for (auto _ : state) {
         emit buffer->specDataChanged();
+        emit buffer->tm30Changed();
+        emit buffer->formattedPhotoResultChanged();
         QCoreApplication::sendPostedEvents();
-        paintInto(target, *charts.front());
+        paintInto(target, *shown);
         benchmark::DoNotOptimize(target.constBits());
     }
 }

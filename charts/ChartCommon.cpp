@@ -4,6 +4,8 @@
 
 #include <qcustomplot.h>
 
+#include <cmath>
+
 namespace ChartHoverTip {
 
 namespace {
@@ -62,6 +64,26 @@ void place(QCPItemText *text, const QCPItemTracer *anchor, double key, double va
 QString keyValueText(double key, double value)
 {
     return QString::number(key, 'f', 0) + QLatin1Char('\n') + QString::number(value, 'g', 3);
+}
+
+void showOnCurve(QCPItemTracer *tracer, QCPItemText *text, QCPGraph *curve, double key, NaNTip nan)
+{
+    if (!curve || curve->data()->isEmpty()) {
+        tracer->setVisible(false);
+        text->setVisible(false);
+        return;
+    }
+    tracer->setGraph(curve);
+    moveTracer(tracer, key);
+    const double k = tracer->position->key();
+    const double v = tracer->position->value();
+    const bool shown = !(nan == NaNTip::Hide && std::isnan(v));
+    tracer->setVisible(shown);
+    text->setVisible(shown);
+    if (!shown)
+        return;
+    place(text, tracer, k, v);
+    text->setText(keyValueText(k, v));
 }
 
 } // namespace ChartHoverTip

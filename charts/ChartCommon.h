@@ -27,6 +27,11 @@ void place(QCPItemText *text, const QCPItemTracer *anchor, double key, double va
 // "wavelength\nvalue": the whole key, then the value to three significant digits.
 QString keyValueText(double key, double value);
 
+enum class NaNTip { Show, Hide };
+// The read-out of one curve at key: marker and "key\nvalue" box, both hidden when the curve
+// has no data (or, if asked, where its value is NaN).
+void showOnCurve(QCPItemTracer *tracer, QCPItemText *text, QCPGraph *curve, double key, NaNTip nan);
+
 } // namespace ChartHoverTip
 
 // Axes of the spectrum-like charts: the x label, drag, zoom and selection, y tick labels

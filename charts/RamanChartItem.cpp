@@ -97,19 +97,7 @@ void RamanChartItem::showTextTip()
 {
     if (!m_plot || !m_tracer || !m_tipText)
         return;
-    if (!m_curve || m_curve->data()->isEmpty()) {
-        m_tracer->setVisible(false);
-        m_tipText->setVisible(false);
-        return;
-    }
-    m_tracer->setGraph(m_curve);
-    ChartHoverTip::moveTracer(m_tracer, m_hoverKey);
-    m_tracer->setVisible(true);
-    m_tipText->setVisible(true);
-    const double key = m_tracer->position->key();
-    const double value = m_tracer->position->value();
-    ChartHoverTip::place(m_tipText, m_tracer, key, value);
-    m_tipText->setText(ChartHoverTip::keyValueText(key, value));
+    ChartHoverTip::showOnCurve(m_tracer, m_tipText, m_curve, m_hoverKey, ChartHoverTip::NaNTip::Show);
 }
 
 void RamanChartItem::clearCurveAndTip()

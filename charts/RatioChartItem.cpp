@@ -88,24 +88,7 @@ void RatioChartItem::showTextTip()
 {
     if (!m_plot || !m_tracer || !m_tipText)
         return;
-    if (!m_graph || m_graph->data()->isEmpty()) {
-        m_tracer->setVisible(false);
-        m_tipText->setVisible(false);
-        return;
-    }
-    m_tracer->setGraph(m_graph);
-    ChartHoverTip::moveTracer(m_tracer, m_hoverKey);
-    const double key = m_tracer->position->key();
-    const double value = m_tracer->position->value();
-    if (std::isnan(value)) {
-        m_tracer->setVisible(false);
-        m_tipText->setVisible(false);
-        return;
-    }
-    m_tracer->setVisible(true);
-    m_tipText->setVisible(true);
-    ChartHoverTip::place(m_tipText, m_tracer, key, value);
-    m_tipText->setText(ChartHoverTip::keyValueText(key, value));
+    ChartHoverTip::showOnCurve(m_tracer, m_tipText, m_graph, m_hoverKey, ChartHoverTip::NaNTip::Hide);
 }
 
 void RatioChartItem::cleanState()

@@ -146,6 +146,20 @@ private slots:
         QCOMPARE(chart->customPlot()->viewport(), QRect(0, 0, 300, 250));
     }
 
+    void aResizeWhileHiddenIsDrawnWhenShown()
+    {
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        chart->setVisible(false);
+        chart->setSize(QSizeF(400, 300));
+        QCOMPARE(chart->customPlot()->viewport(), QRect(0, 0, 400, 300));
+        QTest::qWait(300); // past the resize quiet time: a hidden chart does not redraw
+        QCOMPARE(chart->renderedImage().size(), QSize(kWidth, kHeight));
+        chart->setVisible(true);
+        QCOMPARE(chart->renderedImage().size(), QSize(400, 300));
+    }
+
     void theImageForTheReportIsWrittenOnlyWithAPlot()
     {
         QTemporaryDir dir;
@@ -158,7 +172,10 @@ private slots:
         auto chart = makeChart<ChartPureSpectrum>();
         QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
         runQueuedReplots();
-        QVERIFY(chart->saveChartImage(file));
+        // The report knows the chart only as an object of the scene.
+        auto *source = qobject_cast<ChartImageSource *>(static_cast<QObject *>(chart.get()));
+        QVERIFY(source);
+        QVERIFY(source->saveChartImage(file));
         QImageReader reader(file);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         QCOMPARE(reader.size(), QSize(kWidth, kHeight));

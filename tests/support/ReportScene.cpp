@@ -18,9 +18,9 @@ bool StandInChart::saveChartImage(const QString &fileName)
     return image.save(fileName, "JPG");
 }
 
-ReportScene::ReportScene()
+ReportScene::ReportScene(const QByteArray &qml)
 {
-    m_engine.loadData("import QtQuick\nItem { }");
+    m_engine.loadData(qml);
 }
 
 QObject *ReportScene::root() const

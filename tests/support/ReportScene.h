@@ -27,7 +27,8 @@ private:
 class ReportScene
 {
 public:
-    ReportScene();
+    // A root item alone, or the given QML scene (real chart items, for instance).
+    explicit ReportScene(const QByteArray &qml = QByteArrayLiteral("import QtQuick\nItem { }"));
 
     QQmlApplicationEngine &engine() { return m_engine; }
     // A chart of that name whose picture is `size` pixels.

@@ -1,6 +1,6 @@
 #pragma once
-// Records the URLs the desktop is asked to open, in place of the desktop's file browser
-// (install with QDesktopServices::setUrlHandler(scheme, &recorder, "record")).
+// Stands in for the desktop's URL handler: records what the application asks it to open.
+// Register with QDesktopServices::setUrlHandler(scheme, &recorder, "record").
 
 #include <QList>
 #include <QObject>

@@ -4,6 +4,7 @@
 #include "RunningApplication.h"
 #include "SimulatedDevice.h"
 #include "TemporaryHome.h"
+#include "UiDriver.h"
 #include "UrlRecorder.h"
 
 #include "catalog/ParameterCatalog.h"
@@ -42,18 +43,6 @@ QString pageFile(const QString &page)
     return files.value(page);
 }
 
-// Items that a Repeater made have no QObject parent: look through the item tree as well.
-QObject *findItem(QQuickItem *item, const QString &name)
-{
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem *child : item->childItems()) {
-        if (QObject *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
 bool pageFileBuilt(const QString &file)
 {
     return QFile::exists(QStringLiteral(":/qt/qml/UIVantorelContent/") + file);
@@ -61,10 +50,12 @@ bool pageFileBuilt(const QString &file)
 
 } // namespace
 
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
     std::unique_ptr<RunningApplication> m_app;
+    std::unique_ptr<testsupport::UiDriver> m_ui;
     std::unique_ptr<SimulatedDevice> m_device;
     testsupport::UrlRecorder m_urls;
     QTemporaryDir m_dir;
@@ -74,9 +65,7 @@ class TestMainWindow : public QObject
     DataBuffer *buffer() const { return m_app->dataBuffer(); }
     QObject *find(const char *name) const
     {
-        QObject *object = m_app->find(QLatin1String(name));
-        if (!object)
-            object = findItem(window()->contentItem(), QLatin1String(name));
+        QObject *object = m_ui->find(QLatin1String(name));
         if (!object)
             qFatal("no object named %s", name);
         return object;
@@ -160,6 +149,7 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "record");
         m_app = std::make_unique<RunningApplication>();
         QVERIFY(m_app->start());
+        m_ui = std::make_unique<testsupport::UiDriver>(*m_app);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         QTest::qWait(50); // the start-up language switch
     }
@@ -168,6 +158,7 @@ private slots:
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        m_ui.reset();
         m_app.reset();
     }
 
@@ -281,15 +272,22 @@ private slots:
         QVERIFY(!enabled("modeButton_image"));
         QVERIFY(enabled("modeButton_photometry"));
         // A disabled mode takes no clicks.
-        QObject *raman = find("modeButton_raman");
-        QVERIFY(!raman->property("enabled").toBool());
-        QTest::mouseClick(window(), Qt::LeftButton, {},
-                          qobject_cast<QQuickItem *>(raman)->mapToScene(QPointF(170, 32)).toPoint());
+        QVERIFY(m_ui->click(QStringLiteral("modeButton_raman")));
         QVERIFY(onModePage());
     }
 
     void pageRouterOpensEachPageOnce()
     {
+        // The studio page made at start-up serves the first pick of "Studio".
+        if (pageFileBuilt(QStringLiteral("Studio.qml"))) {
+            QObject *startupPage = read("dynamicLoader", "item").value<QObject *>();
+            QVERIFY(startupPage);
+            window()->resize(1600, 900);
+            pageSwitch(QStringLiteral("Studio"));
+            QCOMPARE(read("dynamicLoader", "item").value<QObject *>(), startupPage);
+            QCOMPARE(window()->size(), QSize(1600, 900));
+            QCOMPARE(minimumSize(), QSize(1552, 882));
+        }
         window()->resize(1000, 700);
         for (const QString &name : kPageNames) {
             const QString file = pageFile(name);

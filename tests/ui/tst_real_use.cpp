@@ -8,8 +8,8 @@
 #include "SimulatedDevice.h"
 #include "SyntheticRamanSpectrum.h"
 #include "TemporaryHome.h"
-#include "UrlRecorder.h"
 #include "UiDriver.h"
+#include "UrlRecorder.h"
 
 #include "services/SaveFolder.h"
 #include "services/StudioService.h"

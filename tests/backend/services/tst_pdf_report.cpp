@@ -188,6 +188,31 @@ private slots:
         QCOMPARE(testsupport::pdfPageCount(bare.path), 3);
     }
 
+    void realChartsWriteTheirPictures()
+    {
+        // The chart items of the measuring screens, as the report finds them by name.
+        m_scene = std::make_unique<testsupport::ReportScene>(R"(
+            import QtQuick
+            import AppBackend
+            Item {
+                ChartPureSpectrum { objectName: "chartSpectrogram"; width: 500; height: 250
+                                    Component.onCompleted: initCustomPlot() }
+                ChartCie1931 { objectName: "chartCie1931"; width: 301; height: 302; Component.onCompleted: initCustomPlot() }
+                ChartCie1960 { objectName: "chartCie1960"; width: 303; height: 304; Component.onCompleted: initCustomPlot() }
+                ChartCie1976 { objectName: "chartCie1976"; width: 305; height: 306; Component.onCompleted: initCustomPlot() }
+                ChartCri1 { objectName: "chartCri1"; width: 307; height: 308; Component.onCompleted: initCustomPlot() }
+                ChartCri2 { objectName: "chartCri2"; width: 309; height: 310; Component.onCompleted: initCustomPlot() }
+                ChartFlicker { objectName: "chartFlicker"; width: 311; height: 312; Component.onCompleted: initCustomPlot() }
+            })");
+        QVERIFY(!m_scene->engine().rootObjects().isEmpty());
+        m_report = std::make_unique<SaveService>(&m_scene->engine(), nullptr, m_bench.buffer.get());
+        measure(QStringLiteral("PQV-21"), true);
+        const QString path = exportAndCheck(SaveService::SAVE_PHOTOMETRIC);
+        QCOMPARE(testsupport::pdfImages(path),
+                 (QList<PdfImage>{{1, 500, 250}, {3, 301, 302}, {3, 303, 304}, {3, 305, 306}, {3, 307, 308},
+                                  {3, 309, 310}, {3, 311, 312}}));
+    }
+
     void chartThatDoesNotFitStartsANewPage()
     {
         useScene(false);

@@ -41,14 +41,21 @@ QList<int> rates(const simdevice::SimulatedDevice &device)
 }
 
 // The device learns the host's rate when it reads, so on a loaded machine a probe can be
-// heard under the next rate; what it heard is still in the table's order and ends at the
-// rate the scan stopped on.
+// heard under the next rate, or under the terminal's default while the host reopens the
+// port; the table's rates it heard are still in order and end at the rate the scan
+// stopped on.
 bool heardInTableOrderEndingAt(const QList<int> &heard, int last)
 {
     const auto &table = UARTInterface::kBaudTable;
-    auto next = table.begin();
-    bool inOrder = !heard.isEmpty() && heard.last() == last;
+    QList<int> tableRates;
     for (int rate : heard) {
+        const bool inTable = std::find(table.begin(), table.end(), rate) != table.end();
+        if (inTable && (tableRates.isEmpty() || tableRates.last() != rate))
+            tableRates.append(rate);
+    }
+    auto next = table.begin();
+    bool inOrder = !tableRates.isEmpty() && tableRates.last() == last;
+    for (int rate : tableRates) {
         next = std::find(next, table.end(), rate);
         if (next == table.end()) {
             inOrder = false;

@@ -80,7 +80,7 @@ Item {
                 var upper = half.row - full.row, lower = quarter.row - half.row
                 problem = "steps " + upper.toFixed(1) + " and " + lower.toFixed(1) + " px"
                 return upper > 20 && Math.abs(upper - 2 * lower) <= 2 && full.rows <= 3
-            }, 5000, "three levels of the waveform")
+            }, 20000, "three levels of the waveform")
             verify(problem !== "", problem)
         }
 
@@ -97,7 +97,7 @@ Item {
                 var t = traceAt(image, column)
                 thin = t === null ? 0 : t.rows
                 return true
-            }, 5000, "a waveform with a zero half")
+            }, 20000, "a waveform with a zero half")
             var thick = -1
             storeFeeder.feedFlicker(levels([0]), 0, 0, 0, 0, 0)
             tryVerify(function() {
@@ -108,7 +108,7 @@ Item {
                 var t = traceAt(image, column)
                 thick = t === null ? 0 : t.rows
                 return thick >= thin + 1 && thick >= 2
-            }, 5000, "a thicker flat line")
+            }, 20000, "a thicker flat line")
         }
     }
 }

@@ -105,7 +105,7 @@ Item {
             tryVerify(function() {
                 problem = barsMismatch(grabImage(chart), chart, values(), reach)
                 return problem === ""
-            }, 5000, what)
+            }, 20000, what)
             compare(problem, "", what)
         }
 

@@ -75,5 +75,18 @@ Item {
             compare(finished.count, 1)
             verify(!dialog.visible)
         }
+
+        // The form covers the base's OK button but lets a press on its place through.
+        function test_pressOnTheCoveredOkButtonClosesWithoutExport() {
+            finished.clear()
+            dialog.visible = true
+            tryVerify(function () { return field("testTime").text !== "" })
+            waitForRendering(dialog.contentItem)
+            var ok = field("acceptButton")
+            verify(ok)
+            mouseClick(ok)
+            tryVerify(function () { return !dialog.visible })
+            compare(finished.count, 0)
+        }
     }
 }
