@@ -11,6 +11,10 @@
 namespace testsupport {
 
 namespace {
+constexpr int kWindowWaitMs = 30000;
+} // namespace
+
+namespace {
 
 // Items that a Repeater made have no QObject parent: only the item tree leads to them.
 QQuickItem *findInItemTree(QQuickItem *item, const QString &objectName)
@@ -73,7 +77,7 @@ bool UiDriver::click(const QString &objectName) const
     if (!target || !target->isVisible() || !target->window() || !target->window()->isVisible())
         return false;
     // A window just shown is mapped a moment later; a click before that is lost.
-    if (!QTest::qWaitForWindowExposed(target->window()))
+    if (!QTest::qWaitForWindowExposed(target->window(), kWindowWaitMs))
         return false;
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(target->window(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
@@ -87,7 +91,8 @@ bool UiDriver::type(const QString &objectName, const QString &text) const
         return false;
     // Keys go to the focused window only.
     target->window()->requestActivate();
-    if (!QTest::qWaitForWindowActive(target->window()) || !click(objectName))
+    // Activation is slow on a loaded machine or under the sanitizers.
+    if (!QTest::qWaitForWindowActive(target->window(), kWindowWaitMs) || !click(objectName))
         return false;
     target->forceActiveFocus();
     QTest::keyClick(target->window(), Qt::Key_A, Qt::ControlModifier);
