@@ -43,16 +43,21 @@ QStringList UARTInterface::scanSerialPorts()
 {
     // A probe port of its own, so listing never disturbs a live connection.
     QStringList names;
-    const auto ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports) {
-        QSerialPort probe;
-        probe.setPort(info);
+    const auto offer = [this, &names](const QString &name) {
+        QSerialPort probe(name);
         if (!probe.open(QIODevice::ReadWrite))
-            continue;
-        names.append(info.portName());
-        emit uartScanDeviceName(info.portName());
+            return;
+        names.append(name);
+        emit uartScanDeviceName(name);
         probe.close();
-    }
+    };
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports)
+        offer(info.portName());
+    // The system never lists pseudo-terminals, where a simulated spectrometer answers.
+    const QStringList extra = qEnvironmentVariable(kExtraPortsVariable).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString &path : extra)
+        offer(path.trimmed());
     return names;
 }
 

@@ -34,7 +34,10 @@ public:
     static UARTInterface *instance();
     ~UARTInterface() override;
 
+    // The ports that open, in the system's order, then those named (comma-separated device
+    // paths) in the environment variable kExtraPortsVariable.
     QStringList scanSerialPorts();
+    static constexpr const char *kExtraPortsVariable = "VANTOREL_EXTRA_SERIAL_PORTS";
     void connectDevice(const QString &portName, uint8_t baudIndex, bool scan);
     void disconnectDevice();
     void setCommandDelay(uint16_t ms);

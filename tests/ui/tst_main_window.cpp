@@ -23,6 +23,7 @@
 #include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QtTest>
 
 using simdevice::SimulatedDevice;
@@ -320,6 +321,20 @@ private slots:
             QCOMPARE(read("dynamicLoader", "item").value<QObject *>(), page);
             QCOMPARE(buffer()->hasReference(), false);
         }
+        backToModePage();
+    }
+
+    void aGrownWindowStaysOnItsScreen()
+    {
+        QScreen *screen = window()->screen();
+        const QRect available = screen->geometry();
+        backToModePage();
+        window()->setMinimumSize(QSize(672, 390));
+        window()->resize(672, 390);
+        window()->setPosition(available.right() - 700, available.bottom() - 400);
+        pageSwitch(QStringLiteral("Studio"));
+        QTRY_VERIFY_WITH_TIMEOUT(available.contains(window()->geometry()), 10000);
+        QCOMPARE(window()->size(), QSize(1552, 882));
         backToModePage();
     }
 

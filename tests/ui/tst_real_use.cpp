@@ -12,6 +12,7 @@
 #include "UrlRecorder.h"
 
 #include "services/SaveFolder.h"
+#include <QQuickItem>
 #include "services/StudioService.h"
 #include "services/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
@@ -268,6 +269,11 @@ class TestRealUse : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(sameColour(topBarPixel(), kDarkBackground), kReplyTimeoutMs);
         trigger("languageAction2");
         QCOMPARE(text(button), german);
+        // The longer labels still fit the page's narrowest width.
+        if (QQuickItem *last = m_ui->item(QStringLiteral("continuousButton"))) {
+            QTRY_VERIFY_WITH_TIMEOUT(last->mapToScene(QPointF(last->width(), 0)).x() <= last->window()->width(), 5000);
+            QVERIFY(last->width() >= last->implicitWidth());
+        }
         trigger("languageAction1");
         trigger("lightThemeAction");
         QTRY_VERIFY_WITH_TIMEOUT(sameColour(topBarPixel(), kLightBackground), kReplyTimeoutMs);

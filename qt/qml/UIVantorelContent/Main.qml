@@ -60,6 +60,7 @@ CustomWindow {
             width = targetWidth
         if (height < targetHeight)
             height = targetHeight
+        keepOnScreen()
 
         if (target.clearsReference)
             dataBuffer.clearReference()
@@ -72,6 +73,17 @@ CustomWindow {
             dynamicLoader.source = target.file
         }
         dynamicLoader.visible = true
+    }
+
+    // A window that grew for a page must not run off its screen: a small window placed near
+    // the right or bottom edge would otherwise hide the page's far side.
+    function keepOnScreen() {
+        if (visibility === Window.Maximized || visibility === Window.FullScreen)
+            return
+        const left = screen.virtualX
+        const top = screen.virtualY
+        x = Math.max(left, Math.min(x, left + screen.width - width))
+        y = Math.max(top, Math.min(y, top + screen.height - height))
     }
 
     // A message of the shell's own, at the message box's standard size.

@@ -8,6 +8,8 @@ KVRButton {
     property string sourceText
 
     type: "info"
+    leftPadding: parent && parent.tightButtons ? 6 : 12
+    rightPadding: leftPadding
     text: qsTranslate(context, sourceText)
     icon.width: 16
     icon.height: 16

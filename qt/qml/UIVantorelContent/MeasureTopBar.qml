@@ -47,9 +47,25 @@ Rectangle {
 
         Row {
             id: buttonRow
+            // Longer labels (German, French) can outgrow the narrowest page: the buttons then
+            // pad and space less rather than run past the window's edge.
+            readonly property bool tightButtons: {
+                if (topBar.compact)
+                    return false
+                var natural = 0
+                var shown = 0
+                for (var i = 0; i < children.length; ++i) {
+                    var child = children[i]
+                    if (!child.visible || child.implicitContentWidth === undefined)
+                        continue
+                    natural += child.implicitContentWidth + 24
+                    ++shown
+                }
+                return natural + 16 * Math.max(0, shown - 1) > rows.width
+            }
             width: topBar.compact ? implicitWidth : rows.width
             height: 32
-            spacing: 16
+            spacing: tightButtons ? 8 : 16
         }
 
         RowLayout {
