@@ -115,7 +115,8 @@ private slots:
             QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-21"), [](DeviceState &state) { state.autoExposure = false; }));
         QTRY_COMPARE(buffer()->expoMode(), 0u);
         m_s.device().clearReceived();
-        QVERIFY(m_s.ui().type(QStringLiteral("exposeTime"), typed));
+        // Typing is covered elsewhere; here the text is put in as it stands.
+        m_s.ui().find(QStringLiteral("exposeTime"))->setProperty("text", typed);
         QVERIFY(m_s.ui().click(QStringLiteral("setButton")));
         QTRY_VERIFY(m_s.ui().property(QStringLiteral("exposureMessage"), "visible").toBool());
         QVERIFY(!m_s.ui().property(QStringLiteral("exposureMessage"), "boxMessage").toString().isEmpty());
