@@ -82,7 +82,7 @@ QList<QByteArray> StudioPageSession::receivedFrames(int count)
 
 bool StudioPageSession::snapshotByClick()
 {
-    if (!m_ui->click(QStringLiteral("snapshotButton")))
+    if (!m_ui->click(QStringLiteral("manualSpectrum")))
         return false;
     return QTest::qWaitFor([this] { return buffer()->hasData() && !studio()->isSingle(); }, kReplyTimeoutMs);
 }

@@ -182,10 +182,10 @@ class TestRealUse : public QObject
 
     void snapshot()
     {
-        QVERIFY(operable(QStringLiteral("snapshotButton")));
-        QVERIFY(m_ui->click(QStringLiteral("snapshotButton")));
+        QVERIFY(operable(QStringLiteral("manualSpectrum")));
+        QVERIFY(m_ui->click(QStringLiteral("manualSpectrum")));
         QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasData() && !studio()->isSingle(), kReplyTimeoutMs);
-        QVERIFY(operable(QStringLiteral("snapshotButton")));
+        QVERIFY(operable(QStringLiteral("manualSpectrum")));
     }
 
     // The chart as drawn once it has laid out its plot (axes and frame, not a blank area);
@@ -252,8 +252,8 @@ class TestRealUse : public QObject
 
     void exportReport()
     {
-        QVERIFY(operable(QStringLiteral("exportButton")));
-        const QString path = saveBy(QStringLiteral("exportButton"), QStringLiteral("exportConfirmButton"));
+        QVERIFY(operable(QStringLiteral("exportReport")));
+        const QString path = saveBy(QStringLiteral("exportReport"), QStringLiteral("exportConfirmButton"));
         QVERIFY2(path.endsWith(QLatin1String(".pdf")), qPrintable(path));
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -270,7 +270,7 @@ class TestRealUse : public QObject
         trigger("languageAction2");
         QCOMPARE(text(button), german);
         // The longer labels still fit the page's narrowest width.
-        if (QQuickItem *last = m_ui->item(QStringLiteral("continuousButton"))) {
+        if (QQuickItem *last = m_ui->item(QStringLiteral("autoSpectrum"))) {
             QTRY_VERIFY_WITH_TIMEOUT(last->mapToScene(QPointF(last->width(), 0)).x() <= last->window()->width(), 5000);
             QVERIFY(last->width() >= last->implicitWidth());
         }
@@ -287,25 +287,25 @@ class TestRealUse : public QObject
         QVERIFY(!empty.isNull());
         snapshot();
         checkChartRedraws(QStringLiteral("chartPureSpectrum"), empty);
-        QCOMPARE(operable(QStringLiteral("saveButton")), savesCsv);
-        QCOMPARE(operable(QStringLiteral("exportButton")), exports);
+        QCOMPARE(operable(QStringLiteral("save")), savesCsv);
+        QCOMPARE(operable(QStringLiteral("exportReport")), exports);
         if (savesCsv)
-            checkCsv(saveBy(QStringLiteral("saveButton")), csvHeader, 401);
+            checkCsv(saveBy(QStringLiteral("save")), csvHeader, 401);
         if (exports)
             exportReport();
-        QVERIFY(m_ui->click(QStringLiteral("openFolderButton")));
+        QVERIFY(m_ui->click(QStringLiteral("openDir")));
         QTRY_VERIFY_WITH_TIMEOUT(!m_urls.opened.isEmpty(), kReplyTimeoutMs);
         QCOMPARE(QDir(m_urls.opened.last().toLocalFile()), QDir(SaveFolder::path()));
-        switchThemeAndLanguage(QStringLiteral("snapshotButton"), QStringLiteral("Schnappschuss-Messung"));
+        switchThemeAndLanguage(QStringLiteral("manualSpectrum"), QStringLiteral("Schnappschuss-Messung"));
     }
 
     void studioPage()
     {
         openFromModePage(QStringLiteral("photometry"), QStringLiteral("Studio.qml"));
         snapshot();
-        QVERIFY(!testsupport::csvLines(saveBy(QStringLiteral("saveButton"))).isEmpty());
+        QVERIFY(!testsupport::csvLines(saveBy(QStringLiteral("save"))).isEmpty());
         exportReport();
-        switchThemeAndLanguage(QStringLiteral("snapshotButton"), QStringLiteral("Schnappschuss-Messung"));
+        switchThemeAndLanguage(QStringLiteral("manualSpectrum"), QStringLiteral("Schnappschuss-Messung"));
     }
 
     // The ratio of the sample to the reference. The simulated device sends one spectrum for
@@ -316,8 +316,8 @@ class TestRealUse : public QObject
         openFromModePage(feature, file);
         // Without a reference only "ref" measures.
         QVERIFY(!buffer()->hasReference());
-        QVERIFY(!operable(QStringLiteral("snapshotButton")));
-        QVERIFY(!operable(QStringLiteral("continuousButton")));
+        QVERIFY(!operable(QStringLiteral("manualSpectrum")));
+        QVERIFY(!operable(QStringLiteral("autoSpectrum")));
         QVERIFY(operable(QStringLiteral("referenceButton")));
         QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
 
@@ -327,21 +327,21 @@ class TestRealUse : public QObject
             QVERIFY(m_ui->click(QStringLiteral("referenceButton")));
             QTRY_VERIFY_WITH_TIMEOUT(studio()->isAuto() && studio()->isMeasuringReference(), kReplyTimeoutMs);
             QVERIFY(!operable(QStringLiteral("referenceButton")));
-            QVERIFY(!operable(QStringLiteral("snapshotButton")));
-            QCOMPARE(text(QStringLiteral("continuousButton")), QStringLiteral("Stop"));
-            QVERIFY(operable(QStringLiteral("continuousButton")));
-            QVERIFY(m_ui->click(QStringLiteral("continuousButton")));
+            QVERIFY(!operable(QStringLiteral("manualSpectrum")));
+            QCOMPARE(text(QStringLiteral("autoSpectrum")), QStringLiteral("Stop"));
+            QVERIFY(operable(QStringLiteral("autoSpectrum")));
+            QVERIFY(m_ui->click(QStringLiteral("autoSpectrum")));
             QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto() && !studio()->isMeasuringReference(), kReplyTimeoutMs);
             QVERIFY(!buffer()->hasReference());
-            QVERIFY(!operable(QStringLiteral("snapshotButton")));
+            QVERIFY(!operable(QStringLiteral("manualSpectrum")));
             QVERIFY(operable(QStringLiteral("referenceButton")));
             m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 0; });
         }
 
         QVERIFY(m_ui->click(QStringLiteral("referenceButton")));
         QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasReference() && !studio()->isAuto(), kReplyTimeoutMs);
-        QVERIFY(operable(QStringLiteral("continuousButton")));
-        QCOMPARE(text(QStringLiteral("continuousButton")), QStringLiteral("Continuous Measure"));
+        QVERIFY(operable(QStringLiteral("autoSpectrum")));
+        QCOMPARE(text(QStringLiteral("autoSpectrum")), QStringLiteral("Continuous Measure"));
 
         item(QStringLiteral("selectShowChart"))->setProperty("currentIndex", 1);
         QVERIFY(item(chart)->isVisible());
@@ -350,7 +350,7 @@ class TestRealUse : public QObject
         snapshot();
         checkChartRedraws(chart, beforeSample);
 
-        const QString path = saveBy(QStringLiteral("saveButton"));
+        const QString path = saveBy(QStringLiteral("save"));
         checkCsv(path, QStringLiteral("wl, source, reference, ") + column, 401);
         int matching = 0;
         for (const QString &line : testsupport::csvLines(path)) {
@@ -366,7 +366,7 @@ class TestRealUse : public QObject
         openFromModePage(feature, file);
         QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
         QVERIFY(!buffer()->hasReference());
-        QVERIFY(!operable(QStringLiteral("snapshotButton")));
+        QVERIFY(!operable(QStringLiteral("manualSpectrum")));
 
         switchThemeAndLanguage(QStringLiteral("referenceButton"), QStringLiteral("Ref"));
     }
@@ -479,7 +479,7 @@ private slots:
         window()->showNormal();
         QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Windowed, kReplyTimeoutMs);
 
-        const QString path = saveBy(QStringLiteral("saveButton"));
+        const QString path = saveBy(QStringLiteral("save"));
         checkCsv(path, QStringLiteral("wavenumber, raman_raw, raman_clean, raman_fl"), 400);
         const QStringList lines = testsupport::csvLines(path);
         const int peakHeader = lines.indexOf(QStringLiteral("raman_peak_loc(cm^-1), raman_peak_val"));

@@ -61,38 +61,38 @@ private slots:
     {
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-21"), [](DeviceState &state) { state.autoExposure = true; }));
         QTRY_COMPARE(buffer()->expoMode(), 1u);
-        QVERIFY(m_s.ui().property(QStringLiteral("autoExposure"), "checked").toBool());
+        QVERIFY(m_s.ui().property(QStringLiteral("autoRadioButton"), "checked").toBool());
         // Automatic exposure: the time cannot be set or read.
-        QVERIFY(!m_s.ui().isOperable(QStringLiteral("setButton")));
-        QVERIFY(!m_s.ui().isOperable(QStringLiteral("getButton")));
+        QVERIFY(!m_s.ui().isOperable(QStringLiteral("setExposeTime")));
+        QVERIFY(!m_s.ui().isOperable(QStringLiteral("getExposeTime")));
 
-        QVERIFY(m_s.ui().click(QStringLiteral("manualExposure")));
+        QVERIFY(m_s.ui().click(QStringLiteral("manualRadioButton")));
         QCOMPARE(m_s.receivedFrames(2), (QList<QByteArray>{commandFrame(10, QByteArray(1, 0)), commandFrame(11)}));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoMode(), 0u, StudioPageSession::kReplyTimeoutMs);
-        QVERIFY(m_s.ui().property(QStringLiteral("manualExposure"), "checked").toBool());
-        QVERIFY(!m_s.ui().property(QStringLiteral("autoExposure"), "checked").toBool());
-        QTRY_VERIFY(m_s.ui().isOperable(QStringLiteral("setButton")));
+        QVERIFY(m_s.ui().property(QStringLiteral("manualRadioButton"), "checked").toBool());
+        QVERIFY(!m_s.ui().property(QStringLiteral("autoRadioButton"), "checked").toBool());
+        QTRY_VERIFY(m_s.ui().isOperable(QStringLiteral("setExposeTime")));
 
         // Get reads the device's time, shown in milliseconds in the shortest form.
-        QVERIFY(m_s.ui().click(QStringLiteral("getButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("getExposeTime")));
         QCOMPARE(m_s.receivedFrames(1), (QList<QByteArray>{commandFrame(13)}));
         QTRY_COMPARE(m_s.ui().property(QStringLiteral("exposeTime"), "text").toString(), QStringLiteral("100"));
         QVERIFY(m_s.ui().type(QStringLiteral("exposeTime"), QStringLiteral("12.5")));
-        QVERIFY(m_s.ui().click(QStringLiteral("setButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("setExposeTime")));
         QCOMPARE(m_s.receivedFrames(2), (QList<QByteArray>{commandFrame(12, microseconds(12500)), commandFrame(13)}));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoTime(), 12500u, StudioPageSession::kReplyTimeoutMs);
         QCOMPARE(m_s.ui().property(QStringLiteral("exposeTime"), "text").toString(), QStringLiteral("12.5"));
 
         // Get puts the device's time back over what was typed.
         QVERIFY(m_s.ui().type(QStringLiteral("exposeTime"), QStringLiteral("77")));
-        QVERIFY(m_s.ui().click(QStringLiteral("getButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("getExposeTime")));
         QCOMPARE(m_s.receivedFrames(1), (QList<QByteArray>{commandFrame(13)}));
         QTRY_COMPARE(m_s.ui().property(QStringLiteral("exposeTime"), "text").toString(), QStringLiteral("12.5"));
 
-        QVERIFY(m_s.ui().click(QStringLiteral("autoExposure")));
+        QVERIFY(m_s.ui().click(QStringLiteral("autoRadioButton")));
         QCOMPARE(m_s.receivedFrames(2), (QList<QByteArray>{commandFrame(10, QByteArray(1, 1)), commandFrame(11)}));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoMode(), 1u, StudioPageSession::kReplyTimeoutMs);
-        QVERIFY(!m_s.ui().isOperable(QStringLiteral("setButton")));
+        QVERIFY(!m_s.ui().isOperable(QStringLiteral("setExposeTime")));
     }
 
     void exposureFieldRefusesWhatIsNoTimeFromZeroTo5000Ms_data()
@@ -115,9 +115,8 @@ private slots:
             QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-21"), [](DeviceState &state) { state.autoExposure = false; }));
         QTRY_COMPARE(buffer()->expoMode(), 0u);
         m_s.device().clearReceived();
-        // Typing is covered elsewhere; here the text is put in as it stands.
-        m_s.ui().find(QStringLiteral("exposeTime"))->setProperty("text", typed);
-        QVERIFY(m_s.ui().click(QStringLiteral("setButton")));
+        QVERIFY(m_s.ui().type(QStringLiteral("exposeTime"), typed));
+        QVERIFY(m_s.ui().click(QStringLiteral("setExposeTime")));
         QTRY_VERIFY(m_s.ui().property(QStringLiteral("exposureMessage"), "visible").toBool());
         QVERIFY(!m_s.ui().property(QStringLiteral("exposureMessage"), "boxMessage").toString().isEmpty());
         QTest::qWait(200);
@@ -135,7 +134,7 @@ private slots:
                                                                        {QStringLiteral("0"), 0u}}) {
             m_s.device().clearReceived();
             QVERIFY(m_s.ui().type(QStringLiteral("exposeTime"), typed));
-            QVERIFY(m_s.ui().click(QStringLiteral("setButton")));
+            QVERIFY(m_s.ui().click(QStringLiteral("setExposeTime")));
             QCOMPARE(m_s.receivedFrames(2).first(), commandFrame(12, microseconds(us)));
             QVERIFY(!m_s.ui().property(QStringLiteral("exposureMessage"), "visible").toBool());
         }
@@ -146,7 +145,7 @@ private slots:
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-28")));
         testsupport::removeSavedFiles(QStringLiteral("*.csv"));
         QVERIFY(m_s.snapshotByClick());
-        QVERIFY(m_s.ui().click(QStringLiteral("saveButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("save")));
         QTRY_COMPARE_WITH_TIMEOUT(testsupport::savedFiles(QStringLiteral("PQV-28_*.csv")).size(), 1, StudioPageSession::kReplyTimeoutMs);
         const QStringList lines = testsupport::csvLines(testsupport::savedFiles(QStringLiteral("PQV-28_*.csv")).first());
         const QVariantMap first = buffer()->formattedPhotoResult().first().toMap().value(QStringLiteral("items"))
@@ -171,12 +170,12 @@ private slots:
         m_s.ui().find(QStringLiteral("durationUnit"))->setProperty("currentIndex", 1);
         QVERIFY(m_s.ui().click(QStringLiteral("customizedTestStartButton")));
         QVERIFY(studio()->isAuto());
-        QCOMPARE(m_s.ui().property(QStringLiteral("continuousButton"), "text").toString(), QStringLiteral("Stop"));
-        QVERIFY(!m_s.ui().isOperable(QStringLiteral("snapshotButton")));
+        QCOMPARE(m_s.ui().property(QStringLiteral("autoSpectrum"), "text").toString(), QStringLiteral("Stop"));
+        QVERIFY(!m_s.ui().isOperable(QStringLiteral("manualSpectrum")));
         QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
         QTRY_VERIFY_WITH_TIMEOUT(append.count() >= 1, 30000);
         // Stopping continuous measurement on the page ends the series, which is written.
-        QVERIFY(m_s.ui().click(QStringLiteral("continuousButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("autoSpectrum")));
         QVERIFY(!studio()->isAuto());
         QTRY_COMPARE_WITH_TIMEOUT(testsupport::savedFiles(series).size(), 1, StudioPageSession::kReplyTimeoutMs);
         const QStringList lines = testsupport::csvLines(testsupport::savedFiles(series).first());
@@ -189,7 +188,7 @@ private slots:
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-28")));
         testsupport::removeSavedFiles(QStringLiteral("*.pdf"));
         QVERIFY(m_s.snapshotByClick());
-        QVERIFY(m_s.ui().click(QStringLiteral("exportButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("exportReport")));
         QTRY_VERIFY(m_s.ui().property(QStringLiteral("exportDialog"), "visible").toBool());
         auto *dialog = qobject_cast<QQuickWindow *>(m_s.ui().find(QStringLiteral("exportDialog")));
         QVERIFY(dialog);
@@ -223,7 +222,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         finished.clear();
-        QVERIFY(m_s.ui().click(QStringLiteral("exportButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("exportReport")));
         QTRY_VERIFY(m_s.ui().isOperable(QStringLiteral("exportConfirmButton")));
         QVERIFY(m_s.ui().click(QStringLiteral("exportConfirmButton")));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, StudioPageSession::kReplyTimeoutMs);
@@ -236,7 +235,7 @@ private slots:
         QVERIFY(QFile::remove(SaveFolder::path()));
 
         // Showing it again puts the time back and keeps the rest.
-        QVERIFY(m_s.ui().click(QStringLiteral("exportButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("exportReport")));
         QTRY_VERIFY(m_s.ui().property(QStringLiteral("exportDialog"), "visible").toBool());
         QVERIFY(m_s.ui().property(QStringLiteral("testTime"), "text").toString() != QStringLiteral("yesterday"));
         QCOMPARE(m_s.ui().property(QStringLiteral("sampleName"), "text").toString(), QStringLiteral("Lamp A"));

@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(m_s.ui().property(QStringLiteral("modelLine"), "text").toString(), model + QStringLiteral(" Serial"));
         QVERIFY(m_s.snapshotByClick());
         // "Y" models' raw counts are not saved; "T" models have no report.
-        QCOMPARE(m_s.ui().isOperable(QStringLiteral("saveButton")), !model.startsWith(QLatin1Char('Y')));
-        QCOMPARE(m_s.ui().isOperable(QStringLiteral("exportButton")), !model.startsWith(QLatin1Char('T')));
+        QCOMPARE(m_s.ui().isOperable(QStringLiteral("save")), !model.startsWith(QLatin1Char('Y')));
+        QCOMPARE(m_s.ui().isOperable(QStringLiteral("exportReport")), !model.startsWith(QLatin1Char('T')));
         if (!resultPane)
             return;
         // Group titles in the order of the model's modules, each above its rows.
@@ -142,40 +142,40 @@ private slots:
     void snapshotAndContinuousMeasurementDriveTheEnableRules()
     {
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-27")));
-        QVERIFY(!m_s.ui().isOperable(QStringLiteral("saveButton")));
-        QVERIFY(!m_s.ui().isOperable(QStringLiteral("exportButton")));
-        QVERIFY(m_s.ui().isOperable(QStringLiteral("openFolderButton")));
+        QVERIFY(!m_s.ui().isOperable(QStringLiteral("save")));
+        QVERIFY(!m_s.ui().isOperable(QStringLiteral("exportReport")));
+        QVERIFY(m_s.ui().isOperable(QStringLiteral("openDir")));
         QVERIFY(m_s.ui().isOperable(QStringLiteral("flickerButton")));
 
         // A snapshot that the device has not answered yet.
         m_s.device().setSilent(true);
-        QVERIFY(m_s.ui().click(QStringLiteral("snapshotButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("manualSpectrum")));
         QVERIFY(studio()->isSingle());
         QCOMPARE(m_s.statusText(), QStringLiteral("Adjusting Exposure"));
-        for (const char *name : {"saveButton", "exportButton", "snapshotButton", "continuousButton", "flickerButton",
-                                 "autoExposure", "manualExposure", "setButton", "getButton"})
+        for (const char *name : {"save", "exportReport", "manualSpectrum", "autoSpectrum", "flickerButton",
+                                 "autoRadioButton", "manualRadioButton", "setExposeTime", "getExposeTime"})
             QVERIFY2(!m_s.ui().isOperable(QLatin1String(name)), name);
-        QVERIFY(m_s.ui().isOperable(QStringLiteral("openFolderButton")));
+        QVERIFY(m_s.ui().isOperable(QStringLiteral("openDir")));
         m_s.device().setSilent(false);
         m_s.device().pushSpectrum();
         QTRY_VERIFY_WITH_TIMEOUT(!studio()->isSingle(), StudioPageSession::kReplyTimeoutMs);
         QCOMPARE(m_s.statusText(), QStringLiteral("Normal Exposure"));
-        QVERIFY(m_s.ui().isOperable(QStringLiteral("saveButton")));
-        QVERIFY(m_s.ui().isOperable(QStringLiteral("exportButton")));
+        QVERIFY(m_s.ui().isOperable(QStringLiteral("save")));
+        QVERIFY(m_s.ui().isOperable(QStringLiteral("exportReport")));
 
         // Continuous measurement: one button starts and stops it.
-        QVERIFY(m_s.ui().click(QStringLiteral("continuousButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("autoSpectrum")));
         QVERIFY(studio()->isAuto());
-        QCOMPARE(m_s.ui().property(QStringLiteral("continuousButton"), "text").toString(), QStringLiteral("Stop"));
-        QVERIFY(m_s.ui().isOperable(QStringLiteral("continuousButton")));
-        QVERIFY(m_s.ui().isOperable(QStringLiteral("saveButton")));
-        for (const char *name : {"snapshotButton", "flickerButton", "autoExposure", "manualExposure"})
+        QCOMPARE(m_s.ui().property(QStringLiteral("autoSpectrum"), "text").toString(), QStringLiteral("Stop"));
+        QVERIFY(m_s.ui().isOperable(QStringLiteral("autoSpectrum")));
+        QVERIFY(m_s.ui().isOperable(QStringLiteral("save")));
+        for (const char *name : {"manualSpectrum", "flickerButton", "autoRadioButton", "manualRadioButton"})
             QVERIFY2(!m_s.ui().isOperable(QLatin1String(name)), name);
         QSignalSpy spectra(buffer(), &DataBuffer::specDataChanged);
         QTRY_VERIFY_WITH_TIMEOUT(spectra.count() >= 3, StudioPageSession::kReplyTimeoutMs);
-        QVERIFY(m_s.ui().click(QStringLiteral("continuousButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("autoSpectrum")));
         QVERIFY(!studio()->isAuto());
-        QCOMPARE(m_s.ui().property(QStringLiteral("continuousButton"), "text").toString(),
+        QCOMPARE(m_s.ui().property(QStringLiteral("autoSpectrum"), "text").toString(),
                  QStringLiteral("Continuous Measure"));
         QTRY_VERIFY_WITH_TIMEOUT(!m_s.device().isStreaming(), StudioPageSession::kReplyTimeoutMs);
         const QList<QByteArray> frames = m_s.receivedFrames(2);
@@ -210,10 +210,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(flicker.count() >= 1, StudioPageSession::kReplyTimeoutMs);
 
         // Continuous measurement goes back to the spectrum first.
-        QVERIFY(m_s.ui().click(QStringLiteral("continuousButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("autoSpectrum")));
         QCOMPARE(m_s.shownChart(), QStringLiteral("Spectrum"));
         QVERIFY(studio()->isAuto());
-        QVERIFY(m_s.ui().click(QStringLiteral("continuousButton")));
+        QVERIFY(m_s.ui().click(QStringLiteral("autoSpectrum")));
         QCOMPARE(m_s.shownChart(), QStringLiteral("Spectrum"));
 
         // A model without flicker has no such view, and its button stays disabled.

@@ -80,7 +80,7 @@ Rectangle {
             }
             KVRRadioButton {
                 id: autoExposure
-                objectName: "autoExposure"
+                objectName: "autoRadioButton"
                 text: qsTranslate(topBar.context, "Auto")
                 font.pixelSize: 14
                 checked: dataBuffer.expoMode !== 0
@@ -89,7 +89,7 @@ Rectangle {
             }
             KVRRadioButton {
                 id: manualExposure
-                objectName: "manualExposure"
+                objectName: "manualRadioButton"
                 visible: topBar.manualExposure
                 text: qsTranslate(topBar.context, "Manual")
                 font.pixelSize: 14
@@ -104,7 +104,7 @@ Rectangle {
             }
             KVRButton {
                 id: setButton
-                objectName: "setButton"
+                objectName: "setExposeTime"
                 visible: topBar.manualExposure
                 text: qsTranslate(topBar.context, "Set")
                 enabled: !studioService.isMeasuring && dataBuffer.expoMode === 0
@@ -112,7 +112,7 @@ Rectangle {
             }
             KVRButton {
                 id: getButton
-                objectName: "getButton"
+                objectName: "getExposeTime"
                 visible: topBar.manualExposure
                 text: qsTranslate(topBar.context, "Get")
                 enabled: !studioService.isMeasuring && dataBuffer.expoMode === 0

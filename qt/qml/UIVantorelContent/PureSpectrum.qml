@@ -39,33 +39,33 @@ Rectangle {
 
             SaveButton {
                 id: save
-                objectName: "saveButton"
+                objectName: "save"
                 context: "PureSpectrum"
                 saveType: SaveService.SAVE_SPECTRUM
                 icon.color: enabled ? "white" : ThemeManager.textSecondary
             }
             ExportButton {
                 id: exportReport
-                objectName: "exportButton"
+                objectName: "exportReport"
                 context: "PureSpectrum"
                 dialog: exportDialog
                 icon.color: enabled ? "white" : ThemeManager.textSecondary
             }
             OpenFolderButton {
                 id: openDir
-                objectName: "openFolderButton"
+                objectName: "openDir"
                 context: "PureSpectrum"
                 icon.color: enabled ? "white" : ThemeManager.textSecondary
             }
             SnapshotButton {
                 id: manualSpectrum
-                objectName: "snapshotButton"
+                objectName: "manualSpectrum"
                 context: "PureSpectrum"
                 icon.color: enabled ? "white" : ThemeManager.textSecondary
             }
             ContinuousButton {
                 id: autoSpectrum
-                objectName: "continuousButton"
+                objectName: "autoSpectrum"
                 context: "PureSpectrum"
                 icon.color: enabled ? "white" : ThemeManager.textSecondary
             }

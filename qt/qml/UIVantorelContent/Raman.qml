@@ -64,18 +64,18 @@ Rectangle {
 
             SaveButton {
                 id: save
-                objectName: "saveButton"
+                objectName: "save"
                 context: "Raman"
                 saveType: SaveService.SAVE_RAMAN
             }
             OpenFolderButton {
                 id: openDir
-                objectName: "openFolderButton"
+                objectName: "openDir"
                 context: "Raman"
             }
             SnapshotButton {
                 id: manualSpectrum
-                objectName: "snapshotButton"
+                objectName: "manualSpectrum"
                 context: "Raman"
             }
             MeasureButton {

@@ -42,24 +42,24 @@ Rectangle {
 
             SaveButton {
                 id: save
-                objectName: "saveButton"
+                objectName: "save"
                 context: page.context
                 saveType: page.saveType
             }
             OpenFolderButton {
                 id: openDir
-                objectName: "openFolderButton"
+                objectName: "openDir"
                 context: page.context
             }
             SnapshotButton {
                 id: manualSpectrum
-                objectName: "snapshotButton"
+                objectName: "manualSpectrum"
                 context: page.context
                 needsReference: true
             }
             ContinuousButton {
                 id: autoSpectrum
-                objectName: "continuousButton"
+                objectName: "autoSpectrum"
                 context: page.context
                 // "Stop" also gives up a running reference capture.
                 enabled: !studioService.isSingle

@@ -46,29 +46,29 @@ Rectangle {
 
             SaveButton {
                 id: saveButton
-                objectName: "saveButton"
+                objectName: "save"
                 context: "Studio"
                 saveType: SaveService.SAVE_PHOTOMETRIC
             }
             ExportButton {
                 id: exportButton
-                objectName: "exportButton"
+                objectName: "exportReport"
                 context: "Studio"
                 dialog: exportDialog
             }
             OpenFolderButton {
                 id: openFolderButton
-                objectName: "openFolderButton"
+                objectName: "openDir"
                 context: "Studio"
             }
             SnapshotButton {
                 id: snapshotButton
-                objectName: "snapshotButton"
+                objectName: "manualSpectrum"
                 context: "Studio"
             }
             ContinuousButton {
                 id: continuousButton
-                objectName: "continuousButton"
+                objectName: "autoSpectrum"
                 context: "Studio"
                 // Continuous measurement shows spectra, not the flicker waveform.
                 onAboutToToggle: {
