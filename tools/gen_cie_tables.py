@@ -3,10 +3,11 @@
 
 Usage: gen_cie_tables.py DATA_DIR
 Writes spectral/tables/CieTables.{h,cpp} (tables the library computes with) and
-tests/support/ReferenceIlluminants.{h,cpp} (illuminants used only as test input).
+tests/support/data/*.csv (illuminants used only as test input, copied as they are).
 """
 import csv
 import os
+import shutil
 import sys
 
 ATTRIBUTION = ("Data: CIE published datasets (CIE 018:2019 observers, CIE 015:2018 illuminants and "
@@ -110,16 +111,9 @@ def main():
     lib.write(os.path.join(root, "spectral/tables/CieTables.h"),
               os.path.join(root, "spectral/tables/CieTables.cpp"), "CieTables.h")
 
-    fixtures = Writer("cie_reference")
-    first, step, (a,) = t("cie_illuminant_A_1nm.csv")
-    fixtures.vector("kIlluminantA", first, step, a, "CIE illuminant A")
-    first, step, (d65,) = t("cie_illuminant_D65_5nm.csv")
-    fixtures.vector("kIlluminantD65", first, step, d65, "CIE illuminant D65")
-    first, step, cols = t("cie_illuminants_F1_F12_5nm.csv")
-    fixtures.matrix("kIlluminantF", first, step, cols, "CIE fluorescent illuminants F1-F12")
-    fixtures.write(os.path.join(root, "tests/support/ReferenceIlluminants.h"),
-                   os.path.join(root, "tests/support/ReferenceIlluminants.cpp"), "ReferenceIlluminants.h")
-
+    # Illuminants used only as test input stay data: copied for the tests to read.
+    for name in ("cie_illuminant_A_1nm.csv", "cie_illuminant_D65_5nm.csv", "cie_illuminants_F1_F12_5nm.csv"):
+        shutil.copyfile(os.path.join(data, name), os.path.join(root, "tests/support/data", name))
 
 if __name__ == "__main__":
     main()

@@ -63,14 +63,6 @@ bool near(QRgb pixel, int r, int g, int b, int tolerance)
            && qAbs(qBlue(pixel) - b) <= tolerance;
 }
 
-int countInRow(const QImage &image, int y, int r, int g, int b, int tolerance)
-{
-    int n = 0;
-    for (int x = 0; x < image.width(); ++x)
-        n += near(image.pixel(x, y), r, g, b, tolerance) ? 1 : 0;
-    return n;
-}
-
 } // namespace
 
 class TestChartItems : public QObject
@@ -134,16 +126,6 @@ private slots:
         QVERIFY(near(at(700), 251, 0, 0, 20));
         QVERIFY(near(at(360), 0, 0, 0, 10));
         QVERIFY(near(at(900), 0, 0, 0, 10));
-    }
-
-    void aSizeWithoutAreaLeavesThePlotAlone()
-    {
-        auto chart = makeChart<ChartPureSpectrum>(0, 200);
-        const QRect before = chart->customPlot()->viewport();
-        chart->setHeight(250);
-        QCOMPARE(chart->customPlot()->viewport(), before);
-        chart->setWidth(300);
-        QCOMPARE(chart->customPlot()->viewport(), QRect(0, 0, 300, 250));
     }
 
     void aResizeWhileHiddenIsDrawnWhenShown()
@@ -255,18 +237,6 @@ private slots:
         // Nothing measured above zero: the axis keeps a usable range.
         QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)));
         QCOMPARE(plot->yAxis->range().upper, 1.0);
-    }
-
-    void anAxisOutsideTheVisibleBandIsFilledBlack()
-    {
-        buffer()->setWl(800, 1000);
-        auto chart = makeChart<ChartPureSpectrum>();
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        runQueuedReplots();
-        const QImage image = chart->renderedImage();
-        const int y = int(kHeight * 0.8);
-        QVERIFY(countInRow(image, y, 0, 0, 0, 10) > kWidth / 2);
-        QCOMPARE(countInRow(image, y, 255, 0, 0, 60), 0);
     }
 
     void theDualChartReadsBothCurvesAndKeepsItsRangeWithoutLight()

@@ -9,7 +9,6 @@
 #include "DeviceAxisSpectra.h"
 #include "DoubleEvaluation.h"
 #include "LightMetrics.h"
-#include "ReferenceIlluminants.h"
 
 #include <QtTest>
 #include <cmath>
@@ -32,12 +31,6 @@ struct Source {
 
 SpectrumPtr onDeviceAxis(const std::function<double(int)> &f) { return makeSpectrum(kDeviceFirst, kDeviceLast, f); }
 
-SpectrumPtr fluorescent(int number)
-{
-    using namespace cie_reference;
-    return fromTable(kIlluminantF[number - 1], kIlluminantFFirst, kIlluminantFStep, kIlluminantFCount);
-}
-
 const Source kSources[] = {
     {"blackbody 2700 K", [] { return blackbodySpectrum(2700.0); }},
     {"blackbody 4500 K", [] { return blackbodySpectrum(4500.0); }},
@@ -49,8 +42,8 @@ const Source kSources[] = {
      [] { return onDeviceAxis([](int w) { return 0.6 * gaussian(w, 452, 11) + gaussian(w, 605, 62) + 0.3 * gaussian(w, 650, 25); }); }},
     {"RGB LED", [] { return onDeviceAxis([](int w) { return gaussian(w, 462, 9) + 0.8 * gaussian(w, 528, 14) + 0.9 * gaussian(w, 626, 8); }); }},
     {"narrow band 589 nm", [] { return onDeviceAxis([](int w) { return gaussian(w, 589.3, 1.5); }); }},
-    {"fluorescent F2", [] { return fluorescent(2); }},
-    {"fluorescent F11", [] { return fluorescent(11); }},
+    {"fluorescent F2", [] { return illuminant("F", 2); }},
+    {"fluorescent F11", [] { return illuminant("F", 11); }},
 };
 
 // Floors of the light-metrics block; the rest are purely relative.

@@ -164,24 +164,17 @@ private slots:
         verifyUntouchedFrom(cut.values, 100);
     }
 
-    void conversionInterpolatesLinearlyAndKeepsSums()
+    void conversionInterpolatesLinearly()
     {
         const std::vector<double> axis = range(520, 800);
-        std::vector<double> linear, a, b, sum;
-        for (double w : axis) {
+        std::vector<double> linear;
+        for (double w : axis)
             linear.push_back(2.0 * raman::ramanShift(w) + 7.0);
-            a.push_back(std::sin(w * 0.37) * 100.0 + 200.0);
-            b.push_back(std::cos(w * 0.11) * 30.0 + 40.0);
-            sum.push_back(a.back() + b.back());
-        }
         // Values linear in the shift are reproduced exactly at every grid point.
         const Converted l = convert(axis, linear);
+        QVERIFY(l.count > 100);
         for (int i = 0; i < l.count; ++i)
             QVERIFY(std::fabs(l.values[size_t(i)] - (2.0 * l.shift[size_t(i)] + 7.0)) < 1e-6);
-        const Converted ca = convert(axis, a), cb = convert(axis, b), cs = convert(axis, sum);
-        QVERIFY(cs.count > 100);
-        for (int i = 0; i < cs.count; ++i)
-            QVERIFY(std::fabs(cs.values[size_t(i)] - (ca.values[size_t(i)] + cb.values[size_t(i)])) < 1e-9);
     }
 
     void unusableAxesConvertToNothing()

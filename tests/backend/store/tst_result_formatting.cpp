@@ -49,15 +49,6 @@ private slots:
     void initTestCase() { prepareStoreTests(); }
     void cleanup() { MeasurementSettings::setUnit(0); }
 
-    void decimalsFollowTheResolution()
-    {
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        const QList<QPair<double, int>> cases{{0.0001, 4}, {0.001, 3}, {0.01, 2}, {0.1, 1}, {1.0, 0},
-                                              {0.0, 0},    {10.0, 0},  {-0.01, 0}, {nan, 0}};
-        for (const auto &c : cases)
-            QVERIFY2(PhotometricFormat::decimalsForResolution(c.first) == c.second, qPrintable(QString::number(c.first)));
-    }
-
     void valuesRoundAndShowNoValueAsNan()
     {
         QCOMPARE(format(39, "lux", 0.1, 123.45f), QStringLiteral("123.5"));

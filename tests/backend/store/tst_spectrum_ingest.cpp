@@ -262,22 +262,6 @@ private slots:
         QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum).at(1), 1000.0 * measured.at(1));
     }
 
-    void yModelPassesAnUnmaskedFrameThrough()
-    {
-        DataBuffer store;
-        attach(store, "YQV-01");
-        QByteArray payload = le16(3) + le32(0) + le32(0xFFFFFFFFu) + le32(0xFFFFFFFFu);
-        for (int i = 0; i < kAxis; ++i)
-            payload += le16(uint16_t(2000));
-        feedSpectrum(store, payload);
-        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(kAxis, 2.0));
-
-        // A "Y" payload needs its 14 header bytes on top of the samples.
-        QSignalSpy spectrum(&store, &DataBuffer::specDataChanged);
-        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
-        QCOMPARE(spectrum.count(), 0);
-    }
-
     void throttleKeepsTheNewestResultOfABurst()
     {
         DataBuffer store;

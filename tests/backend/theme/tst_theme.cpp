@@ -1,44 +1,12 @@
-// Theme switching, palette values, chart colours and the chart style.
+// Theme switching, the instance outliving its engine, and the chart style on a rendered plot.
 #include "theme/Theme.h"
 
-#include <QMetaProperty>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 #include <qcustomplot.h>
 
 namespace {
-
-// Name, light, dark; in property order as QML sees it.
-const char *const kPalette[][3] = {
-    {"primary", "#2196f3", "#2196f3"}, {"secondary", "#ffffff", "#dee0e3"},
-    {"background", "#f7f7f8", "#1f2228"}, {"buttonBackgroundHove", "#0066cc", "#3388ff"},
-    {"inputBackgroundColor", "#ffffff", "#2b3037"}, {"inputBorderColor", "#c8cad0", "#464a53"},
-    {"buttonBackgroundColor1", "#007aff", "#007aff"}, {"buttonBackgroundColor2", "#ffffff", "#464a53"},
-    {"buttonBackgroundColorError", "#ff3b30", "#ff3b30"}, {"buttonTextColor1", "#1f2228", "#ffffff"},
-    {"buttonTextColor2", "#ffffff", "#ffffff"}, {"buttonBorderColor1", "#c8cad0", "#464a53"},
-    {"buttonBorderColor2", "#7e869a", "#dee0e3"}, {"buttonBorderColor3", "#e9eaec", "#33363e"},
-    {"buttonDisEnable", "#cbcad0", "#464a53"}, {"menuItmeBackground", "#f7f7f8", "#1f2228"},
-    {"menuItmeDownBackground", "#dee0e3", "#464a53"}, {"menuItmeDownBackground2", "#ffffff", "#dee0e3"},
-    {"menuItmeDownBackground3", "#ffffff", "#717684"}, {"dataTableBackground", "#e9eaec", "#33363e"},
-    {"dataTableItem1", "#f7f7f8", "#464a53"}, {"dataTableItem2", "#ebebec", "#434750"},
-    {"dataTableBorder", "#dee0e3", "#33363e"}, {"dataTableLabel", "#1b1b1b", "#c8cad0"},
-    {"dataTableText", "#666666", "#7e869a"}, {"dataTableTitleText", "#000000", "#ffffff"},
-    {"surface", "#ffffff", "#464a53"}, {"text", "#212121", "#ffffff"},
-    {"textSecondary", "#757575", "#7e869a"}, {"border", "#e0e0e0", "#464a53"},
-    {"success", "#4caf50", "#66bb6a"}, {"warning", "#ff9800", "#ffb74d"},
-    {"error", "#f44336", "#ef5350"},
-};
-
-void comparePalette(const Theme *theme, bool dark)
-{
-    for (const auto &entry : kPalette) {
-        const QColor colour = theme->property(entry[0]).value<QColor>();
-        QVERIFY2(colour.isValid() && colour.alpha() == 255, entry[0]);
-        QVERIFY2(colour.name() == QLatin1String(entry[dark ? 2 : 1]),
-                 qPrintable(QString("%1 is %2").arg(entry[0], colour.name())));
-    }
-}
 
 QPen pen(int width, const QColor &colour)
 {
@@ -71,7 +39,6 @@ private slots:
     void switchingEmitsOncePerRealChange()
     {
         QCOMPARE(m_theme->currentTheme(), int(Theme::LightTheme));
-        comparePalette(m_theme, false);
         QSignalSpy spy(m_theme, &Theme::themeChanged);
         m_theme->switchTheme("light");
         QCOMPARE(spy.count(), 0);
@@ -80,7 +47,6 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).value<Theme::ThemeType>(), Theme::DarkTheme);
         QCOMPARE(m_theme->property("currentTheme").toInt(), 1);
-        comparePalette(m_theme, true);
         m_theme->switchTheme("dark");
         QCOMPARE(spy.count(), 1);
 
@@ -94,21 +60,6 @@ private slots:
         m_theme->switchTheme("light");
         QCOMPARE(spy.count(), 3);
         QCOMPARE(spy.at(2).at(0).value<Theme::ThemeType>(), Theme::LightTheme);
-        comparePalette(m_theme, false);
-    }
-
-    void propertiesAreReadOnlyAndNotifyThemeChanged()
-    {
-        const QMetaObject *meta = m_theme->metaObject();
-        const int first = meta->propertyOffset();
-        QCOMPARE(meta->propertyCount() - first, 1 + int(std::size(kPalette)));
-        QCOMPARE(QByteArray(meta->property(first).name()), QByteArray("currentTheme"));
-        for (int i = 0; i < int(std::size(kPalette)); ++i) {
-            const QMetaProperty property = meta->property(first + 1 + i);
-            QCOMPARE(QByteArray(property.name()), QByteArray(kPalette[i][0]));
-            QVERIFY(!property.isWritable());
-            QCOMPARE(property.notifySignal().name(), QByteArray("themeChanged"));
-        }
     }
 
     void chartStyleFollowsTheTheme()

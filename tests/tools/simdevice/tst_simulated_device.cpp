@@ -151,27 +151,6 @@ private slots:
         QCOMPARE(sentMasked, h64 != ~uint64_t(0));
     }
 
-    void payloadsFollowTheModelFamily_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("words");
-        QTest::newRow("base list") << QStringLiteral("WQV-71") << 47;
-        QTest::newRow("with blue light, infrared and plant lighting") << QStringLiteral("PQV-24") << 67;
-        QTest::newRow("T model") << QStringLiteral("TQV-11") << 0;
-    }
-
-    void payloadsFollowTheModelFamily()
-    {
-        QFETCH(QString, model);
-        QFETCH(int, words);
-        DeviceState state;
-        state.model = model;
-        QCOMPARE(spectrumPayload(state).size(), 5 + 4 * words + 2 + 2 * 681);
-        QCOMPARE(flickerPayload(state).size(), 13 + 2048);
-        QCOMPARE(efficiencyPayload(state).size(), 4 + 4 * 901);
-        QCOMPARE(modelPayload(state), model.toUtf8() + "SN000001");
-    }
-
     // Every request is exercised by the roads through the device; here, that it hears only
     // its own rate and that a setting it was sent is what it reports back.
     void answersOnlyAtItsRateWithTheSettingsItWasSent()

@@ -5,8 +5,12 @@
 #include "tables/CieTables.h"
 
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace test_spectra {
@@ -72,6 +76,50 @@ inline SpectrumPtr fromTable(const float *table, int first, int step, int count,
                              int from = kDeviceFirst, int to = kDeviceLast, double scale = 1.0)
 {
     return makeSpectrum(from, to, [=](int w) { return scale * tableAt(table, first, step, count, w); });
+}
+
+// A published table kept as CSV in tests/support/data (copied from the CIE data by
+// tools/gen_cie_tables.py): its first wavelength, step and value columns.
+struct ReferenceTable {
+    int first = 0, step = 1;
+    std::vector<std::vector<float>> columns;
+};
+
+inline const ReferenceTable &referenceTable(const std::string &file)
+{
+    static std::map<std::string, ReferenceTable> loaded;
+    ReferenceTable &t = loaded[file];
+    if (!t.columns.empty())
+        return t;
+    std::ifstream in(std::string(VANTOREL_TEST_DATA_DIR) + "/" + file);
+    std::string line;
+    std::vector<int> wavelengths;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#' || line[0] == 'w')
+            continue;
+        std::istringstream cells(line);
+        std::string cell;
+        std::getline(cells, cell, ',');
+        wavelengths.push_back(std::stoi(cell));
+        for (size_t c = 0; std::getline(cells, cell, ','); ++c) {
+            t.columns.resize(std::max(t.columns.size(), c + 1));
+            t.columns[c].push_back(std::stof(cell));
+        }
+    }
+    t.first = wavelengths.at(0);
+    t.step = wavelengths.at(1) - wavelengths.at(0);
+    return t;
+}
+
+// CIE illuminant A, D65 or F1-F12 ("F", number) on [from, to], zero outside its table.
+inline SpectrumPtr illuminant(const std::string &name, int number = 1, int from = kDeviceFirst,
+                              int to = kDeviceLast, double scale = 1.0)
+{
+    const ReferenceTable &t = referenceTable(name == "A" ? "cie_illuminant_A_1nm.csv"
+                                             : name == "D65" ? "cie_illuminant_D65_5nm.csv"
+                                                             : "cie_illuminants_F1_F12_5nm.csv");
+    const std::vector<float> &column = t.columns.at(size_t(name == "F" ? number - 1 : 0));
+    return fromTable(column.data(), t.first, t.step, int(column.size()), from, to, scale);
 }
 
 // Planck's law, relative (peak-independent scale), at whole nanometres.

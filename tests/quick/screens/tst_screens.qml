@@ -1,0 +1,110 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtTest
+import AppEnums 1.0
+import UIVantorelContent
+
+// Pieces of the measuring screens on their own: the page switcher, the result table as the
+// store hands it groups, and the report form.
+Item {
+    id: root
+    width: 1552
+    height: 882
+
+    ContentSwitcher { id: switcher }
+    DataTable { id: table; width: 700 }
+    KVRExportDialog { id: dialog }
+
+    SignalSpy { id: pageChanged; target: switcher; signalName: "pageChanged" }
+    SignalSpy { id: finished; target: saveService; signalName: "saveFinished" }
+
+    TestCase {
+        name: "MeasuringScreenPieces"
+        when: windowShown
+
+        // Visible descendants of `parent` named `name`, in item-tree order.
+        function named(parent, name) {
+            var found = []
+            for (var i = 0; i < parent.children.length; ++i) {
+                var child = parent.children[i]
+                if (!child.visible)
+                    continue
+                if (child.objectName === name)
+                    found.push(child)
+                found = found.concat(named(child, name))
+            }
+            return found
+        }
+
+        function texts(items) { return items.map(function (t) { return t.text }) }
+
+        // By objectName among the dialog's items and the windows it holds.
+        function field(name, parent) {
+            var objects = parent === undefined ? dialog.contentItem.data : (parent.data || [])
+            for (var i = 0; i < objects.length; ++i) {
+                if (objects[i].objectName === name)
+                    return objects[i]
+                var found = field(name, objects[i])
+                if (found)
+                    return found
+            }
+            return null
+        }
+
+        function test_switcherLoadsOnlyItsPages() {
+            switcher.currentPage = "studio" // the default: nothing to load
+            compare(pageChanged.count, 0)
+            switcher.currentPage = "absorbance"
+            tryCompare(pageChanged, "count", 1, 15000)
+            const absorbance = switcher.children[0].item
+            compare(absorbance.ratioName, "Absorbance")
+            switcher.currentPage = "raman" // not one of its pages: the page stays
+            compare(switcher.children[0].item, absorbance)
+            switcher.currentPage = "studio"
+            tryCompare(pageChanged, "count", 2, 15000)
+            compare(pageChanged.signalArguments[1][0], "studio")
+        }
+
+        function test_tableRowsPairItemsAndNameUnknownOnesByKey() {
+            function item(id, unitLabel, value) {
+                return { id: id, group: 0, visible: true, key: "key" + id, unitLabel: unitLabel, value: value }
+            }
+            table.tableData = [{ titleId: 0, items: [item(10, "", "5600"), item(40, "W/m^2", "1.25"), item(777, "", "3")] },
+                               { titleId: 3, items: [item(101, "mW/m^2", "4.0/RG2")] }]
+            wait(0)
+            compare(texts(named(table, "groupTitle")), ["BASE", "BL"])
+            var rows = named(table, "resultRow")
+            compare(rows.length, 3)
+            compare(texts(named(rows[0], "label")), ["Color temperature CCT(K):", "Irradiance Ee(W/m^2):"])
+            compare(texts(named(rows[0], "value")), ["5600", "1.25"])
+            compare(texts(named(rows[1], "label")), ["key777:"])
+            compare(named(rows[1], "rightCell").length, 0)
+            compare(named(rows[2], "value")[0].text, "4.0/RG2")
+        }
+
+        function test_reportFormRefreshesTheTimeAndKeepsTheRest() {
+            field("sampleName").text = "Lamp A"
+            field("testTime").text = "edited"
+            dialog.visible = true
+            tryVerify(function () { return field("testTime").text !== "edited" })
+            verify(/^\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}$/.test(field("testTime").text))
+            compare(field("sampleName").text, "Lamp A")
+            finished.clear()
+            dialog.exportType = SaveService.SAVE_PHOTOMETRIC
+            waitForRendering(dialog.contentItem)
+            mouseClick(field("exportConfirmButton"))
+            compare(finished.count, 1)
+            verify(!dialog.visible)
+        }
+
+        // The form covers the base's OK button but lets a press on its place through.
+        function test_pressOnTheCoveredOkButtonClosesWithoutExport() {
+            finished.clear()
+            dialog.visible = true
+            waitForRendering(dialog.contentItem)
+            mouseClick(field("acceptButton"))
+            tryVerify(function () { return !dialog.visible })
+            compare(finished.count, 0)
+        }
+    }
+}

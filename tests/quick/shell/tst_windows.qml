@@ -1,0 +1,166 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtTest
+import UIVantorel
+import UIVantorelContent
+
+// The frameless windows: caption actions, a press that moved is a drag and not a click,
+// resizing within the limits, closing refused while measuring, and their pixels.
+Item {
+    id: root
+
+    CustomWindow {
+        id: win
+        width: 500; height: 300; minimumWidth: 400; minimumHeight: 250; x: 200; y: 150
+        title: "Window under test"
+    }
+
+    Component {
+        id: barWindow
+        Window {
+            property alias bar: bar
+            width: 400; height: 200; x: 200; y: 200
+            KVRTooolBar { id: bar; windowsRoot: parent.Window.window }
+        }
+    }
+
+    Component {
+        id: messageDialog
+        KVRMessageDialog { boxWidth: 400; boxHeight: 150; boxMessage: "UART disconnected"; x: 300; y: 200 }
+    }
+
+    TestCase {
+        name: "FramelessWindows"
+        when: windowShown
+
+        SignalSpy { id: closed; target: win; signalName: "windowClosed" }
+        SignalSpy { id: maximized; target: win; signalName: "windowMaximized" }
+
+        function find(name, w) { return findChild((w || win).contentItem, name) }
+
+        function drag(item, x0, y0, x1, y1) {
+            mousePress(item, x0, y0)
+            mouseMove(item, x1, y1)
+            mouseRelease(item, x1, y1)
+        }
+
+        function init() {
+            win.showNormal()
+            tryCompare(win, "visibility", Window.Windowed)
+            win.isMainWindow = false
+            win.resizable = true
+            win.x = 200; win.y = 150; win.width = 500; win.height = 300
+            tryCompare(win, "x", 200)
+            tryCompare(win, "width", 500)
+            const handle = find("resizeHandle")
+            tryVerify(() => handle.width === win.width && handle.height === win.height)
+            closed.clear()
+            maximized.clear()
+        }
+
+        function cleanup() {
+            studioService.isMeasuring = false
+            ThemeManager.setTheme(ThemeManager.Light)
+        }
+
+        function test_captionButtonsAndDoubleClick() {
+            mouseClick(find("maximizeButton"))
+            tryCompare(win, "visibility", Window.Maximized)
+            mouseClick(find("maximizeButton"))
+            tryCompare(win, "visibility", Window.Windowed)
+            mouseDoubleClickSequence(find("titleBarDragArea"), 150, 20)
+            tryCompare(win, "visibility", Window.Maximized)
+            compare(maximized.count, 3)
+        }
+
+        // A press counts as a click only when it moved less than the drag distance.
+        function test_pressThatMovedDragsInsteadOfClicking() {
+            drag(find("closeButton"), 23, 15, 35, 15)
+            tryCompare(win, "x", 212)
+            compare(closed.count, 0)
+            drag(find("titleBarDragArea"), 100, 20, 130, 35)
+            tryCompare(win, "x", 242)
+            tryCompare(win, "y", 165)
+            drag(find("closeButton"), 23, 15, 25, 16)
+            compare(closed.count, 1)
+            tryCompare(win, "visible", false)
+        }
+
+        function test_toolBarDragFromCloseDoesNotClose() {
+            const w = createTemporaryObject(barWindow, root)
+            w.visible = true
+            waitForRendering(w.contentItem)
+            drag(findChild(w.bar, "closeButton"), 10, 20, 30, 20)
+            tryCompare(w, "x", 220)
+            verify(w.visible)
+            mouseClick(findChild(w.bar, "closeButton"))
+            tryCompare(w, "visible", false)
+        }
+
+        function test_resizeKeepsTheMinimum() {
+            const handle = find("resizeHandle")
+            drag(handle, win.width - 3, 150, win.width - 403, 150)
+            tryCompare(win, "width", 400)
+            // The left edge refuses a step below the minimum instead of moving the window.
+            drag(handle, 3, 150, 203, 150)
+            wait(50)
+            compare(win.width, 400)
+            compare(win.x, 200)
+            drag(handle, 200, win.height - 3, 200, win.height - 203)
+            tryCompare(win, "height", 250)
+            win.resizable = false
+            verify(!handle.enabled)
+        }
+
+        function test_mainWindowRefusesToCloseWhileMeasuring() {
+            win.isMainWindow = true
+            studioService.isMeasuring = true
+            verify(!find("closeButton").enabled)
+            win.close()
+            wait(50)
+            verify(win.visible)
+            studioService.isMeasuring = false
+            win.close()
+            tryCompare(win, "visible", false)
+            // A dialog closes while measuring.
+            const d = createTemporaryObject(messageDialog, root)
+            const accepted = createTemporaryObject(spyComponent, root, { target: d, signalName: "accepted" })
+            studioService.isMeasuring = true
+            d.visible = true
+            waitForRendering(d.contentItem)
+            mouseClick(find("closeButton", d))
+            tryCompare(d, "visible", false)
+            compare(accepted.count, 0)
+            d.visible = true
+            waitForRendering(d.contentItem)
+            mouseClick(find("acceptButton", d))
+            compare(accepted.count, 1)
+            tryCompare(d, "visible", false)
+        }
+
+        function near(px, colour) {
+            const c = Qt.color(colour)
+            return Math.abs(px.r - c.r) <= 0.02 && Math.abs(px.g - c.g) <= 0.02 && Math.abs(px.b - c.b) <= 0.02
+        }
+
+        // Background, border and the drop-shadow stand-in in the corners, in both themes.
+        function test_windowPixels_data() { return [{ tag: "light", theme: ThemeManager.Light }, { tag: "dark", theme: ThemeManager.Dark }] }
+        function test_windowPixels(data) {
+            ThemeManager.setTheme(data.theme)
+            mouseMove(win.contentItem, 240, 200)
+            for (const name of ["minimizeButton", "maximizeButton", "closeButton"])
+                tryCompare(find(name).children[2], "opacity", 0)
+            waitForRendering(win.contentItem)
+            const image = grabImage(win.contentItem)
+            verify(near(image.pixel(240, 200), ThemeManager.background), "content " + image.pixel(240, 200))
+            verify(near(image.pixel(200, 40), ThemeManager.border), "separator " + image.pixel(200, 40))
+            verify(near(image.pixel(0, 150), ThemeManager.border), "left border " + image.pixel(0, 150))
+            for (const p of [[1, 1], [498, 1], [1, 298], [498, 298]]) {
+                const px = image.pixel(p[0], p[1])
+                verify(px.a > 0.05 && px.r < 0.3, "shadow at " + p + ": " + px)
+            }
+        }
+    }
+
+    Component { id: spyComponent; SignalSpy { } }
+}
