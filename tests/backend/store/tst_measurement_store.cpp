@@ -1,0 +1,715 @@
+// The measurement store: its own state, spectrum and photometric ingest (scale codes,
+// reference versus source, the "Y" road, colour rendition, the throttle, range analysis)
+// and the result table's texts.
+#include "LightMetrics.h"
+#include "ReplyPayloads.h"
+#include "StoreFixtures.h"
+#include "StoreSignalLog.h"
+#include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
+#include "store/PhotometricFormat.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using namespace testsupport;
+using PhotometricFormat::Context;
+
+namespace {
+
+constexpr int kAxis = 681; // 340 to 1020 nm
+
+void feedFrame(DataBuffer &store, const QVector<float> &words, const QByteArray &spectrum)
+{
+    const QByteArray w = f32s(words);
+    store.setSpectrumFrame(bytesOf(w), int(w.size()), bytesOf(spectrum), int(spectrum.size()));
+}
+
+void feedWords(DataBuffer &store, const QVector<float> &words)
+{
+    const QByteArray w = f32s(words);
+    store.setPhotoResult(bytesOf(w), int(w.size()));
+}
+
+
+QVector<float> words(const DataBuffer &store, float value = 1.0f)
+{
+    return QVector<float>(int(store.modelInfo().plain.size()), value);
+}
+
+QByteArray yPayload(const QVector<uint16_t> &samples, uint16_t code, float exposureMs, uint32_t h32,
+                    uint64_t h64)
+{
+    const simdevice::SampleMasks masks = simdevice::sampleMasks(exposureMs, h32, h64);
+    QByteArray b = le16(simdevice::maskScaleCode(code)) + le32(h32) + le32(uint32_t(h64))
+        + le32(uint32_t(h64 >> 32));
+    const int half = int(samples.size()) / 2;
+    for (int i = 0; i < samples.size(); ++i)
+        b += le16(uint16_t(samples[i] ^ (i < half ? masks.a : masks.b)));
+    return b;
+}
+
+// The source as the spectral library sees it: device axis, samples divided by `divisor`.
+FloatArray *deviceSpectrum(const QVector<uint16_t> &samples, double divisor)
+{
+    FloatArray *s = createFloatArray(kAxis, 2);
+    for (int i = 0; i < kAxis; ++i) {
+        s->data[i] = float(340 + i);
+        s->data[kAxis + i] = float(samples[i] / divisor);
+    }
+    return s;
+}
+
+bool sameFloats(const float *a, const float *b, int n) { return std::memcmp(a, b, size_t(n) * 4) == 0; }
+
+const Context kPlain{QStringLiteral("PQV-21"), QStringLiteral("W/m^2"), 1.0};
+
+ParameterInfo parameter(int id, const QString &key, double format, bool visible = true,
+                        const QString &unit = QString(), int group = 0)
+{
+    ParameterInfo p;
+    p.id = id;
+    p.key = key;
+    p.format = format;
+    p.visible = visible;
+    p.unit = unit;
+    p.group = group;
+    return p;
+}
+
+QString format(int id, const QString &key, double resolution, float value, const Context &context = kPlain)
+{
+    return PhotometricFormat::formatParameter(parameter(id, key, resolution), value, context)
+        .value(QStringLiteral("value")).toString();
+}
+
+QString tableValue(const DataBuffer &store, const QString &key, const char *field = "value")
+{
+    return resultItem(store, key).value(QLatin1String(field)).toString();
+}
+
+} // namespace
+
+class TestMeasurementStore : public QObject
+{
+    Q_OBJECT
+    MeasurementFlags flags;
+
+    // A store with a reference capture of `reference` counts, then a source of `source`.
+    void measure(DataBuffer &store, uint16_t reference, const QVector<uint16_t> &source)
+    {
+        store.setMeasurementState(&flags);
+        flags.reference = true;
+        feedSpectrum(store, plainSpectrum(0, QVector<uint16_t>(681, reference)));
+        store.setHasReference(true);
+        flags.reference = false;
+        feedSpectrum(store, plainSpectrum(0, source));
+    }
+
+    // Connects the store to the flags, applies `model` and lets the throttle settle.
+    void attach(DataBuffer &store, const char *model = nullptr)
+    {
+        store.setMeasurementState(&flags);
+        if (model)
+            store.setDeviceModel(QString::fromLatin1(model));
+        QVERIFY(passThrottle(store));
+    }
+
+private slots:
+    void initTestCase() { prepareStoreTests(); }
+
+    void modelNameAppliesCatalogueFlags()
+    {
+        DataBuffer store;
+        store.setDeviceModel(QStringLiteral("PQV-27"));
+        QVERIFY(store.hasCie2015() && store.hasFlicker() && store.hasTm30());
+        QVERIFY(!store.isY() && store.hasEfficiency() && store.hasIlluminanceCalibrate());
+        StoreSignalLog log(&store);
+        store.setDeviceModel(QStringLiteral("PQV-27"));
+        QVERIFY(log.names.isEmpty());
+
+        store.setDeviceModel(QStringLiteral("TQV-11"));
+        QVERIFY(!store.isY() && !store.hasEfficiency() && !store.hasIlluminanceCalibrate() && !store.hasTm30());
+        QVERIFY(store.formattedPhotoResult().isEmpty());
+        store.setDeviceModel(QStringLiteral("YQV-01"));
+        QVERIFY(store.isY() && !store.hasEfficiency());
+    }
+
+    void wavelengthRangeRebuildsAxisAndDropsTheOldReference()
+    {
+        DataBuffer store;
+        measure(store, 50, rampSamples(681));
+        StoreSignalLog log(&store);
+        store.setWl(380, 780);
+        QCOMPARE(store.getWlLength(), quint16(401));
+        QCOMPARE(store.getWl().first(), 380.0);
+        QCOMPARE(store.getWl().last(), 780.0);
+        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(401, 0.0));
+        QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum), QList<double>(401, 0.0));
+        // The reference of the old axis does not survive the change.
+        QCOMPARE(store.getSpec(DataBuffer::ReferenceSpectrum), QList<double>(401, 0.0));
+        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 0.0);
+        QVERIFY(!store.hasReference());
+        QCOMPARE(log.names, QStringList({"hasReferenceChanged", "wlChanged"}));
+        log.clear();
+        store.setWl(380, 780);
+        QVERIFY(log.names.isEmpty());
+
+        // Reversed ranges and ranges beyond the store are ignored.
+        store.setWl(780, 380);
+        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints));
+        store.setWl(100, 65535);
+        QVERIFY(log.names.isEmpty());
+        QCOMPARE(store.getWlLength(), quint16(401));
+        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints - 1)); // just fits
+        QCOMPARE(int(store.getWlLength()), DataBuffer::kMaxSpectrumPoints);
+    }
+
+    void clearingForgetsTheMeasurementButKeepsLengths()
+    {
+        DataBuffer store;
+        store.setDeviceModel(QStringLiteral("TQV-11"));
+        measure(store, 80, QVector<uint16_t>(681, 30));
+        QVERIFY(store.hasData());
+
+        // Clearing the source also clears hasData: no ratio for a sample never measured.
+        QSignalSpy hasData(&store, &DataBuffer::hasDataChanged);
+        store.clearSource();
+        QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), 0.0);
+        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 80.0);
+        QVERIFY(!store.hasData());
+        QCOMPARE(hasData.count(), 1);
+        QVERIFY(store.hasReference());
+
+        feedSpectrum(store, plainSpectrum(0, rampSamples(681)));
+        store.clearBuffer();
+        QVERIFY(!store.hasData() && !store.hasReference());
+        for (auto type : {DataBuffer::SourceSpectrum, DataBuffer::ScaledSpectrum, DataBuffer::ReferenceSpectrum}) {
+            QCOMPARE(store.getMaxSpec(type), 0.0);
+            QCOMPARE(store.getSpec(type), QList<double>(681, 0.0));
+        }
+    }
+
+    void resetAllReturnsToStartAndTakesTheSameModelAgain()
+    {
+        DataBuffer store;
+        store.setMeasurementState(&flags);
+        store.setDeviceModel(QStringLiteral("PQV-21"));
+        store.setFrequency(100.0f);
+        store.setGainValue(3);
+        store.setExpoStatus(2);
+        store.setExpoTime(5000);
+        const QByteArray flicker = flickerReply(1, 50, 0.1f, 10, QVector<uint16_t>(1024, 7)).mid(13);
+        store.setFlickerData(bytesOf(flicker), int(flicker.size()));
+        feedSpectrum(store, plainSpectrum(0, rampSamples(681)));
+
+        StoreSignalLog log(&store);
+        store.resetAll();
+        QCOMPARE(store.frequency(), 0.0f);
+        QCOMPARE(store.gainValue(), quint8(0));
+        QCOMPARE(store.expoStatus(), 0u);
+        QCOMPARE(store.expoTime(), 1000000u);
+        QCOMPARE(store.getFValue(), QList<double>(1024, 0.0));
+        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(681, 0.0));
+        QVERIFY(!store.hasData());
+        QCOMPARE(log.names.first(), QStringLiteral("frequencyChanged"));
+        QCOMPARE(log.names.mid(log.names.size() - 2), QStringList({"specDataChanged", "flickerDataChanged"}));
+        // Views bound to the model name hear that it is gone.
+        QCOMPARE(store.deviceModel(), QString());
+        QCOMPARE(log.names.count(QStringLiteral("deviceModelChanged")), 1);
+        QCOMPARE(store.specDataSize(), 0);
+        QCOMPARE(store.flickerDataSize(), 0);
+
+        // Nothing received since the reset: replays invent nothing.
+        log.clear();
+        store.reloadSpecData();
+        store.reloadPhotoResult();
+        store.reloadFlickerData();
+        QVERIFY(log.names.isEmpty());
+        QVERIFY(!store.hasData());
+
+        QSignalSpy model(&store, &DataBuffer::deviceModelChanged);
+        store.setDeviceModel(QStringLiteral("PQV-21"));
+        QCOMPARE(model.count(), 1);
+        // A reset without a model has nothing to announce.
+        store.resetAll();
+        store.resetAll();
+        QCOMPARE(model.count(), 2);
+    }
+
+    void flickerRecordDecodesSamplesAndTimeAxis()
+    {
+        DataBuffer store;
+        QVector<uint16_t> samples(1024);
+        for (int i = 0; i < 1024; ++i)
+            samples[i] = uint16_t(40000 + i);
+        const QByteArray full = flickerReply(0, 0, 0, 0, samples).mid(13);
+        QSignalSpy changed(&store, &DataBuffer::flickerDataChanged);
+        store.setFlickerData(bytesOf(full), int(full.size()));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(store.getFValue().at(0), 40000.0);
+        QCOMPARE(store.getFValue().at(1023), 41023.0);
+        QCOMPARE(store.getFKey().at(1023), 99.90234375);
+
+        // A short record: the samples it lacks are zero, not the previous record's.
+        const QByteArray shortRecord = flickerReply(0, 0, 0, 0, QVector<uint16_t>(10, 9)).mid(13);
+        store.setFlickerData(bytesOf(shortRecord), int(shortRecord.size()));
+        QCOMPARE(store.getFValue().at(9), 9.0);
+        QCOMPARE(store.getFValue().at(10), 0.0);
+        QCOMPARE(store.getFValue().at(1023), 0.0);
+
+        // A record larger than the store is dropped whole; a replay repeats the last one.
+        const QByteArray huge(DataBuffer::kRawPayloadCapacity + 2, char(1));
+        store.setFlickerData(bytesOf(huge), int(huge.size()));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(store.getFValue().at(9), 9.0);
+        store.reloadFlickerData();
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(store.getFValue().at(0), 9.0);
+    }
+
+    void efficiencyTableHoldsAtMost901Rows()
+    {
+        DataBuffer store;
+        const QVector<float> values{0.5f, 0.75f, 1.0f};
+        QVERIFY(store.setEfficiencyTable(300, values.constData(), 3));
+        const FloatArray *table = store.efficiencyTable();
+        QCOMPARE(table->size[0], 3);
+        QCOMPARE(table->data[2], 302.0f);
+        QCOMPARE(table->data[5], 1.0f);
+
+        const QVector<float> tooMany(902, 1.0f);
+        QVERIFY(!store.setEfficiencyTable(300, tooMany.constData(), 902));
+        QCOMPARE(table->size[0], 3);
+        QVERIFY(store.setEfficiencyTable(300, tooMany.constData(), 901));
+        QCOMPARE(table->data[901 + 900], 1.0f);
+    }
+
+    void efficiencyTableCountsAsReadOnlyUntilTheNextReset()
+    {
+        DataBuffer store;
+        QVERIFY(!store.efficiencyTableRead());
+        const QVector<float> values(681, 1.5f);
+        QVERIFY(!store.setEfficiencyTable(340, values.constData(), 902));
+        QVERIFY(!store.efficiencyTableRead());
+        QVERIFY(store.setEfficiencyTable(340, values.constData(), 681));
+        QVERIFY(store.efficiencyTableRead());
+        // A device whose table starts at 0 nm has still sent it.
+        QVERIFY(store.setEfficiencyTable(0, values.constData(), 681));
+        QVERIFY(store.efficiencyTableRead());
+
+        store.resetAll();
+        QVERIFY(!store.efficiencyTableRead());
+        const FloatArray *table = store.efficiencyTable();
+        QCOMPARE(table->size[0], DataBuffer::kEfficiencyRows);
+        QCOMPARE(table->size[1], 2);
+        for (int i = 0; i < 2 * DataBuffer::kEfficiencyRows; ++i)
+            QCOMPARE(table->data[i], 0.0f);
+    }
+
+    void init()
+    {
+        MeasurementSettings::setUnit(0);
+        MeasurementSettings::setRangeEnable(false);
+        MeasurementSettings::setRange(370, 780);
+        flags = MeasurementFlags();
+    }
+
+    void scaleCodeSetsTheDivisor()
+    {
+        for (int code : {2, 0, -1, 3}) {
+            DataBuffer store;
+            store.setMeasurementState(&flags);
+            feedSpectrum(store, plainSpectrum(int16_t(code), rampSamples(kAxis, 3)));
+            const QList<double> source = store.getSpec(DataBuffer::SourceSpectrum);
+            QCOMPARE(source.size(), kAxis);
+            // Positive codes divide (exactly 3.0 for code 2), negative ones multiply.
+            QCOMPARE(source.at(100), code > 0 ? 300.0 / std::pow(10.0, code) : 300.0 * std::pow(10.0, -code));
+            QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), source.last());
+            QCOMPARE(store.getWl().first(), 340.0);
+            QCOMPARE(store.getWl().last(), 1020.0);
+            QVERIFY(store.hasData());
+        }
+    }
+
+    void spectrumIsIgnoredWhileNotMeasuring()
+    {
+        DataBuffer store;
+        flags.measuring = false;
+        store.setMeasurementState(&flags);
+        StoreSignalLog log(&store);
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
+        QVERIFY(log.names.isEmpty());
+        QCOMPARE(store.specDataSize(), 0);
+
+        DataBuffer orphan; // no measurement control at all
+        feedSpectrum(orphan, plainSpectrum(0, rampSamples(kAxis)));
+        QVERIFY(!orphan.hasData());
+    }
+
+    void referenceCaptureTouchesOnlyTheReference()
+    {
+        DataBuffer store;
+        attach(store, "PQV-21");
+        QVector<float> first = words(store);
+        first[0] = 0.25f;
+        feedFrame(store, first, plainSpectrum(0, QVector<uint16_t>(kAxis, 5)));
+        const QVariantList table = store.formattedPhotoResult();
+
+        flags.reference = true;
+        StoreSignalLog log(&store);
+        feedFrame(store, words(store, 99.0f), plainSpectrum(2, QVector<uint16_t>(kAxis, 700)));
+        QCOMPARE(log.names, QStringList({"referenceDataUpdated"}));
+        QCOMPARE(store.getSpec(DataBuffer::ReferenceSpectrum), QList<double>(kAxis, 7.0));
+        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 7.0);
+        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(kAxis, 5.0));
+        QVERIFY(passThrottle(store));
+        QCOMPARE(store.formattedPhotoResult(), table);
+        QCOMPARE(store.getPhotoResult()[0], 0.25f);
+
+        // A replay during a capture does not become the reference.
+        store.reloadSpecData();
+        QCOMPARE(log.count("referenceDataUpdated"), 1);
+
+        // A unit change right after the capture replays the sample, not the reference.
+        flags = MeasurementFlags();
+        flags.measuring = false;
+        MeasurementSettings::setUnit(3);
+        store.reloadSpecData();
+        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(kAxis, 5.0));
+        QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum), QList<double>(kAxis, 500.0));
+        QCOMPARE(store.getSpec(DataBuffer::ReferenceSpectrum), QList<double>(kAxis, 7.0));
+    }
+
+    void payloadsThatDoNotFitAreDroppedWhole()
+    {
+        DataBuffer store;
+        store.setMeasurementState(&flags);
+        QSignalSpy spectrum(&store, &DataBuffer::specDataChanged);
+
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis - 1))); // one sample short
+        QByteArray oversized = plainSpectrum(0, rampSamples(kAxis));
+        oversized.append(QByteArray(DataBuffer::kRawPayloadCapacity, '\0'));
+        feedSpectrum(store, oversized);
+        feedSpectrum(store, plainSpectrum(31, rampSamples(kAxis))); // corrupt scale code
+        QCOMPARE(spectrum.count(), 0);
+        QCOMPARE(store.specDataSize(), 0);
+
+        // Trailing bytes within the store are tolerated.
+        QByteArray padded = plainSpectrum(0, rampSamples(kAxis));
+        padded.append(QByteArray(10, '\x7F'));
+        feedSpectrum(store, padded);
+        QCOMPARE(spectrum.count(), 1);
+        QCOMPARE(store.specDataSize(), int(padded.size()));
+        QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), double(kAxis - 1));
+    }
+
+    void spectrumFrameSignalsInOrder()
+    {
+        DataBuffer store;
+        attach(store, "PQV-22"); // has TM-30
+        StoreSignalLog log(&store);
+        feedFrame(store, words(store), plainSpectrum(2, rampSamples(kAxis, 10)));
+        QCOMPARE(log.names, QStringList({"formattedPhotoResultChanged", "hasDataChanged", "chromaShiftChanged",
+                                         "hueShiftChanged", "colorFidelityChanged", "tm30Changed",
+                                         "specDataChanged", "ramanChanged"}));
+        QVERIFY(store.isRamanDirty());
+    }
+
+    void colourRenditionIsPublishedFromTheRecord()
+    {
+        DataBuffer store;
+        attach(store, "PQV-22");
+        QVector<uint16_t> samples(kAxis);
+        for (int i = 0; i < kAxis; ++i)
+            samples[i] = uint16_t(1000 + 300 * std::sin(i / 40.0));
+        feedSpectrum(store, plainSpectrum(0, samples));
+        const ColorRenditionResult &record = store.colorRenditionResult();
+        QCOMPARE(store.colorFidelity().size(), 16);
+        QVERIFY(sameFloats(store.colorFidelity().constData(), record.localFidelity, 16));
+        QVERIFY(sameFloats(store.chromaShift().constData(), record.chromaShift, 16));
+        QVERIFY(sameFloats(store.hueShift().constData(), record.hueShift, 16));
+
+        // The spectrum handed over is the source on its own axis.
+        FloatArray *spectrum = deviceSpectrum(samples, 1.0);
+        ColorRenditionResult expected{};
+        computeColorRendition(spectrum, &expected);
+        destroyArray(spectrum);
+        QVERIFY(sameFloats(&expected.Rf, &record.Rf, 1));
+        QVERIFY(sameFloats(expected.referenceSpd, record.referenceSpd, kReferenceSpdPoints));
+
+        // A model without TM-30 clears the published bins.
+        store.setDeviceModel(QStringLiteral("PQV-25"));
+        QCOMPARE(store.colorFidelity(), QList<float>(16, 0.0f));
+    }
+
+    void yModelsAreUnmaskedScaledAndComputedOnTheHost()
+    {
+        DataBuffer store;
+        attach(store, "YQV-02");
+        store.setExpoTime(250000); // 250 ms enters the masks
+        QVector<uint16_t> samples(kAxis);
+        for (int i = 0; i < kAxis; ++i)
+            samples[i] = uint16_t(5000 + (i * 37) % 3000);
+        QSignalSpy table(&store, &DataBuffer::formattedPhotoResultChanged);
+        feedSpectrum(store, yPayload(samples, 2, 250.0f, 0xA5A5F00Du, 0x1122334455667788ull));
+
+        const QList<double> source = store.getSpec(DataBuffer::SourceSpectrum);
+        for (int i = 0; i < kAxis; i += 97)
+            QCOMPARE(source.at(i), samples[i] / 100.0);
+        QCOMPARE(table.count(), 1);
+        QCOMPARE(store.photoResultSize(), kLightMetricsCount * 4);
+
+        FloatArray *spectrum = deviceSpectrum(samples, 100.0);
+        float expected[kLightMetricsCount];
+        computeLightMetrics(spectrum, expected);
+        destroyArray(spectrum);
+        QVERIFY(sameFloats(store.getPhotoResult(), expected, kLightMetricsCount));
+        QCOMPARE(store.lastResultItems().size(), int(store.modelInfo().plain.size()) + 1);
+
+        // "YQV-02" is in a melanopic correction row, but host-computed values are right as they are.
+        QVERIFY(!std::isnan(expected[45]));
+        for (const QJsonObject &item : store.lastResultItems()) {
+            if (item.value("key").toString() == QLatin1String("EML"))
+                QCOMPARE(item.value("value").toString(), QString::number(expected[45], 'f', 2));
+        }
+
+        // A replay after a new exposure still unmasks with the exposure of its own frame.
+        const QList<double> measured = store.getSpec(DataBuffer::SourceSpectrum);
+        store.setExpoTime(480000);
+        MeasurementSettings::setUnit(1);
+        flags.measuring = false;
+        store.reloadSpecData();
+        QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), measured);
+        QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum).at(1), 1000.0 * measured.at(1));
+    }
+
+    void throttleKeepsTheNewestResultOfABurst()
+    {
+        DataBuffer store;
+        attach(store, "PQV-21");
+        QSignalSpy table(&store, &DataBuffer::formattedPhotoResultChanged);
+        QVector<float> w = words(store);
+        for (float lux : {100.0f, 200.0f, 300.0f}) {
+            w[38] = lux; // "lux"
+            feedWords(store, w);
+        }
+        // The first is processed at once, the rest wait for the next tick.
+        QCOMPARE(table.count(), 1);
+        QCOMPARE(tableValue(store, "lux"), QStringLiteral("100.0(lx)"));
+        QTRY_COMPARE(tableValue(store, "lux"), QStringLiteral("300.0(lx)"));
+        QVERIFY(passThrottle(store));
+        QCOMPARE(table.count(), 2);
+
+        // Clearing drops a result still held back.
+        feedWords(store, words(store, 7.0f));
+        feedWords(store, words(store, 7.0f));
+        store.clearBuffer();
+        QVERIFY(passThrottle(store));
+        QVERIFY(!store.hasData());
+        QCOMPARE(tableValue(store, "X"), QStringLiteral("0.00"));
+    }
+
+    void replayOfThePhotometricWords()
+    {
+        DataBuffer store;
+        attach(store, "PQV-21");
+        QVector<float> w = words(store, 0.0f);
+        w[39] = 0.0123f; // "Ee"
+        feedFrame(store, w, plainSpectrum(0, rampSamples(kAxis)));
+        QCOMPARE(tableValue(store, "Ee"), QStringLiteral("0.0123"));
+        MeasurementSettings::setUnit(1);
+        QVERIFY(passThrottle(store));
+        store.reloadPhotoResult();
+        QCOMPARE(tableValue(store, "Ee"), QStringLiteral("12.3000"));
+
+        // Words the payload did not carry have no value.
+        QVERIFY(passThrottle(store));
+        feedWords(store, {1.0f, 2.0f});
+        QCOMPARE(tableValue(store, "Y"), QStringLiteral("2.00"));
+        QCOMPARE(tableValue(store, "Z"), QStringLiteral("nan"));
+        // More than the store's 100 words is refused.
+        QVERIFY(passThrottle(store));
+        feedWords(store, QVector<float>(101, 1.0f));
+        QCOMPARE(store.photoResultSize(), 8);
+
+        // "T" models carry no words to replay.
+        DataBuffer transmission;
+        attach(transmission, "TQV-12");
+        feedSpectrum(transmission, plainSpectrum(0, rampSamples(kAxis)));
+        QSignalSpy table(&transmission, &DataBuffer::formattedPhotoResultChanged);
+        transmission.reloadPhotoResult();
+        QCOMPARE(table.count(), 0);
+    }
+
+    void rangeAnalysisOfTheUsersWindow()
+    {
+        DataBuffer store;
+        MeasurementSettings::setRangeEnable(true);
+        attach(store, "PQV-21");
+        QVector<uint16_t> samples(kAxis, 0);
+        const int peak[] = {1, 2, 4, 2, 1};
+        for (int i = 0; i < 5; ++i)
+            samples[498 - 340 + i] = uint16_t(peak[i]);
+        samples[360 - 340] = 50; // outside [370, 780]: not counted
+        feedFrame(store, words(store), plainSpectrum(0, samples));
+        QCOMPARE(tableValue(store, "S_BD"), QStringLiteral("370-780"));
+        QCOMPARE(tableValue(store, "S_Ee"), QStringLiteral("10.0000"));
+        QCOMPARE(tableValue(store, "S_PLP"), QStringLiteral("500"));
+        QCOMPARE(tableValue(store, "S_HW"), QStringLiteral("2"));
+        QCOMPARE(store.spectrumInRange(), QList<float>({370, 780, 10, 500, 2}));
+
+        // A window outside the device's range reads nothing.
+        MeasurementSettings::setRange(1100, 1200);
+        const QList<float> outside = store.spectrumInRange();
+        QCOMPARE(outside.mid(0, 3), QList<float>({1100, 1020, 0}));
+        QVERIFY(std::isnan(outside.at(3)));
+
+        MeasurementSettings::setRangeEnable(false);
+        QVERIFY(passThrottle(store));
+        feedFrame(store, words(store), plainSpectrum(0, samples));
+        QVERIFY(tableValue(store, "S_BD").isNull());
+    }
+
+    void cleanup() { MeasurementSettings::setUnit(0); }
+
+    void valuesRoundAndShowNoValueAsNan()
+    {
+        QCOMPARE(format(39, "lux", 0.1, 123.45f), QStringLiteral("123.5"));
+        QCOMPARE(format(4, "x", 0.0001, 0.31271f), QStringLiteral("0.3127"));
+        QCOMPARE(format(10, "CCT", 1, 6503.6f), QStringLiteral("6504"));
+        QCOMPARE(format(1002, "S_BD", 0, 12345.678f), QStringLiteral("12346"));
+        // No group separators, a point as decimal separator, whatever the locale.
+        QLocale::setDefault(QLocale(QLocale::German));
+        QCOMPARE(format(2, "Y", 0.01, 1234567.5f), QStringLiteral("1234567.50"));
+        QLocale::setDefault(QLocale::c());
+
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QCOMPARE(format(16, "Ra", 0.1, nan), QStringLiteral("nan"));
+        QCOMPARE(PhotometricFormat::sdcmAndCct(nan, nan), QStringLiteral("nan/nan"));
+        QCOMPARE(PhotometricFormat::blueLightSuffix(nan), QString());
+    }
+
+    void irradianceFollowsTheUnitTable()
+    {
+        const QList<QPair<QByteArray, QString>> units{{"W/m^2", "0.0123"}, {"mW/m^2", "12.3000"},
+                                                      {"mW/cm^2", "0.0012"}, {"\xCE\xBCW/cm^2", "1.2300"}};
+        for (int unit = 0; unit < units.size(); ++unit) {
+            MeasurementSettings::setUnit(unit);
+            DataBuffer store;
+            store.setDeviceModel(QStringLiteral("PQV-21"));
+            const QJsonObject ee = store.formatParameter(parameter(40, "Ee", 0.0001, true, "irradiance"), 0.0123f);
+            QCOMPARE(ee.value(QStringLiteral("unitLabel")).toString().toUtf8(), units[unit].first);
+            QCOMPARE(ee.value(QStringLiteral("value")).toString(), units[unit].second);
+            // Other parameters carry no unit and ignore the factor.
+            const QJsonObject lux = store.formatParameter(parameter(39, "lux", 0.01), 0.0123f);
+            QCOMPARE(lux.value(QStringLiteral("unitLabel")).toString(), QString());
+            QCOMPARE(lux.value(QStringLiteral("value")).toString(), QStringLiteral("0.01"));
+        }
+    }
+
+    void suffixesOfLuxAndBlueLight()
+    {
+        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("PQV-21")), QStringLiteral("(lx)"));
+        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("BQV-41-0007F")), QStringLiteral("(lm)"));
+        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("BQV-41-0007L")), QStringLiteral("(lx)"));
+        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("PQV-21-0007F")), QStringLiteral("(lx)"));
+        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("BQV")), QStringLiteral("(lx)")); // short name
+        QCOMPARE(PhotometricFormat::blueLightSuffix(1.0f), QStringLiteral("/RG0"));
+        QCOMPARE(PhotometricFormat::blueLightSuffix(400.0f), QStringLiteral("/RG2"));
+        QCOMPARE(PhotometricFormat::blueLightSuffix(500.0f), QStringLiteral("/RG3"));
+        QCOMPARE(PhotometricFormat::sdcmAndCct(3.456f, 4000.0f), QStringLiteral("3.46/4000.0"));
+
+        // In the table: the risk group compares the raw word, whatever the unit.
+        MeasurementSettings::setUnit(3);
+        DataBuffer store;
+        store.setDeviceModel(QStringLiteral("PQV-21"));
+        QVector<float> words(int(store.modelInfo().plain.size()), 0.0f);
+        words[36] = 3.456f;  // SDCM
+        words[37] = 4000.0f; // k
+        words[38] = 123.45f; // lux
+        words[47] = 0.5f;    // Eb
+        const QByteArray w = f32s(words);
+        store.setPhotoResult(bytesOf(w), int(w.size()));
+        QCOMPARE(tableValue(store, "lux"), QStringLiteral("123.5(lx)"));
+        QCOMPARE(tableValue(store, "Eb"), QStringLiteral("50.0000/RG0"));
+        QCOMPARE(tableValue(store, "SDCM/k"), QStringLiteral("3.46/4000.0"));
+        QVERIFY(resultItem(store, "SDCM").isEmpty()); // not visible
+    }
+
+    void melanopicCorrection_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("row 1, number below its limit") << "PQV-21" << "10.00";
+        QTest::newRow("row 1, number at its limit") << "BQV-211" << "2.00";
+        QTest::newRow("row 2 has a higher limit") << "WQV-300" << "10.00";
+        QTest::newRow("row 3 matches six characters") << "HQV-62-0031" << "10.00";
+        QTest::newRow("same series, other model") << "HQV-61" << "2.00";
+        QTest::newRow("not a number counts as 0") << "PQV-x1" << "10.00";
+        QTest::newRow("no second part") << "PQV21" << "2.00";
+    }
+
+    void melanopicCorrection()
+    {
+        QFETCH(QString, model);
+        QFETCH(QString, value);
+        Context context{model, QStringLiteral("W/m^2"), 1.0};
+        QCOMPARE(format(46, "EML", 0.01, 2.0f, context), value);
+        QCOMPARE(format(47, "M_EDI", 0.01, 2.0f, context), value);
+        QCOMPARE(format(45, "GAI_BB_15", 0.01, 2.0f, context), QStringLiteral("2.00"));
+        // Host-computed values ("Y" models) are never corrected.
+        context.hostComputed = true;
+        QCOMPARE(format(46, "EML", 0.01, 2.0f, context), QStringLiteral("2.00"));
+        QCOMPARE(format(47, "M_EDI", 0.01, 2.0f, context), QStringLiteral("2.00"));
+    }
+
+    void groupsFollowTheirFirstVisibleItem()
+    {
+        const auto item = [](int id, const char *key, bool visible, int group) {
+            return PhotometricFormat::formatParameter(parameter(id, key, 0.1, visible, QString(), group), 1, kPlain);
+        };
+        const QJsonObject first = item(201, "irEe1", true, 1);
+        QCOMPARE(first.keys(), QStringList({"group", "id", "key", "unitLabel", "value", "visible"}));
+        const QJsonArray groups = DataBuffer::groupParameters(
+            {first, item(1, "X", false, 0), item(2, "Y", true, 0), item(202, "irEe2", true, 1),
+             item(401, "peakVal1", false, 5)});
+        QCOMPARE(groups.size(), 2); // group 5 has nothing visible
+        QCOMPARE(groups.at(0).toObject().value("titleId").toInt(), 1);
+        const QJsonArray one = groups.at(0).toObject().value("items").toArray();
+        QCOMPARE(one.size(), 2);
+        QCOMPARE(one.at(1).toObject().value("key").toString(), QStringLiteral("irEe2"));
+        const QJsonArray two = groups.at(1).toObject().value("items").toArray();
+        QCOMPARE(two.size(), 1);
+        QCOMPARE(two.at(0).toObject().value("key").toString(), QStringLiteral("Y"));
+    }
+
+    void zeroTableOfAModel()
+    {
+        MeasurementSettings::setRangeEnable(true);
+        DataBuffer store;
+        store.setDeviceModel(QStringLiteral("PQV-24")); // SPEC_V2, BL, IR, PPFD
+        QStringList titles;
+        for (const QVariant &g : store.formattedPhotoResult())
+            titles << g.toMap().value("titleId").toString();
+        QCOMPARE(titles, QStringList({"0", "3", "1", "2"}));
+        QCOMPARE(tableValue(store, "X"), QStringLiteral("0.00"));
+        QCOMPARE(tableValue(store, "SDCM/k"), QStringLiteral("0.00"));
+        QCOMPARE(tableValue(store, "S_BD"), QStringLiteral("0"));
+        QCOMPARE(tableValue(store, "Eb", "unitLabel"), QStringLiteral("W/m^2"));
+        QCOMPARE(store.lastResultItems().size(), 67 + 5);
+
+        MeasurementSettings::setRangeEnable(false);
+        store.rebuildFormattedPhotoResult();
+        QVERIFY(resultItem(store, "S_BD").isEmpty());
+        QCOMPARE(store.lastResultItems().size(), 67 + 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMeasurementStore)
+#include "tst_measurement_store.moc"
