@@ -4,7 +4,7 @@
 #include "StoreFixtures.h"
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
-#include "services/FrameReceiver.h"
+#include "link/FrameReceiver.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 

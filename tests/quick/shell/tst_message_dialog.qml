@@ -46,7 +46,7 @@ Item {
         }
 
         function test_defaults() {
-            const d = createTemporaryObject(Qt.createComponent("qrc:/qt/qml/UIVantorelContent/KVRMessageDialog.qml"), root)
+            const d = createTemporaryObject(Qt.createComponent("qrc:/qt/qml/UIVantorelContent/dialogs/KVRMessageDialog.qml"), root)
             compare(d.visible, false)
             compare(d.boxWidth, 300)
             compare(d.boxHeight, 150)
