@@ -15,7 +15,7 @@
 #include "ChartPowerDistribution.h"
 #include "ChartPureSpectrum.h"
 #include "ChartRfRg.h"
-#include "services/StudioService.h"
+#include "control/StudioService.h"
 #include "store/DataBuffer.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "ChartCommon.h"
 #include "OffscreenPlot.h"
 #include "SpectrumGradient.h"
-#include "services/StudioService.h"
+#include "control/StudioService.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"

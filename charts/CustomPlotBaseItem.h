@@ -3,7 +3,7 @@
 // which is never shown, renders it into an image after each replot and forwards the mouse
 // to it. Subclasses build the plot in setupPlot and fill it from the store in plot.
 
-#include "services/ChartImageSource.h"
+#include "output/ChartImageSource.h"
 
 #include <QImage>
 #include <QQuickPaintedItem>

@@ -4,7 +4,7 @@
 #   vantorel_add_qml_module(NAME [SINGLETONS file.qml ...] [CATALOGUE stem])
 function(vantorel_add_qml_module name)
     cmake_parse_arguments(M "" "CATALOGUE" "SINGLETONS" ${ARGN})
-    file(GLOB qml_files RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS *.qml)
+    file(GLOB_RECURSE qml_files RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS *.qml)
     file(GLOB image_files RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS images/*)
     if(M_SINGLETONS)
         set_source_files_properties(${M_SINGLETONS} PROPERTIES QT_QML_SINGLETON_TYPE TRUE)

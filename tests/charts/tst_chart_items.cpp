@@ -6,7 +6,7 @@
 #include "ChartDualSpectrum.h"
 #include "ChartPureSpectrum.h"
 #include "RatioChartItem.h"
-#include "services/StudioService.h"
+#include "control/StudioService.h"
 #include "store/DataBuffer.h"
 
 #include <qcustomplot.h>

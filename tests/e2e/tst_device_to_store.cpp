@@ -5,7 +5,7 @@
 #include "SimulatedDevice.h"
 #include "StoreFixtures.h"
 #include "protocol/DriverTypes.h"
-#include "services/DataHandlerService.h"
+#include "link/DataHandlerService.h"
 #include "store/DataBuffer.h"
 #include "transport/UARTInterface.h"
 

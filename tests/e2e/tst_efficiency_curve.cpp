@@ -3,9 +3,9 @@
 #include "EffCurveRegen.h"
 #include "SerialLink.h"
 #include "SimulatedDevice.h"
-#include "services/DataHandlerService.h"
-#include "services/EfficiencyCsvReader.h"
-#include "services/StudioService.h"
+#include "link/DataHandlerService.h"
+#include "control/EfficiencyCsvReader.h"
+#include "control/StudioService.h"
 #include "store/DataBuffer.h"
 
 #include <QFile>

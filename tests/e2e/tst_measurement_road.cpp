@@ -7,10 +7,10 @@
 #include "SimulatedDevice.h"
 
 #include "protocol/DeviceFrame.h"
-#include "services/ReplyWatchdog.h"
-#include "services/SaveFolder.h"
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "link/ReplyWatchdog.h"
+#include "output/SaveFolder.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 

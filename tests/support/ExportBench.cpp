@@ -3,8 +3,8 @@
 #include "SavedFiles.h"
 #include "TemporaryHome.h"
 
-#include "services/SaveFolder.h"
-#include "services/SaveService.h"
+#include "output/SaveFolder.h"
+#include "output/SaveService.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 

@@ -3,7 +3,7 @@
 // item holding stand-in charts, found by objectName as the real ones are, each writing a
 // plain JPEG of its own size.
 
-#include "services/ChartImageSource.h"
+#include "output/ChartImageSource.h"
 
 #include <QObject>
 #include <QQmlApplicationEngine>

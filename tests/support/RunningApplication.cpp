@@ -1,7 +1,7 @@
 #include "RunningApplication.h"
 
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "store/DataBuffer.h"
 
 #include <QCoreApplication>

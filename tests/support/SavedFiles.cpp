@@ -1,6 +1,6 @@
 #include "SavedFiles.h"
 
-#include "services/SaveFolder.h"
+#include "output/SaveFolder.h"
 
 #include <QDir>
 #include <QFile>

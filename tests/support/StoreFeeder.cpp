@@ -3,7 +3,7 @@
 #include "StoreFixtures.h"
 #include "SyntheticRamanSpectrum.h"
 
-#include "services/StudioService.h"
+#include "control/StudioService.h"
 #include "store/DataBuffer.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 #include "TemporaryHome.h"
 
 #include "protocol/DeviceFrame.h"
-#include "services/SaveFolder.h"
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "output/SaveFolder.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 

@@ -9,9 +9,9 @@
 
 #include "catalog/ParameterCatalog.h"
 #include "protocol/DeviceCommand.h"
-#include "services/SaveService.h"
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "output/SaveService.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -46,7 +46,7 @@ QString pageFile(const QString &page)
 
 bool pageFileBuilt(const QString &file)
 {
-    return QFile::exists(QStringLiteral(":/qt/qml/UIVantorelContent/") + file);
+    return QFile::exists(QStringLiteral(":/qt/qml/UIVantorelContent/pages/") + file);
 }
 
 } // namespace

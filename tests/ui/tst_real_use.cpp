@@ -11,10 +11,10 @@
 #include "UiDriver.h"
 #include "UrlRecorder.h"
 
-#include "services/SaveFolder.h"
+#include "output/SaveFolder.h"
 #include <QQuickItem>
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"

@@ -3,12 +3,12 @@
 // series and the report.
 #include "StudioPageSession.h"
 
-#include "services/StudioService.h"
+#include "control/StudioService.h"
 #include "store/DataBuffer.h"
 #include "PdfTools.h"
 #include "SavedFiles.h"
 
-#include "services/SaveFolder.h"
+#include "output/SaveFolder.h"
 
 #include <QDateTime>
 #include <QDir>

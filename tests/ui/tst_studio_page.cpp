@@ -3,7 +3,7 @@
 // and which controls a measurement leaves enabled.
 #include "StudioPageSession.h"
 
-#include "services/StudioService.h"
+#include "control/StudioService.h"
 #include "store/DataBuffer.h"
 
 #include <QColor>

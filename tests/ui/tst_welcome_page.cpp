@@ -7,8 +7,8 @@
 #include "SimulatedDevice.h"
 #include "TemporaryHome.h"
 
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 #include "transport/UARTInterface.h"

@@ -13,9 +13,9 @@ Item {
 
     onCurrentPageChanged: {
         if (currentPage === "absorbance")
-            pageLoader.source = "Absorbance.qml"
+            pageLoader.source = "pages/Absorbance.qml"
         else if (currentPage === "studio")
-            pageLoader.source = "Studio.qml"
+            pageLoader.source = "pages/Studio.qml"
     }
 
     Loader {

@@ -13,12 +13,12 @@ CustomWindow {
 
     // Page name -> measuring screen file and whether the page starts without a reference.
     readonly property var pageMap: ({
-        "Spectrum Only": { file: "PureSpectrum.qml", clearsReference: false },
-        "Reflectance": { file: "Reflectance.qml", clearsReference: true },
-        "Absorbance": { file: "Absorbance.qml", clearsReference: true },
-        "Transmittance": { file: "Transmittance.qml", clearsReference: true },
-        "Studio": { file: "Studio.qml", clearsReference: false },
-        "Raman": { file: "Raman.qml", clearsReference: false }
+        "Spectrum Only": { file: "pages/PureSpectrum.qml", clearsReference: false },
+        "Reflectance": { file: "pages/Reflectance.qml", clearsReference: true },
+        "Absorbance": { file: "pages/Absorbance.qml", clearsReference: true },
+        "Transmittance": { file: "pages/Transmittance.qml", clearsReference: true },
+        "Studio": { file: "pages/Studio.qml", clearsReference: false },
+        "Raman": { file: "pages/Raman.qml", clearsReference: false }
     })
 
     color: "transparent"
@@ -141,8 +141,8 @@ CustomWindow {
         anchors.fill: parent
         visible: false
         Component.onCompleted: {
-            if (windowsRoot.pageFileExists("Studio.qml"))
-                source = "Studio.qml"
+            if (windowsRoot.pageFileExists("pages/Studio.qml"))
+                source = "pages/Studio.qml"
         }
     }
 

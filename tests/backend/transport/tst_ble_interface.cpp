@@ -5,7 +5,7 @@
 #include "ReplyPayloads.h"
 #include "SerialLink.h"
 #include "protocol/DeviceBleProfile.h"
-#include "services/DataHandlerService.h"
+#include "link/DataHandlerService.h"
 #include "store/DataBuffer.h"
 #include "transport/BLEInterface.h"
 

@@ -1,0 +1,364 @@
+#include "StudioService.h"
+
+#include "protocol/CommandPayload.h"
+#include "link/ActiveTransport.h"
+#include "control/EfficiencyCsvReader.h"
+#include "control/EfficiencyCurveService.h"
+#include "scene/QmlScene.h"
+#include "link/ReplyWatchdog.h"
+#include "output/SaveFolder.h"
+#include "store/DataBuffer.h"
+#include "transport/BLEInterface.h"
+#include "transport/UARTInterface.h"
+
+#include <QDesktopServices>
+#include <QJSValue>
+#include <QQmlApplicationEngine>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QStringList toStringList(const QVariant &value)
+{
+    if (value.userType() == qMetaTypeId<QJSValue>())
+        return value.value<QJSValue>().toVariant().toStringList();
+    return value.toStringList();
+}
+
+} // namespace
+
+StudioService *StudioService::instance(QQmlApplicationEngine *engine)
+{
+    static StudioService *service = new StudioService(engine);
+    return service;
+}
+
+StudioService::StudioService(QQmlApplicationEngine *engine)
+    : QObject(nullptr),
+      m_engine(engine),
+      m_uart(UARTInterface::instance()),
+      m_ble(BLEInterface::instance()),
+      m_snapshotWatchdog(new ReplyWatchdog(this)),
+      m_referenceWatchdog(new ReplyWatchdog(this)),
+      m_efficiency(new EfficiencyCurveService(engine, this))
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    buffer->setMeasurementState(this);
+    connect(buffer, &DataBuffer::specDataChanged, this, &StudioService::handleSpecDataChanged);
+    connect(buffer, &DataBuffer::referenceDataUpdated, this, &StudioService::handleRefDataChanged);
+    connect(buffer, &DataBuffer::deviceModelChanged, this, &StudioService::reloadFeatures);
+    connect(m_snapshotWatchdog, &ReplyWatchdog::expired, this, &StudioService::onSnapshotTimeout);
+    connect(m_referenceWatchdog, &ReplyWatchdog::expired, this,
+            &StudioService::onReferenceSilence);
+    connect(m_efficiency, &EfficiencyCurveService::stopContinuousRequested, this, [this] {
+        if (m_isAuto) {
+            ActiveTransport::stopContinuous(m_connectType);
+            setIsAuto(false);
+        }
+    });
+    connect(m_efficiency, &EfficiencyCurveService::messageReady, this,
+            &StudioService::showMessage);
+}
+
+// --- measuring flags -------------------------------------------------------------
+
+void StudioService::updateIsMeasuring()
+{
+    const bool measuring = m_isAuto || m_isSingle;
+    if (measuring != m_isMeasuring) {
+        m_isMeasuring = measuring;
+        emit isMeasuringChanged();
+    }
+}
+
+void StudioService::setIsAuto(bool value)
+{
+    if (value == m_isAuto)
+        return;
+    m_isAuto = value;
+    updateIsMeasuring();
+    if (!value) {
+        if (m_customizedTestTimer && m_customizedTestTimer->isActive()) {
+            m_customizedTestTimer->stop();
+            setTestTimer(0);
+        }
+        // Continuous measurement stopped under a running series: the series ends here,
+        // and what it collected is written.
+        finishCustomizedTest();
+    }
+    emit isAutoChanged();
+}
+
+void StudioService::setIsSingle(bool value)
+{
+    if (value == m_isSingle)
+        return;
+    m_isSingle = value;
+    updateIsMeasuring();
+    emit isSingleChanged();
+}
+
+void StudioService::setIsMeasuring(bool value)
+{
+    if (value == m_isMeasuring)
+        return;
+    m_isMeasuring = value;
+    emit isMeasuringChanged();
+}
+
+void StudioService::setIsMeasuringReference(bool value)
+{
+    if (value == m_isMeasuringReference)
+        return;
+    m_isMeasuringReference = value;
+    emit isMeasuringReferenceChanged();
+}
+
+void StudioService::setConnectType(CONNECT_TYPE type)
+{
+    if (type == m_connectType)
+        return;
+    m_connectType = type;
+    emit connectTypeChanged();
+}
+
+// --- measurements ----------------------------------------------------------------
+
+void StudioService::handleMenuFileQuitSignal() {}
+
+void StudioService::handleHardwareSetBaudSignal() {}
+
+void StudioService::toggleContinuous()
+{
+    if (!m_isAuto)
+        ActiveTransport::startContinuous(m_connectType);
+    else
+        ActiveTransport::stopContinuous(m_connectType);
+    setIsAuto(!m_isAuto);
+}
+
+void StudioService::handleAutoSpectrumSignal()
+{
+    // Stopping continuous measurement during a reference capture is the user's way to
+    // give up the capture: no reference is kept.
+    const bool stopsReference = m_isAuto && m_isMeasuringReference;
+    toggleContinuous();
+    if (stopsReference)
+        endReferenceCapture(false);
+}
+
+void StudioService::handleManualSpectrumSignal()
+{
+    setIsSingle(true);
+    ActiveTransport::requestSnapshot(m_connectType);
+    m_snapshotWatchdog->arm(longestExpectedExposureUs());
+}
+
+void StudioService::handleSpecDataChanged()
+{
+    if (m_isMeasuringReference || !m_engine || !m_isSingle)
+        return;
+    m_snapshotWatchdog->disarm();
+    setIsSingle(false);
+    ActiveTransport::endSnapshot(m_connectType);
+}
+
+quint32 StudioService::longestExpectedExposureUs() const
+{
+    const DataBuffer *buffer = DataBuffer::instance();
+    const quint32 current = buffer->expoTime();
+    // In automatic exposure the device may lengthen the exposure before it answers.
+    if (buffer->expoMode() == 0)
+        return current;
+    return std::max(current, quint32(kLongestAutoExposureMs * 1000.0f));
+}
+
+void StudioService::onSnapshotTimeout()
+{
+    // The device never answered the snapshot; give the controls back.
+    if (!m_isSingle)
+        return;
+    setIsSingle(false);
+    ActiveTransport::endSnapshot(m_connectType);
+}
+
+void StudioService::handleReferenceSpectrumSignal()
+{
+    DataBuffer *buffer = DataBuffer::instance();
+    if (!buffer)
+        return;
+    buffer->clearReference();
+    // Also clears hasData: no ratio may be saved for a sample not measured against this reference.
+    buffer->clearSource();
+    m_reference.start();
+    setIsMeasuringReference(true);
+    buffer->setHasReference(false);
+    // Continuous measurement delivers the reference spectra; keep it running if it is.
+    if (!m_isAuto)
+        toggleContinuous();
+    m_referenceWatchdog->arm(longestExpectedExposureUs());
+}
+
+void StudioService::handleRefDataChanged()
+{
+    if (!m_isMeasuringReference)
+        return;
+    DataBuffer *buffer = DataBuffer::instance();
+    if (!m_reference.accepts(buffer->expoStatus())) {
+        m_referenceWatchdog->arm(longestExpectedExposureUs());
+        return;
+    }
+    endReferenceCapture(true);
+}
+
+void StudioService::endReferenceCapture(bool accepted)
+{
+    m_referenceWatchdog->disarm();
+    m_reference.stop();
+    if (m_isAuto)
+        toggleContinuous();
+    setIsMeasuringReference(false);
+    if (accepted)
+        DataBuffer::instance()->setHasReference(true);
+}
+
+void StudioService::onReferenceSilence()
+{
+    // The device stopped sending spectra: end the capture without a reference.
+    if (m_isMeasuringReference)
+        endReferenceCapture(false);
+}
+
+void StudioService::handleSetExposeModeSignal(uint8_t mode)
+{
+    ActiveTransport::setExpoMode(m_connectType, mode);
+}
+
+void StudioService::handleGetExposeModeSignal() { ActiveTransport::getExpoMode(m_connectType); }
+
+void StudioService::handleSetExposeTimeSignal(float time) { setExposureTime(time); }
+
+void StudioService::handleSetExposeTimeSignal(const QString &text)
+{
+    // An empty field would otherwise convert to 0 ms and go out.
+    bool ok = false;
+    const double milliseconds = text.trimmed().toDouble(&ok);
+    setExposureTime(ok ? milliseconds : std::numeric_limits<double>::quiet_NaN());
+}
+
+void StudioService::setExposureTime(double milliseconds)
+{
+    if (!std::isfinite(milliseconds) || milliseconds < 0.0
+        || milliseconds > CommandPayload::kMaxExposureMs) {
+        showMessage(tr("Invalid exposure time. Enter a number of milliseconds from 0 to %1.")
+                        .arg(qint64(CommandPayload::kMaxExposureMs)));
+        return;
+    }
+    ActiveTransport::setExpoTime(m_connectType, float(milliseconds));
+}
+
+void StudioService::handleGetExposeTimeSignal() { ActiveTransport::getExpoTime(m_connectType); }
+
+void StudioService::handleSetCie2015(uint8_t cie)
+{
+    const uint8_t deviceValue = cie == 1 ? 2 : cie == 2 ? 3 : 0;
+    ActiveTransport::setCie2015(m_connectType, deviceValue);
+}
+
+void StudioService::handleSetFlickerGainSignal(uint8_t mode)
+{
+    if (mode == 0) {
+        ActiveTransport::setFlickerGain(m_connectType, true, 0);
+        return;
+    }
+    const uint8_t value = mode >= 4 ? 3 : uint8_t(mode - 1);
+    ActiveTransport::setFlickerGain(m_connectType, false, value);
+}
+
+void StudioService::handleFlickerSignal()
+{
+    QObject *selector = QmlScene::find(m_engine, QStringLiteral("selectShowChart"));
+    if (!selector)
+        return;
+    const int index = toStringList(selector->property("model")).indexOf(QStringLiteral("Flicker"));
+    if (index >= 0)
+        selector->setProperty("currentIndex", index);
+    ActiveTransport::startFlicker(m_connectType);
+}
+
+void StudioService::handleSetBaudRateChange(int rate)
+{
+    if (rate <= 0)
+        return;
+    m_uart->setBaudRate(uint32_t(rate));
+}
+
+void StudioService::handleOpenFolderSignal()
+{
+    const QString folder = SaveFolder::path();
+    SaveFolder::ensureDirectory(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+// --- pages and the link ------------------------------------------------------------
+
+void StudioService::showPage(int page)
+{
+    if (!QmlScene::rootObject(m_engine))
+        return;
+    QmlScene::showPage(m_engine, page);
+    QmlScene::setVisible(m_engine, QStringLiteral("studio"), page == QmlScene::MeasuringPage);
+    QmlScene::setVisible(m_engine, QStringLiteral("absorbance"), false);
+    QmlScene::setVisible(m_engine, QStringLiteral("raman"), false);
+}
+
+void StudioService::showMessage(const QString &text) { QmlScene::showMessage(m_engine, text); }
+
+void StudioService::abortMeasuring()
+{
+    m_snapshotWatchdog->disarm();
+    m_referenceWatchdog->disarm();
+    m_reference.stop();
+    setIsMeasuringReference(false);
+    setIsSingle(false);
+    setIsAuto(false); // ends a running series
+    finishCustomizedTest();
+    setTestTimer(0);
+}
+
+void StudioService::handleHardwareDisconnectSignal()
+{
+    abortMeasuring();
+    DataBuffer::instance()->resetAll();
+    if (ActiveTransport::isBle(m_connectType))
+        m_ble->disconnectDevice();
+    else
+        m_uart->disconnectDevice();
+    showPage(QmlScene::WelcomePage);
+    QmlScene::restoreWelcomeWindow(m_engine);
+}
+
+// --- efficiency curve ------------------------------------------------------------
+
+void StudioService::handleGetEfficiencyDataSingal()
+{
+    m_efficiency->requestDeviceTable(m_connectType);
+}
+void StudioService::handleResetEfficiencySignal() { m_efficiency->resetDeviceTable(m_connectType); }
+void StudioService::handleSetEfficiencyDataSingal(float ratio)
+{
+    m_efficiency->uploadFlatCorrection(m_connectType, ratio);
+}
+void StudioService::handleSetEfficiencyDataByCsvSingal(QString dirctory)
+{
+    m_efficiency->regenerateFromCsv(m_connectType, dirctory);
+}
+
+FloatArray *StudioService::readEfficiencyCsv(QString path, bool *ok)
+{
+    return EfficiencyCsvReader::read(path, ok);
+}

@@ -1,0 +1,174 @@
+#pragma once
+// The measuring back end offered to QML as "studioService": turns the user's actions
+// into device commands over the active transport and keeps the measuring state.
+
+#include "DynamicArray.h"
+#include "protocol/DriverTypes.h"
+#include "control/ReferenceCapture.h"
+#include "store/MeasurementState.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVariantMap>
+
+class BLEInterface;
+class EfficiencyCurveService;
+class QQmlApplicationEngine;
+class QTimer;
+class ReplyWatchdog;
+class UARTInterface;
+
+class StudioService : public QObject, public MeasurementState
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isAuto READ isAuto WRITE setIsAuto NOTIFY isAutoChanged)
+    Q_PROPERTY(bool isSingle READ isSingle WRITE setIsSingle NOTIFY isSingleChanged)
+    Q_PROPERTY(bool isMeasuring READ isMeasuring WRITE setIsMeasuring NOTIFY isMeasuringChanged)
+    Q_PROPERTY(bool isMeasuringReference READ isMeasuringReference
+                   NOTIFY isMeasuringReferenceChanged)
+    Q_PROPERTY(DriverTypes::CONNECT_TYPE connectType READ connectType WRITE setConnectType
+                   NOTIFY connectTypeChanged)
+    Q_PROPERTY(int unit READ unit WRITE setUnit NOTIFY unitChanged)
+    Q_PROPERTY(bool rangeEnable READ rangeEnable WRITE setRangeEnable NOTIFY rangeEnableChanged)
+    Q_PROPERTY(int rangeBegin READ rangeBegin WRITE setRangeBegin NOTIFY rangeBeginChanged)
+    Q_PROPERTY(int rangeEnd READ rangeEnd WRITE setRangeEnd NOTIFY rangeEndChanged)
+    Q_PROPERTY(int testDuration READ testDuration WRITE setTestDuration NOTIFY testDurationChanged)
+    Q_PROPERTY(int testTimer READ testTimer WRITE setTestTimer NOTIFY testTimerChanged)
+    Q_PROPERTY(int testIntervals READ testIntervals WRITE setTestIntervals
+                   NOTIFY testIntervalsChanged)
+    Q_PROPERTY(QVariantMap features READ features NOTIFY featuresChanged)
+
+public:
+    // Longest exposure the device chooses by itself in automatic mode, in milliseconds.
+    static constexpr float kLongestAutoExposureMs = 5000.0f;
+    static constexpr int kMinTestIntervalSeconds = 5;
+    static constexpr int kTestTickMs = 1000;
+
+    // Created on the first call with that call's engine; later arguments are ignored.
+    static StudioService *instance(QQmlApplicationEngine *engine = nullptr);
+
+    Q_INVOKABLE bool isAuto() const { return m_isAuto; }
+    Q_INVOKABLE bool isSingle() const { return m_isSingle; }
+    // Asked by the store for every arriving spectrum.
+    Q_INVOKABLE bool isMeasuring() const override { return m_isMeasuring; }
+    Q_INVOKABLE bool isMeasuringReference() const override { return m_isMeasuringReference; }
+    Q_INVOKABLE void setIsAuto(bool value);
+    Q_INVOKABLE void setIsSingle(bool value);
+    Q_INVOKABLE void setIsMeasuring(bool value);
+
+    CONNECT_TYPE connectType() const { return m_connectType; }
+    void setConnectType(CONNECT_TYPE type);
+
+    Q_INVOKABLE int unit() const;
+    Q_INVOKABLE void setUnit(int unit);
+    Q_INVOKABLE bool rangeEnable() const;
+    Q_INVOKABLE void setRangeEnable(bool enable);
+    Q_INVOKABLE int rangeBegin() const;
+    Q_INVOKABLE void setRangeBegin(int begin);
+    Q_INVOKABLE int rangeEnd() const;
+    Q_INVOKABLE void setRangeEnd(int end);
+
+    Q_INVOKABLE int testDuration() const { return m_testDuration; }
+    Q_INVOKABLE void setTestDuration(int seconds);
+    Q_INVOKABLE int testTimer() const { return m_testTimer; }
+    Q_INVOKABLE void setTestTimer(int seconds);
+    Q_INVOKABLE int testIntervals() const { return m_testIntervals; }
+    Q_INVOKABLE void setTestIntervals(int seconds);
+
+    QVariantMap features() const { return m_features; }
+
+    void showPage(int page);
+    void showMessage(const QString &text);
+
+    // The link is gone (disconnect or link loss): every measuring flag is cleared, a
+    // running reference capture ends without a reference and a running timed series
+    // ends (so its samples are written). Sends nothing.
+    void abortMeasuring();
+
+    // A "wavelength,value" CSV file as an N x 2 table (never null; the caller destroys it).
+    static FloatArray *readEfficiencyCsv(QString path, bool *ok);
+
+public slots:
+    void handleMenuFileQuitSignal();
+    void handleHardwareSetBaudSignal();
+    void handleAutoSpectrumSignal();
+    void handleManualSpectrumSignal();
+    void handleSpecDataChanged();
+    void handleReferenceSpectrumSignal();
+    void handleRefDataChanged();
+    void handleSetExposeModeSignal(uint8_t mode);
+    void handleGetExposeModeSignal();
+    void handleSetExposeTimeSignal(float time);
+    // The exposure field's text as the pages pass it; QML picks this one for a string.
+    void handleSetExposeTimeSignal(const QString &text);
+    void handleGetExposeTimeSignal();
+    void handleSetCie2015(uint8_t cie);
+    void handleSetFlickerGainSignal(uint8_t mode);
+    void handleFlickerSignal();
+    void handleSetBaudRateChange(int rate);
+    void handleOpenFolderSignal();
+    void handleHardwareDisconnectSignal();
+    void reloadFeatures();
+    void handleCustomizedTest(int duration, const QString &unit, int intervals);
+    void handleCloseCustomizedTest();
+    // Efficiency curve maintenance (serial only).
+    void handleGetEfficiencyDataSingal();
+    void handleResetEfficiencySignal();
+    void handleSetEfficiencyDataSingal(float ratio);
+    void handleSetEfficiencyDataByCsvSingal(QString dirctory);
+
+signals:
+    void isAutoChanged();
+    void isSingleChanged();
+    void isMeasuringChanged();
+    void isMeasuringReferenceChanged();
+    void connectTypeChanged();
+    void unitChanged();
+    void rangeEnableChanged();
+    void rangeBeginChanged();
+    void rangeEndChanged();
+    void testDurationChanged();
+    void testTimerChanged();
+    void testIntervalsChanged();
+    void featuresChanged();
+    void requestCustomizedTestBegin();
+    void requestCustomizedTestAppend();
+    void requestCustomizedTestEnd();
+
+private:
+    explicit StudioService(QQmlApplicationEngine *engine);
+
+    void toggleContinuous();
+    // Sends a time the device's field can carry; refuses anything else with a message.
+    void setExposureTime(double milliseconds);
+    // A range whose begin is not below its end is refused with a message.
+    void refuseRange();
+    void updateIsMeasuring();
+    void setIsMeasuringReference(bool value);
+    void endReferenceCapture(bool accepted);
+    // The exposure a reply may take: the current one, or the longest in automatic mode.
+    quint32 longestExpectedExposureUs() const;
+    void onSnapshotTimeout();
+    void onReferenceSilence();
+    void onCustomizedTestTick();
+    // Stops and releases the test timer; emits the end request when a series was running.
+    void finishCustomizedTest();
+
+    QPointer<QQmlApplicationEngine> m_engine;
+    UARTInterface *m_uart = nullptr;
+    BLEInterface *m_ble = nullptr;
+    bool m_isAuto = false;
+    bool m_isSingle = false;
+    bool m_isMeasuring = false;
+    QVariantMap m_features;
+    CONNECT_TYPE m_connectType = DriverTypes::CONNECT_UART;
+    int m_testDuration = 0;
+    int m_testTimer = 0;
+    int m_testIntervals = kMinTestIntervalSeconds;
+    QTimer *m_customizedTestTimer = nullptr;
+    ReferenceCapture m_reference;
+    bool m_isMeasuringReference = false;
+    ReplyWatchdog *m_snapshotWatchdog = nullptr;
+    ReplyWatchdog *m_referenceWatchdog = nullptr;
+    EfficiencyCurveService *m_efficiency = nullptr;
+};

@@ -1,0 +1,67 @@
+#include "DataHandlerService.h"
+
+#include "protocol/DriverTypes.h"
+#include "scene/QmlScene.h"
+#include "store/DataBuffer.h"
+#include "transport/BLEInterface.h"
+#include "transport/UARTInterface.h"
+
+#include <mutex>
+
+namespace {
+
+constexpr int kAckBoxWidth = 200;
+constexpr int kAckBoxHeight = 100;
+
+} // namespace
+
+DataHandlerService *DataHandlerService::instance(int connectType, QObject *parent)
+{
+    static DataHandlerService *service = nullptr;
+    static std::once_flag once;
+    std::call_once(once, [&] { service = new DataHandlerService(connectType, parent); });
+    service->m_connectType = connectType;
+    service->m_receiver.clear();
+    return service;
+}
+
+DataHandlerService::DataHandlerService(int connectType, QObject *parent)
+    : QObject(parent),
+      m_connectType(connectType),
+      m_dataBuffer(DataBuffer::instance()),
+      m_receiver(m_dataBuffer)
+{
+    connect(UARTInterface::instance(), &UARTInterface::uartSendRawData, this,
+            &DataHandlerService::handleSerialRawData);
+    connect(BLEInterface::instance(), &BLEInterface::bleSendRawData, this,
+            &DataHandlerService::handleBleRawData);
+    connect(m_dataBuffer, &DataBuffer::deviceModelChanged, this, &DataHandlerService::handleDeviceModel);
+    connect(m_dataBuffer, &DataBuffer::flickerDataChanged, this,
+            &DataHandlerService::handleFlickerChangedSignal);
+    connect(&m_receiver.dispatcher(), &FrameDispatcher::acknowledged, this, [this] { showAckMessage(0); });
+}
+
+void DataHandlerService::handleSerialRawData(const QByteArray &data) { m_receiver.receive(data); }
+
+void DataHandlerService::handleBleRawData(const QByteArray &data) { m_receiver.receive(data); }
+
+void DataHandlerService::handleDeviceModel() {}
+
+void DataHandlerService::handleFlickerChangedSignal()
+{
+    // One record per request: stop the stream once it has arrived.
+    if (m_connectType == DriverTypes::CONNECT_BLE)
+        BLEInterface::instance()->setFlickerNotify(false);
+}
+
+void DataHandlerService::showAckMessage(int code)
+{
+    QObject *box = QmlScene::find(m_engine, QStringLiteral("messageDialog"));
+    if (!box)
+        return;
+    box->setProperty("boxTitle", QStringLiteral(" "));
+    box->setProperty("boxWidth", kAckBoxWidth);
+    box->setProperty("boxHeight", kAckBoxHeight);
+    box->setProperty("boxMessage", code);
+    box->setProperty("visible", true);
+}

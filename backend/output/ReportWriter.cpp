@@ -1,0 +1,281 @@
+#include "ReportWriter.h"
+
+#include "output/Brand.h"
+#include "output/ReportChartImages.h"
+#include "output/ReportTexts.h"
+#include "output/SaveService.h"
+#include "store/DataBuffer.h"
+
+#include <QJsonObject>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+
+namespace {
+
+using ReportTexts::Text;
+
+const QString kFontFamily = QStringLiteral("宋体");
+constexpr int kFontPointSize = 26;
+constexpr int kPageBottomReserve = 100;
+constexpr int kGridImageSide = 817;
+constexpr int kGridRowAdvance = 820;
+constexpr int kTableColumns = 6;
+constexpr int kTableRowHeight = 100;
+constexpr int kLongCellLength = 10;
+// The line boxes of the fonts that stand in for the report's family here are taller than
+// the rectangles laid out for it; the rows are spaced wide enough to let the text out.
+constexpr int kUnclipped = Qt::TextDontClip;
+
+QFont reportFont(int pixelSize, QFont::Weight weight)
+{
+    QFont font(kFontFamily, kFontPointSize);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// Height of the image drawn `targetWidth` wide with its aspect kept.
+int heightAtWidth(const QImage &image, int targetWidth)
+{
+    return int(float(image.height()) * float(targetWidth) / float(image.width()));
+}
+
+struct GridRow {
+    QString leftChart;
+    QString rightChart;
+    QString leftCaption;
+    QString rightCaption;
+};
+
+} // namespace
+
+bool ReportWriter::writeDocument(QIODevice &out, ReportChartImages &charts, const DataBuffer &buffer,
+                                 bool chinese, int saveType, const ReportFields &fields)
+{
+    QPdfWriter pdf(&out);
+    pdf.setResolution(kResolutionDpi);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(kPageMarginPt, kPageMarginPt, kPageMarginPt, kPageMarginPt),
+                                  QPageLayout::Point));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    ReportWriter(pdf, painter, charts, buffer, chinese).write(saveType, fields);
+    return painter.end();
+}
+
+ReportWriter::ReportWriter(QPagedPaintDevice &device, QPainter &painter, ReportChartImages &charts,
+                           const DataBuffer &buffer, bool chinese)
+    : m_device(device),
+      m_painter(painter),
+      m_charts(charts),
+      m_buffer(buffer),
+      m_chinese(chinese),
+      m_titleFont(reportFont(86, QFont::DemiBold)),
+      m_headingFont(reportFont(61, QFont::DemiBold)),
+      m_bodyFont(reportFont(61, QFont::Normal)),
+      m_smallFont(reportFont(38, QFont::Normal))
+{
+}
+
+int ReportWriter::width() const { return m_painter.viewport().width(); }
+int ReportWriter::height() const { return m_painter.viewport().height(); }
+
+void ReportWriter::write(int saveType, const ReportFields &fields)
+{
+    drawHead(fields);
+    switch (saveType) {
+    case SaveService::SAVE_SPECTRUM:
+        drawChartImage(QStringLiteral("chartPureSpectrum"));
+        break;
+    case SaveService::SAVE_ABSORBANCE:
+        drawChartImage(QStringLiteral("chartDualSpectrum"));
+        drawChartImage(QStringLiteral("chartAbsorbance"));
+        break;
+    case SaveService::SAVE_TRANSMITTANCE:
+        drawChartImage(QStringLiteral("chartDualSpectrum"));
+        drawChartImage(QStringLiteral("chartTransmittance"));
+        break;
+    case SaveService::SAVE_REFLECTANCE:
+        drawChartImage(QStringLiteral("chartDualSpectrum"));
+        drawChartImage(QStringLiteral("chartReflectance"));
+        break;
+    case SaveService::SAVE_RAMAN:
+        drawChartImage(QStringLiteral("chartRaman"));
+        break;
+    case SaveService::SAVE_PHOTOMETRIC:
+        drawPhotometricPages();
+        break;
+    default:
+        break;
+    }
+}
+
+void ReportWriter::drawHead(const ReportFields &fields)
+{
+    const int w = width();
+    m_painter.setFont(m_titleFont);
+    m_painter.drawText(QRect(0, m_y, w, 100), Qt::AlignCenter | kUnclipped, ReportTexts::text(Text::Title, m_chinese));
+    m_y += 140;
+    drawDoubleRule();
+    drawHeading(ReportTexts::text(Text::ExperimentInformation, m_chinese));
+
+    m_painter.setFont(m_bodyFont);
+    const auto label = [this](Text id, const QString &value) {
+        return ReportTexts::text(id, m_chinese).arg(value);
+    };
+    const QString maker = QString::fromLatin1(Brand::kMakerName).toUpper();
+    const double exposureMs = m_buffer.expoTime() / 1000.0;
+    drawInformationRow(label(Text::SampleName, fields.sampleName), label(Text::SampleModel, fields.sampleModel));
+    drawInformationRow(label(Text::SampleNumber, fields.sampleNumber), label(Text::Manufacturer, maker));
+    drawInformationRow(label(Text::TestTime, fields.testTime), label(Text::Tester, fields.tester));
+    drawInformationRow(label(Text::DeviceId, m_buffer.deviceModel()),
+                       ReportTexts::text(Text::IntegrationTime, m_chinese).arg(exposureMs));
+
+    drawHeading(ReportTexts::text(Text::MeasurementParameters, m_chinese));
+}
+
+void ReportWriter::drawInformationRow(const QString &left, const QString &right)
+{
+    const int half = width() / 2;
+    m_painter.drawText(QRect(100, m_y, half, 60), Qt::AlignLeft | kUnclipped, left);
+    m_painter.drawText(QRect(half + 100, m_y, half, 60), Qt::AlignLeft | kUnclipped, right);
+    m_y += 100;
+}
+
+void ReportWriter::drawHeading(const QString &text)
+{
+    m_painter.setFont(m_headingFont);
+    m_painter.drawText(QRect(50, m_y, width(), 80), Qt::AlignLeft | Qt::AlignVCenter | kUnclipped, text);
+    m_y += 120;
+}
+
+void ReportWriter::drawDoubleRule()
+{
+    m_painter.setPen(QPen(QColor(0, 0, 0, 255), 5, Qt::SolidLine));
+    m_painter.drawLine(0, m_y, width(), m_y);
+    m_painter.drawLine(0, m_y + 18, width(), m_y + 18);
+    m_y += 60;
+}
+
+void ReportWriter::drawPageTitle()
+{
+    m_painter.setFont(m_bodyFont);
+    m_painter.drawText(QRect(0, m_y, width(), 100), Qt::AlignLeft | kUnclipped,
+                       ReportTexts::text(Text::PageTitle, m_chinese).arg(QLatin1String(Brand::kMakerName)));
+    m_y += 120;
+}
+
+void ReportWriter::newPage()
+{
+    m_device.newPage();
+}
+
+void ReportWriter::drawChartImage(const QString &objectName)
+{
+    const QImage image = m_charts.load(objectName);
+    if (image.isNull())
+        return;
+    const int scaledWidth = width() - 2 * m_margin;
+    const int scaledHeight = heightAtWidth(image, scaledWidth);
+    if (m_y + scaledHeight > height() - kPageBottomReserve) {
+        newPage();
+        m_y = 100;
+    }
+    m_painter.drawImage(QRect(m_margin, m_y, scaledWidth, scaledHeight), image);
+    m_y += scaledHeight + 100;
+}
+
+void ReportWriter::drawPhotometricPages()
+{
+    const QImage spectrum = m_charts.load(QStringLiteral("chartSpectrogram"));
+    if (!spectrum.isNull()) {
+        const int scaledWidth = width() - 480;
+        m_painter.drawImage(QRect(240, m_y, scaledWidth, heightAtWidth(spectrum, scaledWidth)), spectrum);
+    }
+    if (m_buffer.deviceModel().startsWith(QLatin1Char('T')))
+        return;
+
+    QStringList cells;
+    const QList<QJsonObject> &items = m_buffer.lastResultItems();
+    for (const QJsonObject &item : items) {
+        const QJsonValue visible = item.value(QStringLiteral("visible"));
+        if (visible.isBool() && visible.toBool())
+            cells << item.value(QStringLiteral("key")).toString() << item.value(QStringLiteral("value")).toString();
+    }
+    const int itemCount = int(items.size());
+
+    newPage();
+    m_y = 30;
+    drawPageTitle();
+    drawParameterTable(m_y, 0, (itemCount + 2) / 3, kTableColumns, kTableRowHeight, m_smallFont, cells);
+
+    newPage();
+    m_y = 30;
+    drawPageTitle();
+    drawDoubleRule();
+    m_margin = 30;
+    m_painter.setFont(m_smallFont);
+    drawColourChartGrid();
+}
+
+void ReportWriter::drawColourChartGrid()
+{
+    const bool flicker = m_buffer.hasFlicker() != 0;
+    const GridRow rows[] = {
+        {QStringLiteral("chartCie1931"), QStringLiteral("chartCie1960"), QStringLiteral("CIE 1931"),
+         QStringLiteral("CIE 1960")},
+        {QStringLiteral("chartCie1976"), QStringLiteral("chartCri1"), QStringLiteral("CIE 1976"),
+         QStringLiteral("CRI 1")},
+        {QStringLiteral("chartCri2"), flicker ? QStringLiteral("chartFlicker") : QString(),
+         QStringLiteral("CRI 2"), flicker ? QStringLiteral("Flicker") : QString()},
+    };
+    // Reports of "Y" models hold the CIE 1931 picture alone.
+    const bool onlyFirst = m_buffer.deviceModel().startsWith(QLatin1Char('Y'));
+    const int w = width();
+    const auto drawSquare = [this](const QString &objectName, int x) {
+        const QImage image = m_charts.load(objectName);
+        if (!image.isNull())
+            m_painter.drawImage(QRect(x, m_y, kGridImageSide, kGridImageSide), image);
+    };
+    for (const GridRow &row : rows) {
+        drawSquare(row.leftChart, m_margin);
+        if (onlyFirst)
+            return;
+        if (!row.rightChart.isEmpty())
+            drawSquare(row.rightChart, w / 2);
+        m_y += kGridRowAdvance;
+        m_painter.drawText(QRect(m_margin, m_y, kGridImageSide, 60),
+                           Qt::AlignHCenter | Qt::AlignTop | Qt::AlignVCenter | kUnclipped, row.leftCaption);
+        if (!row.rightCaption.isEmpty())
+            m_painter.drawText(QRect(w / 2 + 100, m_y, kGridImageSide, 60),
+                               Qt::AlignHCenter | Qt::AlignBottom | Qt::AlignVCenter | kUnclipped,
+                               row.rightCaption);
+        m_y += 100;
+    }
+}
+
+void ReportWriter::drawParameterTable(int y, int x, int rows, int cols, int rowHeight, const QFont &font,
+                                      const QStringList &cells)
+{
+    if (cols <= 0)
+        return;
+    const int cellWidth = (width() - 2 * x) / cols;
+    QFont tinyFont(kFontFamily, 5);
+    tinyFont.setWeight(QFont::Normal);
+    m_painter.setPen(QPen(QColor(0, 0, 0, 255), 2, Qt::SolidLine));
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < cols; ++col) {
+            const int i = row * cols + col;
+            const QString text = i < cells.size() ? cells.at(i) : QString();
+            const QRect cell(x + col * cellWidth, y + row * rowHeight, cellWidth, rowHeight);
+            const bool tiny = row == 0 && col == cols - 1 && text.size() > kLongCellLength;
+            m_painter.setFont(tiny ? tinyFont : font);
+            m_painter.drawRect(cell);
+            m_painter.drawText(cell, Qt::AlignHCenter | Qt::AlignVCenter, text);
+        }
+    }
+}

@@ -1,7 +1,0 @@
-import QtQuick
-
-MeasureButton {
-    sourceText: "Open Folder"
-    icon.source: "./images/studio_open_folder.png"
-    onClicked: studioService.handleOpenFolderSignal()
-}

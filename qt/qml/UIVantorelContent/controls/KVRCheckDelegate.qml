@@ -1,0 +1,84 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Controls.impl
+import UIVantorel
+
+// List row with a check indicator at its right edge.
+CheckDelegate {
+    id: control
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding,
+                             implicitIndicatorHeight + topPadding + bottomPadding)
+
+    padding: 12
+    spacing: 12
+
+    icon.width: 16
+    icon.height: 16
+    icon.color: control.palette.text
+
+    contentItem: IconLabel {
+        leftPadding: control.mirrored ? control.indicator.width + control.spacing : 0
+        rightPadding: !control.mirrored ? control.indicator.width + control.spacing : 0
+        spacing: control.spacing
+        mirrored: control.mirrored
+        display: control.display
+        alignment: control.display === IconLabel.IconOnly || control.display === IconLabel.TextUnderIcon
+                   ? Qt.AlignCenter : Qt.AlignLeft
+        icon: control.icon
+        text: control.text
+        font: control.font
+        color: control.palette.text
+    }
+
+    indicator: Rectangle {
+        implicitWidth: 16
+        implicitHeight: 16
+        x: control.mirrored ? control.leftPadding : control.width - width - control.rightPadding
+        y: control.topPadding + (control.availableHeight - height) / 2
+        color: control.down ? control.palette.light : control.palette.base
+        border.width: control.visualFocus ? 2 : 1
+        border.color: control.visualFocus ? control.palette.highlight : control.palette.mid
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: 16
+            height: 16
+            radius: 2
+            color: ColorStyle.colorBrand
+            border.width: 1
+            border.color: !control.enabled ? ColorStyle.colorGray3A
+                        : control.hovered ? ColorStyle.colorGray7A
+                        : ColorStyle.colorGray4A
+            visible: control.checkState === Qt.Checked
+        }
+
+        ColorImage {
+            anchors.centerIn: parent
+            source: "../images/check.svg"
+            sourceSize.width: 10
+            sourceSize.height: 8
+            color: ColorStyle.colorGray0
+            visible: control.checkState === Qt.Checked
+        }
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: 16
+            height: 3
+            radius: 2
+            color: control.palette.text
+            visible: control.checkState === Qt.PartiallyChecked
+        }
+    }
+
+    background: Rectangle {
+        implicitWidth: 100
+        implicitHeight: 40
+        visible: control.down || control.highlighted
+        color: control.down ? control.palette.midlight : control.palette.light
+    }
+}

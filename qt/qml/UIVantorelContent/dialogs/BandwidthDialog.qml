@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import UIVantorelContent
+
+// The user's wavelength band for the range analysis.
+FormDialog {
+    id: dialog
+
+    // Whole nanometres only; null for anything else.
+    function wholeNumber(text) {
+        const trimmed = String(text).trim()
+        return /^\d{1,5}$/.test(trimmed) ? parseInt(trimmed, 10) : null
+    }
+
+    function confirm() {
+        const begin = wholeNumber(beginField.text)
+        const end = wholeNumber(endField.text)
+        if (begin === null || end === null) {
+            windowsRoot.showMessage(dialog.boxTitle, qsTr("Enter whole numbers of nanometres."))
+            return
+        }
+        if (begin >= end) {
+            windowsRoot.showMessage(dialog.boxTitle, qsTr("The start must be below the end."))
+            return
+        }
+        studioService.setRangeBegin(begin)
+        studioService.setRangeEnd(end)
+        dialog.visible = false
+    }
+
+    boxTitle: qsTr("Bandwidth")
+    preferredHeight: 253
+    formSpacing: 16
+
+    FormLabel {
+        heading: true
+        text: qsTr("Bandwidth")
+    }
+
+    RowLayout {
+        spacing: 16
+
+        FormLabel {
+            text: qsTr("Enable Custom Wavelength")
+        }
+
+        Switch {
+            id: rangeSwitch
+            objectName: "rangeEnableSwitch"
+            checked: studioService.rangeEnable
+            onToggled: {
+                studioService.setRangeEnable(checked)
+                checked = Qt.binding(() => studioService.rangeEnable)
+            }
+        }
+    }
+
+    RowLayout {
+        spacing: 16
+
+        FormLabel {
+            text: qsTr("Bandwidth (nm)")
+        }
+
+        FormTextField {
+            id: beginField
+            objectName: "rangeBeginField"
+            Layout.preferredWidth: 120
+            Layout.preferredHeight: 32
+            enabled: rangeSwitch.checked
+            text: studioService.rangeBegin
+        }
+
+        FormLabel {
+            text: "-"
+        }
+
+        FormTextField {
+            id: endField
+            objectName: "rangeEndField"
+            Layout.preferredWidth: 120
+            Layout.preferredHeight: 32
+            enabled: rangeSwitch.checked
+            text: studioService.rangeEnd
+        }
+    }
+
+
+    KVRButton {
+        objectName: "bandwidthConfirmButton"
+        Layout.alignment: Qt.AlignHCenter
+        text: qsTr("Confirm")
+        onClicked: dialog.confirm()
+    }
+}

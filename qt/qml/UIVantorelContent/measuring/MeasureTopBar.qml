@@ -1,0 +1,154 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import UIVantorel
+import UIVantorelContent
+
+// The top bar of a measuring page: the page's buttons above the exposure row and the
+// model line. Texts are translated in the page's context.
+Rectangle {
+    id: topBar
+
+    property string context
+    // Compact: the rows keep their natural width at the top left (Studio, Raman);
+    // otherwise they fill the bar.
+    property bool compact: false
+    // Without it the exposure row offers automatic exposure only (Raman).
+    property bool manualExposure: true
+    // The spectrum and ratio pages filter the field's keystrokes.
+    property bool exposureFiltered: false
+
+    default property alias buttons: buttonRow.data
+    readonly property alias exposeTime: exposureField.input
+
+    // Sends the typed time, or explains why it is refused instead of sending 0 ms.
+    function setExposureTime() {
+        var ms = exposureField.milliseconds()
+        if (isNaN(ms)) {
+            exposureMessage.visible = true
+            return
+        }
+        studioService.handleSetExposeTimeSignal(ms)
+    }
+
+    Layout.fillWidth: true
+    Layout.preferredHeight: 112
+    implicitHeight: 112
+    color: ThemeManager.background
+    border.width: 0.5
+    border.color: ThemeManager.border
+
+    Column {
+        id: rows
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.right: topBar.compact ? undefined : parent.right
+        anchors.margins: 16
+        spacing: 16
+
+        Row {
+            id: buttonRow
+            // Longer labels (German, French) can outgrow the narrowest page: the buttons then
+            // pad and space less rather than run past the window's edge.
+            readonly property bool tightButtons: {
+                if (topBar.compact)
+                    return false
+                var natural = 0
+                var shown = 0
+                for (var i = 0; i < children.length; ++i) {
+                    var child = children[i]
+                    if (!child.visible || child.implicitContentWidth === undefined)
+                        continue
+                    natural += child.implicitContentWidth + 24
+                    ++shown
+                }
+                return natural + 16 * Math.max(0, shown - 1) > rows.width
+            }
+            width: topBar.compact ? implicitWidth : rows.width
+            height: 32
+            spacing: tightButtons ? 8 : 16
+        }
+
+        RowLayout {
+            id: exposureRow
+            width: topBar.compact ? implicitWidth : rows.width
+            height: 32
+
+            Label {
+                text: qsTranslate(topBar.context, "Exposure")
+                font.pixelSize: 14
+                color: ThemeManager.text
+            }
+            KVRRadioButton {
+                id: autoExposure
+                objectName: "autoRadioButton"
+                text: qsTranslate(topBar.context, "Auto")
+                font.pixelSize: 14
+                checked: dataBuffer.expoMode !== 0
+                enabled: !studioService.isMeasuring
+                onClicked: studioService.handleSetExposeModeSignal(1)
+            }
+            KVRRadioButton {
+                id: manualExposure
+                objectName: "manualRadioButton"
+                visible: topBar.manualExposure
+                text: qsTranslate(topBar.context, "Manual")
+                font.pixelSize: 14
+                checked: dataBuffer.expoMode === 0
+                enabled: !studioService.isMeasuring
+                onClicked: studioService.handleSetExposeModeSignal(0)
+            }
+            ExposureField {
+                id: exposureField
+                visible: topBar.manualExposure
+                filtered: topBar.exposureFiltered
+            }
+            KVRButton {
+                id: setButton
+                objectName: "setExposeTime"
+                visible: topBar.manualExposure
+                text: qsTranslate(topBar.context, "Set")
+                enabled: !studioService.isMeasuring && dataBuffer.expoMode === 0
+                onClicked: topBar.setExposureTime()
+            }
+            KVRButton {
+                id: getButton
+                objectName: "getExposeTime"
+                visible: topBar.manualExposure
+                text: qsTranslate(topBar.context, "Get")
+                enabled: !studioService.isMeasuring && dataBuffer.expoMode === 0
+                onClicked: studioService.handleGetExposeTimeSignal()
+            }
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.preferredHeight: 1
+                color: "transparent"
+            }
+            Row {
+                Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
+                spacing: 4
+                Label {
+                    text: qsTranslate(topBar.context, "Model:")
+                    color: ThemeManager.text
+                }
+                Label {
+                    objectName: "modelLine"
+                    color: ThemeManager.text
+                    text: dataBuffer.deviceModel + " "
+                          + (Number(studioService.connectType) === 0 ? qsTranslate(topBar.context, "Serial")
+                                                                     : qsTranslate(topBar.context, "Bluetooth"))
+                }
+            }
+        }
+    }
+
+    KVRMessageDialog {
+        id: exposureMessage
+        objectName: "exposureMessage"
+        boxWidth: 600
+        boxHeight: 170
+        boxTitle: qsTranslate(topBar.context, "Exposure")
+        boxButtonAcceptLabel: qsTranslate(topBar.context, "OK")
+        boxMessage: qsTranslate(topBar.context, "Enter an exposure time from 0 to 5000 ms, with a decimal point.")
+    }
+}
