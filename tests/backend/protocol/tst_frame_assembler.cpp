@@ -6,7 +6,7 @@
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
 #include "protocol/FrameAssembler.h"
-#include "services/FrameReceiver.h"
+#include "link/FrameReceiver.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 

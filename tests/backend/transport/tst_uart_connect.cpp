@@ -1,5 +1,6 @@
 // Serial connection at a fixed rate and by the automatic baud scan, identification, link
-// loss and rate changes, all against the simulated spectrometer on a pseudo-terminal.
+// loss and rate changes, all against the simulated spectrometer on a pseudo-terminal; and the
+// port list, which offers what opens, pseudo-terminals named in the environment included.
 #include "ReplyPayloads.h"
 #include "SerialLink.h"
 #include "SimulatedDevice.h"
@@ -8,11 +9,13 @@
 
 #include <QElapsedTimer>
 #include <QSerialPort>
+#include <QSignalSpy>
 #include <QtTest>
 #include <algorithm>
 
 using testsupport::joinedBytes;
 using testsupport::statusOf;
+using namespace testsupport;
 
 namespace {
 
@@ -86,6 +89,7 @@ class TestUartConnect : public QObject
 
 private slots:
     void init() { uart->setCommandDelay(UARTInterface::kFastCommandDelayMs); }
+
     void cleanup() { uart->disconnectDevice(); }
 
     void fixedRateIdentifiesTheDevice()
@@ -377,6 +381,7 @@ private slots:
         QTest::qWait(700); // the scan timer stopped: nothing further is reported
         QCOMPARE(status.size(), 1);
     }
+
     void portListHoldsOnlyOpenablePorts()
     {
         QSignalSpy named(uart, &UARTInterface::uartScanDeviceName);
@@ -387,6 +392,29 @@ private slots:
             QSerialPort probe(ports.at(i));
             QVERIFY(probe.open(QIODevice::ReadWrite));
         }
+    }
+
+    void namedPseudoTerminalsJoinTheListWhenTheyOpen()
+    {
+        auto device = startDevice();
+        QVERIFY(device);
+        const QString missing = QStringLiteral("/dev/vantorel-no-such-port");
+        qputenv(UARTInterface::kExtraPortsVariable,
+                QStringLiteral(" %1 ,%2,").arg(device->portName(), missing).toLocal8Bit());
+
+        UARTInterface *uart = UARTInterface::instance();
+        QSignalSpy named(uart, &UARTInterface::uartScanDeviceName);
+        const QStringList ports = uart->scanSerialPorts();
+        QVERIFY2(ports.contains(device->portName()), qPrintable(ports.join(',')));
+        QVERIFY(!ports.contains(missing));
+        QCOMPARE(ports.last(), device->portName()); // after the system's own ports
+        QCOMPARE(named.size(), ports.size());
+
+        // The listed name connects.
+        QVERIFY(connectSerial(*device));
+        disconnectSerial();
+        qunsetenv(UARTInterface::kExtraPortsVariable);
+        QVERIFY(!uart->scanSerialPorts().contains(device->portName()));
     }
 };
 

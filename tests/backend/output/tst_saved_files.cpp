@@ -1,0 +1,657 @@
+// What the save service writes, read back from disk: the PDF report (pictures per save
+// type, page breaks, texts in the interface language, the visible result items, failures
+// that leave no file), every CSV kind in both units, and the timed series.
+#include "ExportBench.h"
+#include "PdfTools.h"
+#include "ReportScene.h"
+#include "SavedFiles.h"
+#include "SyntheticRamanSpectrum.h"
+#include "output/CsvFile.h"
+#include "output/SaveFolder.h"
+#include "output/SaveService.h"
+#include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
+#include "welcome/LanguageSwitcher.h"
+
+#include <QDir>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using testsupport::PdfImage;
+using testsupport::savedFiles;
+using testsupport::kBom;
+
+namespace {
+
+// Every chart the report may ask for, each with a picture size of its own so that
+// pdfimages tells them apart.
+const QList<QPair<QString, QSize>> kCharts = {
+    {"chartPureSpectrum", {601, 301}}, {"chartDualSpectrum", {602, 302}},
+    {"chartAbsorbance", {603, 303}},   {"chartTransmittance", {604, 304}},
+    {"chartReflectance", {605, 305}},  {"chartRaman", {606, 306}},
+    {"chartSpectrogram", {607, 307}},  {"chartCie1931", {401, 401}},
+    {"chartCie1960", {402, 402}},      {"chartCie1976", {403, 403}},
+    {"chartCri1", {404, 404}},         {"chartCri2", {405, 405}},
+    {"chartFlicker", {406, 406}},
+};
+
+PdfImage on(int page, const QString &chart)
+{
+    for (const auto &entry : kCharts) {
+        if (entry.first == chart)
+            return {page, entry.second.width(), entry.second.height()};
+    }
+    return {};
+}
+
+struct Outcome {
+    bool success = false;
+    QString path;
+    QString message;
+};
+
+} // namespace
+
+class TestSavedFiles : public QObject
+{
+    Q_OBJECT
+    testsupport::ExportBench m_bench;
+    std::unique_ptr<testsupport::ReportScene> m_scene;
+    std::unique_ptr<SaveService> m_report;
+
+    void useScene(bool withEveryChart)
+    {
+        m_report.reset();
+        m_scene = std::make_unique<testsupport::ReportScene>();
+        if (withEveryChart) {
+            for (const auto &entry : kCharts)
+                m_scene->addChart(entry.first, entry.second);
+        }
+        m_report = std::make_unique<SaveService>(&m_scene->engine(), nullptr, m_bench.buffer.get());
+    }
+
+    // A measurement as a device of that model would leave it: 12.5 ms, words 0.5, 1.5, ...
+    void measure(const QString &model, bool flicker = false)
+    {
+        m_bench.setDevice(model, 380, 384);
+        m_bench.feedSpectrum(2, {100, 250, 0, 1000, 12345});
+        m_bench.feedWords(0.5f);
+        m_bench.buffer->setHasFlicker(flicker);
+    }
+
+    Outcome exportReport(SaveService &service, int type)
+    {
+        QSignalSpy finished(&service, &SaveService::saveFinished);
+        service.handleExportSignal(SaveService::SaveType(type), QStringLiteral("No-0042"),
+                                   QStringLiteral("Lamp Model 7"), QStringLiteral("Ada Tester"),
+                                   QStringLiteral("2026-12-06 10:20:30"), QStringLiteral("Desk Lamp"));
+        if (finished.count() != 1)
+            return {false, QString(), QStringLiteral("<%1 signals>").arg(finished.count())};
+        const QList<QVariant> args = finished.first();
+        return {args.at(0).toBool(), args.at(1).toString(), args.at(2).toString()};
+    }
+
+    QString exportAndCheck(int type)
+    {
+        const Outcome outcome = exportReport(*m_report, type);
+        if (!outcome.success) {
+            QTest::qFail(qPrintable(QStringLiteral("report failed: ") + outcome.message), __FILE__, __LINE__);
+            return QString();
+        }
+        return outcome.path;
+    }
+
+
+    // Five points at 380-384 nm, scale code 2 (divide by 100), 12.5 ms, over exposure.
+    void loadSample(const QString &model)
+    {
+        m_bench.setDevice(model, 380, 384);
+        m_bench.buffer->setExpoStatus(1);
+        m_bench.feedSpectrum(2, {100, 250, 0, 1000, 12345});
+    }
+
+    QStringList save(SaveService::SaveType type) { return m_bench.saveAndRead(type); }
+
+    void setUnit(int unit)
+    {
+        MeasurementSettings::setUnit(unit);
+        m_bench.buffer->reloadSpecData();
+    }
+
+    static constexpr int kItems = 49; // 48 words and "SDCM/k"
+
+    void feed(const QVector<uint16_t> &samples) { m_bench.feedSpectrum(2, samples); }
+    SaveService &save() { return *m_bench.save; }
+    QStringList endSeries() { return m_bench.linesWrittenBy([this] { save().endCustomizedTestSave(); }); }
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::ExportBench::prepareProcess();
+        qRegisterMetaType<QList<PdfImage>>();
+    }
+
+    void init()
+    {
+        m_bench.reset();
+        m_bench.setDevice(QStringLiteral("PQV-21"), 380, 383);
+    }
+
+    void cleanup()
+    {
+        m_report.reset();
+        m_scene.reset();
+        m_bench.release();
+    }
+
+    void picturesOfEachSaveType_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("flicker");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QList<PdfImage>>("images");
+
+        QTest::newRow("spectrum") << int(SaveService::SAVE_SPECTRUM) << "PQV-21" << false << 1
+                                  << QList<PdfImage>{on(1, "chartPureSpectrum")};
+        QTest::newRow("absorbance") << int(SaveService::SAVE_ABSORBANCE) << "PQV-21" << false << 1
+                                    << QList<PdfImage>{on(1, "chartDualSpectrum"), on(1, "chartAbsorbance")};
+        QTest::newRow("transmittance") << int(SaveService::SAVE_TRANSMITTANCE) << "PQV-21" << false << 1
+                                       << QList<PdfImage>{on(1, "chartDualSpectrum"), on(1, "chartTransmittance")};
+        QTest::newRow("reflectance") << int(SaveService::SAVE_REFLECTANCE) << "PQV-21" << false << 1
+                                     << QList<PdfImage>{on(1, "chartDualSpectrum"), on(1, "chartReflectance")};
+        QTest::newRow("raman") << int(SaveService::SAVE_RAMAN) << "PQV-21" << false << 1
+                               << QList<PdfImage>{on(1, "chartRaman")};
+        const QList<PdfImage> colourCharts{on(1, "chartSpectrogram"), on(3, "chartCie1931"), on(3, "chartCie1960"),
+                                           on(3, "chartCie1976"),     on(3, "chartCri1"),    on(3, "chartCri2")};
+        QTest::newRow("photometric") << int(SaveService::SAVE_PHOTOMETRIC) << "PQV-21" << false << 3 << colourCharts;
+        QTest::newRow("photometric with flicker") << int(SaveService::SAVE_PHOTOMETRIC) << "PQV-21" << true << 3
+                                                  << (colourCharts + QList<PdfImage>{on(3, "chartFlicker")});
+        QTest::newRow("photometric, photon counts") << int(SaveService::SAVE_PHOTOMETRIC) << "TQV-12" << true << 1
+                                                    << QList<PdfImage>{on(1, "chartSpectrogram")};
+        QTest::newRow("photometric, host-computed") << int(SaveService::SAVE_PHOTOMETRIC) << "YQV-01" << true << 3
+                                                    << QList<PdfImage>{on(1, "chartSpectrogram"), on(3, "chartCie1931")};
+        QTest::newRow("unknown type") << 9 << "PQV-21" << false << 1 << QList<PdfImage>{};
+    }
+
+    void picturesOfEachSaveType()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, model);
+        QFETCH(bool, flicker);
+        QFETCH(int, pages);
+        QFETCH(QList<PdfImage>, images);
+        useScene(true);
+        measure(model, flicker);
+
+        const QString path = exportAndCheck(type);
+        QVERIFY(!path.isEmpty());
+        QCOMPARE(QFileInfo(path).fileName().left(model.size() + 1), model + QLatin1Char('_'));
+        QVERIFY(path.endsWith(QLatin1String(".pdf")));
+        QCOMPARE(testsupport::pdfPageSize(path).toSize(), QSize(595, 842));
+        QCOMPARE(testsupport::pdfPageCount(path), pages);
+        QCOMPARE(testsupport::pdfImages(path), images);
+    }
+
+    void missingChartsAreSkipped()
+    {
+        useScene(false);
+        m_scene->addChart(QStringLiteral("chartTransmittance"), {604, 304});
+        m_scene->addPlainObject(QStringLiteral("chartRaman"));
+        measure(QStringLiteral("PQV-21"));
+        QCOMPARE(testsupport::pdfImages(exportAndCheck(SaveService::SAVE_TRANSMITTANCE)),
+                 (QList<PdfImage>{on(1, "chartTransmittance")}));
+        QCOMPARE(testsupport::pdfImages(exportAndCheck(SaveService::SAVE_RAMAN)), QList<PdfImage>{});
+        // No scene at all: the report is still written, without pictures.
+        const Outcome bare = exportReport(*m_bench.save, SaveService::SAVE_PHOTOMETRIC);
+        QVERIFY2(bare.success, qPrintable(bare.message));
+        QCOMPARE(testsupport::pdfImages(bare.path), QList<PdfImage>{});
+        QCOMPARE(testsupport::pdfPageCount(bare.path), 3);
+    }
+
+    void realChartsWriteTheirPictures()
+    {
+        // The chart items of the measuring screens, as the report finds them by name.
+        m_scene = std::make_unique<testsupport::ReportScene>(R"(
+            import QtQuick
+            import AppBackend
+            Item {
+                ChartPureSpectrum { objectName: "chartSpectrogram"; width: 500; height: 250
+                                    Component.onCompleted: initCustomPlot() }
+                ChartCie1931 { objectName: "chartCie1931"; width: 301; height: 302; Component.onCompleted: initCustomPlot() }
+                ChartCie1960 { objectName: "chartCie1960"; width: 303; height: 304; Component.onCompleted: initCustomPlot() }
+                ChartCie1976 { objectName: "chartCie1976"; width: 305; height: 306; Component.onCompleted: initCustomPlot() }
+                ChartCri1 { objectName: "chartCri1"; width: 307; height: 308; Component.onCompleted: initCustomPlot() }
+                ChartCri2 { objectName: "chartCri2"; width: 309; height: 310; Component.onCompleted: initCustomPlot() }
+                ChartFlicker { objectName: "chartFlicker"; width: 311; height: 312; Component.onCompleted: initCustomPlot() }
+            })");
+        QVERIFY(!m_scene->engine().rootObjects().isEmpty());
+        m_report = std::make_unique<SaveService>(&m_scene->engine(), nullptr, m_bench.buffer.get());
+        measure(QStringLiteral("PQV-21"), true);
+        const QString path = exportAndCheck(SaveService::SAVE_PHOTOMETRIC);
+        QCOMPARE(testsupport::pdfImages(path),
+                 (QList<PdfImage>{{1, 500, 250}, {3, 301, 302}, {3, 303, 304}, {3, 305, 306}, {3, 307, 308},
+                                  {3, 309, 310}, {3, 311, 312}}));
+    }
+
+    void chartThatDoesNotFitStartsANewPage()
+    {
+        useScene(false);
+        m_scene->addChart(QStringLiteral("chartDualSpectrum"), {600, 600});
+        m_scene->addChart(QStringLiteral("chartReflectance"), {500, 500});
+        measure(QStringLiteral("PQV-21"));
+        const QString path = exportAndCheck(SaveService::SAVE_REFLECTANCE);
+        QCOMPARE(testsupport::pdfPageCount(path), 2);
+        QCOMPARE(testsupport::pdfImages(path), (QList<PdfImage>{{1, 600, 600}, {2, 500, 500}}));
+    }
+
+    void textsInTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language"); // empty: no engine
+        QTest::addColumn<bool>("catalogue");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("absent");
+        const QStringList english{"Spectral Illuminance Test Report", "Experiment Information:",
+                                  "Sample Name:Desk Lamp", "Sample Model:Lamp Model 7", "Sample No:No-0042",
+                                  "Manufacturer:VANTOREL", "Time:2026-12-06 10:20:30", "Tester:Ada Tester",
+                                  "Device Id:PQV-21", "Integration Time: 12.5 ms", "Measurement Parameters",
+                                  "Vantorel-Report", "CIE 1931", "CIE 1960", "CIE 1976", "CRI 1", "CRI 2", "Flicker"};
+        const QStringList chinese{"光谱照度测试报告", "实验信息", "样品名称：Desk Lamp", "样品型号：Lamp Model 7",
+                                  "样品编号：No-0042", "制造厂商：VANTOREL", "测试时间：2026-12-06 10:20:30",
+                                  "测试人员：Ada Tester", "测试仪器：PQV-21", "积分时间：12.5 ms", "测量参数",
+                                  "Vantorel-测试报告", "CIE 1931", "CIE 1976", "CRI 2", "Flicker"};
+        QTest::newRow("English") << "en" << false << english << "样品";
+        // The report is English in every interface language but Chinese.
+        QTest::newRow("German interface") << "de" << true << english << "样品";
+        QTest::newRow("French interface") << "fr" << true << english << "样品";
+        QTest::newRow("Chinese interface") << "zh" << true << chinese << "Sample";
+        QTest::newRow("no engine") << "" << false << chinese << "Sample";
+    }
+
+    void textsInTheInterfaceLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, catalogue);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, absent);
+        useScene(true);
+        measure(QStringLiteral("PQV-21"), true);
+        LanguageSwitcher switcher;
+        if (!language.isEmpty()) {
+            m_scene->engine().setUiLanguage(language);
+            if (catalogue)
+                QVERIFY(switcher.apply(language, &m_scene->engine()));
+        }
+        SaveService &service = language.isEmpty() ? *m_bench.save : *m_report;
+        const Outcome outcome = exportReport(service, SaveService::SAVE_PHOTOMETRIC);
+        QVERIFY2(outcome.success, qPrintable(outcome.message));
+        // The CJK fonts map some glyphs to radicals (厂 comes back as ⼚): compare compatibility forms.
+        const auto folded = [](const QString &text) { return text.normalized(QString::NormalizationForm_KC); };
+        const QString text = folded(testsupport::pdfText(outcome.path));
+        for (const QString &line : expected)
+            QVERIFY2(text.contains(folded(line)), qPrintable(line + QStringLiteral(" missing from:\n") + text));
+        QVERIFY(!text.contains(absent));
+    }
+
+    void resultTableHoldsTheVisibleItems()
+    {
+        useScene(true);
+        measure(QStringLiteral("PQV-21"));
+        QStringList visible;
+        QStringList visibleValues;
+        QStringList hidden;
+        for (const QJsonObject &item : m_bench.buffer->lastResultItems()) {
+            const QString key = item.value(QStringLiteral("key")).toString();
+            const bool shown = item.value(QStringLiteral("visible")).toBool();
+            (shown ? visible : hidden) << key;
+            if (shown)
+                visibleValues << item.value(QStringLiteral("value")).toString();
+        }
+        QVERIFY(visible.size() > 3);
+        QVERIFY(!hidden.isEmpty());
+        const QString path = exportAndCheck(SaveService::SAVE_PHOTOMETRIC);
+        const QString table = testsupport::pdfText(path, 2, 2);
+        for (const QString &key : visible)
+            QVERIFY2(table.contains(key), qPrintable(key));
+        for (const QString &value : visibleValues)
+            QVERIFY2(table.contains(value), qPrintable(value));
+        const QString joinedVisible = visible.join(QLatin1Char('\n'));
+        for (const QString &key : hidden) {
+            if (!joinedVisible.contains(key))
+                QVERIFY2(!table.contains(key), qPrintable(key));
+        }
+    }
+
+    void blockedFolderReportsFailureAndWritesNothing()
+    {
+        useScene(true);
+        measure(QStringLiteral("PQV-21"));
+        m_bench.blockSaveFolder();
+        const Outcome outcome = exportReport(*m_report, SaveService::SAVE_SPECTRUM);
+        QVERIFY(!outcome.success);
+        QCOMPARE(outcome.message, QStringLiteral("Failed to open file for writing."));
+        QVERIFY(outcome.path.startsWith(SaveFolder::path() + QLatin1Char('/')));
+        QVERIFY(outcome.path.endsWith(QLatin1String(".pdf")));
+        QVERIFY(QFileInfo(SaveFolder::path()).isFile());
+    }
+
+    void reportCutShortLeavesNoFile()
+    {
+        useScene(true);
+        measure(QStringLiteral("PQV-21"));
+        // Writes past a few kilobytes fail, as on a full disk (root ignores permissions).
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        rlimit small = previous;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const Outcome outcome = exportReport(*m_report, SaveService::SAVE_PHOTOMETRIC);
+        setrlimit(RLIMIT_FSIZE, &previous);
+
+        QVERIFY(!outcome.success);
+        QCOMPARE(outcome.message, QStringLiteral("Failed to write file."));
+        QVERIFY(!QFileInfo::exists(outcome.path));
+        QCOMPARE(QDir(SaveFolder::path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        // The same report without the limit is written.
+        QVERIFY(!exportAndCheck(SaveService::SAVE_PHOTOMETRIC).isEmpty());
+    }
+
+    void spectrumInTwoUnits()
+    {
+        loadSample(QStringLiteral("PQV-21"));
+        const QStringList head{"exposure time,12.5 ms", "exposure status: over exposure"};
+        QCOMPARE(save(SaveService::SAVE_SPECTRUM),
+                 (head + QStringList{"wavelength(nm), irradiance(W/m^2)", "380,1", "381,2.5", "382,0",
+                                     "383,10", "384,123.45"}));
+        setUnit(3); // read back as UTF-8, so a mis-encoded label fails here
+        QCOMPARE(save(SaveService::SAVE_SPECTRUM),
+                 (head + QStringList{QString::fromUtf8("wavelength(nm), irradiance(\u03bcW/cm^2)"), "380,100",
+                                     "381,250", "382,0", "383,1000", "384,12345"}));
+        m_bench.buffer->setExpoStatus(7); // unknown: no status line
+        QCOMPARE(save(SaveService::SAVE_SPECTRUM).at(1), QString::fromUtf8("wavelength(nm), irradiance(\u03bcW/cm^2)"));
+    }
+
+    void photonCountsIgnoreTheIrradianceUnit()
+    {
+        loadSample(QStringLiteral("TQV-12"));
+        setUnit(1);
+        m_bench.buffer->setExpoStatus(2);
+        QCOMPARE(save(SaveService::SAVE_SPECTRUM),
+                 (QStringList{"exposure time,12.5 ms", "exposure status: under exposure",
+                              "wavelength(nm), photon counts", "380,1", "381,2.5", "382,0", "383,10", "384,123.45"}));
+    }
+
+    void ratioExportsAgainstTheReference()
+    {
+        loadSample(QStringLiteral("PQV-21"));
+        const QStringList unreferenced = save(SaveService::SAVE_ABSORBANCE);
+        QCOMPARE(unreferenced.size(), 3 + 5);
+        for (const QString &line : unreferenced.mid(3))
+            QVERIFY2(line.endsWith(QLatin1String(",nan")), qPrintable(line));
+
+        m_bench.flags.reference = true;
+        m_bench.feedSpectrum(2, {10000, 10000, 400, 10000, 10000}); // 100, 100, 4 (weak), 100, 100
+        m_bench.flags.reference = false;
+        m_bench.buffer->setHasReference(true);
+        m_bench.feedSpectrum(2, {5000, 20000, 100, 0, 1000});
+        m_bench.buffer->setExpoStatus(0);
+        const QStringList head{"exposure time,12.5 ms", "exposure status: normal"};
+        const QStringList rows{"380,50,100,0.5", "381,200,100,1", "382,1,4,nan", "383,0,100,0", "384,10,100,0.1"};
+        QCOMPARE(save(SaveService::SAVE_TRANSMITTANCE), (head + QStringList{"wl, source, reference, transmittance"} + rows));
+        QCOMPARE(save(SaveService::SAVE_REFLECTANCE), (head + QStringList{"wl, source, reference, reflectance"} + rows));
+        QCOMPARE(save(SaveService::SAVE_ABSORBANCE),
+                 (head + QStringList{"wl, source, reference, absorbance", "380,50,100,0.30103", "381,200,100,0",
+                                     "382,1,4,nan", "383,0,100,3", "384,10,100,1"}));
+        setUnit(1); // the ratio files carry the source as received, whatever the unit
+        QCOMPARE(save(SaveService::SAVE_TRANSMITTANCE).at(3), QStringLiteral("380,50,100,0.5"));
+    }
+
+    void photometricExportListsEveryItemThenTheSpectrum()
+    {
+        loadSample(QStringLiteral("PQV-21"));
+        m_bench.feedWords(0.5f);
+        QTRY_VERIFY(!m_bench.buffer->lastResultItems().isEmpty());
+        const int items = int(m_bench.buffer->lastResultItems().size());
+        for (int unit : {0, 2}) {
+            setUnit(unit);
+            const QStringList lines = save(SaveService::SAVE_PHOTOMETRIC);
+            QCOMPARE(lines.size(), items + 3 + 5);
+            QCOMPARE(lines.first(), QStringLiteral("X,0.50"));
+            // Hidden parameters are exported too, in the table's order.
+            QVERIFY(lines.indexOf(QStringLiteral("SDCM,36.50")) >= 0);
+            QVERIFY(lines.indexOf(QStringLiteral("SDCM,36.50")) < lines.indexOf(QStringLiteral("k,37.50")));
+            QCOMPARE(lines.at(items), QStringLiteral("exposure time,12.5 ms"));
+            QCOMPARE(lines.at(items + 2),
+                     "wavelength(nm), irradiance(" + MeasurementSettings::unitLabel(unit) + ')');
+            QCOMPARE(lines.last(), unit == 0 ? QStringLiteral("384,123.45") : QStringLiteral("384,12.345"));
+        }
+    }
+
+    void photometricExportAddsTheFlickerRecord()
+    {
+        loadSample(QStringLiteral("PQV-32"));
+        DataBuffer &store = *m_bench.buffer;
+        store.setHasFlicker(true);
+        store.setFrequency(99.126f);
+        store.setDepth(37.56f);
+        store.setPercent(12.345f);
+        store.setIndex(0.12345f);
+        store.setGainValue(2);
+        QByteArray wave;
+        for (int i = 0; i < 1024; ++i)
+            wave += testsupport::le16(uint16_t((i % 4) * 100));
+        store.setFlickerData(testsupport::bytesOf(wave), int(wave.size()));
+
+        const QStringList lines = save(SaveService::SAVE_PHOTOMETRIC);
+        const int start = int(lines.indexOf(QStringLiteral("384,123.45"))) + 1;
+        QVERIFY(start > 0);
+        QCOMPARE(lines.mid(start, 10),
+                 (QStringList{"Flicker frequency(Hz): 99.13", "Modulation depth(%): 37.6", "Percent flicker(%): 12.35",
+                              "Flicker index: 0.123", "Gain: x100", "Flicker waveform", "0", "0.333333", "0.666667", "1"}));
+        QCOMPARE(lines.size(), start + 6 + 1024);
+
+        store.setGainValue(7);
+        const QByteArray flat(2048, 0);
+        store.setFlickerData(testsupport::bytesOf(flat), int(flat.size()));
+        const QStringList flatLines = save(SaveService::SAVE_PHOTOMETRIC);
+        QCOMPARE(flatLines.at(start + 4), QStringLiteral("Gain: x1000"));
+        QCOMPARE(flatLines.mid(start + 6), QStringList(1024, QStringLiteral("0")));
+
+        store.setHasFlicker(false); // then the file ends with the spectrum table
+        QCOMPARE(save(SaveService::SAVE_PHOTOMETRIC).last(), QStringLiteral("384,123.45"));
+    }
+
+    void ramanExportWritesSpectraAndPeaks()
+    {
+        m_bench.setDevice(QStringLiteral("WQV-71"), 340, 1020, 1500);
+        m_bench.buffer->setExpoStatus(0);
+        SyntheticRamanSpectrum synthetic;
+        synthetic.lines = {{1000.0, 20000.0}, {1600.0, 15000.0}};
+        QVector<uint16_t> samples;
+        for (double value : synthetic.values())
+            samples << uint16_t(1000.0 + value);
+        m_bench.feedSpectrum(0, samples);
+
+        const QStringList lines = save(SaveService::SAVE_RAMAN);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"exposure time,1.5 ms", "exposure status,normal",
+                                               "wavenumber, raman_raw, raman_clean, raman_fl"}));
+        const QList<double> shift = m_bench.buffer->getRamanKey(DataBuffer::RamanRaw);
+        const QList<double> peaks = m_bench.buffer->getRamanPks();
+        const QList<double> locations = m_bench.buffer->getRamanLocs();
+        QVERIFY(!shift.isEmpty() && !peaks.isEmpty());
+        QCOMPARE(lines.size(), 3 + shift.size() + 1 + peaks.size());
+        QCOMPARE(lines.at(3 + shift.size()), QStringLiteral("raman_peak_loc(cm^-1), raman_peak_val"));
+        for (int i = 0; i < shift.size(); ++i) { // shift, then raw = clean + fluorescence
+            const QStringList f = lines.at(3 + i).split(QLatin1Char(','));
+            QCOMPARE(f.size(), 4);
+            QCOMPARE(f.at(0), QString::number(shift.at(i), 'g', 6));
+            QVERIFY(qAbs(f.at(1).toDouble() - f.at(2).toDouble() - f.at(3).toDouble())
+                    <= 1e-4 * qMax(1.0, qAbs(f.at(1).toDouble())));
+        }
+        for (int i = 0; i < peaks.size(); ++i)
+            QCOMPARE(lines.at(4 + shift.size() + i),
+                     QString::number(locations.at(i), 'g', 6) + ',' + QString::number(peaks.at(i), 'g', 6));
+    }
+
+    void fileNamesAreSafeAndSavesNeverOverwrite()
+    {
+        QCOMPARE(SaveFolder::path(),
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Vantorel");
+        QCOMPARE(SaveFolder::fileSafeModelName(QString::fromUtf8("A.b_C-9/..\\x y\0z\xC2\xB5", 18)),
+                 QStringLiteral("A.b_C-9_.._x_y_z_"));
+
+        loadSample(QStringLiteral("PQV-21/../a b"));
+        QSignalSpy finished(m_bench.save.get(), &SaveService::saveFinished);
+        for (int i = 0; i < 5; ++i) // within the same millisecond, most likely
+            m_bench.save->handleSaveSignal(SaveService::SAVE_SPECTRUM);
+        QCOMPARE(finished.count(), 5);
+        QSet<QString> paths;
+        const QRegularExpression name(QStringLiteral("^PQV-21_\\.\\._a_b_\\d{17}(_\\d)?\\.csv$"));
+        for (const QList<QVariant> &args : finished) {
+            QVERIFY(args.at(0).toBool());
+            const QFileInfo info(args.at(1).toString());
+            QCOMPARE(info.absolutePath(), QDir(SaveFolder::path()).absolutePath());
+            QVERIFY2(name.match(info.fileName()).hasMatch(), qPrintable(info.fileName()));
+            QCOMPARE(testsupport::csvLines(info.filePath()).size(), 3 + 5); // each one complete
+            paths.insert(info.filePath());
+        }
+        QCOMPARE(paths.size(), 5);
+        QCOMPARE(savedFiles().size(), 5);
+
+        // The same stem for certain: the second file gets a number instead of replacing the first.
+        QFile first, second;
+        QVERIFY(CsvFile::openNew(first, SaveFolder::path(), QStringLiteral("M")));
+        QVERIFY(first.write("first") == 5 && first.flush());
+        QVERIFY(CsvFile::openNew(second, SaveFolder::path(), QStringLiteral("M")));
+        QCOMPARE(second.fileName(), SaveFolder::path() + "/M_2.csv");
+        QCOMPARE(QFileInfo(first.fileName()).size(), 5);
+    }
+
+    void failuresAreReportedAndWriteNothing()
+    {
+        loadSample(QStringLiteral("PQV-21"));
+        for (int type : {6, -1})
+            QCOMPARE(m_bench.saveAndRead(type), QStringList{"<failed> Unknown save type."});
+        QVERIFY(savedFiles().isEmpty());
+
+        m_bench.blockSaveFolder();
+        QCOMPARE(save(SaveService::SAVE_SPECTRUM), QStringList{"<failed> Failed to create directory for saving."});
+        QCOMPARE(QFileInfo(SaveFolder::path()).size(), 0); // the file in the way is untouched
+
+        QFile full(QStringLiteral("/dev/full"));
+        if (!full.open(QIODevice::WriteOnly))
+            QSKIP("/dev/full is not available");
+        QVERIFY(!CsvFile::write(full, false, [](QTextStream &out) {
+            for (int i = 0; i < 1000; ++i)
+                out << "wavelength,value\n";
+        }));
+    }
+
+    void seriesOfTwoSamples()
+    {
+        feed({100, 200, 300, 400});
+        m_bench.feedWords(0.5f);
+        QCOMPARE(m_bench.buffer->lastResultItems().size(), kItems);
+
+        QSignalSpy finished(&save(), &SaveService::saveFinished);
+        const QDateTime before = QDateTime::currentDateTime();
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        MeasurementSettings::setUnit(1); // from the second sample on, in mW/m^2
+        m_bench.buffer->reloadSpecData();
+        feed({500, 600, 700, 800});
+        m_bench.feedWords(10.5f);
+        m_bench.buffer->setExpoTime(20000);
+        save().appendCustomizedTestSave();
+        QCOMPARE(finished.count(), 0);
+        save().endCustomizedTestSave();
+
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().at(0).toBool(), true);
+        const QFileInfo info(finished.first().at(1).toString());
+        QCOMPARE(info.absolutePath(), QDir(SaveFolder::path()).absolutePath());
+        QVERIFY2(QRegularExpression(QStringLiteral("^PQV-21_CustomizedTest_\\d{17}\\.csv$")).match(info.fileName()).hasMatch(),
+                 qPrintable(info.fileName()));
+        const QDateTime stamped = QDateTime::fromString(info.fileName().mid(22, 17), QStringLiteral("yyyyMMddhhmmsszzz"));
+        QVERIFY(stamped >= before.addMSecs(-1) && stamped <= QDateTime::currentDateTime());
+
+        const QStringList lines = testsupport::csvLines(info.filePath());
+        QCOMPARE(lines.size(), 1 + kItems + 1 + 4);
+        for (const QString &line : lines)
+            QCOMPARE(line.count(QLatin1Char(',')), 2);
+        const QRegularExpression time(
+            QRegularExpression::anchoredPattern(kBom + "Time(,\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d){2}"));
+        QVERIFY2(time.match(lines.at(0)).hasMatch(), qPrintable(lines.at(0)));
+        QCOMPARE(lines.at(1), QStringLiteral("X,0.50,10.50"));
+        QCOMPARE(lines.at(kItems + 1), QStringLiteral("exposure time(ms),12.5,20"));
+        QCOMPARE(lines.mid(kItems + 2), (QStringList{"380,1,5000", "381,2,6000", "382,3,7000", "383,4,8000"}));
+    }
+
+    void photonCountsStayUnscaled()
+    {
+        m_bench.buffer->setDeviceModel(QStringLiteral("TQV-12"));
+        MeasurementSettings::setUnit(3);
+        feed({100, 200, 300, 400});
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        QCOMPARE(endSeries().mid(1), (QStringList{"exposure time(ms),12.5", "380,1", "381,2", "382,3", "383,4"}));
+    }
+
+    void eachSeriesIsWrittenOnceFromItsBegin()
+    {
+        feed({100, 200, 300, 400});
+        // Neither samples nor an end without a begin.
+        save().appendCustomizedTestSave();
+        QCOMPARE(endSeries(), QStringList{"<no signal>"});
+        QVERIFY(testsupport::savedFiles().isEmpty());
+
+        save().beginCustomizedTestSave(); // no sample: the names alone
+        const QStringList names = endSeries();
+        QCOMPARE(names.first(), kBom + "Time");
+        QCOMPARE(names.last(), QStringLiteral("383"));
+        QCOMPARE(endSeries(), QStringList{"<no signal>"});
+
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        save().beginCustomizedTestSave(); // the unfinished series is dropped
+        save().appendCustomizedTestSave();
+        QCOMPARE(endSeries().last(), QStringLiteral("383,4"));
+    }
+
+    void aRangeChangeDuringTheSeriesKeepsTheLines()
+    {
+        feed({100, 200, 300, 400});
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        m_bench.buffer->setWl(382, 386); // shifted and longer
+        feed({10, 20, 30, 40, 50});
+        save().appendCustomizedTestSave();
+        m_bench.buffer->setDeviceModel(QStringLiteral("TQV-12")); // no result items any more
+        m_bench.buffer->setWl(300, 301);
+        save().appendCustomizedTestSave();
+        const QStringList lines = endSeries();
+        QCOMPARE(lines.size(), 1 + kItems + 1 + 4);
+        QCOMPARE(lines.at(1), QStringLiteral("X,0.00,0.00,"));
+        QCOMPARE(lines.mid(kItems + 2), (QStringList{"380,1,,", "381,2,,", "382,3,0.1,", "383,4,0.2,"}));
+    }
+
+    void blockedFolderIsReportedAtTheEnd()
+    {
+        feed({100, 200, 300, 400});
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        m_bench.blockSaveFolder();
+        QCOMPARE(endSeries(), QStringList{"<failed> Failed to open file for writing."});
+    }
+};
+
+QTEST_MAIN(TestSavedFiles)
+#include "tst_saved_files.moc"
