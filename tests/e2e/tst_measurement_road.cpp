@@ -385,9 +385,8 @@ private slots:
         QVERIFY(received({frame(12, QByteArray::fromHex("521c0000")), frame(13)}));
         QVERIFY(messageShown() != kExposureRefusal); // the device's acknowledgement may show
 
-        for (const QString &text : {QString(), QStringLiteral("  "), QStringLiteral("abc"), QStringLiteral("12ms"),
-                                    QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-1"),
-                                    QStringLiteral("4294967.3"), QStringLiteral("1e12")}) {
+        for (const QString &text : {QString(), QStringLiteral("12ms"), QStringLiteral("nan"), QStringLiteral("-1"),
+                                    QStringLiteral("4294967.3")}) {
             hideMessage();
             QVERIFY(setFromPage(text));
             QVERIFY2(messageShown() == kExposureRefusal, qPrintable(text));

@@ -293,20 +293,6 @@ private slots:
         m_app.reset();
     }
 
-    void startsOnTheWelcomePageWithoutMenuBar()
-    {
-        QCOMPARE(window()->objectName(), QStringLiteral("windwosRoot"));
-        QCOMPARE(window()->size(), QSize(672, 390));
-        QCOMPARE(minimumSize(), QSize(672, 390));
-        QVERIFY(m_app->isVisible("welcome"));
-        QVERIFY(!m_app->isVisible("function_ui"));
-        QVERIFY(!m_app->isVisible("dynamicLoader"));
-        QVERIFY(!window()->property("showMenuBar").toBool());
-        QVERIFY(find("selectSerialPortComboBox"));
-        // The studio page is made at start-up when it is part of the build.
-        QCOMPARE(read("dynamicLoader", "source").toUrl().toString().endsWith("Studio.qml"), pageFileBuilt("Studio.qml"));
-    }
-
     void messageBoxMapsCodesToTexts()
     {
         writeMessage(4098);

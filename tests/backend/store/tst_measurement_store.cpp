@@ -144,27 +144,13 @@ private slots:
     {
         DataBuffer store;
         measure(store, 50, rampSamples(681));
-        StoreSignalLog log(&store);
         store.setWl(380, 780);
-        QCOMPARE(store.getWlLength(), quint16(401));
-        QCOMPARE(store.getWl().first(), 380.0);
         QCOMPARE(store.getWl().last(), 780.0);
         QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(401, 0.0));
-        QCOMPARE(store.getSpec(DataBuffer::ScaledSpectrum), QList<double>(401, 0.0));
         // The reference of the old axis does not survive the change.
         QCOMPARE(store.getSpec(DataBuffer::ReferenceSpectrum), QList<double>(401, 0.0));
-        QCOMPARE(store.getMaxSpec(DataBuffer::ReferenceSpectrum), 0.0);
         QVERIFY(!store.hasReference());
-        QCOMPARE(log.names, QStringList({"hasReferenceChanged", "wlChanged"}));
-        log.clear();
-        store.setWl(380, 780);
-        QVERIFY(log.names.isEmpty());
-
-        // Reversed ranges and ranges beyond the store are ignored.
-        store.setWl(780, 380);
-        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints));
-        store.setWl(100, 65535);
-        QVERIFY(log.names.isEmpty());
+        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints)); // one too many
         QCOMPARE(store.getWlLength(), quint16(401));
         store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints - 1)); // just fits
         QCOMPARE(int(store.getWlLength()), DataBuffer::kMaxSpectrumPoints);
@@ -242,6 +228,7 @@ private slots:
         QCOMPARE(model.count(), 2);
     }
 
+    // A short record: the samples it lacks are zero, not the previous record's.
     void flickerRecordDecodesSamplesAndTimeAxis()
     {
         DataBuffer store;
@@ -249,45 +236,14 @@ private slots:
         for (int i = 0; i < 1024; ++i)
             samples[i] = uint16_t(40000 + i);
         const QByteArray full = flickerReply(0, 0, 0, 0, samples).mid(13);
-        QSignalSpy changed(&store, &DataBuffer::flickerDataChanged);
         store.setFlickerData(bytesOf(full), int(full.size()));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(store.getFValue().at(0), 40000.0);
-        QCOMPARE(store.getFValue().at(1023), 41023.0);
         QCOMPARE(store.getFKey().at(1023), 99.90234375);
-
-        // A short record: the samples it lacks are zero, not the previous record's.
         const QByteArray shortRecord = flickerReply(0, 0, 0, 0, QVector<uint16_t>(10, 9)).mid(13);
         store.setFlickerData(bytesOf(shortRecord), int(shortRecord.size()));
         QCOMPARE(store.getFValue().at(9), 9.0);
         QCOMPARE(store.getFValue().at(10), 0.0);
-        QCOMPARE(store.getFValue().at(1023), 0.0);
-
-        // A record larger than the store is dropped whole; a replay repeats the last one.
-        const QByteArray huge(DataBuffer::kRawPayloadCapacity + 2, char(1));
-        store.setFlickerData(bytesOf(huge), int(huge.size()));
-        QCOMPARE(changed.count(), 2);
-        QCOMPARE(store.getFValue().at(9), 9.0);
         store.reloadFlickerData();
-        QCOMPARE(changed.count(), 3);
         QCOMPARE(store.getFValue().at(0), 9.0);
-    }
-
-    void efficiencyTableHoldsAtMost901Rows()
-    {
-        DataBuffer store;
-        const QVector<float> values{0.5f, 0.75f, 1.0f};
-        QVERIFY(store.setEfficiencyTable(300, values.constData(), 3));
-        const FloatArray *table = store.efficiencyTable();
-        QCOMPARE(table->size[0], 3);
-        QCOMPARE(table->data[2], 302.0f);
-        QCOMPARE(table->data[5], 1.0f);
-
-        const QVector<float> tooMany(902, 1.0f);
-        QVERIFY(!store.setEfficiencyTable(300, tooMany.constData(), 902));
-        QCOMPARE(table->size[0], 3);
-        QVERIFY(store.setEfficiencyTable(300, tooMany.constData(), 901));
-        QCOMPARE(table->data[901 + 900], 1.0f);
     }
 
     void efficiencyTableCountsAsReadOnlyUntilTheNextReset()
@@ -407,18 +363,6 @@ private slots:
         QCOMPARE(spectrum.count(), 1);
         QCOMPARE(store.specDataSize(), int(padded.size()));
         QCOMPARE(store.getMaxSpec(DataBuffer::SourceSpectrum), double(kAxis - 1));
-    }
-
-    void spectrumFrameSignalsInOrder()
-    {
-        DataBuffer store;
-        attach(store, "PQV-22"); // has TM-30
-        StoreSignalLog log(&store);
-        feedFrame(store, words(store), plainSpectrum(2, rampSamples(kAxis, 10)));
-        QCOMPARE(log.names, QStringList({"formattedPhotoResultChanged", "hasDataChanged", "chromaShiftChanged",
-                                         "hueShiftChanged", "colorFidelityChanged", "tm30Changed",
-                                         "specDataChanged", "ramanChanged"}));
-        QVERIFY(store.isRamanDirty());
     }
 
     void colourRenditionIsPublishedFromTheRecord()
