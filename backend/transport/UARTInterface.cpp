@@ -278,7 +278,10 @@ void UARTInterface::onPortError(QSerialPort::SerialPortError error)
         // the read) or a write that could not go out yet: the line itself is fine. The port
         // may have stopped reading on it; a read from the event loop starts it again.
         m_port.clearError();
-        QMetaObject::invokeMethod(this, &UARTInterface::serialRead, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_port.isOpen())
+                serialRead();
+        }, Qt::QueuedConnection);
         return;
     }
     m_lineFailed = true;
