@@ -58,6 +58,8 @@ private slots:
         QCOMPARE(js.evaluate("dataBuffer.gainValue = 3; dataBuffer.gainValue + 1").toInt(), 4);
         QCOMPARE(store.gainValue(), quint8(3));
         QCOMPARE(js.evaluate("dataBuffer.getWlLength()").toInt(), 681);
+        // The axis is the range's before any spectrum or range reply.
+        QCOMPARE(js.evaluate("var wl = dataBuffer.getWl(); wl[0] + ',' + wl[680]").toString(), QStringLiteral("340,1020"));
         store.setDeviceModel(QStringLiteral("PQV-21"));
         QCOMPARE(js.evaluate("dataBuffer.formattedPhotoResult[0].items[0].key").toString(), QStringLiteral("X"));
         QCOMPARE(js.evaluate("dataBuffer.clearBuffer(); dataBuffer.hasData").toBool(), false);

@@ -4,6 +4,7 @@
 #include "SerialLink.h"
 #include "transport/UARTInterface.h"
 
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -28,6 +29,15 @@ private slots:
         QVERIFY(!ports.contains(missing));
         QCOMPARE(ports.last(), device->portName()); // after the system's own ports
         QCOMPARE(named.size(), ports.size());
+
+        // A port another program holds is left out, and the log says why.
+        {
+            QSerialPort holder(device->portName());
+            QVERIFY(holder.open(QIODevice::ReadWrite));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(
+                QStringLiteral("^Cannot open serial port %1 - \\S").arg(device->portName())));
+            QVERIFY(!uart->scanSerialPorts().contains(device->portName()));
+        }
 
         // The listed name connects.
         QVERIFY(connectSerial(*device));
