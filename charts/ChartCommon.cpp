@@ -27,6 +27,15 @@ QCPItemTracer *createTracer(QCustomPlot *plot, QCPGraph *graph)
     return tracer;
 }
 
+void hideTracersWithoutData(QCustomPlot *plot)
+{
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        auto *tracer = qobject_cast<QCPItemTracer *>(plot->item(i));
+        if (tracer && tracer->visible() && tracer->graph() && tracer->graph()->data()->isEmpty())
+            tracer->setVisible(false);
+    }
+}
+
 QCPItemText *createText(QCustomPlot *plot)
 {
     auto *text = new QCPItemText(plot);

@@ -15,6 +15,8 @@ class QCustomPlot;
 namespace ChartHoverTip {
 
 QCPItemTracer *createTracer(QCustomPlot *plot, QCPGraph *graph);
+// A visible tracer draws itself from its graph: hidden while that graph is empty.
+void hideTracersWithoutData(QCustomPlot *plot);
 QCPItemText *createText(QCustomPlot *plot);
 
 // Moves the tracer to key on its graph (interpolated; outside the data to the nearest end).

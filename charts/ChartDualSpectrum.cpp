@@ -133,23 +133,20 @@ void ChartDualSpectrum::showTextTip()
 
     const bool hasSource = m_sourceGraph && !m_sourceGraph->data()->isEmpty();
     const bool hasReference = m_referenceGraph && !m_referenceGraph->data()->isEmpty();
-    if (m_sourceGraph) {
-        if (!hasSource) {
-            m_sourceTracer->setVisible(false);
-            m_tipText->setVisible(false);
-        }
+    // A tracer on an empty graph has no position to take (attaching it already asks for one).
+    if (hasSource) {
         m_sourceTracer->setGraph(m_sourceGraph);
-    }
-    if (m_referenceGraph) {
-        if (!hasReference)
-            m_referenceTracer->setVisible(false);
-        m_referenceTracer->setGraph(m_referenceGraph);
-    }
-    // A tracer on an empty graph has no position to take.
-    if (hasSource)
         ChartHoverTip::moveTracer(m_sourceTracer, m_hoverKey);
-    if (hasReference)
+    } else {
+        m_sourceTracer->setVisible(false);
+        m_tipText->setVisible(false);
+    }
+    if (hasReference) {
+        m_referenceTracer->setGraph(m_referenceGraph);
         ChartHoverTip::moveTracer(m_referenceTracer, m_hoverKey);
+    } else {
+        m_referenceTracer->setVisible(false);
+    }
 
     const double key = m_sourceTracer->position->key();
     const double source = m_sourceTracer->position->value();

@@ -1,5 +1,6 @@
 #include "CustomPlotBaseItem.h"
 
+#include "ChartCommon.h"
 #include "OffscreenPlot.h"
 #include "store/DataBuffer.h"
 
@@ -57,6 +58,8 @@ void CustomPlotBaseItem::initCustomPlot()
         return;
     updateCustomPlotSize();
     setupPlot();
+    // Whatever emptied a curve (a new range, a cleared store), its tracer must not draw.
+    connect(m_plot, &QCustomPlot::beforeReplot, this, [this] { ChartHoverTip::hideTracersWithoutData(m_plot); });
     connect(m_plot, &QCustomPlot::afterReplot, this, &CustomPlotBaseItem::onCustomReplot);
     m_plot->replot(QCustomPlot::rpRefreshHint);
 }

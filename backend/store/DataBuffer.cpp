@@ -34,10 +34,12 @@ DataBuffer::DataBuffer(QObject *parent)
     : QObject(parent),
       m_efficiencyTable(createFloatArray(kEfficiencyRows, 2)),
       m_source(kDefaultWlEnd - kDefaultWlStart + 1, 0.0),
-      m_wavelengths(kDefaultWlEnd - kDefaultWlStart + 1, 0.0),
       m_flickerValues(kFlickerSamples, 0.0),
       m_flickerKeys(kFlickerSamples, 0.0)
 {
+    // The axis is the range's from the start: a device reporting the default range is no
+    // change, and whatever reads the axis before the first spectrum needs real wavelengths.
+    fillAxis();
     m_throttleTimer = new QTimer(this);
     m_throttleTimer->setInterval(kThrottleIntervalMs);
     connect(m_throttleTimer, &QTimer::timeout, this, &DataBuffer::onThrottleTick);

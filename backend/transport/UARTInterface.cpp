@@ -4,9 +4,14 @@
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
 
+#include <QDeadlineTimer>
+#include <QDebug>
 #include <QSerialPortInfo>
 #include <QThread>
 #include <QTimer>
+
+#include <cerrno>
+#include <poll.h>
 
 using namespace DeviceCommand;
 
@@ -15,6 +20,26 @@ namespace {
 constexpr int kBaudSwitchSettleMs = 100;
 // Noise before identification is kept only this far back.
 constexpr int kHandshakeKeepBytes = DeviceFrame::kMaxFrameLength;
+// A line that keeps failing without being hung up is given up after this many errors.
+constexpr int kMaxForgivenErrors = 50;
+constexpr short kLineGone = POLLHUP | POLLERR | POLLNVAL;
+
+// What the line's descriptor reports now, without reading or writing it.
+short lineEvents(int fd, short events, int timeoutMs)
+{
+    pollfd line{fd, events, 0};
+    int ready = 0;
+    do {
+        ready = ::poll(&line, 1, timeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0 ? line.revents : 0;
+}
+
+// A hung-up line (device unplugged, or the far end of a pseudo-terminal closed) stays so.
+bool lineHungUp(int fd)
+{
+    return fd < 0 || (lineEvents(fd, POLLIN, 0) & kLineGone) != 0;
+}
 } // namespace
 
 UARTInterface *UARTInterface::instance()
@@ -24,13 +49,15 @@ UARTInterface *UARTInterface::instance()
 }
 
 UARTInterface::UARTInterface()
-    : m_baudScanTimer(new QTimer)
+    : m_port(this)
+    , m_baudScanTimer(new QTimer)
     , m_linkCheckTimer(new QTimer)
 {
     qRegisterMetaType<DriverErrorCode>("DriverErrorCode");
     connect(m_baudScanTimer, &QTimer::timeout, this, &UARTInterface::baudRateScanTimeoutUpdate);
     connect(m_linkCheckTimer, &QTimer::timeout, this, &UARTInterface::checkConnectionStatus);
     connect(&m_port, &QSerialPort::readyRead, this, &UARTInterface::serialRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &UARTInterface::onPortError);
 }
 
 UARTInterface::~UARTInterface()
@@ -45,8 +72,13 @@ QStringList UARTInterface::scanSerialPorts()
     QStringList names;
     const auto offer = [this, &names](const QString &name) {
         QSerialPort probe(name);
-        if (!probe.open(QIODevice::ReadWrite))
+        if (!probe.open(QIODevice::ReadWrite)) {
+            // Not in the port's group, or held by another program: the list alone would
+            // not say why the port is missing.
+            if (probe.error() == QSerialPort::PermissionError)
+                qWarning().noquote() << "Cannot open serial port" << name << "-" << probe.errorString();
             return;
+        }
         names.append(name);
         emit uartScanDeviceName(name);
         probe.close();
@@ -69,6 +101,23 @@ void UARTInterface::setUpPort(uint8_t baudIndex)
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool UARTInterface::openPort()
+{
+    m_lineFailed = false;
+    m_forgivenErrors = 0;
+    if (m_port.open(QIODevice::ReadWrite))
+        return true;
+    // The status code alone does not tell a missing port from one the user may not open.
+    qWarning().noquote() << "Cannot open serial port" << m_portName << "-" << m_port.errorString();
+    return false;
+}
+
+void UARTInterface::closePort()
+{
+    if (m_port.isOpen())
+        m_port.close();
 }
 
 void UARTInterface::runIdentificationProbe()
@@ -99,7 +148,7 @@ void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bo
         return;
     }
     setUpPort(baudIndex);
-    if (!m_port.open(QIODevice::ReadWrite)) {
+    if (!openPort()) {
         emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
         return;
     }
@@ -123,7 +172,7 @@ void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bo
         if (m_identified) {
             reportConnected();
         } else {
-            m_port.close();
+            closePort();
             emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
         }
     });
@@ -140,16 +189,16 @@ void UARTInterface::baudRateScanTimeoutUpdate()
     ++m_baudIndex;
     if (m_baudIndex >= kBaudTable.size()) {
         m_baudScanTimer->stop();
-        m_port.close();
+        closePort();
         emit uartDeviceConnectStatus(false, DriverTypes::UART_NO_VALID_BAUD);
         return;
     }
-    m_port.close();
+    closePort();
     setUpPort(m_baudIndex);
     if (m_baudIndex == 4)
         m_baudScanTimer->start(kSlowScanTickMs);
     m_commandDelay = m_baudIndex < 5 ? kFastCommandDelayMs : kSlowCommandDelayMs;
-    if (m_port.open(QIODevice::ReadWrite))
+    if (openPort())
         runIdentificationProbe();
 }
 
@@ -170,6 +219,7 @@ void UARTInterface::serialRead()
     const QByteArray bytes = m_port.readAll();
     if (bytes.isEmpty())
         return;
+    m_forgivenErrors = 0;
     if (m_identified) {
         emit uartSendRawData(bytes);
         return;
@@ -216,6 +266,45 @@ void UARTInterface::checkConnectionStatus()
     dropLink(DriverTypes::UART_DISCONNECTED);
 }
 
+void UARTInterface::onPortError(QSerialPort::SerialPortError error)
+{
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError
+        && error != QSerialPort::WriteError)
+        return;
+    if (!m_port.isOpen() || m_lineFailed)
+        return;
+    if (!lineHungUp(int(m_port.handle())) && ++m_forgivenErrors <= kMaxForgivenErrors) {
+        // A read that found nothing (the line was emptied between the event loop's poll and
+        // the read) or a write that could not go out yet: the line itself is fine. The port
+        // may have stopped reading on it; a read from the event loop starts it again.
+        m_port.clearError();
+        QMetaObject::invokeMethod(this, [this] {
+            if (m_port.isOpen())
+                serialRead();
+        }, Qt::QueuedConnection);
+        return;
+    }
+    m_lineFailed = true;
+    qWarning().noquote() << "Serial link lost:" << m_portName << "-" << m_port.errorString();
+    // A hung-up line stays readable, so the port would repeat the error at every turn of
+    // the event loop: end the line at the next turn, once.
+    const quint64 attempt = m_attempt;
+    QMetaObject::invokeMethod(this, [this, attempt] {
+        if (attempt == m_attempt)
+            endFailedLine();
+    }, Qt::QueuedConnection);
+}
+
+void UARTInterface::endFailedLine()
+{
+    if (m_linkCheckTimer->isActive()) {
+        dropLink(DriverTypes::UART_DISCONNECTED);
+        return;
+    }
+    // Still identifying: the attempt ends as with a silent device.
+    closePort();
+}
+
 void UARTInterface::dropLink(DriverErrorCode err)
 {
     ++m_attempt;
@@ -256,9 +345,16 @@ void UARTInterface::writeFrame(const QByteArray &frame)
     if (!m_port.isOpen())
         return;
     m_port.write(frame);
-    m_port.waitForBytesWritten(kWriteWaitMs);
-    if (m_port.error() == QSerialPort::TimeoutError)
-        m_port.clearError();
+    // Pushes the bytes out while the line takes them, without waitForBytesWritten: that
+    // also reads the port behind the event loop's back, and the read the loop has already
+    // planned then finds the line empty. What is left after the wait goes out from the
+    // event loop.
+    const QDeadlineTimer deadline(kWriteWaitMs);
+    while (m_port.bytesToWrite() > 0) {
+        const short events = lineEvents(int(m_port.handle()), POLLOUT, int(deadline.remainingTime()));
+        if (!(events & POLLOUT) || (events & kLineGone) || !m_port.flush())
+            break;
+    }
 }
 
 void UARTInterface::sendCommand(uint8_t code, const QByteArray &payload, uint16_t pauseMs)

@@ -83,16 +83,21 @@ private slots:
     void serialRead();
     void baudRateScanTimeoutUpdate();
     void checkConnectionStatus();
+    void onPortError(QSerialPort::SerialPortError error);
 
 private:
     UARTInterface();
     void setUpPort(uint8_t baudIndex);
+    bool openPort();
+    void closePort();
+    void endFailedLine();
     void runIdentificationProbe();
     void takeHandshakeBytes(const QByteArray &bytes);
     void reportConnected();
     void dropLink(DriverErrorCode err);
     void writeFrame(const QByteArray &frame);
 
+    // A child of the transport, so the link's tests can watch its errors.
     QSerialPort m_port;
     QTimer *m_baudScanTimer = nullptr;
     QTimer *m_linkCheckTimer = nullptr;
@@ -104,4 +109,8 @@ private:
     // Bumped by every connect and disconnect so a pending fixed-rate check of an earlier
     // attempt cannot report on the current one.
     quint64 m_attempt = 0;
+    // The line has really failed (hung up); further errors of the port are its echo.
+    bool m_lineFailed = false;
+    // Port errors in a row that found the line still up; reset by every read with data.
+    int m_forgivenErrors = 0;
 };

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,16 @@ bool near(QRgb pixel, int r, int g, int b, int tolerance)
            && qAbs(qBlue(pixel) - b) <= tolerance;
 }
 
+// Console noise of a tracer asked for a position on a curve without data.
+int g_tracerComplaints = 0;
+QtMessageHandler g_previousHandler = nullptr;
+void countTracerComplaints(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("graph has no data")))
+        ++g_tracerComplaints;
+    g_previousHandler(type, context, message);
+}
+
 } // namespace
 
 class TestChartItems : public QObject
@@ -77,6 +88,7 @@ private slots:
     {
         testsupport::prepareStoreTests();
         StudioService::instance(); // the store's measurement state, as in the application
+        g_previousHandler = qInstallMessageHandler(countTracerComplaints);
     }
 
     void init()
@@ -85,6 +97,15 @@ private slots:
         buffer()->setWl(340, 1020);
         buffer()->clearReference();
         StudioService::instance()->setUnit(0);
+    }
+
+    void tracersStayQuietWithoutData()
+    {
+        // First, while the store holds no reference: that curve has nothing to point at.
+        QVERIFY(buffer()->getSpec(DataBuffer::ReferenceSpectrum).isEmpty());
+        auto chart = makeChart<ChartDualSpectrum>();
+        hoverAt(chart.get(), kWidth / 2, kHeight / 2);
+        runQueuedReplots(); // cleanup() counts the complaints
     }
 
     void aSecondInitKeepsThePlotAndItsContent()
@@ -302,7 +323,11 @@ private slots:
         QCOMPARE(chart->customPlot()->graph(0)->data()->at(100)->value, 0.5);
     }
 
-    void cleanup() { StudioService::instance()->setUnit(0); }
+    void cleanup()
+    {
+        StudioService::instance()->setUnit(0);
+        QCOMPARE(std::exchange(g_tracerComplaints, 0), 0);
+    }
 };
 
 QTEST_MAIN(TestChartItems)

@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+#include <numeric>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -607,6 +608,23 @@ private slots:
         QCOMPARE(lines.size(), 1 + kItems + 1 + 4);
         QCOMPARE(lines.at(1), QStringLiteral("X,0.00,0.00,"));
         QCOMPARE(lines.mid(kItems + 2), (QStringList{"380,1,,", "381,2,,", "382,3,0.1,", "383,4,0.2,"}));
+    }
+
+    void seriesBegunBeforeTheFirstSpectrumHasTheAxis()
+    {
+        // A fresh store whose device reports the range the store starts with.
+        m_bench.reset();
+        m_bench.setDevice(QStringLiteral("TQV-12"), 340, 1020);
+        save().beginCustomizedTestSave();
+        QVector<uint16_t> ramp(681);
+        std::iota(ramp.begin(), ramp.end(), uint16_t(100));
+        feed(ramp);
+        save().appendCustomizedTestSave();
+        const QStringList lines = endSeries();
+        QCOMPARE(lines.size(), 1 + 1 + 681);
+        QCOMPARE(lines.at(2), QStringLiteral("340,1"));
+        QCOMPARE(lines.at(2 + 340), QStringLiteral("680,4.4"));
+        QCOMPARE(lines.last(), QStringLiteral("1020,7.8"));
     }
 
     void blockedFolderIsReportedAtTheEnd()

@@ -200,7 +200,7 @@ QString brokenInvariant(const DataBuffer &store)
         return QStringLiteral("stored payload length beyond its store");
     for (int i = 0; i < n; ++i) {
         if (!std::isfinite(store.sourceSpectrum().at(i))
-            || (store.getWl().at(i) != 0.0 && store.getWl().at(i) != store.getWlRange()[0] + i))
+            || store.getWl().at(i) != store.getWlRange()[0] + i)
             return QStringLiteral("source value or axis point %1 corrupt").arg(i);
     }
     if (store.getMaxSpec(DataBuffer::SourceSpectrum) < 0.0)

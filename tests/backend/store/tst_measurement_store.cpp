@@ -143,6 +143,9 @@ private slots:
     void wavelengthRangeRebuildsAxisAndDropsTheOldReference()
     {
         DataBuffer store;
+        // The axis is the range's before any spectrum or range reply.
+        QCOMPARE(store.getWl().first(), 340.0);
+        QCOMPARE(store.getWl().last(), 1020.0);
         measure(store, 50, rampSamples(681));
         store.setWl(380, 780);
         QCOMPARE(store.getWl().last(), 780.0);
