@@ -46,8 +46,6 @@ private slots:
     {
         // Empty payload: the 9-byte minimum.
         QCOMPARE(DeviceFrame::build(4, {}).toHex().toUpper(), QByteArray("CC0109000004DA0D0A"));
-        // The documented model request.
-        QCOMPARE(DeviceFrame::build(8, QByteArray(1, 0x20)), QByteArray::fromHex("CC010A00000820FF0D0A"));
         // A full efficiency chunk: 999 bytes, length E7 03 00, checksum over unsigned bytes.
         const QByteArray chunk(CommandPayload::kEfficiencyChunkBytes, char(0xFF));
         const QByteArray frame = DeviceFrame::build(35, chunk);
@@ -57,40 +55,24 @@ private slots:
         QCOMPARE(frame.right(2), QByteArray("\r\n"));
     }
 
-    void everySenderOnTheWire_data()
+    void sendersOnTheWire_data()
     {
         QTest::addColumn<Sender>("send");
         QTest::addColumn<QByteArray>("expected");
         auto row = [](const char *name, Sender send, const char *hex) {
             QTest::newRow(name) << send << QByteArray::fromHex(hex);
         };
+        // The senders the device roads do not check byte for byte: the documented model
+        // request, and exposure times at and beyond the ends of the microsecond field.
         row("getDeviceModel", [](UARTInterface *u) { u->getDeviceModel(); }, "CC010A00000820FF0D0A");
-        row("getExpoMode", [](UARTInterface *u) { u->getExpoMode(); }, "CC010900000BE10D0A");
-        row("getExpoTime", [](UARTInterface *u) { u->getExpoTime(); }, "CC010900000DE30D0A");
-        row("getWlRange", [](UARTInterface *u) { u->getWlRange(); }, "CC010900000FE50D0A");
-        row("resetEfficiency", [](UARTInterface *u) { u->resetEfficiency(); }, "CC0109000025FB0D0A");
-        row("getEfficiency", [](UARTInterface *u) { u->getEfficiency(); }, "CC0109000026FC0D0A");
-        row("singleSpectrum", [](UARTInterface *u) { u->singleSpectrum(); }, "CC0109000032080D0A");
-        row("autoSpectrum start", [](UARTInterface *u) { u->autoSpectrum(true); }, "CC0109000033090D0A");
-        row("autoSpectrum stop", [](UARTInterface *u) { u->autoSpectrum(false); }, "CC0109000004DA0D0A");
-        row("getCie2015", [](UARTInterface *u) { u->getCie2015(); }, "CC01090000370D0D0A");
-        row("getGainValue", [](UARTInterface *u) { u->getGainValue(); }, "CC01090000390F0D0A");
-        row("getGainMode", [](UARTInterface *u) { u->getGainMode(); }, "CC010900003B110D0A");
-        row("startFlicker", [](UARTInterface *u) { u->startFlicker(); }, "CC010900003C120D0A");
-        row("setExpoMode 1", [](UARTInterface *u) { u->setExpoMode(1); }, "CC010A00000A01E20D0A");
-        row("setExpoMode 0", [](UARTInterface *u) { u->setExpoMode(0); }, "CC010A00000A00E10D0A");
-        row("setExpoTime 12.5 ms", [](UARTInterface *u) { QVERIFY(u->setExpoTime(12.5f)); },
-            "CC010D00000CD4300000EA0D0A");
         row("setExpoTime 0.0005 ms", [](UARTInterface *u) { QVERIFY(u->setExpoTime(0.0005f)); },
             "CC010D00000C00000000E60D0A");
         row("setExpoTime beyond the field", [](UARTInterface *u) { QVERIFY(u->setExpoTime(1e10f)); },
             "CC010D00000CFFFFFFFFE20D0A");
-        row("setCie2015 3", [](UARTInterface *u) { u->setCie2015(3); }, "CC010A00003603100D0A");
-        row("setGainValue 2", [](UARTInterface *u) { u->setGainValue(2); }, "CC010A00003802110D0A");
-        row("setGainMode 1", [](UARTInterface *u) { u->setGainMode(1); }, "CC010A00003A01120D0A");
+        row("autoSpectrum stop", [](UARTInterface *u) { u->autoSpectrum(false); }, "CC0109000004DA0D0A");
     }
 
-    void everySenderOnTheWire()
+    void sendersOnTheWire()
     {
         QFETCH(Sender, send);
         QFETCH(QByteArray, expected);
