@@ -140,7 +140,7 @@ private slots:
     void init()
     {
         m_bench.reset();
-        m_bench.setDevice(QStringLiteral("PQV-21"), 380, 383);
+        m_bench.setDevice(QStringLiteral("PQV-21"), 380, 383); // the others set their own
     }
 
     void cleanup()
