@@ -1,5 +1,6 @@
 #include "PdfTools.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -66,6 +67,18 @@ QList<PdfImage> pdfImages(const QString &path)
             continue;
         images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt()});
     }
+    return images;
+}
+
+QList<QImage> pdfImagePixels(const QString &path, const QString &folder)
+{
+    const QString prefix = QDir(folder).filePath(QStringLiteral("image"));
+    run(QStringLiteral("pdfimages"), {QStringLiteral("-png"), path, prefix}); // prints nothing
+    QList<QImage> images;
+    // "image-000.png", "image-001.png", ...: the names sort in page order.
+    const QStringList files = QDir(folder).entryList({QStringLiteral("image-*.png")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        images.append(QImage(QDir(folder).filePath(file)));
     return images;
 }
 
