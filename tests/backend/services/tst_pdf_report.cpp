@@ -208,9 +208,10 @@ private slots:
         m_report = std::make_unique<SaveService>(&m_scene->engine(), nullptr, m_bench.buffer.get());
         measure(QStringLiteral("PQV-21"), true);
         const QString path = exportAndCheck(SaveService::SAVE_PHOTOMETRIC);
+        // Each drawn for print at three times its size on screen.
         QCOMPARE(testsupport::pdfImages(path),
-                 (QList<PdfImage>{{1, 500, 250}, {3, 301, 302}, {3, 303, 304}, {3, 305, 306}, {3, 307, 308},
-                                  {3, 309, 310}, {3, 311, 312}}));
+                 (QList<PdfImage>{{1, 1500, 750}, {3, 903, 906}, {3, 909, 912}, {3, 915, 918}, {3, 921, 924},
+                                  {3, 927, 930}, {3, 933, 936}}));
     }
 
     void chartThatDoesNotFitStartsANewPage()
