@@ -63,9 +63,10 @@ QList<PdfImage> pdfImages(const QString &path)
     QList<PdfImage> images;
     for (const QString &line : lines.mid(2)) {
         const QStringList fields = line.simplified().split(QLatin1Char(' '));
-        if (fields.size() < 5 || fields.at(2) != QLatin1String("image"))
+        if (fields.size() < 14 || fields.at(2) != QLatin1String("image"))
             continue;
-        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt()});
+        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt(), fields.at(12).toInt(),
+                       fields.at(13).toInt()});
     }
     return images;
 }
