@@ -275,6 +275,22 @@ private slots:
         // A disabled mode takes no clicks.
         QVERIFY(m_ui->click(QStringLiteral("modeButton_raman")));
         QVERIFY(onModePage());
+
+        // In the smallest window the heading keeps clear of both borders, scaled down when
+        // the language's title is long.
+        window()->resize(window()->minimumSize());
+        QQuickItem *page = m_ui->item(QStringLiteral("function_ui"));
+        QQuickItem *heading = m_ui->item(QStringLiteral("modeHeading"));
+        QVERIFY(page && heading);
+        for (const char *language : {"fr", "en"}) {
+            m_app->welcome()->handleLanguageSignal(QLatin1String(language));
+            const auto clear = [page, heading] {
+                const QRectF box = heading->mapRectToItem(page, QRectF(0, 0, heading->width(), heading->height()));
+                return box.left() >= 24 && box.right() <= page->width() - 24
+                    && heading->property("contentWidth").toReal() <= heading->width() + 1;
+            };
+            QTRY_VERIFY2(clear(), language);
+        }
     }
 
     void pageRouterOpensEachPageOnce()

@@ -3,6 +3,7 @@
 // series and the report.
 #include "StudioPageSession.h"
 
+#include "CustomPlotBaseItem.h"
 #include "control/StudioService.h"
 #include "store/DataBuffer.h"
 #include "PdfTools.h"
@@ -17,8 +18,10 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <qcustomplot.h>
 
 using simdevice::DeviceState;
 using testsupport::commandFrame;
@@ -32,6 +35,20 @@ QByteArray microseconds(quint32 value)
     for (int i = 0; i < 4; ++i)
         bytes[i] = char((value >> (8 * i)) & 0xFF);
     return bytes;
+}
+
+// Share of the pixels of `area` that are the hover read-out's cyan.
+double cyanShare(const QImage &image, const QRect &area)
+{
+    int cyan = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            cyan += qRed(pixel) < 90 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
+        }
+    }
+    return inside.isEmpty() ? 0.0 : double(cyan) / (inside.width() * inside.height());
 }
 
 } // namespace
@@ -188,6 +205,24 @@ private slots:
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-28")));
         testsupport::removeSavedFiles(QStringLiteral("*.pdf"));
         QVERIFY(m_s.snapshotByClick());
+        // Dark on screen, with the pointer's read-out over the spectrum.
+        QObject *theme = m_s.app().engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("dark")));
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_s.ui().item(QStringLiteral("chartSpectrogram")));
+        QVERIFY(chart);
+        QCustomPlot *plot = chart->customPlot();
+        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
+        const QPointF at(plot->xAxis->coordToPixel(700), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        QCPItemText *tip = nullptr;
+        for (int i = 0; i < plot->itemCount() && !tip; ++i)
+            tip = qobject_cast<QCPItemText *>(plot->item(i));
+        QTRY_VERIFY(tip && tip->visible());
+        plot->replot(QCustomPlot::rpImmediateRefresh);
+        const QRectF tipBox(tip->topLeft->pixelPosition(), tip->bottomRight->pixelPosition());
+        QVERIFY(cyanShare(chart->renderedImage(), tipBox.toRect()) > 0.3);
+
         QVERIFY(m_s.ui().click(QStringLiteral("exportReport")));
         QTRY_VERIFY(m_s.ui().property(QStringLiteral("exportDialog"), "visible").toBool());
         auto *dialog = qobject_cast<QQuickWindow *>(m_s.ui().find(QStringLiteral("exportDialog")));
@@ -215,6 +250,19 @@ private slots:
         for (const char *expected : {"Sample Name:Lamp A", "Sample No:N-17", "Sample Model:M2", "Tester:Kim",
                                      "Time:yesterday"})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
+        // On paper the charts are light, drawn for print, and without the read-out.
+        QTemporaryDir pictures;
+        const QList<QImage> images = testsupport::pdfImagePixels(reports.first(), pictures.path());
+        QVERIFY(images.size() >= 6);
+        for (const QImage &image : images) {
+            QVERIFY2(image.width() >= 2 * chart->width() && image.height() >= 2 * chart->height(),
+                     qPrintable(QStringLiteral("%1 x %2").arg(image.width()).arg(image.height())));
+            QVERIFY(qGray(image.pixel(4, 4)) > 200);
+        }
+        const double scale = images.first().width() / chart->width();
+        const QRectF printedTipBox(tipBox.topLeft() * scale, tipBox.bottomRight() * scale);
+        QCOMPARE(cyanShare(images.first(), printedTipBox.toRect()), 0.0);
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
 
         // A report that cannot be written is reported on the page with the back end's message.
         QVERIFY(QDir(SaveFolder::path()).removeRecursively());

@@ -3,7 +3,9 @@
 // and which controls a measurement leaves enabled.
 #include "StudioPageSession.h"
 
+#include "CustomPlotBaseItem.h"
 #include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "store/DataBuffer.h"
 
 #include <QColor>
@@ -11,8 +13,10 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QTextBoundaryFinder>
 #include <QtTest>
 #include <algorithm>
+#include <qcustomplot.h>
 
 using simdevice::DeviceState;
 using testsupport::commandFrame;
@@ -27,6 +31,54 @@ const QStringList kAllChartTypes{QStringLiteral("Spectrum"),     QStringLiteral(
                                  QStringLiteral("Fidelity"),     QStringLiteral("DataAnalysis"),
                                  QStringLiteral("ColorVector"),  QStringLiteral("Chromaticity"),
                                  QStringLiteral("Flicker")};
+
+// Every Text item named `name` under `root`, visible or not.
+QList<QQuickItem *> textsNamed(QQuickItem *root, const QString &name)
+{
+    QList<QQuickItem *> found;
+    QList<QQuickItem *> pending{root};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        pending << item->childItems();
+        if (item->objectName() == name && item->inherits("QQuickText") && item->isVisible())
+            found << item;
+    }
+    return found;
+}
+
+// Why a result label is not shown whole: cut off, wider than its box, or a line may break
+// inside a unit in parentheses or after a "/" (inside a unit or a symbol such as "S/P").
+QString labelFault(QQuickItem *label)
+{
+    const QString text = label->property("text").toString();
+    if (label->property("truncated").toBool())
+        return QStringLiteral("cut: ") + text;
+    if (label->property("contentWidth").toReal() > label->width() + 0.5)
+        return QStringLiteral("wider than its box: ") + text;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (int at = breaks.toNextBoundary(); at > 0 && at < text.size(); at = breaks.toNextBoundary()) {
+        const QStringView before = QStringView(text).left(at);
+        if (before.count(QLatin1Char('(')) > before.count(QLatin1Char(')')) || before.endsWith(QLatin1Char('/')))
+            return QStringLiteral("may break at %1: ").arg(at) + text;
+    }
+    return {};
+}
+
+// The hover read-out of a chart: its marker and its box, when shown.
+std::pair<QCPItemTracer *, QCPItemText *> shownTip(QCustomPlot *plot)
+{
+    QCPItemTracer *tracer = nullptr;
+    QCPItemText *text = nullptr;
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        if (!plot->item(i)->visible())
+            continue;
+        if (auto *t = qobject_cast<QCPItemTracer *>(plot->item(i)))
+            tracer = t;
+        if (auto *t = qobject_cast<QCPItemText *>(plot->item(i)); t && t->layer()->name() == QLatin1String("overlay"))
+            text = t;
+    }
+    return {tracer, text};
+}
 
 } // namespace
 
@@ -139,6 +191,59 @@ private slots:
         QTRY_VERIFY(!m_s.tableTexts().contains(QStringLiteral("Bandwidth:")));
     }
 
+    // Every label of the fullest table, in every language, at the page's smallest size.
+    void resultLabelsAreShownWholeInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *code : {"de", "fr", "zh", "en"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void resultLabelsAreShownWholeInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        if (buffer()->deviceModel() != QLatin1String("PQV-27") || buffer()->formattedPhotoResult().isEmpty()) {
+            QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-27")));
+            QVERIFY(m_s.snapshotByClick());
+        }
+        m_s.app().window()->resize(m_s.app().window()->minimumSize());
+        m_s.app().welcome()->handleLanguageSignal(language);
+        QQuickItem *pane = m_s.ui().item(QStringLiteral("resultPane"));
+        QTRY_VERIFY(textsNamed(pane, QStringLiteral("label")).size() > 60);
+        for (QQuickItem *label : textsNamed(pane, QStringLiteral("label")))
+            QTRY_VERIFY2(labelFault(label).isEmpty(), qPrintable(labelFault(label)));
+    }
+
+    // The read-out hangs on its point: after a resize or a range change it is still there.
+    void hoverTipStaysAtItsPoint()
+    {
+        QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-22")));
+        QVERIFY(m_s.snapshotByClick());
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_s.ui().item(QStringLiteral("chartSpectrogram")));
+        QVERIFY(chart && chart->isVisible());
+        QCustomPlot *plot = chart->customPlot();
+        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
+        const QPointF at(plot->xAxis->coordToPixel(600), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        QTRY_VERIFY(shownTip(plot).second);
+        const auto [tracer, text] = shownTip(plot);
+        QVERIFY(tracer);
+        const auto tipAtPoint = [plot, tracer = tracer, text = text] {
+            plot->replot(QCustomPlot::rpImmediateRefresh);
+            return (text->position->pixelPosition() - tracer->position->pixelPosition()).manhattanLength() < 1.0;
+        };
+        QVERIFY(tipAtPoint());
+        const QPointF before = tracer->position->pixelPosition();
+
+        QQuickWindow *window = m_s.app().window();
+        window->resize(window->size() + QSize(300, 150));
+        QTRY_VERIFY(tracer->position->pixelPosition() != before);
+        QTRY_VERIFY(tipAtPoint());
+        plot->xAxis->setRange(550, 700);
+        QVERIFY(tipAtPoint());
+        window->resize(window->minimumSize());
+    }
+
     void snapshotAndContinuousMeasurementDriveTheEnableRules()
     {
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-27")));
@@ -238,11 +343,25 @@ private slots:
         const QList<float> hue = buffer()->hueShift();
         QCOMPARE(rf.size(), 16);
         QVERIFY(std::any_of(rf.begin(), rf.end(), [](float value) { return value > 1.0f; }));
+        // Four decimals; a value that rounds to zero shows without a sign.
+        const auto shown = [](float value) {
+            const QString text = QString::number(value, 'f', 4);
+            return text == QLatin1String("-0.0000") ? text.mid(1) : text;
+        };
         for (int i = 0; i < 16; ++i) {
-            QCOMPARE(row(i).at(1), QString::number(rf.at(i), 'f', 4));
-            QCOMPARE(row(i).at(2), QString::number(chroma.at(i), 'f', 4));
-            QCOMPARE(row(i).at(3), QString::number(hue.at(i), 'f', 4));
+            QCOMPARE(row(i).at(1), shown(rf.at(i)));
+            QCOMPARE(row(i).at(2), shown(chroma.at(i)));
+            QCOMPARE(row(i).at(3), shown(hue.at(i)));
         }
+        const QVariant nearZero = QVariantList{-0.00001, -0.00006};
+        const auto binText = [this, &nearZero](int index) {
+            QVariant text;
+            QMetaObject::invokeMethod(m_s.ui().find(QStringLiteral("dataAnalysis")), "valueText",
+                                      Q_RETURN_ARG(QVariant, text), Q_ARG(QVariant, nearZero), Q_ARG(QVariant, index));
+            return text.toString();
+        };
+        QCOMPARE(binText(0), QStringLiteral("0.0000"));
+        QCOMPARE(binText(1), QStringLiteral("-0.0001"));
 
         // Shown in the dark theme, the values stay readable.
         QObject *selector = m_s.ui().find(QStringLiteral("selectShowChart"));
@@ -267,6 +386,9 @@ private slots:
             return count >= 16 ? colours : QSet<QString>();
         };
         QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#ffffff")});
+        // Only whole rows are shown; the rest scroll.
+        QCOMPARE(qRound(rows->height()) % 40, 0);
+        QVERIFY(rows->height() >= 40);
         QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
         QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#212121")});
 

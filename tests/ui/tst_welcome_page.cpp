@@ -190,6 +190,13 @@ class TestWelcomePage : public QObject
                                 item("selectSerialBaudComboBox")->property("displayText").toString(),
                                 item("noBleDevicesLabel")->property("text").toString()};
         QCOMPARE(shown, expected);
+        // Labels in one column, fields in another: both fields start at one place and are as
+        // wide as each other, whatever the labels' lengths.
+        QQuickItem *port = item("selectSerialPortComboBox");
+        QQuickItem *baud = item("selectSerialBaudComboBox");
+        QTRY_COMPARE(port->mapToScene(QPointF()).x(), baud->mapToScene(QPointF()).x());
+        QCOMPARE(port->width(), baud->width());
+        QVERIFY(port->width() >= 150);
         // Every text of the page is shown in its translation, none in the English source.
         const QStringList texts = visibleTextsBelow(item("welcome"));
         for (const auto &[source, comment] : kPageTexts) {

@@ -36,6 +36,11 @@ Item {
             return found
         }
 
+        // A text as read: the invisible joins that keep units whole left out.
+        function read(t) {
+            return t.text.replace(/[\u2060\u200b]/g, "")
+        }
+
         function show(groups) {
             table.tableData = groups
             wait(0)
@@ -59,12 +64,12 @@ Item {
             compare(named(table, "groupTitle").map(function (t) { return t.text }), ["BASE", "BL"])
             var rows = named(table, "resultRow")
             compare(rows.length, 3)
-            compare(named(rows[0], "label").map(function (t) { return t.text }),
+            compare(named(rows[0], "label").map(read),
                     ["Color temperature CCT(K):", "Irradiance Ee(W/m^2):"])
             compare(named(rows[0], "value").map(function (t) { return t.text }), ["5600", "1.25"])
-            compare(named(rows[1], "label").map(function (t) { return t.text }), ["Illuminance Lux:"])
+            compare(named(rows[1], "label").map(read), ["Illuminance Lux:"])
             compare(named(rows[1], "rightCell").length, 0)
-            compare(named(rows[2], "label").map(function (t) { return t.text }),
+            compare(named(rows[2], "label").map(read),
                     ["Blue light hazard weighted irradiance Eb(mW/m^2):"])
             compare(named(rows[2], "value")[0].text, "4.0/RG2")
         }
@@ -95,13 +100,15 @@ Item {
             theme.switchTheme("light")
         }
 
-        function test_longLabelWrapsToThreeLinesAndTheRowGrows() {
+        // Never cut: the label wraps as far as it needs, between words, and the row grows.
+        function test_longLabelWrapsWholeAndTheRowGrows() {
             table.width = 360
             show([{ titleId: 2, items: [item(309, "", "12.5"), item(302, "W/m^2", "1")] }])
             var row = named(table, "resultRow")[0]
             var label = named(row, "label")[0]
-            verify(label.lineCount <= 3)
-            verify(label.truncated)
+            verify(label.lineCount > 3)
+            verify(!label.truncated)
+            verify(label.contentWidth <= label.width + 0.5)
             verify(label.width <= (row.width - 68) / 2 * 0.6 + 0.5)
             var tallest = Math.max(named(row, "leftCell")[0].height, named(row, "rightCell")[0].height)
             compare(row.height, Math.max(34, tallest + 10))
@@ -110,7 +117,7 @@ Item {
 
         function test_unknownIdShowsItsKey() {
             show([{ titleId: 0, items: [item(777, "", "1")] }])
-            compare(named(table, "label")[0].text, "key777:")
+            compare(read(named(table, "label")[0]), "key777:")
         }
 
         // Titles and labels are looked up in the catalogues in the table's context; values stay.
@@ -128,7 +135,7 @@ Item {
                 var translated = createTemporaryObject(tableComponent, root, { tableData: groups })
                 wait(0)
                 var titles = named(translated, "groupTitle").map(function (t) { return t.text })
-                var labels = named(translated, "label").map(function (t) { return t.text })
+                var labels = named(translated, "label").map(read)
                 compare(titles.concat(labels.slice(0, 2)), expected[code], code)
                 compare(named(translated, "value")[0].text, "5600")
             }
