@@ -64,7 +64,9 @@ void place(QCPItemText *text, const QCPItemTracer *anchor, double key, double va
     const double rightEdge = x.upper - 0.1 * (x.upper - x.lower);
     const double bottomEdge = y.lower + 0.1 * (y.upper - y.lower);
 
-    text->position->setCoords(anchor->position->pixelPosition());
+    // Hung on the marker, the box follows its point through every resize and range change.
+    text->position->setParentAnchor(anchor->position);
+    text->position->setCoords(0, 0);
     const Qt::Alignment vertical = bottomEdge > value ? Qt::AlignBottom : Qt::AlignTop;
     const Qt::Alignment horizontal = key > rightEdge ? Qt::AlignRight : Qt::AlignLeft;
     text->setPositionAlignment(vertical | horizontal);
@@ -97,11 +99,50 @@ void showOnCurve(QCPItemTracer *tracer, QCPItemText *text, QCPGraph *curve, doub
 
 } // namespace ChartHoverTip
 
+namespace {
+
+// Tick labels inside the axis rectangle are clipped to it: a label on a tick at the upper
+// or lower edge would show cut in half, so it is left out instead.
+class InsideLabelTicker : public QCPAxisTicker
+{
+public:
+    explicit InsideLabelTicker(QCPAxis *axis) : m_axis(axis) {}
+
+protected:
+    QVector<QString> createLabelVector(const QVector<double> &ticks, const QLocale &locale, QChar formatChar,
+                                       int precision) override
+    {
+        QVector<QString> labels = QCPAxisTicker::createLabelVector(ticks, locale, formatChar, precision);
+        // Labels are made before the layout: the rectangle is the plot's current viewport
+        // less the margins of the last layout, which only a new axis label font changes.
+        const QCPAxisRect *axisRect = m_axis->axisRect();
+        const QRect viewport = axisRect->parentPlot()->viewport();
+        const double top = viewport.top() + axisRect->margins().top();
+        const double bottom = viewport.top() + viewport.height() - axisRect->margins().bottom();
+        if (bottom <= top)
+            return labels;
+        const double halfHeight = QFontMetricsF(m_axis->tickLabelFont()).height() / 2.0;
+        const QCPRange range = m_axis->range();
+        for (int i = 0; i < ticks.size() && i < labels.size(); ++i) {
+            const double y = bottom - (ticks.at(i) - range.lower) / range.size() * (bottom - top);
+            if (y - halfHeight < top || y + halfHeight > bottom)
+                labels[i].clear();
+        }
+        return labels;
+    }
+
+private:
+    QCPAxis *m_axis; // owns this ticker
+};
+
+} // namespace
+
 void setupChartAxes(QCustomPlot *plot, const QString &xLabel)
 {
     plot->xAxis->setLabel(xLabel);
     plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom | QCP::iSelectPlottables);
     plot->yAxis->setTickLabelSide(QCPAxis::lsInside);
+    plot->yAxis->setTicker(QSharedPointer<QCPAxisTicker>(new InsideLabelTicker(plot->yAxis)));
 }
 
 bool isTModel(const DataBuffer *buffer)

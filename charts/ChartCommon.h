@@ -22,8 +22,8 @@ QCPItemText *createText(QCustomPlot *plot);
 // Moves the tracer to key on its graph (interpolated; outside the data to the nearest end).
 void moveTracer(QCPItemTracer *tracer, double key);
 
-// Places text at anchor's pixel position, aligned against the plot's current ranges by the
-// point (key, value).
+// Hangs text on anchor's position, aligned against the plot's current ranges by the point
+// (key, value).
 void place(QCPItemText *text, const QCPItemTracer *anchor, double key, double value);
 
 // "wavelength\nvalue": the whole key, then the value to three significant digits.

@@ -10,8 +10,7 @@ namespace ChartStyle {
 // The grey of grids and secondary lines: light on the dark theme, dark on the light one.
 inline QColor themeGrey()
 {
-    return Theme::instance(nullptr)->currentTheme() == Theme::DarkTheme ? QColor(200, 200, 200, 255)
-                                                                         : QColor(52, 52, 52, 255);
+    return Theme::instance(nullptr)->chartsDark() ? QColor(200, 200, 200, 255) : QColor(52, 52, 52, 255);
 }
 
 // The arrow at the upper end of an axis.

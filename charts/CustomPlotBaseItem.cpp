@@ -180,4 +180,19 @@ bool CustomPlotBaseItem::saveCustomPlotJpg(const QString &fileName)
     return m_plot->saveJpg(fileName, 0, 0, 1.0, -1, 96, QCP::ruDotsPerInch);
 }
 
-bool CustomPlotBaseItem::saveChartImage(const QString &fileName) { return saveCustomPlotJpg(fileName); }
+bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
+{
+    if (!m_plot)
+        return false;
+    // For paper: three times the screen's pixels (about 300 ppi across a page), pens and
+    // fonts scaled with them, and without the hover read-out, which belongs to the pointer.
+    constexpr double kPrintScale = 3.0;
+    QCPLayer *overlay = m_plot->layer(QStringLiteral("overlay"));
+    const bool overlayShown = overlay && overlay->visible();
+    if (overlay)
+        overlay->setVisible(false);
+    const bool saved = m_plot->saveJpg(fileName, 0, 0, kPrintScale, -1, int(96 * kPrintScale), QCP::ruDotsPerInch);
+    if (overlay)
+        overlay->setVisible(overlayShown);
+    return saved;
+}

@@ -34,6 +34,8 @@ public:
     // Writes the plot at its current size as a JPEG; false when there is no plot yet or
     // the file could not be written.
     bool saveCustomPlotJpg(const QString &fileName);
+    // The report's picture: drawn for print at three times the plot's size, without the
+    // hover read-out.
     bool saveChartImage(const QString &fileName) override;
 
     QCustomPlot *customPlot() const;

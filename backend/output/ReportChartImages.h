@@ -1,6 +1,9 @@
 #pragma once
 // The chart pictures of the test report. Each chart on screen is found by its objectName
-// and writes its JPEG into a temporary folder that lives as long as this object.
+// and writes its JPEG into a temporary folder that lives as long as this object. While it
+// lives, the charts draw in the light palette: paper is white whatever the screen shows.
+
+#include "theme/Theme.h"
 
 #include <QImage>
 #include <QPointer>
@@ -14,11 +17,12 @@ class ReportChartImages
 public:
     explicit ReportChartImages(QQmlApplicationEngine *engine);
 
-    // The chart's picture as it is shown now; null when the scene holds no chart of that
-    // name, or the chart wrote nothing readable.
+    // The chart's picture as it is shown now, drawn for print; null when the scene holds no
+    // chart of that name, or the chart wrote nothing readable.
     QImage load(const QString &objectName);
 
 private:
     QPointer<QQmlApplicationEngine> m_engine;
+    Theme::LightChartsScope m_lightCharts;
     QTemporaryDir m_folder;
 };

@@ -238,8 +238,15 @@ void ReportWriter::drawColourChartGrid()
     const int w = width();
     const auto drawSquare = [this](const QString &objectName, int x) {
         const QImage image = m_charts.load(objectName);
-        if (!image.isNull())
-            m_painter.drawImage(QRect(x, m_y, kGridImageSide, kGridImageSide), image);
+        if (image.isNull())
+            return;
+        // Kept in proportion and centred in its square: a stretched diagram would misplace
+        // every colour.
+        const QSize fitted = image.size().scaled(kGridImageSide, kGridImageSide, Qt::KeepAspectRatio);
+        m_painter.drawImage(QRect(QPoint(x + (kGridImageSide - fitted.width()) / 2,
+                                         m_y + (kGridImageSide - fitted.height()) / 2),
+                                  fitted),
+                            image);
     };
     for (const GridRow &row : rows) {
         drawSquare(row.leftChart, m_margin);

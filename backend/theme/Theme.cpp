@@ -62,11 +62,35 @@ THEME_COLOUR(error, 0xF44336, 0xEF5350)
 
 #undef THEME_COLOUR
 
-QColor Theme::chartTextColor() { return instance()->pick(qRgb(52, 52, 52), qRgb(200, 200, 200)); }
-QColor Theme::chartGridColor() { return instance()->pick(qRgb(136, 136, 136), qRgb(158, 162, 173)); }
-QColor Theme::chartBackgroundColor() { return instance()->pick(qRgb(247, 247, 248), qRgb(70, 74, 83)); }
-QColor Theme::chartAccentColor() { return instance()->pick(qRgb(255, 87, 51), qRgb(255, 87, 51)); }
-QColor Theme::chartGreenColor() { return instance()->pick(qRgb(34, 139, 34), qRgb(76, 217, 100)); }
+QColor Theme::chartTextColor() { return instance()->pickForCharts(qRgb(52, 52, 52), qRgb(200, 200, 200)); }
+QColor Theme::chartGridColor() { return instance()->pickForCharts(qRgb(136, 136, 136), qRgb(158, 162, 173)); }
+QColor Theme::chartBackgroundColor() { return instance()->pickForCharts(qRgb(247, 247, 248), qRgb(70, 74, 83)); }
+QColor Theme::chartAccentColor() { return instance()->pickForCharts(qRgb(255, 87, 51), qRgb(255, 87, 51)); }
+QColor Theme::chartGreenColor() { return instance()->pickForCharts(qRgb(34, 139, 34), qRgb(76, 217, 100)); }
+
+QColor Theme::pickForCharts(QRgb light, QRgb dark) const
+{
+    return QColor::fromRgb(chartsDark() ? dark : light);
+}
+
+Theme::LightChartsScope::LightChartsScope()
+{
+    Theme *theme = instance();
+    if (!theme->chartsDark())
+        return;
+    m_active = true;
+    theme->m_lightCharts = true;
+    emit theme->themeChanged(LightTheme);
+}
+
+Theme::LightChartsScope::~LightChartsScope()
+{
+    if (!m_active)
+        return;
+    Theme *theme = instance();
+    theme->m_lightCharts = false;
+    emit theme->themeChanged(ThemeType(theme->m_currentTheme));
+}
 
 QPen Theme::chartTextPen()
 {

@@ -90,6 +90,24 @@ public:
     QColor warning() const;
     QColor error() const;
 
+    // While one lives, the charts take the light palette whatever the screen shows, so that
+    // a report prints them on white paper. The screen is never drawn in between: the charts
+    // restyle back when it ends.
+    class LightChartsScope
+    {
+    public:
+        LightChartsScope();
+        ~LightChartsScope();
+        LightChartsScope(const LightChartsScope &) = delete;
+        LightChartsScope &operator=(const LightChartsScope &) = delete;
+
+    private:
+        bool m_active = false;
+    };
+
+    // The charts are drawn in the dark palette.
+    bool chartsDark() const { return isDark() && !m_lightCharts; }
+
     // Chart colours of the current theme.
     static QColor chartTextColor();
     static QColor chartGridColor();
@@ -111,7 +129,9 @@ private:
     explicit Theme(QObject *parent);
     bool isDark() const { return m_currentTheme == DarkTheme; }
     QColor pick(QRgb light, QRgb dark) const;
+    QColor pickForCharts(QRgb light, QRgb dark) const;
 
     int m_currentTheme = LightTheme;
     QString m_themeName = QStringLiteral("light");
+    bool m_lightCharts = false;
 };

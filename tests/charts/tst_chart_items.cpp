@@ -181,7 +181,17 @@ private slots:
         QVERIFY(source->saveChartImage(file));
         QImageReader reader(file);
         QCOMPARE(reader.format(), QByteArray("jpeg"));
-        QCOMPARE(reader.size(), QSize(kWidth, kHeight));
+        // Drawn for print: well beyond the screen's pixels, in the same proportions.
+        QCOMPARE(reader.size(), QSize(3 * kWidth, 3 * kHeight));
+        const QImage withoutTip = reader.read();
+
+        // The pointer's read-out stays on screen.
+        hoverAt(chart.get(), chart->customPlot()->xAxis->coordToPixel(600), kHeight / 2);
+        runQueuedReplots();
+        QVERIFY(visibleTip(chart->customPlot()));
+        QVERIFY(source->saveChartImage(file));
+        QCOMPARE(QImage(file), withoutTip);
+        QVERIFY(visibleTip(chart->customPlot()));
 
         QVERIFY(!chart->saveChartImage(dir.filePath(QStringLiteral("missing/folder/chart.jpg"))));
     }
@@ -309,6 +319,39 @@ private slots:
         QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
         QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
         QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
+    }
+
+    // Value labels sit inside the axis rectangle, which clips them: none may stand at an edge,
+    // whatever range the data or the user chose.
+    void valueLabelsInsideThePlotAreNeverCut()
+    {
+        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        auto spectrum = makeChart<ChartPureSpectrum>();
+        auto dual = makeChart<ChartDualSpectrum>();
+        auto ratio = makeChart<ChartReflectance>();
+        for (CustomPlotBaseItem *chart : {static_cast<CustomPlotBaseItem *>(spectrum.get()),
+                                          static_cast<CustomPlotBaseItem *>(dual.get()),
+                                          static_cast<CustomPlotBaseItem *>(ratio.get())}) {
+            QCPAxis *axis = chart->customPlot()->yAxis;
+            const double half = QFontMetricsF(axis->tickLabelFont()).height() / 2.0;
+            for (const QCPRange &range : {axis->range(), QCPRange(0, 400), QCPRange(0, 1), QCPRange(-0.5, 1.5)}) {
+                axis->setRange(range);
+                chart->customPlot()->replot(QCustomPlot::rpImmediateRefresh);
+                chart->customPlot()->replot(QCustomPlot::rpImmediateRefresh);
+                const QRect rect = axis->axisRect()->rect();
+                int shown = 0;
+                for (int i = 0; i < axis->tickVector().size(); ++i) {
+                    if (axis->tickVectorLabels().at(i).isEmpty())
+                        continue;
+                    const double y = axis->coordToPixel(axis->tickVector().at(i));
+                    QVERIFY2(y - half >= rect.top() && y + half <= rect.bottom() + 1,
+                             qPrintable(axis->tickVectorLabels().at(i)));
+                    ++shown;
+                }
+                QVERIFY2(shown >= 2, qPrintable(QStringLiteral("%1 %2-%3 %4").arg(chart->metaObject()->className()).arg(range.lower).arg(range.upper).arg(axis->tickVectorLabels().join(QLatin1Char(',')))));
+            }
+        }
     }
 
     void hiddenRatioChartsCatchUpWhenShown()

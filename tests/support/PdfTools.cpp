@@ -1,5 +1,6 @@
 #include "PdfTools.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -62,10 +63,23 @@ QList<PdfImage> pdfImages(const QString &path)
     QList<PdfImage> images;
     for (const QString &line : lines.mid(2)) {
         const QStringList fields = line.simplified().split(QLatin1Char(' '));
-        if (fields.size() < 5 || fields.at(2) != QLatin1String("image"))
+        if (fields.size() < 14 || fields.at(2) != QLatin1String("image"))
             continue;
-        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt()});
+        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt(), fields.at(12).toInt(),
+                       fields.at(13).toInt()});
     }
+    return images;
+}
+
+QList<QImage> pdfImagePixels(const QString &path, const QString &folder)
+{
+    const QString prefix = QDir(folder).filePath(QStringLiteral("image"));
+    run(QStringLiteral("pdfimages"), {QStringLiteral("-png"), path, prefix}); // prints nothing
+    QList<QImage> images;
+    // "image-000.png", "image-001.png", ...: the names sort in page order.
+    const QStringList files = QDir(folder).entryList({QStringLiteral("image-*.png")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        images.append(QImage(QDir(folder).filePath(file)));
     return images;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What poppler's command-line tools (pdfinfo, pdftotext, pdfimages) read from a PDF file.
 
+#include <QImage>
 #include <QList>
 #include <QSizeF>
 #include <QString>
@@ -11,6 +12,9 @@ struct PdfImage {
     int page = 0;
     int width = 0;
     int height = 0;
+    // Resolution on the page across and down: equal when drawn in proportion.
+    int xPpi = 0;
+    int yPpi = 0;
     bool operator==(const PdfImage &other) const
     {
         return page == other.page && width == other.width && height == other.height;
@@ -24,5 +28,7 @@ int pdfPageCount(const QString &path);
 QString pdfText(const QString &path, int first = 0, int last = 0);
 // The embedded pictures in page order (soft masks left out).
 QList<PdfImage> pdfImages(const QString &path);
+// The embedded pictures themselves, in page order, read back through files in `folder`.
+QList<QImage> pdfImagePixels(const QString &path, const QString &folder);
 
 } // namespace testsupport

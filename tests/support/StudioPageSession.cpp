@@ -125,8 +125,9 @@ QStringList visibleTexts(QQuickItem *root)
     QStringList texts;
     if (!root || !root->isVisible())
         return texts;
+    // As a person reads them: without the invisible joins that keep units whole.
     if (root->inherits("QQuickText"))
-        texts << root->property("text").toString();
+        texts << root->property("text").toString().remove(QChar(0x2060)).remove(QChar(0x200B));
     for (QQuickItem *child : root->childItems())
         texts << visibleTexts(child);
     return texts;

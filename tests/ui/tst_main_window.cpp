@@ -260,6 +260,13 @@ class TestMainWindow : public QObject
                                 item("selectSerialBaudComboBox")->property("displayText").toString(),
                                 item("noBleDevicesLabel")->property("text").toString()};
         QCOMPARE(shown, expected);
+        // Labels in one column, fields in another: both fields start at one place and are as
+        // wide as each other, whatever the labels' lengths.
+        QQuickItem *port = item("selectSerialPortComboBox");
+        QQuickItem *baud = item("selectSerialBaudComboBox");
+        QTRY_COMPARE(port->mapToScene(QPointF()).x(), baud->mapToScene(QPointF()).x());
+        QCOMPARE(port->width(), baud->width());
+        QVERIFY(port->width() >= 150);
         // Every text of the page is shown in its translation, none in the English source.
         const QStringList texts = visibleTextsBelow(item("welcome"));
         for (const auto &[source, comment] : kPageTexts) {
@@ -391,6 +398,22 @@ private slots:
         // A disabled mode takes no clicks.
         QVERIFY(m_ui->click(QStringLiteral("modeButton_raman")));
         QVERIFY(onModePage());
+
+        // In the smallest window the heading keeps clear of both borders, scaled down when
+        // the language's title is long.
+        window()->resize(window()->minimumSize());
+        QQuickItem *page = m_ui->item(QStringLiteral("function_ui"));
+        QQuickItem *heading = m_ui->item(QStringLiteral("modeHeading"));
+        QVERIFY(page && heading);
+        for (const char *language : {"fr", "en"}) {
+            m_app->welcome()->handleLanguageSignal(QLatin1String(language));
+            const auto clear = [page, heading] {
+                const QRectF box = heading->mapRectToItem(page, QRectF(0, 0, heading->width(), heading->height()));
+                return box.left() >= 24 && box.right() <= page->width() - 24
+                    && heading->property("contentWidth").toReal() <= heading->width() + 1;
+            };
+            QTRY_VERIFY2(clear(), language);
+        }
     }
 
     void pageRouterOpensEachPageOnce()

@@ -5,6 +5,8 @@
 #include "PdfTools.h"
 #include "SavedFiles.h"
 #include "StudioPageSession.h"
+#include "welcome/WelcomeService.h"
+#include "CustomPlotBaseItem.h"
 #include "control/StudioService.h"
 #include "output/SaveFolder.h"
 #include "store/DataBuffer.h"
@@ -17,6 +19,9 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QTextBoundaryFinder>
+#include <qcustomplot.h>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 
@@ -40,6 +45,68 @@ QByteArray microseconds(quint32 value)
     for (int i = 0; i < 4; ++i)
         bytes[i] = char((value >> (8 * i)) & 0xFF);
     return bytes;
+}
+
+// Every Text item named `name` under `root`, visible or not.
+QList<QQuickItem *> textsNamed(QQuickItem *root, const QString &name)
+{
+    QList<QQuickItem *> found;
+    QList<QQuickItem *> pending{root};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        pending << item->childItems();
+        if (item->objectName() == name && item->inherits("QQuickText") && item->isVisible())
+            found << item;
+    }
+    return found;
+}
+
+// Why a result label is not shown whole: cut off, wider than its box, or a line may break
+// inside a unit in parentheses or after a "/" (inside a unit or a symbol such as "S/P").
+QString labelFault(QQuickItem *label)
+{
+    const QString text = label->property("text").toString();
+    if (label->property("truncated").toBool())
+        return QStringLiteral("cut: ") + text;
+    if (label->property("contentWidth").toReal() > label->width() + 0.5)
+        return QStringLiteral("wider than its box: ") + text;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (int at = breaks.toNextBoundary(); at > 0 && at < text.size(); at = breaks.toNextBoundary()) {
+        const QStringView before = QStringView(text).left(at);
+        if (before.count(QLatin1Char('(')) > before.count(QLatin1Char(')')) || before.endsWith(QLatin1Char('/')))
+            return QStringLiteral("may break at %1: ").arg(at) + text;
+    }
+    return {};
+}
+
+// The hover read-out of a chart: its marker and its box, when shown.
+std::pair<QCPItemTracer *, QCPItemText *> shownTip(QCustomPlot *plot)
+{
+    QCPItemTracer *tracer = nullptr;
+    QCPItemText *text = nullptr;
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        if (!plot->item(i)->visible())
+            continue;
+        if (auto *t = qobject_cast<QCPItemTracer *>(plot->item(i)))
+            tracer = t;
+        if (auto *t = qobject_cast<QCPItemText *>(plot->item(i)); t && t->layer()->name() == QLatin1String("overlay"))
+            text = t;
+    }
+    return {tracer, text};
+}
+
+// Share of the pixels of `area` that are the hover read-out's cyan.
+double cyanShare(const QImage &image, const QRect &area)
+{
+    int cyan = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            cyan += qRed(pixel) < 90 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
+        }
+    }
+    return inside.isEmpty() ? 0.0 : double(cyan) / (inside.width() * inside.height());
 }
 
 } // namespace
@@ -154,6 +221,59 @@ private slots:
         QTRY_VERIFY(!m_s.tableTexts().contains(QStringLiteral("Bandwidth:")));
     }
 
+    // Every label of the fullest table, in every language, at the page's smallest size.
+    void resultLabelsAreShownWholeInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *code : {"de", "fr", "zh", "en"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void resultLabelsAreShownWholeInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        if (buffer()->deviceModel() != QLatin1String("PQV-27") || buffer()->formattedPhotoResult().isEmpty()) {
+            QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-27")));
+            QVERIFY(m_s.snapshotByClick());
+        }
+        m_s.app().window()->resize(m_s.app().window()->minimumSize());
+        m_s.app().welcome()->handleLanguageSignal(language);
+        QQuickItem *pane = m_s.ui().item(QStringLiteral("resultPane"));
+        QTRY_VERIFY(textsNamed(pane, QStringLiteral("label")).size() > 60);
+        for (QQuickItem *label : textsNamed(pane, QStringLiteral("label")))
+            QTRY_VERIFY2(labelFault(label).isEmpty(), qPrintable(labelFault(label)));
+    }
+
+    // The read-out hangs on its point: after a resize or a range change it is still there.
+    void hoverTipStaysAtItsPoint()
+    {
+        QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-22")));
+        QVERIFY(m_s.snapshotByClick());
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_s.ui().item(QStringLiteral("chartSpectrogram")));
+        QVERIFY(chart && chart->isVisible());
+        QCustomPlot *plot = chart->customPlot();
+        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
+        const QPointF at(plot->xAxis->coordToPixel(600), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        QTRY_VERIFY(shownTip(plot).second);
+        const auto [tracer, text] = shownTip(plot);
+        QVERIFY(tracer);
+        const auto tipAtPoint = [plot, tracer = tracer, text = text] {
+            plot->replot(QCustomPlot::rpImmediateRefresh);
+            return (text->position->pixelPosition() - tracer->position->pixelPosition()).manhattanLength() < 1.0;
+        };
+        QVERIFY(tipAtPoint());
+        const QPointF before = tracer->position->pixelPosition();
+
+        QQuickWindow *window = m_s.app().window();
+        window->resize(window->size() + QSize(300, 150));
+        QTRY_VERIFY(tracer->position->pixelPosition() != before);
+        QTRY_VERIFY(tipAtPoint());
+        plot->xAxis->setRange(550, 700);
+        QVERIFY(tipAtPoint());
+        window->resize(window->minimumSize());
+    }
+
     void snapshotAndContinuousMeasurementDriveTheEnableRules()
     {
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-27")));
@@ -253,11 +373,26 @@ private slots:
         const QList<float> hue = buffer()->hueShift();
         QCOMPARE(rf.size(), 16);
         QVERIFY(std::any_of(rf.begin(), rf.end(), [](float value) { return value > 1.0f; }));
+        // Four decimals; a value that rounds to zero shows without a sign.
+        const auto shown = [](float value) {
+            const QString text = QString::number(value, 'f', 4);
+            return text == QLatin1String("-0.0000") ? text.mid(1) : text;
+        };
         for (int i = 0; i < 16; ++i) {
-            QCOMPARE(row(i).at(1), QString::number(rf.at(i), 'f', 4));
-            QCOMPARE(row(i).at(2), QString::number(chroma.at(i), 'f', 4));
-            QCOMPARE(row(i).at(3), QString::number(hue.at(i), 'f', 4));
+            QCOMPARE(row(i).at(1), shown(rf.at(i)));
+            QCOMPARE(row(i).at(2), shown(chroma.at(i)));
+            QCOMPARE(row(i).at(3), shown(hue.at(i)));
         }
+        const QVariant nearZero = QVariantList{-0.00001, -0.00006};
+        const auto binText = [this, &nearZero](int index) {
+            QVariant text;
+            QMetaObject::invokeMethod(m_s.ui().find(QStringLiteral("dataAnalysis")), "valueText",
+                                      Q_RETURN_ARG(QVariant, text), Q_ARG(QVariant, nearZero), Q_ARG(QVariant, index));
+            return text.toString();
+        };
+        QCOMPARE(binText(0), QStringLiteral("0.0000"));
+        QCOMPARE(binText(1), QStringLiteral("-0.0001"));
+
 
         // Shown in the dark theme, the values stay readable.
         QObject *selector = m_s.ui().find(QStringLiteral("selectShowChart"));
@@ -282,6 +417,9 @@ private slots:
             return count >= 16 ? colours : QSet<QString>();
         };
         QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#ffffff")});
+        // Only whole rows are shown; the rest scroll.
+        QCOMPARE(qRound(rows->height()) % 40, 0);
+        QVERIFY(rows->height() >= 40);
         QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
         QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#212121")});
 
@@ -407,6 +545,24 @@ private slots:
         QVERIFY(m_s.openStudioWith(QStringLiteral("PQV-28")));
         testsupport::removeSavedFiles(QStringLiteral("*.pdf"));
         QVERIFY(m_s.snapshotByClick());
+        // Dark on screen, with the pointer's read-out over the spectrum.
+        QObject *theme = m_s.app().engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("dark")));
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_s.ui().item(QStringLiteral("chartSpectrogram")));
+        QVERIFY(chart);
+        QCustomPlot *plot = chart->customPlot();
+        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
+        const QPointF at(plot->xAxis->coordToPixel(700), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        QCPItemText *tip = nullptr;
+        for (int i = 0; i < plot->itemCount() && !tip; ++i)
+            tip = qobject_cast<QCPItemText *>(plot->item(i));
+        QTRY_VERIFY(tip && tip->visible());
+        plot->replot(QCustomPlot::rpImmediateRefresh);
+        const QRectF tipBox(tip->topLeft->pixelPosition(), tip->bottomRight->pixelPosition());
+        QVERIFY(cyanShare(chart->renderedImage(), tipBox.toRect()) > 0.3);
+
         QVERIFY(m_s.ui().click(QStringLiteral("exportReport")));
         QTRY_VERIFY(m_s.ui().property(QStringLiteral("exportDialog"), "visible").toBool());
         auto *dialog = qobject_cast<QQuickWindow *>(m_s.ui().find(QStringLiteral("exportDialog")));
@@ -425,6 +581,20 @@ private slots:
         QCOMPARE(reports.size(), 1);
         const QString text = testsupport::pdfText(reports.first());
         QVERIFY2(text.contains(QLatin1String("Sample Name:Lamp A")), qPrintable(text));
+        // On paper the charts are light, drawn for print, and without the read-out.
+        QTemporaryDir pictures;
+        const QList<QImage> images = testsupport::pdfImagePixels(reports.first(), pictures.path());
+        QVERIFY(images.size() >= 6);
+        for (const QImage &image : images) {
+            QVERIFY2(image.width() >= 2 * chart->width() && image.height() >= 2 * chart->height(),
+                     qPrintable(QStringLiteral("%1 x %2").arg(image.width()).arg(image.height())));
+            QVERIFY(qGray(image.pixel(4, 4)) > 200);
+        }
+        const double scale = images.first().width() / chart->width();
+        const QRectF printedTipBox(tipBox.topLeft() * scale, tipBox.bottomRight() * scale);
+        QCOMPARE(cyanShare(images.first(), printedTipBox.toRect()), 0.0);
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
+
 
         // A report that cannot be written is reported on the page with the back end's message.
         QVERIFY(QDir(SaveFolder::path()).removeRecursively());

@@ -12,7 +12,7 @@ Item {
     height: 882
 
     ContentSwitcher { id: switcher }
-    DataTable { id: table; width: 700 }
+    Item { id: tableArea; width: 700; height: 900; DataTable { id: table } } // the table fills its parent
     KVRExportDialog { id: dialog }
 
     SignalSpy { id: pageChanged; target: switcher; signalName: "pageChanged" }
@@ -36,7 +36,8 @@ Item {
             return found
         }
 
-        function texts(items) { return items.map(function (t) { return t.text }) }
+        // Texts as read: the invisible joins that keep units whole left out.
+        function texts(items) { return items.map(function (t) { return t.text.replace(/[\u2060\u200b]/g, "") }) }
 
         // By objectName among the dialog's items and the windows it holds.
         function field(name, parent) {
@@ -80,6 +81,21 @@ Item {
             compare(texts(named(rows[1], "label")), ["key777:"])
             compare(named(rows[1], "rightCell").length, 0)
             compare(named(rows[2], "value")[0].text, "4.0/RG2")
+        }
+
+        // Never cut: a long label wraps as far as it needs, between words, and the row grows.
+        function test_longLabelWrapsWholeAndTheRowGrows() {
+            tableArea.width = 360
+            table.tableData = [{ titleId: 2, items: [{ id: 309, group: 0, visible: true, key: "k", unitLabel: "", value: "12.5" },
+                                                     { id: 302, group: 0, visible: true, key: "k", unitLabel: "W/m^2", value: "1" }] }]
+            wait(0)
+            var row = named(table, "resultRow")[0]
+            var label = named(row, "label")[0]
+            verify(label.lineCount > 3 && !label.truncated, label.text)
+            verify(label.contentWidth <= label.width + 0.5)
+            var tallest = Math.max(named(row, "leftCell")[0].height, named(row, "rightCell")[0].height)
+            compare(row.height, Math.max(34, tallest + 10))
+            tableArea.width = 700
         }
 
         function test_reportFormRefreshesTheTimeAndKeepsTheRest() {

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import UIVantorelContent
+import UIVantorel
 
 // The user's wavelength band for the range analysis.
 FormDialog {
@@ -49,6 +50,29 @@ FormDialog {
             id: rangeSwitch
             objectName: "rangeEnableSwitch"
             checked: studioService.rangeEnable
+            // Drawn like the form's fields and buttons, in the theme's colours.
+            indicator: Rectangle {
+                objectName: "rangeEnableTrack"
+                implicitWidth: 44
+                implicitHeight: 24
+                x: rangeSwitch.leftPadding
+                y: (rangeSwitch.height - height) / 2
+                radius: height / 2
+                color: rangeSwitch.checked ? ThemeManager.primary : ThemeManager.inputBackgroundColor
+                border.width: 1
+                border.color: rangeSwitch.checked ? ThemeManager.primary : ThemeManager.inputBorderColor
+                opacity: rangeSwitch.enabled ? 1.0 : 0.5
+
+                Rectangle {
+                    x: rangeSwitch.checked ? parent.width - width - 3 : 3
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 18
+                    height: 18
+                    radius: 9
+                    color: rangeSwitch.checked ? ThemeManager.secondary : ThemeManager.textSecondary
+                    Behavior on x { NumberAnimation { duration: 100 } }
+                }
+            }
             onToggled: {
                 studioService.setRangeEnable(checked)
                 checked = Qt.binding(() => studioService.rangeEnable)

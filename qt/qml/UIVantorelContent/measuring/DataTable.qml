@@ -101,6 +101,12 @@ Rectangle {
         return text + ":"
     }
 
+    // The label as laid out: a line may break before a unit's "(" but never after a "/", so
+    // a symbol and a unit such as "(W/m^2)" or "(umol/(m^2·s))" always stay whole.
+    function wrappableLabel(text) {
+        return text.replace(/\//g, "/\u2060").replace(/([^\s\/\u2060(])\(/g, "$1\u200b(")
+    }
+
     function titleOf(titleId) {
         var source = titles[titleId]
         return source === undefined ? "" : qsTr(source)
@@ -162,14 +168,12 @@ Rectangle {
             id: label
             objectName: "label"
             width: cell.width * 0.6
-            text: cell.item === undefined ? "" : scrollView.labelOf(cell.item)
+            text: cell.item === undefined ? "" : scrollView.wrappableLabel(scrollView.labelOf(cell.item))
             font.pixelSize: 14
             color: ThemeManager.dataTableLabel
             horizontalAlignment: Text.AlignLeft
-            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-            maximumLineCount: 3
-            elide: Text.ElideRight
-            clip: true
+            // Never cut: the row grows with the lines.
+            wrapMode: Text.Wrap
         }
         Text {
             id: value

@@ -9,11 +9,13 @@ Rectangle {
     readonly property alias hueAngles: table.hueAngles
 
     // A bin's value with 4 decimals; a bin not computed yet (missing, NaN) shows 0.
+    // A tiny negative value rounds to zero and shows without a sign.
     function valueText(values, index) {
         var value = values !== undefined && values !== null && index < values.length ? Number(values[index]) : 0
         if (!isFinite(value))
             value = 0
-        return value.toFixed(4)
+        var text = value.toFixed(4)
+        return Number(text) === 0 ? (0).toFixed(4) : text
     }
 
     color: ThemeManager.background
@@ -69,7 +71,8 @@ Rectangle {
             }
 
             width: dataAnalysis.width - 40
-            height: parent.height - 41
+            // Whole rows only: what does not fit scrolls.
+            height: Math.max(40, Math.floor((parent.height - 41) / 40) * 40)
             clip: true
             columnSpacing: 0
             rowSpacing: 0

@@ -22,6 +22,9 @@ Rectangle {
     }
 
     Row {
+        id: headingRow
+        // Room the heading keeps on either side of the page.
+        readonly property real sideMargin: 40
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: parent.top
         anchors.topMargin: 80
@@ -36,11 +39,25 @@ Rectangle {
         }
 
         Text {
+            id: heading
+            objectName: "modeHeading"
             anchors.verticalCenter: parent.verticalCenter
+            // Its natural width while it fits; in a narrow window the text scales down.
+            width: Math.min(headingMetrics.advanceWidth + 1,
+                            Math.max(0, root.width - 2 * headingRow.sideMargin - 72 - headingRow.spacing))
+            height: 72
+            verticalAlignment: Text.AlignVCenter
             text: qsTr(BrandConfig.softwareName)
             font.pixelSize: 48
             font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 12
             color: ThemeManager.text
+        }
+        TextMetrics {
+            id: headingMetrics
+            font: heading.font
+            text: heading.text
         }
     }
 

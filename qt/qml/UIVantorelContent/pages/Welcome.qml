@@ -134,6 +134,9 @@ Rectangle {
                     id: connectSerial
                     anchors.fill: parent
                     spacing: 16
+                    // Both labels take the wider one's width, so the two fields line up in
+                    // every language.
+                    readonly property real labelWidth: Math.max(65, portLabel.implicitWidth, baudLabel.implicitWidth)
 
                     ColumnLayout {
                         Layout.alignment: Qt.AlignHCenter | Qt.AlignTop
@@ -166,8 +169,9 @@ Rectangle {
                         Layout.maximumWidth: 280
 
                         Label {
-                            Layout.preferredWidth: 65
-                            Layout.minimumWidth: implicitWidth
+                            id: portLabel
+                            Layout.preferredWidth: connectSerial.labelWidth
+                            Layout.minimumWidth: connectSerial.labelWidth
                             Layout.preferredHeight: 32
                             text: qsTr("Port ID")
                             color: ThemeManager.text
@@ -192,8 +196,9 @@ Rectangle {
                         Layout.preferredHeight: 32
 
                         Label {
-                            Layout.preferredWidth: 65
-                            Layout.minimumWidth: implicitWidth
+                            id: baudLabel
+                            Layout.preferredWidth: connectSerial.labelWidth
+                            Layout.minimumWidth: connectSerial.labelWidth
                             Layout.preferredHeight: 32
                             text: qsTr("Baud Rate")
                             color: ThemeManager.text
