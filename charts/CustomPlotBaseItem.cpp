@@ -143,6 +143,31 @@ void CustomPlotBaseItem::paint(QPainter *painter)
     painter->drawImage(boundingRect(), m_image);
 }
 
+bool CustomPlotBaseItem::event(QEvent *event)
+{
+    // After every frame Qt Quick repeats the last hover position to the item under a still
+    // mouse. Handing those on would redraw the tip, which draws a frame, which repeats the
+    // hover: frames without end while the pointer rests on a chart.
+    switch (event->type()) {
+    case QEvent::HoverMove: {
+        const QRectF hover(static_cast<QHoverEvent *>(event)->position(), size());
+        if (hover == m_lastHover) {
+            event->accept();
+            return true;
+        }
+        m_lastHover = hover;
+        break;
+    }
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+        m_lastHover = QRectF();
+        break;
+    default:
+        break;
+    }
+    return QQuickPaintedItem::event(event);
+}
+
 void CustomPlotBaseItem::mousePressEvent(QMouseEvent *event) { forwardMouseEvent(event); }
 void CustomPlotBaseItem::mouseMoveEvent(QMouseEvent *event) { forwardMouseEvent(event); }
 void CustomPlotBaseItem::mouseReleaseEvent(QMouseEvent *event) { forwardMouseEvent(event); }

@@ -40,6 +40,8 @@ public:
     // The last rendering of the plot; null until the first replot.
     QImage renderedImage() const { return m_image; }
 
+    bool event(QEvent *event) override;
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -74,4 +76,6 @@ private:
 
     QImage m_image;
     QTimer *m_resizeTimer = nullptr;
+    // Position and item size of the last hover move handed on; null outside the item.
+    QRectF m_lastHover;
 };
