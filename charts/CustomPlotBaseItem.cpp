@@ -121,11 +121,19 @@ void CustomPlotBaseItem::onCustomReplot()
         const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
         // paint() may read the image on the render thread while the GUI thread is
         // blocked; a QPixmap must not be touched there, a QImage may.
-        if (m_image.size() != pixels || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)) {
-            m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        // An opaque plot needs neither clearing nor blending: the scene copies it and
+        // skips whatever lies beneath.
+        const bool opaque = m_plot->hasOpaqueBackground();
+        const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+        if (m_image.size() != pixels || m_image.format() != format
+            || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)) {
+            m_image = QImage(pixels, format);
             m_image.setDevicePixelRatio(ratio);
         }
-        m_image.fill(Qt::transparent);
+        setOpaquePainting(opaque);
+        setFillColor(opaque ? QColor() : QColor(Qt::transparent)); // the picture covers the item
+        if (!opaque)
+            m_image.fill(Qt::transparent);
         QCPPainter painter(&m_image);
         m_plot->renderTo(&painter, ratio);
         painter.end();

@@ -1,6 +1,12 @@
 #include "OffscreenPlot.h"
 
-OffscreenPlot::OffscreenPlot(QWidget *parent) : QCustomPlot(parent) {}
+OffscreenPlot::OffscreenPlot(QWidget *parent) : QCustomPlot(parent)
+{
+    // Every replot redraws all layers anyway; a separate buffer for the overlay would only
+    // cost one more clear and one more full-size blend per picture.
+    if (QCPLayer *overlay = layer(QStringLiteral("overlay")))
+        overlay->setMode(QCPLayer::lmLogical);
+}
 
 void OffscreenPlot::renderTo(QCPPainter *painter, double devicePixelRatio)
 {
@@ -22,4 +28,9 @@ void OffscreenPlot::renderTo(QCPPainter *painter, double devicePixelRatio)
     drawBackground(painter);
     for (const QSharedPointer<QCPAbstractPaintBuffer> &buffer : std::as_const(mPaintBuffers))
         buffer->draw(painter);
+}
+
+bool OffscreenPlot::hasOpaqueBackground() const
+{
+    return mBackgroundBrush.style() == Qt::SolidPattern && mBackgroundBrush.color().alpha() == 255;
 }
