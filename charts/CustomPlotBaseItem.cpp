@@ -155,15 +155,19 @@ bool CustomPlotBaseItem::event(QEvent *event)
 {
     // After every frame Qt Quick repeats the last hover position to the item under a still
     // mouse. Handing those on would redraw the tip, which draws a frame, which repeats the
-    // hover: frames without end while the pointer rests on a chart.
+    // hover: frames without end while the pointer rests on a chart. A repeat still counts
+    // once the plot under the pointer changed (a new layout or range).
     switch (event->type()) {
     case QEvent::HoverMove: {
-        const QRectF hover(static_cast<QHoverEvent *>(event)->position(), size());
-        if (hover == m_lastHover) {
+        const QPointF position = static_cast<QHoverEvent *>(event)->position();
+        const QRectF hover(position, size());
+        const double key = m_plot && m_plot->xAxis ? m_plot->xAxis->pixelToCoord(position.x()) : 0.0;
+        if (hover == m_lastHover && key == m_lastHoverKey) {
             event->accept();
             return true;
         }
         m_lastHover = hover;
+        m_lastHoverKey = key;
         break;
     }
     case QEvent::HoverEnter:

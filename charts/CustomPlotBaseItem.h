@@ -76,6 +76,7 @@ private:
 
     QImage m_image;
     QTimer *m_resizeTimer = nullptr;
-    // Position and item size of the last hover move handed on; null outside the item.
+    // Position, item size and axis key of the last hover move handed on; null outside the item.
     QRectF m_lastHover;
+    double m_lastHoverKey = 0.0;
 };
