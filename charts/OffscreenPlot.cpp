@@ -22,9 +22,18 @@ void OffscreenPlot::renderTo(QCPPainter *painter, double devicePixelRatio)
         toPainter(painter, 0, 0);
         return;
     }
-    // What paintEvent does for a shown plot.
-    if (mBackgroundBrush.style() != Qt::NoBrush)
-        painter->fillRect(mViewport, mBackgroundBrush);
+    // What paintEvent does for a shown plot, but without filling where an axis rect's
+    // opaque background in the buffers covers the fill anyway.
+    if (mBackgroundBrush.style() != Qt::NoBrush) {
+        QRegion uncovered(mViewport);
+        for (QCPAxisRect *rect : axisRects()) {
+            if (rect->visible() && rect->background().isNull() && rect->backgroundBrush().style() == Qt::SolidPattern
+                && rect->backgroundBrush().color().alpha() == 255)
+                uncovered -= rect->rect();
+        }
+        for (const QRect &part : uncovered)
+            painter->fillRect(part, mBackgroundBrush);
+    }
     drawBackground(painter);
     for (const QSharedPointer<QCPAbstractPaintBuffer> &buffer : std::as_const(mPaintBuffers))
         buffer->draw(painter);
