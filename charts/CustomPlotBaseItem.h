@@ -40,9 +40,8 @@ public:
     // The last rendering of the plot; null until the first replot.
     QImage renderedImage() const { return m_image; }
 
-    bool event(QEvent *event) override;
-
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
