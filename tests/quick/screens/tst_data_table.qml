@@ -72,6 +72,15 @@ Item {
             compare(named(rows[2], "label").map(read),
                     ["Blue light hazard weighted irradiance Eb(mW/m^2):"])
             compare(named(rows[2], "value")[0].text, "4.0/RG2")
+
+            // The next measurement of as many groups updates the same rows in place.
+            var value = named(rows[0], "value")[0]
+            show([{ titleId: 0, items: [item(10, "", "5700"), item(40, "W/m^2", "1.30"), item(39, "", "300(lx)")] },
+                  { titleId: 1, items: [item(201, "", "2")] }])
+            compare(named(table, "resultRow")[0], rows[0])
+            compare(value.text, "5700")
+            compare(named(table, "groupTitle").map(function (t) { return t.text }), ["BASE", "IR"])
+            compare(named(named(table, "resultRow")[2], "label")[0].text, "Red irradiance Red_Ee:")
         }
 
         function test_rowColoursRestartInEveryGroupAndOuterCornersAreRound() {
