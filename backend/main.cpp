@@ -1,4 +1,5 @@
 #include "app/ApplicationSession.h"
+#include "app/SceneGraphBackend.h"
 
 #include <QApplication>
 #include <QQmlApplicationEngine>
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
 {
     setStartupEnvironment();
     QApplication app(argc, argv);
+    chooseSceneGraphBackend();
     QQmlApplicationEngine engine;
     // Declared after the engine so it is destroyed first.
     ApplicationSession session;

@@ -124,11 +124,19 @@ void CustomPlotBaseItem::onCustomReplot()
         const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
         // paint() may read the image on the render thread while the GUI thread is
         // blocked; a QPixmap must not be touched there, a QImage may.
-        if (m_image.size() != pixels || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)) {
-            m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        // An opaque plot needs neither clearing nor blending: the scene copies it and
+        // skips whatever lies beneath.
+        const bool opaque = m_plot->hasOpaqueBackground();
+        const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+        if (m_image.size() != pixels || m_image.format() != format
+            || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)) {
+            m_image = QImage(pixels, format);
             m_image.setDevicePixelRatio(ratio);
         }
-        m_image.fill(Qt::transparent);
+        setOpaquePainting(opaque);
+        setFillColor(opaque ? QColor() : QColor(Qt::transparent)); // the picture covers the item
+        if (!opaque)
+            m_image.fill(Qt::transparent);
         QCPPainter painter(&m_image);
         m_plot->renderTo(&painter, ratio);
         painter.end();
@@ -144,6 +152,35 @@ void CustomPlotBaseItem::paint(QPainter *painter)
         return;
     painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter->drawImage(boundingRect(), m_image);
+}
+
+bool CustomPlotBaseItem::event(QEvent *event)
+{
+    // After every frame Qt Quick repeats the last hover position to the item under a still
+    // mouse. Handing those on would redraw the tip, which draws a frame, which repeats the
+    // hover: frames without end while the pointer rests on a chart. A repeat still counts
+    // once the plot under the pointer changed (a new layout or range).
+    switch (event->type()) {
+    case QEvent::HoverMove: {
+        const QPointF position = static_cast<QHoverEvent *>(event)->position();
+        const QRectF hover(position, size());
+        const double key = m_plot && m_plot->xAxis ? m_plot->xAxis->pixelToCoord(position.x()) : 0.0;
+        if (hover == m_lastHover && key == m_lastHoverKey) {
+            event->accept();
+            return true;
+        }
+        m_lastHover = hover;
+        m_lastHoverKey = key;
+        break;
+    }
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+        m_lastHover = QRectF();
+        break;
+    default:
+        break;
+    }
+    return QQuickPaintedItem::event(event);
 }
 
 void CustomPlotBaseItem::mousePressEvent(QMouseEvent *event) { forwardMouseEvent(event); }

@@ -43,6 +43,7 @@ public:
     QImage renderedImage() const { return m_image; }
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -76,4 +77,7 @@ private:
 
     QImage m_image;
     QTimer *m_resizeTimer = nullptr;
+    // Position, item size and axis key of the last hover move handed on; null outside the item.
+    QRectF m_lastHover;
+    double m_lastHoverKey = 0.0;
 };

@@ -16,4 +16,8 @@ public:
     // Uses the buffers of the last replot when they match that ratio and the viewport,
     // else draws everything afresh.
     void renderTo(QCPPainter *painter, double devicePixelRatio);
+
+    // True when the plot's background covers every pixel, so a rendering has no
+    // transparent parts.
+    bool hasOpaqueBackground() const;
 };

@@ -81,6 +81,15 @@ Item {
             compare(texts(named(rows[1], "label")), ["key777:"])
             compare(named(rows[1], "rightCell").length, 0)
             compare(named(rows[2], "value")[0].text, "4.0/RG2")
+            // The next measurement of as many groups updates the same rows in place.
+            var value = named(rows[0], "value")[0]
+            table.tableData = [{ titleId: 0, items: [item(10, "", "5700"), item(40, "W/m^2", "1.30"), item(777, "", "3")] },
+                               { titleId: 1, items: [item(201, "", "2")] }]
+            wait(0)
+            compare(named(table, "resultRow")[0], rows[0])
+            compare(value.text, "5700")
+            compare(texts(named(table, "groupTitle")), ["BASE", "IR"])
+            compare(texts(named(named(table, "resultRow")[2], "label")), ["Red irradiance Red_Ee:"])
         }
 
         // Never cut: a long label wraps as far as it needs, between words, and the row grows.

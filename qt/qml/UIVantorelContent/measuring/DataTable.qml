@@ -205,11 +205,14 @@ Rectangle {
             width: scrollView.width - 48
             spacing: 24
 
+            // Counted, not the groups themselves: a new measurement with the same groups
+            // then updates the texts in place instead of creating every row anew.
             Repeater {
-                model: scrollView.tableData
+                model: scrollView.tableData.length
                 delegate: Column {
                     id: block
-                    readonly property var items: modelData.items
+                    readonly property var group: scrollView.tableData[index]
+                    readonly property var items: group === undefined ? [] : group.items
                     readonly property int rowCount: Math.ceil(items.length / 2)
                     width: tableView.width
                     spacing: 12
@@ -217,7 +220,7 @@ Rectangle {
                     Text {
                         objectName: "groupTitle"
                         width: parent.width
-                        text: scrollView.titleOf(modelData.titleId)
+                        text: block.group === undefined ? "" : scrollView.titleOf(block.group.titleId)
                         font.bold: true
                         font.pixelSize: 16
                         color: ThemeManager.dataTableTitleText

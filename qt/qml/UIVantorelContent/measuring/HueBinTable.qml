@@ -91,13 +91,14 @@ Rectangle {
 
                 Row {
                     anchors.fill: parent
+                    // Counted, so a changed value changes one text rather than the row's cells.
                     Repeater {
-                        model: [hueAngle, rf, chroma, hue]
+                        model: 4
                         delegate: Cell {
                             width: table.width / 4
                             height: 40
                             color: ThemeManager.background
-                            text: modelData
+                            text: [hueAngle, rf, chroma, hue][index]
                             // The theme's text colour: a fixed dark grey vanishes on the dark background.
                             textColor: ThemeManager.text
                         }

@@ -262,15 +262,20 @@ Rectangle {
     ListModel {
         id: tableModel
 
+        // Rows are overwritten in place, so the table keeps its rows and redraws only the
+        // values that changed.
         function updateData() {
-            clear()
             for (var i = 0; i < 16; ++i) {
-                append({
+                const row = {
                     hueAngle: dataAnalysis.hueAngles[i],
                     rf: dataAnalysis.valueText(dataBuffer.colorFidelity, i),
                     chroma: dataAnalysis.valueText(dataBuffer.chromaShift, i),
                     hue: dataAnalysis.valueText(dataBuffer.hueShift, i)
-                })
+                }
+                if (i < count)
+                    set(i, row)
+                else
+                    append(row)
             }
         }
 
