@@ -766,6 +766,9 @@ private slots:
         checkPageLanguage(1, {"Scan", "Open", "Open", "Light", "Auto", "No Bluetooth devices found"});
         choose("switchLanguage", 2);
         checkPageLanguage(2, {"Scannen", "Öffnen", "Öffnen", "Hell", "Auto", "Keine Bluetooth-Geräte gefunden"});
+        // French has the longest labels.
+        choose("switchLanguage", 3);
+        checkPageLanguage(3, {"Scanner", "Ouvrir", "Ouvrir", "Clair", "Auto", "Aucun appareil Bluetooth trouvé"});
         // A language picked elsewhere (the menu bar) moves the combo.
         translate()->setProperty("modifier", 2);
         QCOMPARE(item("switchLanguage")->property("currentIndex").toInt(), 2);
