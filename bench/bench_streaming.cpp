@@ -16,8 +16,8 @@
 #include "app/ApplicationSession.h"
 #include "app/SceneGraphBackend.h"
 #include "app/SceneGraphBackend.h"
-#include "services/StudioService.h"
-#include "services/WelcomeService.h"
+#include "control/StudioService.h"
+#include "welcome/WelcomeService.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
