@@ -15,7 +15,6 @@
 
 #include "app/ApplicationSession.h"
 #include "app/SceneGraphBackend.h"
-#include "app/SceneGraphBackend.h"
 #include "control/StudioService.h"
 #include "welcome/WelcomeService.h"
 #include "store/DataBuffer.h"
@@ -207,7 +206,6 @@ int main(int argc, char *argv[])
     testsupport::useTemporaryHome();
     setStartupEnvironment();
     QApplication application(argc, argv);
-    chooseSceneGraphBackend();
     chooseSceneGraphBackend();
     QStandardPaths::setTestModeEnabled(true);
 
