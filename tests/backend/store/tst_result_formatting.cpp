@@ -116,6 +116,7 @@ private slots:
         words[47] = 0.5f;    // Eb
         const QByteArray w = f32s(words);
         store.setPhotoResult(bytesOf(w), int(w.size()));
+        MeasurementSettings::setUnit(0); // a result keeps the unit it arrived with
         QCOMPARE(tableValue(store, "lux"), QStringLiteral("123.5(lx)"));
         QCOMPARE(tableValue(store, "Eb"), QStringLiteral("50.0000/RG0"));
         QCOMPARE(tableValue(store, "SDCM/k"), QStringLiteral("3.46/4000.0"));
