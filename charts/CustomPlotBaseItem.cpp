@@ -152,14 +152,18 @@ void CustomPlotBaseItem::onCustomReplot()
         const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
         // An opaque plot needs neither clearing nor blending: the scene copies it and
         // skips whatever lies beneath.
-        const bool opaque = m_plot->hasOpaqueBackground();
-        QImage &image =
-            writableImage(pixels, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied, ratio);
-        if (!opaque)
-            image.fill(Qt::transparent);
-        QCPPainter painter(&image);
-        m_plot->renderTo(&painter, ratio);
-        painter.end();
+        if (const QImage picture = m_plot->finishedPicture(ratio); picture.size() == pixels) {
+            m_image = picture;
+            m_spareImage = QImage();
+        } else {
+            const bool opaque = m_plot->hasOpaqueBackground();
+            QImage &image =
+                writableImage(pixels, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied, ratio);
+            if (!opaque)
+                image.fill(Qt::transparent);
+            QCPPainter painter(&image);
+            m_plot->renderTo(&painter, ratio);
+        }
         m_imageChanged = true;
         if (!qFuzzyCompare(m_plot->bufferDevicePixelRatio(), ratio))
             m_plot->setBufferDevicePixelRatio(ratio); // the next replot draws at the window's ratio
