@@ -21,6 +21,7 @@
 #include "theme/Theme.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -214,6 +215,7 @@ int main(int argc, char *argv[])
     if (const int at = arguments.indexOf(QStringLiteral("--shots")); at >= 0 && at + 1 < arguments.size()) {
         shotFolder = arguments.at(at + 1);
         arguments.remove(at, 2);
+        QDir().mkpath(shotFolder); // import writes nothing into a missing folder
     }
     int seconds = 10;
     if (!arguments.isEmpty() && arguments.first().toInt() > 0)

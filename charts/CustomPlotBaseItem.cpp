@@ -8,14 +8,30 @@
 #include <QPainter>
 #include <QQuickWindow>
 #include <QResizeEvent>
+#include <QSGSimpleTextureNode>
 #include <QTimer>
 
 namespace {
 constexpr int kResizeQuietMs = 100;
+
+// Shows one chart picture and owns its texture: a new picture replaces the old texture.
+class ChartImageNode : public QSGSimpleTextureNode
+{
+public:
+    ChartImageNode() { setFiltering(QSGTexture::Linear); }
+    void showTexture(QSGTexture *texture)
+    {
+        setTexture(texture);
+        m_texture.reset(texture);
+    }
+
+private:
+    std::unique_ptr<QSGTexture> m_texture;
+};
 }
 
 CustomPlotBaseItem::CustomPlotBaseItem(QQuickItem *parent)
-    : QQuickPaintedItem(parent), m_dataBuffer(DataBuffer::instance(nullptr))
+    : QQuickItem(parent), m_dataBuffer(DataBuffer::instance(nullptr))
 {
     setFlag(ItemHasContents, true);
     setAcceptedMouseButtons(Qt::AllButtons);
@@ -114,6 +130,18 @@ void CustomPlotBaseItem::onVisibleChanged()
     resizeAndReplot();
 }
 
+QImage &CustomPlotBaseItem::writableImage(const QSize &pixels, QImage::Format format, qreal ratio)
+{
+    if (!m_image.isDetached())
+        std::swap(m_image, m_spareImage);
+    if (m_image.size() != pixels || m_image.format() != format || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)
+        || !m_image.isDetached()) {
+        m_image = QImage(pixels, format);
+        m_image.setDevicePixelRatio(ratio);
+    }
+    return m_image;
+}
+
 void CustomPlotBaseItem::onCustomReplot()
 {
     if (m_plot) {
@@ -122,36 +150,46 @@ void CustomPlotBaseItem::onCustomReplot()
             return; // keep the last picture
         const qreal ratio = window() ? window()->devicePixelRatio() : 1.0;
         const QSize pixels(qRound(size.width() * ratio), qRound(size.height() * ratio));
-        // paint() may read the image on the render thread while the GUI thread is
-        // blocked; a QPixmap must not be touched there, a QImage may.
         // An opaque plot needs neither clearing nor blending: the scene copies it and
         // skips whatever lies beneath.
-        const bool opaque = m_plot->hasOpaqueBackground();
-        const QImage::Format format = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
-        if (m_image.size() != pixels || m_image.format() != format
-            || !qFuzzyCompare(m_image.devicePixelRatio(), ratio)) {
-            m_image = QImage(pixels, format);
-            m_image.setDevicePixelRatio(ratio);
+        if (const QImage picture = m_plot->finishedPicture(ratio); picture.size() == pixels) {
+            m_image = picture;
+            m_spareImage = QImage();
+        } else {
+            const bool opaque = m_plot->hasOpaqueBackground();
+            QImage &image =
+                writableImage(pixels, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied, ratio);
+            if (!opaque)
+                image.fill(Qt::transparent);
+            QCPPainter painter(&image);
+            m_plot->renderTo(&painter, ratio);
         }
-        setOpaquePainting(opaque);
-        setFillColor(opaque ? QColor() : QColor(Qt::transparent)); // the picture covers the item
-        if (!opaque)
-            m_image.fill(Qt::transparent);
-        QCPPainter painter(&m_image);
-        m_plot->renderTo(&painter, ratio);
-        painter.end();
+        m_imageChanged = true;
         if (!qFuzzyCompare(m_plot->bufferDevicePixelRatio(), ratio))
             m_plot->setBufferDevicePixelRatio(ratio); // the next replot draws at the window's ratio
     }
     update();
 }
 
-void CustomPlotBaseItem::paint(QPainter *painter)
+QSGNode *CustomPlotBaseItem::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
-    if (m_image.isNull())
-        return;
-    painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter->drawImage(boundingRect(), m_image);
+    // Runs while the GUI thread waits, so the image may be read here. The texture shares the
+    // image's pixels where the renderer can (the software one does): no copy per picture.
+    auto *node = static_cast<ChartImageNode *>(oldNode);
+    if (m_image.isNull() || width() <= 0 || height() <= 0) {
+        delete node;
+        return nullptr;
+    }
+    if (!node) {
+        node = new ChartImageNode;
+        m_imageChanged = true;
+    }
+    if (m_imageChanged) {
+        node->showTexture(window()->createTextureFromImage(m_image));
+        m_imageChanged = false;
+    }
+    node->setRect(boundingRect());
+    return node;
 }
 
 bool CustomPlotBaseItem::event(QEvent *event)
@@ -180,7 +218,7 @@ bool CustomPlotBaseItem::event(QEvent *event)
     default:
         break;
     }
-    return QQuickPaintedItem::event(event);
+    return QQuickItem::event(event);
 }
 
 void CustomPlotBaseItem::mousePressEvent(QMouseEvent *event) { forwardMouseEvent(event); }

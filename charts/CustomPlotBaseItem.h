@@ -1,12 +1,12 @@
 #pragma once
-// Base of every chart item of module AppBackend: a painted Qt Quick item that owns a plot
-// which is never shown, renders it into an image after each replot and forwards the mouse
-// to it. Subclasses build the plot in setupPlot and fill it from the store in plot.
+// Base of every chart item of module AppBackend: a Qt Quick item that owns a plot which is
+// never shown, renders it into an image after each replot, hands that image to the scene as
+// a texture and forwards the mouse to it. Subclasses build the plot in setupPlot and fill it from the store in plot.
 
 #include "output/ChartImageSource.h"
 
 #include <QImage>
-#include <QQuickPaintedItem>
+#include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
 class DataBuffer;
@@ -14,7 +14,7 @@ class OffscreenPlot;
 class QCustomPlot;
 class QTimer;
 
-class CustomPlotBaseItem : public QQuickPaintedItem, public ChartImageSource
+class CustomPlotBaseItem : public QQuickItem, public ChartImageSource
 {
     Q_OBJECT
     Q_INTERFACES(ChartImageSource)
@@ -29,8 +29,6 @@ public:
     Q_INVOKABLE virtual void setupPlot();
     Q_INVOKABLE virtual void plot();
 
-    void paint(QPainter *painter) override;
-
     // Writes the plot at its current size as a JPEG; false when there is no plot yet or
     // the file could not be written.
     bool saveCustomPlotJpg(const QString &fileName);
@@ -43,6 +41,7 @@ public:
     QImage renderedImage() const { return m_image; }
 
 protected:
+    QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *data) override;
     bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -74,8 +73,14 @@ private slots:
 private:
     bool applyItemSizeToPlot();
     void resizeAndReplot();
+    // An image of the given size to draw into, not shared with the scene.
+    QImage &writableImage(const QSize &pixels, QImage::Format format, qreal ratio);
 
     QImage m_image;
+    // The picture before m_image: the scene may still show it. Drawing into a picture the
+    // scene shares would copy it first, so two take turns.
+    QImage m_spareImage;
+    bool m_imageChanged = false;
     QTimer *m_resizeTimer = nullptr;
     // Position, item size and axis key of the last hover move handed on; null outside the item.
     QRectF m_lastHover;

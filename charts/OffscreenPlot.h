@@ -6,6 +6,8 @@
 
 static_assert(QCUSTOMPLOT_VERSION >= 0x020100, "QCustomPlot 2.1 or later is required");
 
+class PlotImageBuffer;
+
 class OffscreenPlot : public QCustomPlot
 {
     Q_OBJECT
@@ -17,7 +19,18 @@ public:
     // else draws everything afresh.
     void renderTo(QCPPainter *painter, double devicePixelRatio);
 
+    // The whole picture of the last replot, shared rather than copied, when one opaque
+    // buffer holds all of it at the given ratio; null otherwise.
+    QImage finishedPicture(double devicePixelRatio) const;
+
     // True when the plot's background covers every pixel, so a rendering has no
     // transparent parts.
     bool hasOpaqueBackground() const;
+
+private:
+    friend class PlotImageBuffer;
+    bool buffersCurrent(double devicePixelRatio) const;
+    QColor opaqueBackgroundColor() const;
+
+    QSharedPointer<PlotImageBuffer> m_bottomBuffer;
 };

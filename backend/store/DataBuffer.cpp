@@ -86,6 +86,7 @@ void DataBuffer::setExpoMode(bool automatic)
 
 void DataBuffer::setFormattedPhotoResult(const QVariantList &groups)
 {
+    formatPendingResult(); // the items of a result not formatted yet stay that result's
     m_formattedPhotoResult = groups;
     emit formattedPhotoResultChanged();
 }

@@ -5,7 +5,9 @@
 #include "ColorRendition.h"
 #include "DynamicArray.h"
 #include "catalog/ParameterCatalog.h"
+#include "store/PhotometricFormat.h"
 #include "store/RamanPipeline.h"
+#include "store/RangeAnalysis.h"
 #include "store/SpectrumPayload.h"
 
 #include <QByteArray>
@@ -84,7 +86,7 @@ public:
     bool isY() const { return m_isY; }
     quint32 expoMode() const { return m_expoMode ? 1u : 0u; }
     QString deviceModel() const { return m_deviceModel; }
-    QVariantList formattedPhotoResult() const { return m_formattedPhotoResult; }
+    QVariantList formattedPhotoResult() const;
     quint8 gainValue() const { return m_gainValue; }
     bool gainMode() const { return m_gainMode; }
     float frequency() const { return m_frequency; }
@@ -173,7 +175,7 @@ public:
     bool efficiencyTableRead() const { return m_efficiencyTableRead; }
     const DeviceModelInfo &modelInfo() const { return m_modelInfo; }
     // Items of the last result table before grouping (timed-series CSV).
-    const QList<QJsonObject> &lastResultItems() const { return m_lastResultItems; }
+    const QList<QJsonObject> &lastResultItems() const;
 
     // Ingest. A payload larger than its store or shorter than the current range needs is
     // dropped whole.
@@ -239,6 +241,9 @@ private:
     void onThrottleTick();
     void dropPendingPhotoResult();
     void processPhotoResult(const quint8 *data, int size);
+    // Formats the result kept by processPhotoResult, if not done yet.
+    void formatPendingResult() const;
+    void setResultItems(const QList<QJsonObject> &items);
     // `exposureMs` unmasks the samples of "Y" models.
     void acceptSpectrum(const quint8 *data, int size, bool isReload, float exposureMs,
                         const quint8 *photometric, int photometricSize);
@@ -261,7 +266,20 @@ private:
     ColorRenditionResult m_colorRendition{};
     FloatArray *m_efficiencyTable = nullptr;
     bool m_efficiencyTableRead = false;
-    QList<QJsonObject> m_lastResultItems;
+    // Items and groups of the result table. Formatting costs more than the rest of a result
+    // together, and most pages show no table: a result is kept as it arrived, with all it
+    // is formatted with, and formatted when first read.
+    struct PendingResult {
+        std::array<float, kPhotometricWordCapacity> words{};
+        int size = 0;
+        DeviceModelInfo modelInfo;
+        PhotometricFormat::Context context;
+        bool rangeEnabled = false;
+        RangeAnalysis::Result range;
+    };
+    mutable PendingResult m_pendingResult;
+    mutable bool m_resultPending = false;
+    mutable QList<QJsonObject> m_lastResultItems;
     DeviceModelInfo m_modelInfo;
     bool m_hasData = false;
     std::array<quint8, kRawPayloadCapacity> m_specData{};
@@ -275,7 +293,7 @@ private:
     std::array<quint16, 2> m_wlRange{{kDefaultWlStart, kDefaultWlEnd}};
     quint8 m_expoStatus = 0;
     quint32 m_expoTime = kDefaultExpoTime;
-    QVariantList m_formattedPhotoResult;
+    mutable QVariantList m_formattedPhotoResult;
     bool m_mayProcess = true;
     QTimer *m_throttleTimer = nullptr;
     // The newest photometric payload that met a closed throttle; processed on the next tick.

@@ -210,51 +210,86 @@ void DataBuffer::processPhotoResult(const quint8 *data, int size)
     std::memcpy(m_photoWords.data(), data, size_t(size));
     m_photoResultSize = size;
 
-    const PhotometricFormat::Context context = formatContext(m_deviceModel, m_isY);
+    PendingResult &result = m_pendingResult;
+    result.words = m_photoWords;
+    result.size = size;
+    result.modelInfo = m_modelInfo;
+    result.context = formatContext(m_deviceModel, m_isY);
+    result.rangeEnabled = MeasurementSettings::rangeEnable();
+    result.range = result.rangeEnabled ? RangeAnalysis::analyse(MeasurementSettings::range(), m_wlRange[0],
+                                                                  m_wlRange[1], m_source)
+                                       : RangeAnalysis::Result{};
+    m_resultPending = true;
+    emit formattedPhotoResultChanged();
+    setHasDataFlag(true);
+}
+
+void DataBuffer::formatPendingResult() const
+{
+    if (!m_resultPending)
+        return;
+    m_resultPending = false;
+    const PendingResult &result = m_pendingResult;
+    const PhotometricFormat::Context &context = result.context;
+    const auto word = [&result](int i) {
+        // A word the payload did not carry has no value.
+        return i >= 0 && i < result.size / 4 ? result.words[size_t(i)] : std::numeric_limits<float>::quiet_NaN();
+    };
     QList<QJsonObject> items;
-    for (int i = 0; i < m_modelInfo.plain.size(); ++i) {
-        const ParameterInfo &parameter = m_modelInfo.plain.at(i);
-        const float word = photoWord(i);
-        QJsonObject item = PhotometricFormat::formatParameter(parameter, word, context);
+    for (int i = 0; i < result.modelInfo.plain.size(); ++i) {
+        const ParameterInfo &parameter = result.modelInfo.plain.at(i);
+        QJsonObject item = PhotometricFormat::formatParameter(parameter, word(i), context);
         QString suffix;
         if (parameter.id == PhotometricFormat::kLuxId)
-            suffix = PhotometricFormat::luxSuffix(m_deviceModel);
+            suffix = PhotometricFormat::luxSuffix(context.modelName);
         else if (parameter.id == PhotometricFormat::kBlueLightId)
-            suffix = PhotometricFormat::blueLightSuffix(word);
+            suffix = PhotometricFormat::blueLightSuffix(word(i));
         if (!suffix.isEmpty())
             item.insert(QStringLiteral("value"), item.value(QStringLiteral("value")).toString() + suffix);
         items.append(item);
     }
 
-    const bool rangeEnabled = MeasurementSettings::rangeEnable();
-    RangeAnalysis::Result range;
-    if (rangeEnabled)
-        range = RangeAnalysis::analyse(MeasurementSettings::range(), m_wlRange[0], m_wlRange[1], m_source);
-
-    for (const ParameterInfo &parameter : m_modelInfo.calculated) {
+    const RangeAnalysis::Result &range = result.range;
+    for (const ParameterInfo &parameter : result.modelInfo.calculated) {
         const int id = parameter.id;
         if (id == PhotometricFormat::kSdcmCctId) {
             QJsonObject item = PhotometricFormat::formatParameter(parameter, 0.0f, context);
-            item.insert(QStringLiteral("value"),
-                        PhotometricFormat::sdcmAndCct(photoWord(PhotometricFormat::kSdcmWord),
-                                                      photoWord(PhotometricFormat::kCctWord)));
+            item.insert(QStringLiteral("value"), PhotometricFormat::sdcmAndCct(word(PhotometricFormat::kSdcmWord),
+                                                                               word(PhotometricFormat::kCctWord)));
             items.append(item);
-        } else if (rangeEnabled && id == PhotometricFormat::kRangeBandId) {
+        } else if (result.rangeEnabled && id == PhotometricFormat::kRangeBandId) {
             QJsonObject item = PhotometricFormat::formatParameter(parameter, 0.0f, context);
             item.insert(QStringLiteral("value"), PhotometricFormat::rangeText(range.lo, range.hi));
             items.append(item);
-        } else if (rangeEnabled && id == PhotometricFormat::kRangeSumId) {
+        } else if (result.rangeEnabled && id == PhotometricFormat::kRangeSumId) {
             items.append(PhotometricFormat::formatParameter(parameter, range.sum, context));
-        } else if (rangeEnabled && id == PhotometricFormat::kRangePeakId) {
+        } else if (result.rangeEnabled && id == PhotometricFormat::kRangePeakId) {
             items.append(PhotometricFormat::formatParameter(parameter, range.peakWavelength, context));
-        } else if (rangeEnabled && id == PhotometricFormat::kRangeWidthId) {
+        } else if (result.rangeEnabled && id == PhotometricFormat::kRangeWidthId) {
             items.append(PhotometricFormat::formatParameter(parameter, range.width, context));
         }
     }
+    m_lastResultItems = items;
+    m_formattedPhotoResult = groupParameters(items).toVariantList();
+}
 
+QVariantList DataBuffer::formattedPhotoResult() const
+{
+    formatPendingResult();
+    return m_formattedPhotoResult;
+}
+
+const QList<QJsonObject> &DataBuffer::lastResultItems() const
+{
+    formatPendingResult();
+    return m_lastResultItems;
+}
+
+void DataBuffer::setResultItems(const QList<QJsonObject> &items)
+{
+    m_resultPending = false;
     m_lastResultItems = items;
     setFormattedPhotoResult(groupParameters(items).toVariantList());
-    setHasDataFlag(true);
 }
 
 void DataBuffer::rebuildFormattedPhotoResult()
@@ -270,8 +305,7 @@ void DataBuffer::rebuildFormattedPhotoResult()
     }
     if (m_modelInfo.hasTm30)
         zeroColorRendition();
-    m_lastResultItems = items;
-    setFormattedPhotoResult(groupParameters(items).toVariantList());
+    setResultItems(items);
 }
 
 QJsonObject DataBuffer::formatParameter(const ParameterInfo &parameter, float value) const
