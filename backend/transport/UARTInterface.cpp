@@ -3,6 +3,7 @@
 #include "protocol/CommandPayload.h"
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
+#include "SerialLineState.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -10,8 +11,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <cerrno>
-#include <poll.h>
 
 using namespace DeviceCommand;
 
@@ -22,24 +21,6 @@ constexpr int kBaudSwitchSettleMs = 100;
 constexpr int kHandshakeKeepBytes = DeviceFrame::kMaxFrameLength;
 // A line that keeps failing without being hung up is given up after this many errors.
 constexpr int kMaxForgivenErrors = 50;
-constexpr short kLineGone = POLLHUP | POLLERR | POLLNVAL;
-
-// What the line's descriptor reports now, without reading or writing it.
-short lineEvents(int fd, short events, int timeoutMs)
-{
-    pollfd line{fd, events, 0};
-    int ready = 0;
-    do {
-        ready = ::poll(&line, 1, timeoutMs);
-    } while (ready < 0 && errno == EINTR);
-    return ready > 0 ? line.revents : 0;
-}
-
-// A hung-up line (device unplugged, or the far end of a pseudo-terminal closed) stays so.
-bool lineHungUp(int fd)
-{
-    return fd < 0 || (lineEvents(fd, POLLIN, 0) & kLineGone) != 0;
-}
 } // namespace
 
 UARTInterface *UARTInterface::instance()
@@ -273,7 +254,7 @@ void UARTInterface::onPortError(QSerialPort::SerialPortError error)
         return;
     if (!m_port.isOpen() || m_lineFailed)
         return;
-    if (!lineHungUp(int(m_port.handle())) && ++m_forgivenErrors <= kMaxForgivenErrors) {
+    if (!SerialLineState::hungUp(int(m_port.handle())) && ++m_forgivenErrors <= kMaxForgivenErrors) {
         // A read that found nothing (the line was emptied between the event loop's poll and
         // the read) or a write that could not go out yet: the line itself is fine. The port
         // may have stopped reading on it; a read from the event loop starts it again.
@@ -351,8 +332,8 @@ void UARTInterface::writeFrame(const QByteArray &frame)
     // event loop.
     const QDeadlineTimer deadline(kWriteWaitMs);
     while (m_port.bytesToWrite() > 0) {
-        const short events = lineEvents(int(m_port.handle()), POLLOUT, int(deadline.remainingTime()));
-        if (!(events & POLLOUT) || (events & kLineGone) || !m_port.flush())
+        if (!SerialLineState::waitWritable(int(m_port.handle()), int(deadline.remainingTime()))
+            || !m_port.flush())
             break;
     }
 }
