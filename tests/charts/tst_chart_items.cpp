@@ -222,31 +222,6 @@ private slots:
         QCOMPARE(tip->positionAlignment(), Qt::AlignRight | Qt::AlignTop);
     }
 
-    void theMouseDragsAndTheWheelZoomsThePlot()
-    {
-        auto chart = makeChart<ChartPureSpectrum>();
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        runQueuedReplots();
-        QCPAxis *x = chart->customPlot()->xAxis;
-        const QCPRange before = x->range();
-        const QPointF start(kWidth / 2, kHeight / 2);
-        const QPointF end = start + QPointF(100, 0);
-        QMouseEvent press(QEvent::MouseButtonPress, start, start, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart.get(), &press);
-        QMouseEvent move(QEvent::MouseMove, end, end, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart.get(), &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, end, end, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart.get(), &release);
-        // Dragged right by 100 px: the range moved left by as many nanometres.
-        const double shift = before.lower - x->range().lower;
-        QVERIFY2(qAbs(shift - 100 * before.size() / x->axisRect()->width()) < 2.0, qPrintable(QString::number(shift)));
-
-        const double width = x->range().size();
-        QWheelEvent wheel(start, start, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(chart.get(), &wheel);
-        QVERIFY(x->range().size() < width * 0.95);
-    }
-
     void theValueAxisFollowsTheUnitAndTheModel()
     {
         auto chart = makeChart<ChartPureSpectrum>();
@@ -302,27 +277,6 @@ private slots:
         QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)));
         QVERIFY(m_feeder.feedReference(flat(points(), 0)));
         QCOMPARE(plot->yAxis->range().upper, 2300.0);
-    }
-
-    void ratioRangesAndTheAbsorbanceFloor()
-    {
-        auto reflectance = makeChart<ChartReflectance>();
-        auto absorbance = makeChart<ChartAbsorbance>();
-        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
-        // -log10(0.5) is below 0.5: the axis shows 0 to 0.575.
-        QCOMPARE(absorbance->customPlot()->yAxis->range().upper, 0.575);
-
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 10)));
-        const double a = -std::log10(10.0 / 2000.0);
-        QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
-
-        // Without a reference every ratio is NaN: the absorbance range stays as it was.
-        buffer()->clearReference();
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
-        QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
     }
 
     // Value labels sit inside the axis rectangle, which clips them: none may stand at an edge,

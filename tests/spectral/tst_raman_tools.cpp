@@ -84,30 +84,6 @@ class TestRamanTools : public QObject
 {
     Q_OBJECT
 private slots:
-    void baselineFollowsTheFluorescenceUnderTheLines()
-    {
-        SyntheticRamanSpectrum s;
-        s.lines = {{1200, 800}, {1600, 1500}, {2450, 600}, {3050, 1000}};
-        const std::vector<double> axis = s.axis();
-        const std::vector<double> all = s.values();
-        // The Raman region of the measurement, as the store passes it.
-        const size_t k = size_t(562 - s.firstWavelength);
-        const std::vector<double> y(all.begin() + long(k), all.end());
-        const std::vector<double> b = baselineOf(y);
-        for (size_t i = 0; i < y.size(); ++i) {
-            const double w = axis[k + i];
-            if (s.linesAt(w) < 1.0)
-                QVERIFY2(std::fabs(b[i] - s.fluorescence(w)) < 0.02 * s.humpAmplitude,
-                         qPrintable(QString("baseline off the hump at %1 nm").arg(w)));
-        }
-        for (const RamanLine &l : s.lines) {
-            const size_t i = size_t(std::lround(SyntheticRamanSpectrum::wavelengthOfShift(l.shift))) - 562;
-            QVERIFY(b[i] < s.fluorescence(axis[k + i]) + 0.1 * l.amplitude);
-            QVERIFY(y[i] - b[i] > 0.6 * l.amplitude);
-        }
-        QVERIFY(baselineOf(y) == b); // deterministic to the bit
-    }
-
     void baselineOfShortFlatAndBrokenDataIsSound()
     {
         for (int n : {0, 1, 3, 40}) {

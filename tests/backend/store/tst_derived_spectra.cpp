@@ -273,43 +273,6 @@ private slots:
         QCOMPARE(r.peakHeights.size(), ramanpipeline::kPeakCapacity);
     }
 
-    void degenerateInputsGiveEmptyResults()
-    {
-        const QList<double> axis = toList(measurement().axis());
-        // All zero, flat and a smooth slope: spectra on the grid, nothing clean, no peaks.
-        QList<double> slope(axis.size());
-        for (qsizetype i = 0; i < slope.size(); ++i)
-            slope[i] = 100.0 + 2.5 * double(i);
-        for (const QList<double> &source : {QList<double>(axis.size(), 0.0), QList<double>(axis.size(), 500.0), slope}) {
-            const RamanResults r = run(axis, source);
-            QVERIFY(!r.shift.isEmpty());
-            QVERIFY(r.peakPositions.isEmpty() && r.peakHeights.isEmpty());
-            for (double c : r.clean)
-                QVERIFY(std::fabs(c) < 1e-6);
-        }
-        // Dark-corrected noise around zero still decomposes.
-        SyntheticRamanSpectrum noise = measurement();
-        noise.humpAmplitude = 0.0;
-        noise.noise = 40.0;
-        std::vector<double> v = noise.values();
-        for (double &x : v)
-            x -= 30.0;
-        verifyDecomposition(run(axis, toList(v)));
-
-        // Too few points: computed, but nothing to show.
-        const RamanResults one = run({600.0}, {42.0});
-        QVERIFY(one.shift.isEmpty() && one.raw.isEmpty() && one.clean.isEmpty() && one.peakPositions.isEmpty());
-
-        // Nothing to compute from: the previous results stay.
-        RamanResults kept;
-        kept.shift = {5.0};
-        kept.raw = {1.0};
-        QVERIFY(!computeRamanResults({}, {}, kept));
-        QVERIFY(!computeRamanResults(axis.mid(1), QList<double>(axis.size(), 1.0), kept));
-        QCOMPARE(kept.shift, QList<double>{5.0});
-        QCOMPARE(kept.raw, QList<double>{1.0});
-    }
-
     void storeComputesOncePerSpectrumAndClearsWithTheBuffer()
     {
         DataBuffer store;

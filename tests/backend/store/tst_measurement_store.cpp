@@ -123,23 +123,6 @@ class TestMeasurementStore : public QObject
 private slots:
     void initTestCase() { prepareStoreTests(); }
 
-    void modelNameAppliesCatalogueFlags()
-    {
-        DataBuffer store;
-        store.setDeviceModel(QStringLiteral("PQV-27"));
-        QVERIFY(store.hasCie2015() && store.hasFlicker() && store.hasTm30());
-        QVERIFY(!store.isY() && store.hasEfficiency() && store.hasIlluminanceCalibrate());
-        StoreSignalLog log(&store);
-        store.setDeviceModel(QStringLiteral("PQV-27"));
-        QVERIFY(log.names.isEmpty());
-
-        store.setDeviceModel(QStringLiteral("TQV-11"));
-        QVERIFY(!store.isY() && !store.hasEfficiency() && !store.hasIlluminanceCalibrate() && !store.hasTm30());
-        QVERIFY(store.formattedPhotoResult().isEmpty());
-        store.setDeviceModel(QStringLiteral("YQV-01"));
-        QVERIFY(store.isY() && !store.hasEfficiency());
-    }
-
     void wavelengthRangeRebuildsAxisAndDropsTheOldReference()
     {
         DataBuffer store;
@@ -560,102 +543,6 @@ private slots:
         }
     }
 
-    void suffixesOfLuxAndBlueLight()
-    {
-        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("PQV-21")), QStringLiteral("(lx)"));
-        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("BQV-41-0007F")), QStringLiteral("(lm)"));
-        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("BQV-41-0007L")), QStringLiteral("(lx)"));
-        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("PQV-21-0007F")), QStringLiteral("(lx)"));
-        QCOMPARE(PhotometricFormat::luxSuffix(QStringLiteral("BQV")), QStringLiteral("(lx)")); // short name
-        QCOMPARE(PhotometricFormat::blueLightSuffix(1.0f), QStringLiteral("/RG0"));
-        QCOMPARE(PhotometricFormat::blueLightSuffix(400.0f), QStringLiteral("/RG2"));
-        QCOMPARE(PhotometricFormat::blueLightSuffix(500.0f), QStringLiteral("/RG3"));
-        QCOMPARE(PhotometricFormat::sdcmAndCct(3.456f, 4000.0f), QStringLiteral("3.46/4000.0"));
-
-        // In the table: the risk group compares the raw word, whatever the unit.
-        MeasurementSettings::setUnit(3);
-        DataBuffer store;
-        store.setDeviceModel(QStringLiteral("PQV-21"));
-        QVector<float> words(int(store.modelInfo().plain.size()), 0.0f);
-        words[36] = 3.456f;  // SDCM
-        words[37] = 4000.0f; // k
-        words[38] = 123.45f; // lux
-        words[47] = 0.5f;    // Eb
-        const QByteArray w = f32s(words);
-        store.setPhotoResult(bytesOf(w), int(w.size()));
-        QCOMPARE(tableValue(store, "lux"), QStringLiteral("123.5(lx)"));
-        QCOMPARE(tableValue(store, "Eb"), QStringLiteral("50.0000/RG0"));
-        QCOMPARE(tableValue(store, "SDCM/k"), QStringLiteral("3.46/4000.0"));
-        QVERIFY(resultItem(store, "SDCM").isEmpty()); // not visible
-    }
-
-    void melanopicCorrection_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("row 1, number below its limit") << "PQV-21" << "10.00";
-        QTest::newRow("row 1, number at its limit") << "BQV-211" << "2.00";
-        QTest::newRow("row 2 has a higher limit") << "WQV-300" << "10.00";
-        QTest::newRow("row 3 matches six characters") << "HQV-62-0031" << "10.00";
-        QTest::newRow("same series, other model") << "HQV-61" << "2.00";
-        QTest::newRow("not a number counts as 0") << "PQV-x1" << "10.00";
-        QTest::newRow("no second part") << "PQV21" << "2.00";
-    }
-
-    void melanopicCorrection()
-    {
-        QFETCH(QString, model);
-        QFETCH(QString, value);
-        Context context{model, QStringLiteral("W/m^2"), 1.0};
-        QCOMPARE(format(46, "EML", 0.01, 2.0f, context), value);
-        QCOMPARE(format(47, "M_EDI", 0.01, 2.0f, context), value);
-        QCOMPARE(format(45, "GAI_BB_15", 0.01, 2.0f, context), QStringLiteral("2.00"));
-        // Host-computed values ("Y" models) are never corrected.
-        context.hostComputed = true;
-        QCOMPARE(format(46, "EML", 0.01, 2.0f, context), QStringLiteral("2.00"));
-        QCOMPARE(format(47, "M_EDI", 0.01, 2.0f, context), QStringLiteral("2.00"));
-    }
-
-    void groupsFollowTheirFirstVisibleItem()
-    {
-        const auto item = [](int id, const char *key, bool visible, int group) {
-            return PhotometricFormat::formatParameter(parameter(id, key, 0.1, visible, QString(), group), 1, kPlain);
-        };
-        const QJsonObject first = item(201, "irEe1", true, 1);
-        QCOMPARE(first.keys(), QStringList({"group", "id", "key", "unitLabel", "value", "visible"}));
-        const QJsonArray groups = DataBuffer::groupParameters(
-            {first, item(1, "X", false, 0), item(2, "Y", true, 0), item(202, "irEe2", true, 1),
-             item(401, "peakVal1", false, 5)});
-        QCOMPARE(groups.size(), 2); // group 5 has nothing visible
-        QCOMPARE(groups.at(0).toObject().value("titleId").toInt(), 1);
-        const QJsonArray one = groups.at(0).toObject().value("items").toArray();
-        QCOMPARE(one.size(), 2);
-        QCOMPARE(one.at(1).toObject().value("key").toString(), QStringLiteral("irEe2"));
-        const QJsonArray two = groups.at(1).toObject().value("items").toArray();
-        QCOMPARE(two.size(), 1);
-        QCOMPARE(two.at(0).toObject().value("key").toString(), QStringLiteral("Y"));
-    }
-
-    void zeroTableOfAModel()
-    {
-        MeasurementSettings::setRangeEnable(true);
-        DataBuffer store;
-        store.setDeviceModel(QStringLiteral("PQV-24")); // SPEC_V2, BL, IR, PPFD
-        QStringList titles;
-        for (const QVariant &g : store.formattedPhotoResult())
-            titles << g.toMap().value("titleId").toString();
-        QCOMPARE(titles, QStringList({"0", "3", "1", "2"}));
-        QCOMPARE(tableValue(store, "X"), QStringLiteral("0.00"));
-        QCOMPARE(tableValue(store, "SDCM/k"), QStringLiteral("0.00"));
-        QCOMPARE(tableValue(store, "S_BD"), QStringLiteral("0"));
-        QCOMPARE(tableValue(store, "Eb", "unitLabel"), QStringLiteral("W/m^2"));
-        QCOMPARE(store.lastResultItems().size(), 67 + 5);
-
-        MeasurementSettings::setRangeEnable(false);
-        store.rebuildFormattedPhotoResult();
-        QVERIFY(resultItem(store, "S_BD").isEmpty());
-        QCOMPARE(store.lastResultItems().size(), 67 + 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestMeasurementStore)

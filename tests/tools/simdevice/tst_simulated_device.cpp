@@ -187,24 +187,6 @@ private slots:
         QCOMPARE(device.receivedFrames().size(), exchanges.size());
     }
 
-    void autoSpectrumStreamsUntilStopped()
-    {
-        SimulatedDevice device;
-        device.updateState([](DeviceState &s) { s.streamIntervalMs = 40; });
-        QVERIFY(device.start());
-        Line line(device.portName(), 115200);
-        QVERIFY(line.isOpen());
-        const QList<QByteArray> streamed = frames(line.ask(51, {}, 4));
-        QVERIFY2(streamed.size() >= 4, qPrintable(QString::number(streamed.size())));
-        for (const QByteArray &frame : streamed)
-            QCOMPARE(DeviceFrame::code(frame), uint8_t(51));
-        QVERIFY(device.isStreaming());
-        line.send(4);
-        QTRY_VERIFY_WITH_TIMEOUT(!device.isStreaming(), 10000);
-        line.collect(100); // what was sent before the stop
-        QVERIFY(frames(line.collect(300)).isEmpty());
-    }
-
     void programServesTheHostOnThePortItPrints()
     {
         const QString program = qEnvironmentVariable("VANTOREL_SIMDEVICE_PROGRAM");
