@@ -94,27 +94,6 @@ private slots:
             QVERIFY2(r.at(w, 340) > r.at(w - 1, 340), qPrintable(QString::number(w)));
     }
 
-    void gapsAreBridgedAndNonPositiveValuesTakeTheirNeighbours()
-    {
-        // Zero sample counts 500-520 nm leave a gap the cubic bridges; a steep rise at the
-        // short end extends below zero before 360 nm and is replaced by the first positive value.
-        const Regen r = regenerate(
-            table(380, 401, [](double w) { return (w >= 500 && w <= 520) ? 0.0 : (w - 379) * 0.01; }), flat(1.0),
-            axis(300, 800));
-        QCOMPARE(r.status.code, uint16_t(0));
-        // Collinear data: the bridge lies on the same line.
-        for (int w = 500; w <= 520; ++w)
-            QVERIFY(std::fabs(r.at(w, 300) - float(w - 379) * 0.01f) < 1e-4f);
-        for (float v : r.curve)
-            QVERIFY(v > 0.0f && std::isfinite(v));
-        // The slope below 380 nm falls from 0.01/nm at 381 nm to 0 at 301 nm: one step down
-        // leaves 0.01 - 0.01 * 79/80 at 379 nm, the next goes below zero, so everything from
-        // 300 to 378 nm takes the 379-nm value.
-        QVERIFY(std::fabs(r.at(379, 300) - 0.000125f) < 1e-6f);
-        for (int w = 300; w < 379; ++w)
-            QCOMPARE(r.at(w, 300), r.at(379, 300));
-    }
-
     void refusalsLeaveACurveOfNaN()
     {
         // A negative reference value anywhere, even outside the device range.

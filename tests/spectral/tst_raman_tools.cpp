@@ -140,19 +140,6 @@ private slots:
         verifyUntouchedFrom(cut.values, 100);
     }
 
-    void conversionInterpolatesLinearly()
-    {
-        const std::vector<double> axis = range(520, 800);
-        std::vector<double> linear;
-        for (double w : axis)
-            linear.push_back(2.0 * raman::ramanShift(w) + 7.0);
-        // Values linear in the shift are reproduced exactly at every grid point.
-        const Converted l = convert(axis, linear);
-        QVERIFY(l.count > 100);
-        for (int i = 0; i < l.count; ++i)
-            QVERIFY(std::fabs(l.values[size_t(i)] - (2.0 * l.shift[size_t(i)] + 7.0)) < 1e-6);
-    }
-
     void unusableAxesConvertToNothing()
     {
         std::vector<double> descending = range(560, 700);

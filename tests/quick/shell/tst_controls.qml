@@ -13,20 +13,8 @@ Item {
 
     KVRButton { id: button; x: 10; y: 10; text: "Save"; type: "info" }
     KVRCheckBox { id: checkBox; x: 10; y: 60 }
-    Row {
-        x: 10; y: 100
-        KVRRadioButton { id: autoRadio; text: "Auto"; checked: true }
-        KVRRadioButton { id: manualRadio; text: "Manual" }
-    }
-    KVRCheckDelegate { id: row; x: 10; y: 140; width: 280; text: "Meter-01" }
-    KVRComboBox {
-        id: combo
-        x: 10; y: 200; width: 220
-        textRole: "text"
-        valueRole: "value"
-        model: [{ text: "Auto", value: 7 }, { text: "115200", value: 0 }, { text: "921600", value: 1 }]
-    }
     NavButton { id: nav; x: 400; y: 10; text: "Spectrum Only" }
+
     TestCase {
         name: "ShellControls"
         when: windowShown
@@ -72,31 +60,5 @@ Item {
             waitForRendering(checkBox)
             verify(!Qt.colorEqual(grabImage(root).pixel(cx, cy), "#047eff"))
         }
-
-        function test_radioButtonsAreExclusive() {
-            mouseClick(manualRadio)
-            verify(manualRadio.checked && !autoRadio.checked)
-            mouseClick(autoRadio)
-            verify(autoRadio.checked && !manualRadio.checked)
-        }
-
-        function test_checkDelegateTicksOnClick() {
-            mouseClick(row)
-            verify(row.checked && row.indicator.children[1].visible)
-            mouseClick(row)
-            verify(!row.checked)
-        }
-
-        function test_comboPicksAnEntryByMouse() {
-            mouseClick(combo)
-            tryCompare(combo.popup, "opened", true)
-            const list = combo.popup.contentItem
-            tryVerify(() => list.itemAtIndex(2) !== null)
-            mouseClick(list.itemAtIndex(2))
-            tryCompare(combo.popup, "visible", false)
-            compare(combo.currentValue, 1)
-            compare(combo.contentItem.text, "921600")
-        }
-
     }
 }

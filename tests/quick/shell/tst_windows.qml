@@ -4,8 +4,8 @@ import QtTest
 import UIVantorel
 import UIVantorelContent
 
-// The frameless windows: caption actions, a press that moved is a drag and not a click,
-// resizing within the limits, and closing refused while measuring.
+// The frameless windows: a press that moved is a drag and not a click, and closing is
+// refused while measuring.
 Item {
     id: root
 
@@ -34,7 +34,6 @@ Item {
         when: windowShown
 
         SignalSpy { id: closed; target: win; signalName: "windowClosed" }
-        SignalSpy { id: maximized; target: win; signalName: "windowMaximized" }
 
         function find(name, w) { return findChild((w || win).contentItem, name) }
 
@@ -55,22 +54,11 @@ Item {
             const handle = find("resizeHandle")
             tryVerify(() => handle.width === win.width && handle.height === win.height)
             closed.clear()
-            maximized.clear()
         }
 
         function cleanup() {
             studioService.isMeasuring = false
             ThemeManager.setTheme(ThemeManager.Light)
-        }
-
-        function test_captionButtonsAndDoubleClick() {
-            mouseClick(find("maximizeButton"))
-            tryCompare(win, "visibility", Window.Maximized)
-            mouseClick(find("maximizeButton"))
-            tryCompare(win, "visibility", Window.Windowed)
-            mouseDoubleClickSequence(find("titleBarDragArea"), 150, 20)
-            tryCompare(win, "visibility", Window.Maximized)
-            compare(maximized.count, 3)
         }
 
         // A press counts as a click only when it moved less than the drag distance.
@@ -95,21 +83,6 @@ Item {
             verify(w.visible)
             mouseClick(findChild(w.bar, "closeButton"))
             tryCompare(w, "visible", false)
-        }
-
-        function test_resizeKeepsTheMinimum() {
-            const handle = find("resizeHandle")
-            drag(handle, win.width - 3, 150, win.width - 403, 150)
-            tryCompare(win, "width", 400)
-            // The left edge refuses a step below the minimum instead of moving the window.
-            drag(handle, 3, 150, 203, 150)
-            wait(50)
-            compare(win.width, 400)
-            compare(win.x, 200)
-            drag(handle, 200, win.height - 3, 200, win.height - 203)
-            tryCompare(win, "height", 250)
-            win.resizable = false
-            verify(!handle.enabled)
         }
 
         function test_mainWindowRefusesToCloseWhileMeasuring() {
