@@ -5,9 +5,6 @@
 
 namespace {
 
-const QStringList kFeatureKeys = {"spectrum", "photometry", "absorbance", "transmittance",
-                                  "raman", "reflectance", "image"};
-
 bool feature(const DeviceModelInfo &info, const char *key)
 {
     return info.function.value(QLatin1String(key)).toBool();
@@ -51,17 +48,11 @@ private slots:
         QCOMPARE(y[63].key, QStringLiteral("YPFD"));
     }
 
+    // No code hides a later one, and every module a model names exists.
     void modelCatalogueShape()
     {
         const QList<DeviceModelInfo> &models = deviceModelList();
-        QCOMPARE(models.size(), 44);
-        const DeviceModelInfo &fallback = models.last();
-        QCOMPARE(fallback.model, QStringLiteral("DEFAULT"));
-        QVERIFY(fallback.modules.isEmpty());
-        QCOMPARE(fallback.function.keys().size(), kFeatureKeys.size());
-        for (const QString &key : kFeatureKeys)
-            QCOMPARE(fallback.function.value(key), QVariant(false));
-
+        QCOMPARE(models.last().model, QStringLiteral("DEFAULT"));
         const QStringList known = parameterModuleNames() + QStringList{"FLICKER", "CIE2015", "TM30"};
         for (const DeviceModelInfo &m : models) {
             QVERIFY(!m.model.isEmpty());
@@ -76,7 +67,6 @@ private slots:
             QCOMPARE(findModelInfo(m.model + "#SN0042").model, m.model);
         }
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestShippedCatalogues)
