@@ -525,6 +525,25 @@ private slots:
         QCOMPARE(PhotometricFormat::blueLightSuffix(nan), QString());
     }
 
+    // The risk group compares the raw word, whatever the unit.
+    void suffixesOfLuxAndBlueLight()
+    {
+        const QList<QPair<QString, QString>> lux{{"PQV-21", "(lx)"}, {"BQV-41-0007F", "(lm)"}, {"BQV-41-0007L", "(lx)"},
+                                                 {"PQV-21-0007F", "(lx)"}, {"BQV", "(lx)"}};
+        for (const auto &row : lux)
+            QCOMPARE(PhotometricFormat::luxSuffix(row.first), row.second);
+        MeasurementSettings::setUnit(3);
+        DataBuffer store;
+        store.setDeviceModel(QStringLiteral("PQV-21"));
+        for (const auto &[eb, text] : {std::pair{0.5f, "50.0000/RG0"}, {5.0f, "500.0000/RG2"}, {401.0f, "40100.0000/RG3"}}) {
+            QVector<float> w = words(store, 0.0f);
+            w[47] = eb;
+            QVERIFY(passThrottle(store));
+            feedWords(store, w);
+            QCOMPARE(tableValue(store, "Eb"), QString::fromLatin1(text));
+        }
+    }
+
     void irradianceFollowsTheUnitTable()
     {
         const QList<QPair<QByteArray, QString>> units{{"W/m^2", "0.0123"}, {"mW/m^2", "12.3000"},
