@@ -8,8 +8,10 @@
 #include "DynamicArray.h"
 #include "LightMetrics.h"
 #include "tables/CctLineTables.h"
+#include "tables/ChlorophyllWeights.h"
 #include "tables/CieTables.h"
 #include "tables/CriReferenceFits.h"
+#include "tables/PhotopicV5.h"
 #include "tables/Tcs15Reflectance.h"
 
 #include <algorithm>
@@ -25,6 +27,7 @@ constexpr double kPi = 3.14159265358979323846;
 // S(w) of a 1-nm spectrum, w read as the row from the first wavelength.
 struct Spectrum {
     int w0 = 0;
+    std::vector<double> wavelengths;
     std::vector<double> values;
 
     explicit Spectrum(const FloatArray &a)
@@ -32,6 +35,7 @@ struct Spectrum {
         const int n = a.size[0];
         w0 = int(std::lround(a.data[0]));
         for (int i = 0; i < n; ++i) {
+            wavelengths.push_back(a.data[i]);
             values.push_back(a.data[n + i]);
         }
     }
@@ -248,11 +252,19 @@ inline void cri(const std::vector<double> &g, double cct, double *ra, double *r)
     *ra = sum8 / 8.0;
 }
 
-// ---- The light-metrics block: tristimulus, chromaticity, CCT/Duv and CRI ----
+// ---- The light-metrics block ----
 
-// XYZ, x/y, u/v, u'/v', CCT, illuminance, Duv, Ra and R1-R15; the other quantities are held
-// to published values by the reference-value test.
-inline bool isEvaluated(int index) { return index <= 10 || (index >= 14 && index <= 30); }
+inline double photonFlux(const Spectrum &s, int from, int to)
+{
+    double sum = 0;
+    for (int w = from; w <= to; ++w)
+        sum += s.at(w) * s.wavelengths[w - s.w0];
+    return 0.008348808 * sum;
+}
+
+// Peak and half width, dominant wavelength, S/P, SDCM, gamut areas and the melanopic values
+// are held to published values by the reference-value test and the building blocks.
+inline bool isEvaluated(int index) { return index <= 30 || (index >= 38 && index <= 41) || index >= 47; }
 
 inline void lightMetrics(const FloatArray &array, double *m)
 {
@@ -268,7 +280,7 @@ inline void lightMetrics(const FloatArray &array, double *m)
     gridTristimulus(g, nullptr, 81, xyz);
     const Chromaticity ch = chromaticityOf(xyz[0], xyz[1], xyz[2]);
     m[0] = xyz[0] * lux / xyz[1];
-    m[1] = m[10] = lux;
+    m[1] = m[10] = m[38] = lux;
     m[2] = xyz[2] * lux / xyz[1];
     m[3] = ch.x;
     m[4] = ch.y;
@@ -276,7 +288,52 @@ inline void lightMetrics(const FloatArray &array, double *m)
     m[6] = ch.v;
     m[8] = 1.5 * ch.v;
     cctDuv(ch.x, ch.y, &m[9], &m[14]);
+
+    double bands[3] = {0, 0, 0};
+    const int bandEnds[3] = {24, 44, 77};
+    for (int k = 0, band = 0; k < 77; ++k) {
+        if (k == bandEnds[band])
+            ++band;
+        bands[band] += g[k] * spectral::kPhotopicV5[k];
+    }
+    const double total = bands[0] + bands[1] + bands[2];
+    m[13] = 100.0 * bands[0] / total;
+    m[12] = 100.0 * bands[1] / total;
+    m[11] = 100.0 * bands[2] / total;
+
     cri(g, m[9], &m[15], &m[16]);
+    m[39] = s.sum(s.w0, s.w0 + int(s.values.size()) - 1);
+    m[40] = lux / 10.76391;
+    double squares = 0;
+    for (int i = 0; i < 15; ++i)
+        squares += m[16 + i] * m[16 + i];
+    m[41] = std::sqrt(squares / 15.0);
+
+    double hazard = 0;
+    for (int w = s.w0; w <= 700; w += 5)
+        hazard += s.at(w) * cie::kBlueLightHazard[(w - cie::kBlueLightHazardFirst) / 5];
+    m[47] = 5.0 * hazard;
+    m[48] = s.sum(400, 700);
+    double ca = 0, cb = 0;
+    for (int j = 0; j < spectral::kChlorophyllWeightCount; ++j) {
+        ca += s.at(400 + 5 * j) * spectral::kChlorophyllA[j];
+        cb += s.at(400 + 5 * j) * spectral::kChlorophyllB[j];
+    }
+    m[49] = 5.0 * ca;
+    m[50] = 5.0 * cb;
+    m[51] = s.sum(400, 500);
+    m[52] = s.sum(500, 600);
+    m[53] = s.sum(600, 700);
+    m[54] = m[53] / m[51];
+    m[55] = photonFlux(s, 400, 700);
+    m[56] = photonFlux(s, 400, 500);
+    m[57] = photonFlux(s, 500, 600);
+    m[58] = photonFlux(s, 600, 700);
+    m[59] = photonFlux(s, 700, 780);
+    m[60] = 100.0 * m[58] / m[55];
+    m[61] = 100.0 * m[57] / m[55];
+    m[62] = 100.0 * m[56] / m[55];
+    m[63] = photonFlux(s, 360, 760);
 }
 
 // ---- Colour rendition ----

@@ -3,8 +3,8 @@
 // A value that is small by nature (near-perfect rendition, a point on the locus, a bin with
 // little chroma) is held to 1e-4 of a floor on its own scale instead, since single precision
 // leaves an absolute error there: 100 for quantities on a 0-100 scale (rendering and
-// fidelity indices, gamut areas), 10 for CAM02-UCS colour differences and bin means, 1 for
-// hue-shift ratios and 0.01 for Duv.
+// fidelity indices, gamut areas, percentages), 10 for CAM02-UCS colour differences and bin
+// means, 1 for hue-shift ratios and 0.01 for Duv.
 #include "ColorRendition.h"
 #include "DeviceAxisSpectra.h"
 #include "DoubleEvaluation.h"
@@ -46,8 +46,15 @@ const Source kSources[] = {
     {"fluorescent F11", [] { return illuminant("F", 11); }},
 };
 
-// Floors of the light-metrics block (Duv, then Ra and R1-R15); the rest are purely relative.
-double lightMetricsFloor(int index) { return index == 14 ? 0.01 : index >= 15 ? 100.0 : 0.0; }
+// Floors of the light-metrics block; the rest are purely relative.
+double lightMetricsFloor(int index)
+{
+    if (index == 14) // Duv
+        return 0.01;
+    const bool percent = (index >= 11 && index <= 13); // colour ratios
+    const bool indexScale = (index >= 15 && index <= 30) || index == 41; // Ra, R1-R15, RMS
+    return percent || indexScale ? 100.0 : 0.0;
+}
 
 constexpr double kIndexScale = 100.0;
 constexpr double kUcsFloor = 10.0;
