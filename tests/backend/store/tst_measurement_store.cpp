@@ -9,7 +9,6 @@
 #include "store/DataBuffer.h"
 #include "store/PhotometricFormat.h"
 
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
