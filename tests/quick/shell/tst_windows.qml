@@ -5,9 +5,13 @@ import UIVantorel
 import UIVantorelContent
 
 // The frameless windows: a press that moved is a drag and not a click, and closing is
-// refused while measuring.
+// refused while measuring; the check mark that once stood outside its frame.
 Item {
     id: root
+    width: 200
+    height: 100
+
+    KVRCheckBox { id: checkBox; x: 10; y: 10 }
 
     CustomWindow {
         id: win
@@ -56,10 +60,7 @@ Item {
             closed.clear()
         }
 
-        function cleanup() {
-            studioService.isMeasuring = false
-            ThemeManager.setTheme(ThemeManager.Light)
-        }
+        function cleanup() { studioService.isMeasuring = false }
 
         // A press counts as a click only when it moved less than the drag distance.
         function test_pressThatMovedDragsInsteadOfClicking() {
@@ -83,6 +84,20 @@ Item {
             verify(w.visible)
             mouseClick(findChild(w.bar, "closeButton"))
             tryCompare(w, "visible", false)
+        }
+
+        function test_checkMarkInsideItsFrame() {
+            checkBox.checked = true
+            waitForRendering(checkBox)
+            const frame = checkBox.indicator
+            const cx = checkBox.x + frame.x + frame.width / 2, cy = checkBox.y + frame.y + frame.height / 2
+            const image = grabImage(root)
+            verify(Qt.colorEqual(image.pixel(cx, cy), "#047eff"))
+            verify(!Qt.colorEqual(image.pixel(checkBox.x + frame.x + frame.width + 2, cy), "#047eff"))
+            verify(!Qt.colorEqual(image.pixel(cx, checkBox.y + frame.y + frame.height + 2), "#047eff"))
+            mouseClick(checkBox)
+            waitForRendering(checkBox)
+            verify(!Qt.colorEqual(grabImage(root).pixel(cx, cy), "#047eff"))
         }
 
         function test_mainWindowRefusesToCloseWhileMeasuring() {
