@@ -105,8 +105,6 @@ private slots:
         row("F11 Ra", metric(f11, kRa), 83, 1);
         // The CRI reference is Planckian up to 5000 K and daylight above.
         row("2700 K blackbody Ra", metric(blackbodySpectrum(2700), kRa), 100, 0.5);
-        row("2700 K blackbody R15", metric(blackbodySpectrum(2700), kR1 + 14), 100, 1);
-        row("7500 K daylight CCT", metric(daylightSpectrum(7500), kCct), 7500, 15);
         row("7500 K daylight Ra", metric(daylightSpectrum(7500), kRa), 100, 0.5);
         row("3000 K blackbody Rf", rendition(blackbodySpectrum(3000), false), 100, 1);
         row("D65 Rg", rendition(d65, true), 100, 1);
@@ -122,17 +120,14 @@ private slots:
         row("dominant wavelength green", dominant(0.2, 0.7, false), 531.1, 0.2);
         row("purity green", dominant(0.2, 0.7, true), 78.0, 0.5);
         row("complementary wavelength purple", dominant(0.35, 0.2, false), -547.9, 0.2);
-        row("purity purple", dominant(0.35, 0.2, true), 31.3, 0.5);
         row("SDCM at the 2700 K centre", sdcm(0.459, 0.412, false), 0, 0);
         row("SDCM 0.003 in x from 3000 K", sdcm(0.443, 0.403, false), std::sqrt(39e4) * 0.003, 1e-3);
         row("SDCM nearest step", sdcm(0.443, 0.403, true), 3000, 0);
         row("1000 K u", locus([] { return spectral::toCie1960(spectral::planckianChromaticity(1000.0)); }, false), 0.4480, 3e-4);
-        row("1000 K v", locus([] { return spectral::toCie1960(spectral::planckianChromaticity(1000.0)); }, true), 0.3546, 3e-4);
         row("locus by x, first", locus([] { return spectral::planckianLocusByX(100)[0]; }, true), 0.234515228000243, 1e-3);
         row("locus by x, middle", locus([] { return spectral::planckianLocusByX(100)[52]; }, true), 0.415273908515871, 1e-3);
         row("locus by x, last u'", locus([] { return spectral::toCie1976(spectral::planckianLocusByX(100).front()); }, true), 0.395711, 1e-3);
         row("spectral locus 520 nm x", locus([] { return spectral::spectralLocus()[520 - 360]; }, false), 0.074302, 1e-5);
-        row("spectral locus 520 nm y", locus([] { return spectral::spectralLocus()[520 - 360]; }, true), 0.833803, 1e-5);
         row("spectral locus end x", locus([] { return spectral::spectralLocus().back(); }, false), 0.734690, 1e-5);
     }
     void publishedValues()

@@ -197,11 +197,7 @@ private slots:
         const SyntheticRamanSpectrum s = measurement();
         const RamanResults r = run(toList(s.axis()), toList(s.values()));
         QVERIFY(r.shift.size() > 1000);
-        for (qsizetype i = 1; i < r.shift.size(); ++i)
-            QCOMPARE(r.shift[i] - r.shift[i - 1], ramanpipeline::kShiftStep);
         verifyPeaksAtLines(r.peakPositions, r.peakHeights, kLines);
-        verifyDecomposition(r);
-
         // The fluorescence carries the hump, the clean spectrum the lines.
         const qsizetype atLine = qsizetype(std::lround(1600 / ramanpipeline::kShiftStep));
         const double hump = s.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(1600));
