@@ -248,19 +248,6 @@ private slots:
         }
     }
 
-    void spectrumIsIgnoredWhileNotMeasuring()
-    {
-        DataBuffer store;
-        flags.measuring = false;
-        store.setMeasurementState(&flags);
-        StoreSignalLog log(&store);
-        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
-        QVERIFY(log.names.isEmpty() && store.specDataSize() == 0);
-        DataBuffer orphan; // no measurement control at all
-        feedSpectrum(orphan, plainSpectrum(0, rampSamples(kAxis)));
-        QVERIFY(!orphan.hasData());
-    }
-
     void referenceCaptureTouchesOnlyTheReference()
     {
         DataBuffer store;
@@ -292,12 +279,17 @@ private slots:
         QCOMPARE(store.getSpec(DataBuffer::ReferenceSpectrum), QList<double>(kAxis, 7.0));
     }
 
-    void payloadsThatDoNotFitAreDroppedWhole()
+    void payloadsThatDoNotFitOrComeWhileNotMeasuringAreDropped()
     {
         DataBuffer store;
         store.setMeasurementState(&flags);
         QSignalSpy spectrum(&store, &DataBuffer::specDataChanged);
-
+        flags.measuring = false; // ignored while not measuring
+        feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis)));
+        flags.measuring = true;
+        DataBuffer orphan; // no measurement control at all
+        feedSpectrum(orphan, plainSpectrum(0, rampSamples(kAxis)));
+        QVERIFY(!orphan.hasData());
         feedSpectrum(store, plainSpectrum(0, rampSamples(kAxis - 1))); // one sample short
         QByteArray oversized = plainSpectrum(0, rampSamples(kAxis));
         oversized.append(QByteArray(DataBuffer::kRawPayloadCapacity, '\0'));
