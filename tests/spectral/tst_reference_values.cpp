@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(Value)
 
 namespace {
 
-enum : int { kx = 3, ky = 4, kVPrime = 8, kCct = 9, kDuv = 14, kRa = 15, kR1 = 16, kLux = 38, kEml = 45, kMedi = 46 };
+enum : int { kx = 3, ky = 4, kVPrime = 8, kCct = 9, kDuv = 14, kRa = 15, kLux = 38, kEml = 45, kMedi = 46 };
 
 Value metric(Shared s, int i)
 {
