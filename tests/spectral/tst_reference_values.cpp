@@ -126,7 +126,7 @@ private slots:
         row("1000 K u", locus([] { return spectral::toCie1960(spectral::planckianChromaticity(1000.0)); }, false), 0.4480, 3e-4);
         row("locus by x, first", locus([] { return spectral::planckianLocusByX(100)[0]; }, true), 0.234515228000243, 1e-3);
         row("locus by x, middle", locus([] { return spectral::planckianLocusByX(100)[52]; }, true), 0.415273908515871, 1e-3);
-        row("locus by x, last u'", locus([] { return spectral::toCie1976(spectral::planckianLocusByX(100).front()); }, true), 0.395711, 1e-3);
+        row("locus by x, first in v'", locus([] { return spectral::toCie1976(spectral::planckianLocusByX(100).front()); }, true), 0.395711, 1e-3);
         row("spectral locus 520 nm x", locus([] { return spectral::spectralLocus()[520 - 360]; }, false), 0.074302, 1e-5);
         row("spectral locus end x", locus([] { return spectral::spectralLocus().back(); }, false), 0.734690, 1e-5);
     }

@@ -108,10 +108,10 @@ private slots:
         row("non-objects skipped", keys(parameterList("IR")), QStringList({"irEe1", "irEe2"}));
         row("absent member and flag modules", parameterList("PPFD").size() + parameterList("TM30").size(), 0);
         // The number is not listed; the unknown name is listed but adds nothing.
-        row("modules", ab1.modules, QStringList({"SPEC_V2", "BL", "NOPE", "TM30"}));
-        row("all", keys(ab1.all), QStringList({"X", "SDCM/k", "S_BD", "Ee", "Eb"}));
-        row("calculated", keys(ab1.calculated), QStringList({"SDCM/k", "S_BD"}));
-        row("plain", keys(ab1.plain), QStringList({"X", "Ee", "Eb"}));
+        row("AB1 modules", ab1.modules, QStringList({"SPEC_V2", "BL", "NOPE", "TM30"}));
+        row("AB1 all", keys(ab1.all), QStringList({"X", "SDCM/k", "S_BD", "Ee", "Eb"}));
+        row("AB1 calculated", keys(ab1.calculated), QStringList({"SDCM/k", "S_BD"}));
+        row("AB1 plain", keys(ab1.plain), QStringList({"X", "Ee", "Eb"}));
         row("flags of AB1", QVariantList{ab1.hasTm30, ab1.hasFlicker, ab1.hasCie2015}, QVariantList{true, false, false});
         row("function", QVariantList{ab1.function.value("photometry"), ab1.function.contains("raman")}, QVariantList{true, false});
         // Module names are case-sensitive.

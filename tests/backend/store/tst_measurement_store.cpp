@@ -485,7 +485,7 @@ private slots:
             const QJsonObject lux = store.formatParameter(parameter(39, "lux", 0.01), 0.0123f);
             QTest::newRow(qPrintable(units[unit])) << ee.value("unitLabel").toString() + "|" + ee.value("value").toString()
                                                    << units[unit];
-            QTest::newRow("lux without unit") << lux.value("unitLabel").toString() + "|" + lux.value("value").toString() << "|0.01";
+            QTest::newRow(qPrintable(QStringLiteral("lux in unit %1").arg(unit))) << lux.value("unitLabel").toString() + "|" + lux.value("value").toString() << "|0.01";
         }
         MeasurementSettings::setUnit(0);
     }
