@@ -102,7 +102,8 @@ private slots:
                 QVERIFY2(m[i] == 0.0f, where(i).constData());
             QVERIFY2(allNaN(rendition(s)) == row.renditionNaN, row.name);
         }
-        // Colour rendition counts nothing outside 380-780 nm; mirrored ends keep the chromaticity.
+        // The 5-nm grid mirrors short ends, so the chromaticity stays; colour rendition counts
+        // nothing outside 380-780 nm.
         float m[kLightMetricsCount];
         computeLightMetrics(d65(390, 1020).get(), m);
         QVERIFY(std::fabs(m[kx] - 0.3127f) < 0.002f);
@@ -114,20 +115,6 @@ private slots:
         const ColorRenditionResult bare = rendition(makeSpectrum(380, 780, f2).get());
         QVERIFY(std::fabs(wide.Rf - 70.0f) <= 1.0f);
         QCOMPARE(std::memcmp(&wide, &bare, sizeof wide), 0);
-    }
-
-    // The 5-nm grid mirrors short ends, but never an ultraviolet- or infrared-only spectrum.
-    void resamplingMirrorsOnlyFromInsideTheGrid()
-    {
-        float g[spectral::kGridFloats];
-        auto s = makeSpectrum(380, 780, [](int w) { return (w % 7) + 0.25 * (w % 3); });
-        const auto S = [&](int w) { return valueAt(*s, w); };
-        spectral::resampleSpectrum5nm(s.get(), g);
-        QCOMPARE(g[spectral::kGridPoints], S(381) + S(380) + S(380) + S(381) + S(382));
-        for (int from : {-500, 783}) {
-            spectral::resampleSpectrum5nm(makeSpectrum(from, from + 877, [](int) { return 1.0; }).get(), g);
-            QVERIFY(std::all_of(g + spectral::kGridPoints, g + spectral::kGridFloats, isNan));
-        }
     }
 
     // A corrupt wavelength at the peak row changes only what reads the column itself; no CCT,
