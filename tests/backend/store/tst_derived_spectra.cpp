@@ -203,14 +203,6 @@ private slots:
         const double hump = s.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(1600));
         QVERIFY(std::fabs(r.fluorescence[atLine] - hump) < 0.05 * s.humpAmplitude);
         QVERIFY(r.clean[atLine] > 0.6 * 1500);
-
-        // Below the filter edge everything is baseline.
-        int checked = 0;
-        for (qsizetype i = 0; i < r.shift.size() && r.shift[i] <= raman::ramanShift(561.0); ++i, ++checked) {
-            QCOMPARE(r.clean[i], 0.0);
-            QCOMPARE(r.fluorescence[i], r.raw[i]);
-        }
-        QVERIFY(checked > 100);
     }
 
     void baselineStartsAtTheIndexOf562nm()
