@@ -127,6 +127,13 @@ private slots:
         row("locus by x, first", locus([] { return spectral::planckianLocusByX(100)[0]; }, true), 0.234515228000243, 1e-3);
         row("locus by x, middle", locus([] { return spectral::planckianLocusByX(100)[52]; }, true), 0.415273908515871, 1e-3);
         row("locus by x, first in v'", locus([] { return spectral::toCie1976(spectral::planckianLocusByX(100).front()); }, true), 0.395711, 1e-3);
+        row("locus by x evenly spaced", [] {
+            const std::vector<spectral::Chromaticity> l = spectral::planckianLocusByX(100);
+            double worst = 0;
+            for (size_t i = 2; i < l.size(); ++i)
+                worst = std::max(worst, std::abs(l[i].x - 2 * l[i - 1].x + l[i - 2].x));
+            return worst + std::abs(int(l.size()) - 100);
+        }, 0, 1e-9);
         row("spectral locus 520 nm x", locus([] { return spectral::spectralLocus()[520 - 360]; }, false), 0.074302, 1e-5);
         row("spectral locus end x", locus([] { return spectral::spectralLocus().back(); }, false), 0.734690, 1e-5);
     }
