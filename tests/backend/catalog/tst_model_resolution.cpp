@@ -1,4 +1,5 @@
-// Loading catalogues from files and resolving device-model names, on small fixtures.
+// Loading catalogues from files and resolving device-model names, on small fixtures and on
+// the catalogues compiled into the program.
 #include "catalog/ParameterCatalog.h"
 
 #include <QTemporaryDir>
@@ -46,6 +47,23 @@ QStringList keys(const QList<ParameterInfo> &list)
     return out;
 }
 
+bool feature(const DeviceModelInfo &info, const char *key)
+{
+    return info.function.value(QLatin1String(key)).toBool();
+}
+
+QList<ParameterInfo> plainOf(std::initializer_list<const char *> modules)
+{
+    QList<ParameterInfo> plain;
+    for (const char *module : modules) {
+        for (const ParameterInfo &p : parameterList(module)) {
+            if (!p.isCalculated)
+                plain << p;
+        }
+    }
+    return plain;
+}
+
 } // namespace
 
 class TestModelResolution : public QObject
@@ -66,50 +84,47 @@ private slots:
 
     void init() { loadParameterTables(m_parameters, m_models); }
 
-    void parameterRecordsTakeFieldsAndDefaults()
+    // Fields, defaults, groups from the array and lists built from modules, as read back.
+    void catalogueParsing_data()
     {
+        QTest::addColumn<QVariant>("actual");
+        QTest::addColumn<QVariant>("expected");
+        loadParameterTables(m_parameters, m_models);
         const QList<ParameterInfo> &v2 = parameterList("SPEC_V2");
-        QCOMPARE(keys(v2), QStringList({"X", "SDCM/k", "S_BD", "Ee"})); // the string is skipped
-        QCOMPARE(v2[0].id, 1);
-        QCOMPARE(v2[0].format, 0.01);
-        QCOMPARE(v2[0].label, QString::fromUtf8("X值"));
-        QVERIFY(v2[0].visible && !v2[0].isCalculated && v2[0].unit.isEmpty());
-        QCOMPARE(v2[2].format, 0.0); // no "format" key
-        QVERIFY(v2[2].isCalculated);
-        QVERIFY(!v2[3].visible && !v2[3].isCalculated); // no "isCalculated" key
-        QCOMPARE(v2[3].unit, QStringLiteral("irradiance"));
-
-        // Group numbers come from the array, not the file.
-        QCOMPARE(v2[0].group, 0);
-        QCOMPARE(parameterList("BL").value(0).group, 3);
-        QCOMPARE(keys(parameterList("IR")), QStringList({"irEe1", "irEe2"}));
-        QCOMPARE(parameterList("IR").value(1).group, 1);
-        QCOMPARE(parameterList("PEAK").value(0).group, 5);
-        QVERIFY(parameterList("PPFD").isEmpty()); // absent member
-        QVERIFY(parameterList("TM30").isEmpty()); // a flag, not a parameter module
+        const DeviceModelInfo ab1 = findModelInfo("AB1"), ab = findModelInfo("AB"), fallback = findModelInfo("unknown");
+        const auto row = [](const char *name, const QVariant &actual, const QVariant &expected) {
+            QTest::newRow(name) << actual << expected;
+        };
+        row("records, the string skipped", keys(v2), QStringList({"X", "SDCM/k", "S_BD", "Ee"}));
+        row("id", v2[0].id, 1);
+        row("format", v2[0].format, 0.01);
+        row("label", v2[0].label, QString::fromUtf8("X值"));
+        row("flags", QVariantList{v2[0].visible, v2[0].isCalculated, v2[0].unit}, QVariantList{true, false, QString()});
+        row("no format key", v2[2].format, 0.0);
+        row("calculated", v2[2].isCalculated, true);
+        row("no isCalculated key", QVariantList{v2[3].visible, v2[3].isCalculated, v2[3].unit}, QVariantList{false, false, "irradiance"});
+        row("group from the array", QVariantList{v2[0].group, parameterList("BL").value(0).group, parameterList("IR").value(1).group,
+                                                 parameterList("PEAK").value(0).group}, QVariantList{0, 3, 1, 5});
+        row("non-objects skipped", keys(parameterList("IR")), QStringList({"irEe1", "irEe2"}));
+        row("absent member and flag modules", parameterList("PPFD").size() + parameterList("TM30").size(), 0);
+        // The number is not listed; the unknown name is listed but adds nothing.
+        row("AB1 modules", ab1.modules, QStringList({"SPEC_V2", "BL", "NOPE", "TM30"}));
+        row("AB1 all", keys(ab1.all), QStringList({"X", "SDCM/k", "S_BD", "Ee", "Eb"}));
+        row("AB1 calculated", keys(ab1.calculated), QStringList({"SDCM/k", "S_BD"}));
+        row("AB1 plain", keys(ab1.plain), QStringList({"X", "Ee", "Eb"}));
+        row("flags of AB1", QVariantList{ab1.hasTm30, ab1.hasFlicker, ab1.hasCie2015}, QVariantList{true, false, false});
+        row("function", QVariantList{ab1.function.value("photometry"), ab1.function.contains("raman")}, QVariantList{true, false});
+        // Module names are case-sensitive.
+        row("flags of AB", QVariantList{ab.hasTm30, ab.hasFlicker, ab.hasCie2015}, QVariantList{false, true, true});
+        row("fallback", QVariantList{fallback.model, fallback.all.size(), fallback.hasTm30, fallback.function.value("spectrum")},
+            QVariantList{"DEFAULT", 0, false, false});
     }
 
-    void modulesBuildParameterListsAndFlags()
+    void catalogueParsing()
     {
-        const DeviceModelInfo ab1 = findModelInfo("AB1");
-        // The number is not listed; the unknown name is listed but adds nothing.
-        QCOMPARE(ab1.modules, QStringList({"SPEC_V2", "BL", "NOPE", "TM30"}));
-        QCOMPARE(keys(ab1.all), QStringList({"X", "SDCM/k", "S_BD", "Ee", "Eb"}));
-        QCOMPARE(keys(ab1.calculated), QStringList({"SDCM/k", "S_BD"}));
-        QCOMPARE(keys(ab1.plain), QStringList({"X", "Ee", "Eb"}));
-        QVERIFY(ab1.hasTm30 && !ab1.hasFlicker && !ab1.hasCie2015);
-        QCOMPARE(ab1.function.value("photometry"), QVariant(true));
-        QVERIFY(!ab1.function.contains("raman"));
-
-        const DeviceModelInfo ab = findModelInfo("AB");
-        QVERIFY(ab.hasFlicker && ab.hasCie2015);
-        QVERIFY(!ab.hasTm30); // module names are case-sensitive
-        QCOMPARE(keys(ab.plain), QStringList({"irEe1", "irEe2"}));
-
-        const DeviceModelInfo fallback = findModelInfo("unknown");
-        QCOMPARE(fallback.model, QStringLiteral("DEFAULT"));
-        QVERIFY(fallback.all.isEmpty() && !fallback.hasTm30 && !fallback.hasFlicker);
-        QCOMPARE(fallback.function.value("spectrum"), QVariant(false));
+        QFETCH(QVariant, actual);
+        QFETCH(QVariant, expected);
+        QCOMPARE(actual, expected);
     }
 
     void namesResolveToTheFirstPrefixInFileOrder_data()
@@ -135,14 +150,8 @@ private slots:
 
     void everyRecordIsKeptInFileOrderOnce()
     {
-        // The empty-code and non-object records stay in the list; only resolution skips them.
         loadParameterTables(m_parameters, m_models); // a reload replaces, never duplicates
-        QStringList codes;
-        for (const DeviceModelInfo &m : deviceModelList())
-            codes << m.model;
-        QCOMPARE(codes, QStringList({"", "AB1", "", "AB", "DEFAULT", "CD"}));
-        QCOMPARE(parameterList("SPEC_V2").size(), 4);
-        QCOMPARE(findModelInfo("AB1").all.size(), 5);
+        QVERIFY(deviceModelList().size() == 6 && parameterList("SPEC_V2").size() == 4 && findModelInfo("AB1").all.size() == 5);
 
         // Without "DEFAULT" an unknown name gets an empty record.
         loadParameterTables(m_parameters, writeFile(m_dir, "nodefault.json", R"([{"model": "AB", "modules": ["BL"]}])"));
@@ -174,6 +183,45 @@ private slots:
         QVERIFY(findModelInfo("DEFAULT").model.isEmpty());
         loadParameterTables(m_parameters, writeFile(m_dir, "object.json", R"({"model": "AB"})"));
         QVERIFY(deviceModelList().isEmpty());
+    }
+    // The plain (device-sent) parameters line up with the payload's words.
+    void shippedWordArraysLineUpWithThePayload()
+    {
+        loadParameterTables(); // the catalogues compiled into the program
+        for (const char *module : {"spectroscopic", "SPEC_V2", "SPEC_V2_Y"}) {
+            const QList<ParameterInfo> plain = plainOf({module});
+            QCOMPARE(plain.size(), 47);
+            QCOMPARE(plain[37].key, QStringLiteral("k"));
+            QCOMPARE(plain[46].key, QStringLiteral("M_EDI"));
+        }
+        // "Y" models: the 64 host-computed values in the light-metrics order.
+        const QList<ParameterInfo> y = plainOf({"SPEC_V2_Y", "BL_Y", "PPFD_Y"});
+        QCOMPARE(y.size(), 64);
+        QCOMPARE(y[10].key, QStringLiteral("Nit"));
+        QCOMPARE(y[45].key, QStringLiteral("EML"));
+        QCOMPARE(y[51].key, QStringLiteral("Eb"));
+        QCOMPARE(y[63].key, QStringLiteral("YPFD"));
+    }
+
+    // No code hides a later one, and every module a model names exists.
+    void shippedModelCatalogueShape()
+    {
+        loadParameterTables();
+        const QList<DeviceModelInfo> &models = deviceModelList();
+        QCOMPARE(models.last().model, QStringLiteral("DEFAULT"));
+        const QStringList known = parameterModuleNames() + QStringList{"FLICKER", "CIE2015", "TM30"};
+        for (const DeviceModelInfo &m : models) {
+            QVERIFY(!m.model.isEmpty());
+            QVERIFY2(!feature(m, "image"), qPrintable(m.model));
+            QVERIFY2(!m.modules.contains("PEAK"), qPrintable(m.model));
+            for (const QString &module : m.modules)
+                QVERIFY2(known.contains(module), qPrintable(m.model + " " + module));
+            for (const DeviceModelInfo &other : models) {
+                QVERIFY2(&m == &other || !other.model.startsWith(m.model),
+                         qPrintable(m.model + " is a prefix of " + other.model));
+            }
+            QCOMPARE(findModelInfo(m.model + "#SN0042").model, m.model);
+        }
     }
 };
 

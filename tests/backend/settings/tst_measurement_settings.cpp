@@ -12,43 +12,34 @@ class TestMeasurementSettings : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    void defaultsAreWrittenToAFileAndKept()
     {
         testsupport::useTemporaryHome(); // runs side by side never share the file
         QStandardPaths::setTestModeEnabled(true);
         QFile::remove(appSettings().fileName());
         appSettings().clear();
-        appSettings().sync();
-    }
-
-    void defaultsAreWrittenToAFileAndKept()
-    {
         initMeasurementSettings();
         QVERIFY(unit() == 0 && !rangeEnable() && range().at(0).toInt() == 370 && range().at(1).toInt() == 780);
         // What the next process reads: the file itself.
-        QSettings reread(appSettings().fileName(), QSettings::IniFormat);
-        QCOMPARE(reread.value(kRangeKey).toList().value(1).toInt(), 780);
+        QCOMPARE(QSettings(appSettings().fileName(), QSettings::IniFormat).value(kRangeKey).toList().value(1).toInt(), 780);
         setUnit(3);
         setRange(400, 700);
         initMeasurementSettings();
-        QCOMPARE(unit(), 3);
-        QCOMPARE(range().at(0).toInt(), 400);
+        QVERIFY(unit() == 3 && range().at(0).toInt() == 400);
         QCOMPARE(QSettings(appSettings().fileName(), QSettings::IniFormat).value(kUnitKey).toInt(), 3);
     }
 
     void unitFactorsAndLabels()
     {
-        const QList<QPair<int, double>> factors{{0, 1.0}, {1, 1000.0}, {2, 0.1}, {3, 100.0}, {7, 1.0}};
-        for (const auto &f : factors) {
-            setUnit(f.first);
-            QCOMPARE(unitFactor(), f.second);
+        for (const auto &[unit, factor] : QList<QPair<int, double>>{{0, 1.0}, {1, 1000.0}, {2, 0.1}, {3, 100.0}, {7, 1.0}}) {
+            setUnit(unit);
+            QCOMPARE(unitFactor(), factor);
         }
         QCOMPARE(unitLabel(3).toUtf8(), QByteArray("\xCE\xBCW/cm^2"));
         QCOMPARE(unitLabel(-1), QStringLiteral("W/m^2"));
         appSettings().setValue(kUnitKey, QStringLiteral("abc"));
         reloadUnitFactor();
         QCOMPARE(unitFactor(), 1.0);
-        setUnit(0);
     }
 };
 

@@ -40,7 +40,7 @@ void compareWithNaN(const QList<double> &actual, const QList<double> &expected)
         if (std::isnan(expected[i]))
             QVERIFY2(std::isnan(actual[i]), qPrintable(QString("index %1 should be NaN").arg(i)));
         else
-            QVERIFY2(std::fabs(actual[i] - expected[i]) < 1e-12,
+            QVERIFY2(std::fabs(actual[i] - expected[i]) < 1e-12 && !std::signbit(actual[i]) == !std::signbit(expected[i]),
                      qPrintable(QString("index %1: %2 != %3").arg(i).arg(actual[i]).arg(expected[i])));
     }
 }
@@ -122,41 +122,32 @@ private slots:
     void eachKindHasExactValuesAndNaNWhereTheReferenceIsWeak_data()
     {
         QTest::addColumn<int>("kind");
+        QTest::addColumn<QList<double>>("source");
+        QTest::addColumn<QList<double>>("reference");
+        QTest::addColumn<bool>("hasReference");
         QTest::addColumn<QList<double>>("expected");
-        QTest::newRow("absorbance") << int(RatioKind::Absorbance) << kAbsorbance;
-        QTest::newRow("transmittance") << int(RatioKind::Transmittance) << kTransmittance;
-        QTest::newRow("reflectance") << int(RatioKind::Reflectance) << kTransmittance;
+        const int a = int(RatioKind::Absorbance), t = int(RatioKind::Transmittance), r = int(RatioKind::Reflectance);
+        const QList<double> none(kSource.size(), NaN);
+        QTest::newRow("absorbance") << a << kSource << kReference << true << kAbsorbance;
+        QTest::newRow("transmittance") << t << kSource << kReference << true << kTransmittance;
+        QTest::newRow("reflectance") << r << kSource << kReference << true << kTransmittance;
+        // Below zero is full absorption; full transmission is zero, not a negative zero.
+        QTest::newRow("absorbance of no light") << a << QList<double>{-2, 20, 100} << QList<double>{100, 100, 100} << true
+                                               << QList<double>{3, std::log10(5.0), 0};
+        QTest::newRow("no reference taken") << a << kSource << kReference << false << none;
+        QTest::newRow("reference of another range") << t << kSource << kReference.mid(1) << true << none;
+        QTest::newRow("dark reference") << r << kSource << QList<double>(kSource.size(), 0.0) << true << none;
+        QTest::newRow("negative reference") << a << kSource << QList<double>(kSource.size(), -4.0) << true << none;
     }
 
     void eachKindHasExactValuesAndNaNWhereTheReferenceIsWeak()
     {
         QFETCH(int, kind);
+        QFETCH(QList<double>, source);
+        QFETCH(QList<double>, reference);
+        QFETCH(bool, hasReference);
         QFETCH(QList<double>, expected);
-        compareWithNaN(ratioOf(RatioKind(kind), kSource, kReference), expected);
-    }
-
-    void sourceBelowZeroIsFullAbsorption()
-    {
-        const QList<double> a = ratioOf(RatioKind::Absorbance, {-2, 20}, {100, 100});
-        QCOMPARE(a[0], 3.0);
-        QCOMPARE(a[1], std::log10(5.0));
-        // Full transmission reads as zero absorbance, not as a negative zero.
-        QVERIFY(!std::signbit(ratioOf(RatioKind::Absorbance, {100}, {100})[0]));
-    }
-
-    void withoutAUsableReferenceEverythingIsNaN()
-    {
-        // No reference taken, one of another range, a dark one, a negative one.
-        const QList<QPair<QList<double>, bool>> references{
-            {kReference, false}, {kReference.mid(1), true}, {QList<double>(kSource.size(), 0.0), true},
-            {QList<double>(kSource.size(), -4.0), true}};
-        for (const auto &reference : references) {
-            for (RatioKind kind : {RatioKind::Absorbance, RatioKind::Transmittance, RatioKind::Reflectance}) {
-                const QList<double> out = ratioOf(kind, kSource, reference.first, reference.second);
-                QCOMPARE(out.size(), kSource.size());
-                QVERIFY(allNaN(out));
-            }
-        }
+        compareWithNaN(ratioOf(RatioKind(kind), source, reference, hasReference), expected);
     }
 
     void storeGettersRatioTheSourceAgainstTheCapturedReference()
@@ -175,8 +166,7 @@ private slots:
 
         // Before any reference: a ratio over every point, all without value.
         feed(store, source);
-        QCOMPARE(store.getTransmittance().size(), n);
-        QVERIFY(allNaN(store.getTransmittance()));
+        QVERIFY(store.getTransmittance().size() == n && allNaN(store.getTransmittance()));
 
         flags.reference = true;
         feed(store, reference);
@@ -187,17 +177,9 @@ private slots:
         const QList<double> &t = store.getTransmittance();
         const QList<double> &r = store.getReflectance();
         const QList<double> &a = store.getAbsorbance();
-        for (const QList<double> *list : {&t, &r, &a}) {
-            QCOMPARE(list->size(), n);
-            QVERIFY(std::isnan((*list)[10]) && std::isnan((*list)[12]));
-        }
-        QCOMPARE(t[0], 0.5);
-        QCOMPARE(r[0], 0.5);
-        QCOMPARE(a[0], std::log10(2.0));
-        QCOMPARE(t[11], 2.0 / 11.0);
-        QCOMPARE(t[20], 1.0);
-        QCOMPARE(a[20], 0.0);
-        QCOMPARE(a[21], 3.0);
+        for (const QList<double> *list : {&t, &r, &a})
+            QVERIFY(list->size() == n && std::isnan((*list)[10]) && std::isnan((*list)[12]));
+        QVERIFY(t[0] == 0.5 && r[0] == 0.5 && a[0] == std::log10(2.0) && t[11] == 2.0 / 11.0 && a[21] == 3.0);
         // The getters hand out the store's own lists, refilled in place.
         QCOMPARE(&store.getAbsorbance(), &a);
 
@@ -215,24 +197,12 @@ private slots:
         const SyntheticRamanSpectrum s = measurement();
         const RamanResults r = run(toList(s.axis()), toList(s.values()));
         QVERIFY(r.shift.size() > 1000);
-        for (qsizetype i = 1; i < r.shift.size(); ++i)
-            QCOMPARE(r.shift[i] - r.shift[i - 1], ramanpipeline::kShiftStep);
         verifyPeaksAtLines(r.peakPositions, r.peakHeights, kLines);
-        verifyDecomposition(r);
-
         // The fluorescence carries the hump, the clean spectrum the lines.
         const qsizetype atLine = qsizetype(std::lround(1600 / ramanpipeline::kShiftStep));
         const double hump = s.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(1600));
         QVERIFY(std::fabs(r.fluorescence[atLine] - hump) < 0.05 * s.humpAmplitude);
         QVERIFY(r.clean[atLine] > 0.6 * 1500);
-
-        // Below the filter edge everything is baseline.
-        int checked = 0;
-        for (qsizetype i = 0; i < r.shift.size() && r.shift[i] <= raman::ramanShift(561.0); ++i, ++checked) {
-            QCOMPARE(r.clean[i], 0.0);
-            QCOMPARE(r.fluorescence[i], r.raw[i]);
-        }
-        QVERIFY(checked > 100);
     }
 
     void baselineStartsAtTheIndexOf562nm()
@@ -259,55 +229,6 @@ private slots:
             QCOMPARE(r.clean, QList<double>(r.raw.size(), 0.0));
             QVERIFY(r.peakPositions.isEmpty() && r.peakHeights.isEmpty());
         }
-    }
-
-    void atMostTenPeaksAreKept()
-    {
-        // Which ten is the peak search's own rule; here only the capacity is the pipeline's.
-        SyntheticRamanSpectrum s = measurement();
-        s.lines.clear();
-        for (int i = 0; i < 14; ++i)
-            s.lines.push_back({1100.0 + 200.0 * i, 300.0 + 40.0 * ((i * 5) % 14)});
-        const RamanResults r = run(toList(s.axis()), toList(s.values()));
-        QCOMPARE(r.peakPositions.size(), ramanpipeline::kPeakCapacity);
-        QCOMPARE(r.peakHeights.size(), ramanpipeline::kPeakCapacity);
-    }
-
-    void degenerateInputsGiveEmptyResults()
-    {
-        const QList<double> axis = toList(measurement().axis());
-        // All zero, flat and a smooth slope: spectra on the grid, nothing clean, no peaks.
-        QList<double> slope(axis.size());
-        for (qsizetype i = 0; i < slope.size(); ++i)
-            slope[i] = 100.0 + 2.5 * double(i);
-        for (const QList<double> &source : {QList<double>(axis.size(), 0.0), QList<double>(axis.size(), 500.0), slope}) {
-            const RamanResults r = run(axis, source);
-            QVERIFY(!r.shift.isEmpty());
-            QVERIFY(r.peakPositions.isEmpty() && r.peakHeights.isEmpty());
-            for (double c : r.clean)
-                QVERIFY(std::fabs(c) < 1e-6);
-        }
-        // Dark-corrected noise around zero still decomposes.
-        SyntheticRamanSpectrum noise = measurement();
-        noise.humpAmplitude = 0.0;
-        noise.noise = 40.0;
-        std::vector<double> v = noise.values();
-        for (double &x : v)
-            x -= 30.0;
-        verifyDecomposition(run(axis, toList(v)));
-
-        // Too few points: computed, but nothing to show.
-        const RamanResults one = run({600.0}, {42.0});
-        QVERIFY(one.shift.isEmpty() && one.raw.isEmpty() && one.clean.isEmpty() && one.peakPositions.isEmpty());
-
-        // Nothing to compute from: the previous results stay.
-        RamanResults kept;
-        kept.shift = {5.0};
-        kept.raw = {1.0};
-        QVERIFY(!computeRamanResults({}, {}, kept));
-        QVERIFY(!computeRamanResults(axis.mid(1), QList<double>(axis.size(), 1.0), kept));
-        QCOMPARE(kept.shift, QList<double>{5.0});
-        QCOMPARE(kept.raw, QList<double>{1.0});
     }
 
     void storeComputesOncePerSpectrumAndClearsWithTheBuffer()

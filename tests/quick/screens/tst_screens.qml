@@ -4,18 +4,16 @@ import QtTest
 import AppEnums 1.0
 import UIVantorelContent
 
-// Pieces of the measuring screens on their own: the page switcher, the result table as the
-// store hands it groups, and the report form.
+// Pieces of the measuring screens on their own: the result table as the store hands it
+// groups, and the report form.
 Item {
     id: root
     width: 1552
     height: 882
 
-    ContentSwitcher { id: switcher }
     Item { id: tableArea; width: 700; height: 900; DataTable { id: table } } // the table fills its parent
     KVRExportDialog { id: dialog }
 
-    SignalSpy { id: pageChanged; target: switcher; signalName: "pageChanged" }
     SignalSpy { id: finished; target: saveService; signalName: "saveFinished" }
 
     TestCase {
@@ -50,20 +48,6 @@ Item {
                     return found
             }
             return null
-        }
-
-        function test_switcherLoadsOnlyItsPages() {
-            switcher.currentPage = "studio" // the default: nothing to load
-            compare(pageChanged.count, 0)
-            switcher.currentPage = "absorbance"
-            tryCompare(pageChanged, "count", 1, 15000)
-            const absorbance = switcher.children[0].item
-            compare(absorbance.ratioName, "Absorbance")
-            switcher.currentPage = "raman" // not one of its pages: the page stays
-            compare(switcher.children[0].item, absorbance)
-            switcher.currentPage = "studio"
-            tryCompare(pageChanged, "count", 2, 15000)
-            compare(pageChanged.signalArguments[1][0], "studio")
         }
 
         function test_tableRowsPairItemsAndNameUnknownOnesByKey() {
