@@ -31,15 +31,6 @@ class TestUartConnect : public QObject
     Q_OBJECT
     UARTInterface *uart = UARTInterface::instance();
 
-    // Starts a scan from 115200 baud and waits for its report; the time it took, or -1.
-    qint64 scanUntilReported(const simdevice::SimulatedDevice &device, QSignalSpy &status)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        uart->connectDevice(device.portName(), 0, true);
-        return status.wait(kReportTimeoutMs) ? clock.elapsed() : -1;
-    }
-
 private slots:
     void init() { uart->setCommandDelay(UARTInterface::kFastCommandDelayMs); }
 
