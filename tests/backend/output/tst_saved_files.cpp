@@ -204,35 +204,6 @@ private slots:
         QCOMPARE(testsupport::pdfPageCount(bare.path), 3);
     }
 
-    void realChartsWriteTheirPictures()
-    {
-        // The chart items of the measuring screens, as the report finds them by name.
-        m_scene = std::make_unique<testsupport::ReportScene>(R"(
-            import QtQuick
-            import AppBackend
-            Item {
-                ChartPureSpectrum { objectName: "chartSpectrogram"; width: 500; height: 250
-                                    Component.onCompleted: initCustomPlot() }
-                ChartCie1931 { objectName: "chartCie1931"; width: 600; height: 300; Component.onCompleted: initCustomPlot() }
-                ChartCie1960 { objectName: "chartCie1960"; width: 303; height: 304; Component.onCompleted: initCustomPlot() }
-                ChartCie1976 { objectName: "chartCie1976"; width: 305; height: 306; Component.onCompleted: initCustomPlot() }
-                ChartCri1 { objectName: "chartCri1"; width: 307; height: 308; Component.onCompleted: initCustomPlot() }
-                ChartCri2 { objectName: "chartCri2"; width: 309; height: 310; Component.onCompleted: initCustomPlot() }
-                ChartFlicker { objectName: "chartFlicker"; width: 311; height: 312; Component.onCompleted: initCustomPlot() }
-            })");
-        QVERIFY(!m_scene->engine().rootObjects().isEmpty());
-        m_report = std::make_unique<SaveService>(&m_scene->engine(), nullptr, m_bench.buffer.get());
-        measure(QStringLiteral("PQV-21"), true);
-        const QString path = exportAndCheck(SaveService::SAVE_PHOTOMETRIC);
-        // Each drawn for print at three times its size on screen.
-        const QList<PdfImage> images = testsupport::pdfImages(path);
-        QCOMPARE(images, (QList<PdfImage>{{1, 1500, 750}, {3, 1800, 900}, {3, 909, 912}, {3, 915, 918},
-                                          {3, 921, 924}, {3, 927, 930}, {3, 933, 936}}));
-        // Kept in proportion in their squares, the wide one too.
-        for (const PdfImage &image : images)
-            QVERIFY2(qAbs(image.xPpi - image.yPpi) <= 1, qPrintable(QStringLiteral("%1 %2").arg(image.xPpi).arg(image.yPpi)));
-    }
-
     void chartThatDoesNotFitStartsANewPage()
     {
         useScene(false);
