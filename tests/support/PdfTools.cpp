@@ -65,8 +65,7 @@ QList<PdfImage> pdfImages(const QString &path)
         const QStringList fields = line.simplified().split(QLatin1Char(' '));
         if (fields.size() < 14 || fields.at(2) != QLatin1String("image"))
             continue;
-        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt(), fields.at(12).toInt(),
-                       fields.at(13).toInt()});
+        images.append({fields.at(0).toInt(), fields.at(3).toInt(), fields.at(4).toInt()});
     }
     return images;
 }

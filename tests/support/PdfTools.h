@@ -12,9 +12,6 @@ struct PdfImage {
     int page = 0;
     int width = 0;
     int height = 0;
-    // Resolution on the page across and down: equal when drawn in proportion.
-    int xPpi = 0;
-    int yPpi = 0;
     bool operator==(const PdfImage &other) const
     {
         return page == other.page && width == other.width && height == other.height;

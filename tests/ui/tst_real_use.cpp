@@ -2,7 +2,10 @@
 // spectrometer: for one model of each family it connects through the welcome page, opens
 // every measuring page the model offers from the mode page, measures, takes a reference
 // where the page needs one, switches theme and language, saves and exports, and checks the
-// files in the save folder and a few pixels of each page.
+// files in the save folder and a few pixels of each page; on the photometry page also the
+// exposure field, result labels in every language, the read-out, hue bins and the report
+// (dark on screen, light and without the read-out on paper, a failure told on the page).
+#include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
 #include "SimulatedDevice.h"
@@ -11,7 +14,9 @@
 #include "UiDriver.h"
 #include "UrlRecorder.h"
 
+#include "CustomPlotBaseItem.h"
 #include "output/SaveFolder.h"
+#include "protocol/DeviceFrame.h"
 #include <QQuickItem>
 #include "control/StudioService.h"
 #include "welcome/WelcomeService.h"
@@ -19,7 +24,12 @@
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
+#include <QAbstractItemModel>
 #include <QDesktopServices>
+#include <QTemporaryDir>
+#include <QTextBoundaryFinder>
+#include <qcustomplot.h>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -83,6 +93,68 @@ QVector<uint16_t> ramanSamples(int first, int last)
     return samples;
 }
 
+// Every Text item named `name` under `root`, visible or not.
+QList<QQuickItem *> textsNamed(QQuickItem *root, const QString &name)
+{
+    QList<QQuickItem *> found;
+    QList<QQuickItem *> pending{root};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        pending << item->childItems();
+        if (item->objectName() == name && item->inherits("QQuickText") && item->isVisible())
+            found << item;
+    }
+    return found;
+}
+
+// Why a result label is not shown whole: cut off, wider than its box, or a line may break
+// inside a unit in parentheses or after a "/" (inside a unit or a symbol such as "S/P").
+QString labelFault(QQuickItem *label)
+{
+    const QString text = label->property("text").toString();
+    if (label->property("truncated").toBool())
+        return QStringLiteral("cut: ") + text;
+    if (label->property("contentWidth").toReal() > label->width() + 0.5)
+        return QStringLiteral("wider than its box: ") + text;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (int at = breaks.toNextBoundary(); at > 0 && at < text.size(); at = breaks.toNextBoundary()) {
+        const QStringView before = QStringView(text).left(at);
+        if (before.count(QLatin1Char('(')) > before.count(QLatin1Char(')')) || before.endsWith(QLatin1Char('/')))
+            return QStringLiteral("may break at %1: ").arg(at) + text;
+    }
+    return {};
+}
+
+// The hover read-out of a chart: its marker and its box, when shown.
+std::pair<QCPItemTracer *, QCPItemText *> shownTip(QCustomPlot *plot)
+{
+    QCPItemTracer *tracer = nullptr;
+    QCPItemText *text = nullptr;
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        if (!plot->item(i)->visible())
+            continue;
+        if (auto *t = qobject_cast<QCPItemTracer *>(plot->item(i)))
+            tracer = t;
+        if (auto *t = qobject_cast<QCPItemText *>(plot->item(i)); t && t->layer()->name() == QLatin1String("overlay"))
+            text = t;
+    }
+    return {tracer, text};
+}
+
+// Share of the pixels of `area` that are the hover read-out's cyan.
+double cyanShare(const QImage &image, const QRect &area)
+{
+    int cyan = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            cyan += qRed(pixel) < 90 && qGreen(pixel) > 200 && qBlue(pixel) > 200;
+        }
+    }
+    return inside.isEmpty() ? 0.0 : double(cyan) / (inside.width() * inside.height());
+}
+
 } // namespace
 
 class TestRealUse : public QObject
@@ -105,6 +177,31 @@ class TestRealUse : public QObject
     bool operable(const QString &name) const { return m_ui->isOperable(name); }
     QString text(const QString &name) const { return m_ui->property(name, "text").toString(); }
     void trigger(const char *action) { QVERIFY(QMetaObject::invokeMethod(m_ui->find(action), "trigger")); }
+
+    // What the device received since the last call, once `count` frames have arrived.
+    QList<QByteArray> receivedFrames(int count)
+    {
+        (void)QTest::qWaitFor([&] { return m_device->receivedFrames().size() >= count; }, kReplyTimeoutMs);
+        QTest::qWait(100); // nothing more may follow
+        const QList<QByteArray> frames = m_device->receivedFrames();
+        m_device->clearReceived();
+        return frames;
+    }
+    QAbstractItemModel *hueBins() const
+    {
+        return qobject_cast<QAbstractItemModel *>(item(QStringLiteral("hueBinRows"))->property("model").value<QObject *>());
+    }
+    // One hue bin as shown: angle, fidelity, chroma shift, hue shift.
+    QStringList hueBin(int row) const
+    {
+        QAbstractItemModel *model = hueBins();
+        QStringList cells;
+        for (const char *name : {"hueAngle", "rf", "chroma", "hue"})
+            cells << model->data(model->index(row, 0), model->roleNames().key(name)).toString();
+        return cells;
+    }
+    QStringList chartTypes() const { return m_ui->property(QStringLiteral("selectShowChart"), "chartTypes").toStringList(); }
+    QString shownChart() const { return m_ui->property(QStringLiteral("selectShowChart"), "currentValue").toString(); }
 
     QQuickItem *page() const
     {
@@ -385,6 +482,9 @@ private slots:
         m_ui = std::make_unique<UiDriver>(*m_app);
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("welcome")), kReplyTimeoutMs);
+        // The photometry page is made at start-up: its hue bins, not computed yet, read zero.
+        QCOMPARE(hueBins()->rowCount(), 16);
+        QCOMPARE(hueBin(15), (QStringList{QStringLiteral("337.5°-360.0°"), "0.0000", "0.0000", "0.0000"}));
     }
 
     void cleanupTestCase()
@@ -432,6 +532,217 @@ private slots:
         studioPage();
     }
 
+    // The photometry page of the last model in detail: exposure field, labels, read-out,
+    // hue bins and the report.
+    // Every label of the fullest table, in every language, at the page's smallest size.
+    void resultLabelsAreShownWholeInEveryLanguage()
+    {
+        window()->resize(window()->minimumSize());
+        QQuickItem *pane = item(QStringLiteral("resultPane"));
+        for (const char *language : {"de", "fr", "zh", "en"}) {
+            m_app->welcome()->handleLanguageSignal(QLatin1String(language));
+            QTRY_VERIFY(textsNamed(pane, QStringLiteral("label")).size() > 60);
+            for (QQuickItem *label : textsNamed(pane, QStringLiteral("label")))
+                QTRY_VERIFY2(labelFault(label).isEmpty(), qPrintable(language + (": " + labelFault(label))));
+        }
+    }
+
+    // The read-out hangs on its point: after a resize or a range change it is still there.
+    void hoverTipStaysAtItsPoint()
+    {
+        QVERIFY(m_ui->click(QStringLiteral("manualRadioButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoMode(), 0u, kReplyTimeoutMs);
+        // The exposure field takes plain decimals from 0 to 5000 ms; a refusal sends nothing.
+        const QList<QPair<QString, QByteArray>> typings{
+            {"5000", QByteArray::fromHex("404b4c00")}, {"1,5", {}}, {"5000.5", {}}, {"12.5", QByteArray::fromHex("d4300000")}};
+        for (const auto &[typed, sent] : typings) {
+            m_device->clearReceived();
+            QVERIFY(m_ui->type(QStringLiteral("exposeTime"), typed));
+            QVERIFY(m_ui->click(QStringLiteral("setExposeTime")));
+            if (!sent.isEmpty()) {
+                QCOMPARE(receivedFrames(2).first(), DeviceFrame::build(12, sent));
+                continue;
+            }
+            QTRY_VERIFY(m_ui->property(QStringLiteral("exposureMessage"), "visible").toBool());
+            QTest::qWait(200);
+            QCOMPARE(m_device->receivedFrames(), QList<QByteArray>{});
+            QMetaObject::invokeMethod(m_ui->find(QStringLiteral("exposureMessage")), "close");
+        }
+        snapshot();
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_ui->item(QStringLiteral("chartSpectrogram")));
+        QVERIFY(chart && chart->isVisible());
+        QCustomPlot *plot = chart->customPlot();
+        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
+        const QPointF at(plot->xAxis->coordToPixel(600), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        QTRY_VERIFY(shownTip(plot).second);
+        const auto [tracer, text] = shownTip(plot);
+        QVERIFY(tracer);
+        const auto tipAtPoint = [plot, tracer = tracer, text = text] {
+            plot->replot(QCustomPlot::rpImmediateRefresh);
+            return (text->position->pixelPosition() - tracer->position->pixelPosition()).manhattanLength() < 1.0;
+        };
+        QVERIFY(tipAtPoint());
+        const QPointF before = tracer->position->pixelPosition();
+
+        window()->resize(window()->size() + QSize(300, 150));
+        QTRY_VERIFY(tracer->position->pixelPosition() != before);
+        QTRY_VERIFY(tipAtPoint());
+        plot->xAxis->setRange(550, 700);
+        QVERIFY(tipAtPoint());
+        window()->resize(window()->minimumSize());
+    }
+
+    void hueBinTableFillsFromEachResultAndEmptiesOnAnotherPick()
+    {
+        QAbstractItemModel *model = hueBins();
+        QVERIFY(QMetaObject::invokeMethod(window(), "pageSwitch", Q_ARG(QVariant, QStringLiteral("Studio"))));
+        QQuickItem *rows = m_ui->item(QStringLiteral("hueBinRows"));
+        // Picking the page empties the table until the next result.
+        QCOMPARE(model->rowCount(), 0);
+        auto row = [this](int r) { return hueBin(r); };
+
+        snapshot();
+        QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), 16, kReplyTimeoutMs);
+        const QList<float> rf = buffer()->colorFidelity();
+        const QList<float> chroma = buffer()->chromaShift();
+        const QList<float> hue = buffer()->hueShift();
+        QCOMPARE(rf.size(), 16);
+        QVERIFY(std::any_of(rf.begin(), rf.end(), [](float value) { return value > 1.0f; }));
+        // Four decimals; a value that rounds to zero shows without a sign.
+        const auto shown = [](float value) {
+            const QString text = QString::number(value, 'f', 4);
+            return text == QLatin1String("-0.0000") ? text.mid(1) : text;
+        };
+        for (int i = 0; i < 16; ++i) {
+            QCOMPARE(row(i).at(1), shown(rf.at(i)));
+            QCOMPARE(row(i).at(2), shown(chroma.at(i)));
+            QCOMPARE(row(i).at(3), shown(hue.at(i)));
+        }
+        const QVariant nearZero = QVariantList{-0.00001, -0.00006};
+        const auto binText = [this, &nearZero](int index) {
+            QVariant text;
+            QMetaObject::invokeMethod(m_ui->find(QStringLiteral("dataAnalysis")), "valueText",
+                                      Q_RETURN_ARG(QVariant, text), Q_ARG(QVariant, nearZero), Q_ARG(QVariant, index));
+            return text.toString();
+        };
+        QCOMPARE(binText(0), QStringLiteral("0.0000"));
+        QCOMPARE(binText(1), QStringLiteral("-0.0001"));
+
+
+        // Shown in the dark theme, the values stay readable.
+        QObject *selector = m_ui->find(QStringLiteral("selectShowChart"));
+        selector->setProperty("currentIndex", chartTypes().indexOf(QStringLiteral("DataAnalysis")));
+        QTRY_VERIFY(m_ui->item(QStringLiteral("dataAnalysis"))->isVisible());
+        QVERIFY(!m_ui->item(QStringLiteral("chartSpectrogram"))->isVisible());
+        QObject *theme = m_app->engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("dark")));
+        // Every shown bin text in the theme's text colour.
+        auto shownBinColours = [rows] {
+            QSet<QString> colours;
+            int count = 0;
+            QList<QQuickItem *> pending{rows};
+            while (!pending.isEmpty()) {
+                QQuickItem *item = pending.takeFirst();
+                pending << item->childItems();
+                if (item->inherits("QQuickText") && item->isVisible()) {
+                    colours << item->property("color").value<QColor>().name();
+                    ++count;
+                }
+            }
+            return count >= 16 ? colours : QSet<QString>();
+        };
+        QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#ffffff")});
+        // Only whole rows are shown; the rest scroll.
+        QCOMPARE(qRound(rows->height()) % 40, 0);
+        QVERIFY(rows->height() >= 40);
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
+        QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#212121")});
+
+        // Picking the page again empties the table and keeps the view.
+        QVERIFY(QMetaObject::invokeMethod(window(), "pageSwitch", Q_ARG(QVariant, QStringLiteral("Studio"))));
+        QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(shownChart(), QStringLiteral("DataAnalysis"));
+        snapshot();
+        QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), 16, kReplyTimeoutMs);
+        selector->setProperty("currentIndex", 0);
+    }
+    void exportDialogWritesTheReportWithTheTypedInformation()
+    {
+        testsupport::removeSavedFiles(QStringLiteral("*.pdf"));
+        snapshot();
+        // Dark on screen, with the pointer's read-out over the spectrum.
+        QObject *theme = m_app->engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("dark")));
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_ui->item(QStringLiteral("chartSpectrogram")));
+        QVERIFY(chart);
+        QCustomPlot *plot = chart->customPlot();
+        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
+        const QPointF at(plot->xAxis->coordToPixel(700), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        QCPItemText *tip = nullptr;
+        for (int i = 0; i < plot->itemCount() && !tip; ++i)
+            tip = qobject_cast<QCPItemText *>(plot->item(i));
+        QTRY_VERIFY(tip && tip->visible());
+        plot->replot(QCustomPlot::rpImmediateRefresh);
+        const QRectF tipBox(tip->topLeft->pixelPosition(), tip->bottomRight->pixelPosition());
+        QVERIFY(cyanShare(chart->renderedImage(), tipBox.toRect()) > 0.3);
+
+        QVERIFY(m_ui->click(QStringLiteral("exportReport")));
+        QTRY_VERIFY(m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
+        auto *dialog = qobject_cast<QQuickWindow *>(m_ui->find(QStringLiteral("exportDialog")));
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        dialog->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QVERIFY(m_ui->type(QStringLiteral("sampleName"), QStringLiteral("Lamp A")));
+        QSignalSpy finished(m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<QObject *>(),
+                            SIGNAL(saveFinished(bool, QString, QString)));
+        QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
+        QVERIFY(finished.first().at(0).toBool());
+        QVERIFY(!m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
+        const QStringList reports = testsupport::savedFiles(QStringLiteral("PQV-27_*.pdf"));
+        QCOMPARE(reports.size(), 1);
+        const QString text = testsupport::pdfText(reports.first());
+        QVERIFY2(text.contains(QLatin1String("Sample Name:Lamp A")), qPrintable(text));
+        // On paper the charts are light, drawn for print, and without the read-out.
+        QTemporaryDir pictures;
+        const QList<QImage> images = testsupport::pdfImagePixels(reports.first(), pictures.path());
+        QVERIFY(images.size() >= 6);
+        for (const QImage &image : images) {
+            QVERIFY2(image.width() >= 2 * chart->width() && image.height() >= 2 * chart->height(),
+                     qPrintable(QStringLiteral("%1 x %2").arg(image.width()).arg(image.height())));
+            QVERIFY(qGray(image.pixel(4, 4)) > 200);
+        }
+        const double scale = images.first().width() / chart->width();
+        const QRectF printedTipBox(tipBox.topLeft() * scale, tipBox.bottomRight() * scale);
+        QCOMPARE(cyanShare(images.first(), printedTipBox.toRect()), 0.0);
+        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
+
+
+        // A report that cannot be written is reported on the page with the back end's message.
+        QVERIFY(QDir(SaveFolder::path()).removeRecursively());
+        QFile blocker(SaveFolder::path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        finished.clear();
+        QVERIFY(m_ui->click(QStringLiteral("exportReport")));
+        QTRY_VERIFY(m_ui->isOperable(QStringLiteral("exportConfirmButton")));
+        QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
+        QVERIFY(!finished.first().at(0).toBool());
+        QTRY_VERIFY(m_ui->property(QStringLiteral("messageDialog"), "visible").toBool());
+        QCOMPARE(m_ui->property(QStringLiteral("messageDialog"), "boxMessage").toString(),
+                 finished.first().at(2).toString());
+        QVERIFY(!finished.first().at(2).toString().isEmpty());
+        QMetaObject::invokeMethod(m_ui->find(QStringLiteral("messageDialog")), "close");
+        QVERIFY(QFile::remove(SaveFolder::path()));
+
+        dialog->close();
+    }
     void ramanModel()
     {
         DeviceState state;

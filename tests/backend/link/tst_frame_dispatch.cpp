@@ -218,39 +218,6 @@ private slots:
         QCOMPARE(acknowledgements(99, QByteArray(4, 0)), 0);
     }
 
-    void noisyFragmentedStreamAppliesEveryGoodFrameOnce()
-    {
-        Road road;
-        QList<quint32> sent;
-        QByteArray stream;
-        QRandomGenerator random(20261206);
-        for (int i = 0; i < 400; ++i) {
-            const quint32 time = 1000 + quint32(i);
-            QByteArray frame = reply(CMD_GET_EXPO_TIME, le32(time));
-            const int kind = int(random.bounded(6));
-            if (kind == 0)
-                frame[frame.size() - 3] = char(frame.at(frame.size() - 3) + 1); // checksum
-            else if (kind == 1)
-                frame[frame.size() - 1] = 'x'; // terminator
-            else
-                sent.append(time);
-            stream += frame;
-            if (random.bounded(3) == 0) {
-                QByteArray garbage(int(random.bounded(1, 12)), '\0');
-                for (char &c : garbage)
-                    c = char(random.bounded(256));
-                stream += garbage.replace("\xcc\x81", "\xcc\x82");
-            }
-        }
-        for (int at = 0; at < stream.size();) {
-            const int piece = int(random.bounded(1, 40));
-            road.receiver.receive(stream.mid(at, piece));
-            at += piece;
-        }
-        QCOMPARE(road.appliedTimes, sent);
-        QVERIFY(road.receiver.assembler().rejectedFrames() > 0);
-    }
-
     void bytesArrivingWhileAFrameIsAppliedAreQueuedInOrder()
     {
         Road road;
