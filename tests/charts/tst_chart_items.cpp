@@ -23,13 +23,7 @@ namespace {
 constexpr int kWidth = 600;
 constexpr int kHeight = 360;
 
-QVariantList flat(int count, int value)
-{
-    QVariantList v;
-    for (int i = 0; i < count; ++i)
-        v << value;
-    return v;
-}
+QVariantList flat(int count, int value) { return QVariantList(count, value); }
 
 template <typename Chart> std::unique_ptr<Chart> makeChart(int width = kWidth, int height = kHeight)
 {
@@ -106,10 +100,8 @@ private slots:
         auto chart = makeChart<ChartDualSpectrum>();
         hoverAt(chart.get(), kWidth / 2, kHeight / 2);
         runQueuedReplots(); // cleanup() counts the complaints
-    }
 
-    void aSecondInitKeepsThePlotAndItsContent()
-    {
+        // A second init keeps the plot and its content.
         auto ratio = makeChart<ChartReflectance>();
         QCustomPlot *plot = ratio->customPlot();
         const int graphs = plot->graphCount(), items = plot->itemCount();

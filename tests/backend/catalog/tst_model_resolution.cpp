@@ -52,18 +52,6 @@ bool feature(const DeviceModelInfo &info, const char *key)
     return info.function.value(QLatin1String(key)).toBool();
 }
 
-QList<ParameterInfo> plainOf(std::initializer_list<const char *> modules)
-{
-    QList<ParameterInfo> plain;
-    for (const char *module : modules) {
-        for (const ParameterInfo &p : parameterList(module)) {
-            if (!p.isCalculated)
-                plain << p;
-        }
-    }
-    return plain;
-}
-
 } // namespace
 
 class TestModelResolution : public QObject
@@ -96,12 +84,9 @@ private slots:
             QTest::newRow(name) << actual << expected;
         };
         row("records, the string skipped", keys(v2), QStringList({"X", "SDCM/k", "S_BD", "Ee"}));
-        row("id", v2[0].id, 1);
-        row("format", v2[0].format, 0.01);
-        row("label", v2[0].label, QString::fromUtf8("X值"));
-        row("flags", QVariantList{v2[0].visible, v2[0].isCalculated, v2[0].unit}, QVariantList{true, false, QString()});
-        row("no format key", v2[2].format, 0.0);
-        row("calculated", v2[2].isCalculated, true);
+        row("fields", QVariantList{v2[0].id, v2[0].format, v2[0].label, v2[0].visible, v2[0].isCalculated, v2[0].unit},
+            QVariantList{1, 0.01, QString::fromUtf8("X值"), true, false, QString()});
+        row("no format key, calculated", QVariantList{v2[2].format, v2[2].isCalculated}, QVariantList{0.0, true});
         row("no isCalculated key", QVariantList{v2[3].visible, v2[3].isCalculated, v2[3].unit}, QVariantList{false, false, "irradiance"});
         row("group from the array", QVariantList{v2[0].group, parameterList("BL").value(0).group, parameterList("IR").value(1).group,
                                                  parameterList("PEAK").value(0).group}, QVariantList{0, 3, 1, 5});
@@ -184,25 +169,6 @@ private slots:
         loadParameterTables(m_parameters, writeFile(m_dir, "object.json", R"({"model": "AB"})"));
         QVERIFY(deviceModelList().isEmpty());
     }
-    // The plain (device-sent) parameters line up with the payload's words.
-    void shippedWordArraysLineUpWithThePayload()
-    {
-        loadParameterTables(); // the catalogues compiled into the program
-        for (const char *module : {"spectroscopic", "SPEC_V2", "SPEC_V2_Y"}) {
-            const QList<ParameterInfo> plain = plainOf({module});
-            QCOMPARE(plain.size(), 47);
-            QCOMPARE(plain[37].key, QStringLiteral("k"));
-            QCOMPARE(plain[46].key, QStringLiteral("M_EDI"));
-        }
-        // "Y" models: the 64 host-computed values in the light-metrics order.
-        const QList<ParameterInfo> y = plainOf({"SPEC_V2_Y", "BL_Y", "PPFD_Y"});
-        QCOMPARE(y.size(), 64);
-        QCOMPARE(y[10].key, QStringLiteral("Nit"));
-        QCOMPARE(y[45].key, QStringLiteral("EML"));
-        QCOMPARE(y[51].key, QStringLiteral("Eb"));
-        QCOMPARE(y[63].key, QStringLiteral("YPFD"));
-    }
-
     // No code hides a later one, and every module a model names exists.
     void shippedModelCatalogueShape()
     {
