@@ -2,7 +2,6 @@
 // settings requests after a connect, the model's features, the page switch, failures,
 // link loss, the Bluetooth LE device list and the language switch.
 #include "FakeGattService.h"
-#include "LocaleChild.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
 #include "StoreFixtures.h"
@@ -26,6 +25,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QProcess>
 #include <QtTest>
 
 using simdevice::DeviceState;
@@ -92,9 +92,8 @@ class TestConnectionRoad : public QObject
     // The message box shows a code either as written or as the text it maps it to.
     bool messageShown(int code, const QString &text) const
     {
-        QObject *box = m_app->find(QStringLiteral("messageDialog"));
-        const QString message = box ? box->property("boxMessage").toString() : QString();
-        return box && box->property("visible").toBool() && (message == QString::number(code) || message == text);
+        const QString message = m_app->shownMessage();
+        return message == QString::number(code) || message == text;
     }
 
     // The welcome page in its own window size, with no device model left.
@@ -169,13 +168,7 @@ private slots:
 
     void cleanupTestCase() { m_app.reset(); }
 
-    void init()
-    {
-        if (QObject *box = m_app->find(QStringLiteral("messageDialog"))) {
-            box->setProperty("visible", false);
-            box->setProperty("boxMessage", QString());
-        }
-    }
+    void init() { m_app->closeMessage(); }
 
     void fixedRateAndScanConnectsAskForTheSettingsInOrder()
     {
@@ -387,11 +380,18 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        const testsupport::ChildRun child = testsupport::runSelfUnderLocale(kLanguageChild, locale);
-        QVERIFY(child.finished);
-        QCOMPARE(child.exitCode, 0);
-        QCOMPARE(child.output, expected);
-        QCOMPARE(child.errors.contains(QStringLiteral("Failed to load App translator")),
+        // This program again, under that locale, reporting what it started with.
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kLanguageChild), QStringLiteral("1"));
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.insert(QStringLiteral("LANG"), locale);
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
+        QCOMPARE(child.readAllStandardError().contains("Failed to load App translator"),
                  expected.contains(QStringLiteral("pt")));
     }
 };

@@ -76,18 +76,8 @@ class TestMeasurementRoad : public QObject
         return got == expected;
     }
 
-    // The text of the message box when it is showing, else an empty string.
-    QString messageShown() const
-    {
-        QObject *box = m_app->find(QStringLiteral("messageDialog"));
-        return box && box->property("visible").toBool() ? box->property("boxMessage").toString() : QString();
-    }
-
-    void hideMessage()
-    {
-        if (QObject *box = m_app->find(QStringLiteral("messageDialog")))
-            box->setProperty("visible", false);
-    }
+    QString messageShown() const { return m_app->shownMessage(); }
+    void hideMessage() { m_app->closeMessage(); }
 
     bool snapshot()
     {

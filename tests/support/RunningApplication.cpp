@@ -58,4 +58,18 @@ bool RunningApplication::isVisible(const QString &objectName) const
     return object && object->property("visible").toBool();
 }
 
+QString RunningApplication::shownMessage() const
+{
+    QObject *box = find(QStringLiteral("messageDialog"));
+    return box && box->property("visible").toBool() ? box->property("boxMessage").toString() : QString();
+}
+
+void RunningApplication::closeMessage()
+{
+    if (QObject *box = find(QStringLiteral("messageDialog"))) {
+        box->setProperty("visible", false);
+        box->setProperty("boxMessage", QString());
+    }
+}
+
 } // namespace testsupport

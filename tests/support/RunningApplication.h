@@ -32,6 +32,9 @@ public:
     QQuickWindow *window() const;
     QObject *find(const QString &objectName) const;
     bool isVisible(const QString &objectName) const;
+    // The message box's text while it shows, else empty; and the box closed and emptied.
+    QString shownMessage() const;
+    void closeMessage();
 
 private:
     template <typename T> T *contextObject(const char *name) const;
