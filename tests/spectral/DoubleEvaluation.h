@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 namespace double_evaluation {
@@ -42,10 +43,7 @@ struct Spectrum {
     double at(int w) const { return values[w - w0]; }
     double sum(int from, int to) const
     {
-        double s = 0;
-        for (int w = from; w <= to; ++w)
-            s += at(w);
-        return s;
+        return std::accumulate(values.begin() + (from - w0), values.begin() + (to - w0 + 1), 0.0);
     }
 };
 
@@ -198,8 +196,7 @@ inline double lightnessW(double yt) { return 25.0 * std::cbrt(yt) - 17.0; }
 inline void cri(const std::vector<double> &g, double cct, double *ra, double *r)
 {
     *ra = kNaN;
-    for (int i = 0; i < 15; ++i)
-        r[i] = kNaN;
+    std::fill(r, r + 15, kNaN);
     if (std::isnan(cct))
         return;
     double xyz[3];
@@ -297,9 +294,8 @@ inline void lightMetrics(const FloatArray &array, double *m)
         bands[band] += g[k] * spectral::kPhotopicV5[k];
     }
     const double total = bands[0] + bands[1] + bands[2];
-    m[13] = 100.0 * bands[0] / total;
-    m[12] = 100.0 * bands[1] / total;
-    m[11] = 100.0 * bands[2] / total;
+    for (int band = 0; band < 3; ++band)
+        m[13 - band] = 100.0 * bands[band] / total;
 
     cri(g, m[9], &m[15], &m[16]);
     m[39] = s.sum(s.w0, s.w0 + int(s.values.size()) - 1);
@@ -326,13 +322,10 @@ inline void lightMetrics(const FloatArray &array, double *m)
     m[53] = s.sum(600, 700);
     m[54] = m[53] / m[51];
     m[55] = photonFlux(s, 400, 700);
-    m[56] = photonFlux(s, 400, 500);
-    m[57] = photonFlux(s, 500, 600);
-    m[58] = photonFlux(s, 600, 700);
-    m[59] = photonFlux(s, 700, 780);
-    m[60] = 100.0 * m[58] / m[55];
-    m[61] = 100.0 * m[57] / m[55];
-    m[62] = 100.0 * m[56] / m[55];
+    for (int i = 56; i <= 59; ++i) // 100-nm bands from 400 nm
+        m[i] = photonFlux(s, 400 + 100 * (i - 56), i == 59 ? 780 : 500 + 100 * (i - 56));
+    for (int i = 60; i <= 62; ++i)
+        m[i] = 100.0 * m[118 - i] / m[55];
     m[63] = photonFlux(s, 360, 760);
 }
 
@@ -492,10 +485,7 @@ inline void colorRendition(const FloatArray &array, Rendition &r)
         r.sampleDeltaE[k] = std::sqrt(std::pow(jabTest[k][0] - jabRef[k][0], 2) + std::pow(jabTest[k][1] - jabRef[k][1], 2)
                                       + std::pow(jabTest[k][2] - jabRef[k][2], 2));
     }
-    double sum = 0;
-    for (double dE : r.sampleDeltaE)
-        sum += dE;
-    r.Rf = fidelity(sum / kEvaluationSamples);
+    r.Rf = fidelity(std::accumulate(r.sampleDeltaE, r.sampleDeltaE + kEvaluationSamples, 0.0) / kEvaluationSamples);
 
     std::vector<int> bins[kHueBins];
     for (int k = 0; k < kEvaluationSamples; ++k) {
