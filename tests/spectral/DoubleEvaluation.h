@@ -76,8 +76,8 @@ inline std::vector<double> grid5nm(const Spectrum &s)
 
 inline double cmf1931(int axis, int w)
 {
-    const float *t = axis == 0 ? cie::kCmf1931X : axis == 1 ? cie::kCmf1931Y : cie::kCmf1931Z;
-    return cmf(t, cie::kCmf1931XFirst, w);
+    const float *tables[] = {cie::kCmf1931X, cie::kCmf1931Y, cie::kCmf1931Z};
+    return cmf(tables[axis], cie::kCmf1931XFirst, w);
 }
 
 // Sums of grid x cmf1931 over grid points [0, points), optionally times a reflectance.
@@ -351,8 +351,8 @@ inline void fillNaN(Rendition &r)
 
 inline double cmf1964(int axis, int w)
 {
-    const float *t = axis == 0 ? cie::kCmf1964X : axis == 1 ? cie::kCmf1964Y : cie::kCmf1964Z;
-    return cmf(t, cie::kCmf1964XFirst, w);
+    const float *tables[] = {cie::kCmf1964X, cie::kCmf1964Y, cie::kCmf1964Z};
+    return cmf(tables[axis], cie::kCmf1964XFirst, w);
 }
 
 inline double ybar10Sum(const double *spd)
@@ -377,12 +377,8 @@ inline void referenceSpd(double t, double *out)
         planck[i] /= at560;
         day[i] *= dayScale;
     }
-    if (t <= 4000.0) {
-        std::copy(planck, planck + 401, out);
-        return;
-    }
-    if (t >= 5000.0) {
-        std::copy(day, day + 401, out);
+    if (t <= 4000.0 || t >= 5000.0) {
+        std::copy_n(t <= 4000.0 ? planck : day, 401, out);
         return;
     }
     const double w = (5000.0 - t) / 1000.0;

@@ -228,6 +228,11 @@ class TestSavedFiles : public QObject
 
     void feed(const QVector<uint16_t> &samples) { m_bench.feedSpectrum(2, samples); }
     SaveService &save() { return *m_bench.save; }
+    void beginSeries() // with the current sample
+    {
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+    }
     QStringList endSeries() { return m_bench.linesWrittenBy([this] { save().endCustomizedTestSave(); }); }
 
 private slots:
@@ -403,10 +408,8 @@ private slots:
         QFETCH(QString, message);
         useScene(true);
         measure(QStringLiteral("PQV-21"));
-        if (road == "series") {
-            save().beginCustomizedTestSave();
-            save().appendCustomizedTestSave();
-        }
+        if (road == "series")
+            beginSeries();
         m_bench.blockSaveFolder();
         if (road == "report") {
             const Outcome outcome = exportReport(*m_report, SaveService::SAVE_SPECTRUM);
@@ -625,8 +628,7 @@ private slots:
 
         QSignalSpy finished(&save(), &SaveService::saveFinished);
         const QDateTime before = QDateTime::currentDateTime();
-        save().beginCustomizedTestSave();
-        save().appendCustomizedTestSave();
+        beginSeries();
         setUnit(1); // from the second sample on, in mW/m^2
         feed({500, 600, 700, 800});
         m_bench.feedWords(10.5f);
@@ -661,8 +663,7 @@ private slots:
         m_bench.buffer->setDeviceModel(QStringLiteral("TQV-12"));
         MeasurementSettings::setUnit(3);
         feed({100, 200, 300, 400});
-        save().beginCustomizedTestSave();
-        save().appendCustomizedTestSave();
+        beginSeries();
         QCOMPARE(endSeries().mid(1), (QStringList{"exposure time(ms),12.5", "380,1", "381,2", "382,3", "383,4"}));
     }
 
@@ -680,8 +681,7 @@ private slots:
         QCOMPARE(names.last(), QStringLiteral("383"));
         QCOMPARE(endSeries(), QStringList{"<no signal>"});
 
-        save().beginCustomizedTestSave();
-        save().appendCustomizedTestSave();
+        beginSeries();
         save().appendCustomizedTestSave();
         save().beginCustomizedTestSave(); // the unfinished series is dropped
         save().appendCustomizedTestSave();
@@ -691,8 +691,7 @@ private slots:
     void aRangeChangeDuringTheSeriesKeepsTheLines()
     {
         feed({100, 200, 300, 400});
-        save().beginCustomizedTestSave();
-        save().appendCustomizedTestSave();
+        beginSeries();
         m_bench.buffer->setWl(382, 386); // shifted and longer
         feed({10, 20, 30, 40, 50});
         save().appendCustomizedTestSave();
