@@ -38,15 +38,10 @@ namespace {
 constexpr int kConnectTimeoutMs = 30000;
 constexpr int kReplyTimeoutMs = 15000;
 
-const QStringList kPageNames{"Spectrum Only", "Reflectance", "Absorbance", "Transmittance", "Studio", "Raman"};
-
-QString pageFile(const QString &page)
-{
-    static const QHash<QString, QString> files{{"Spectrum Only", "PureSpectrum.qml"}, {"Reflectance", "Reflectance.qml"},
-                                               {"Absorbance", "Absorbance.qml"},     {"Transmittance", "Transmittance.qml"},
-                                               {"Studio", "Studio.qml"},             {"Raman", "Raman.qml"}};
-    return files.value(page);
-}
+// Page names and the file each opens.
+const QList<std::pair<QString, QString>> kPages{{"Spectrum Only", "PureSpectrum.qml"}, {"Reflectance", "Reflectance.qml"},
+                                                {"Absorbance", "Absorbance.qml"},     {"Transmittance", "Transmittance.qml"},
+                                                {"Studio", "Studio.qml"},             {"Raman", "Raman.qml"}};
 
 // Generous bounds for the device, the baud scan and the first frames on a loaded machine;
 // a passing wait ends as soon as it can.
@@ -74,6 +69,7 @@ class TestMainWindow : public QObject
         return object;
     }
     QVariant read(const char *object, const char *property) const { return find(object)->property(property); }
+    bool visible(const char *object) const { return read(object, "visible").toBool(); }
     bool enabled(const char *action) const { return read(action, "enabled").toBool(); }
     bool checked(const char *action) const { return read(action, "checked").toBool(); }
     void trigger(const char *action) { QVERIFY(QMetaObject::invokeMethod(find(action), "trigger")); }
@@ -111,8 +107,6 @@ class TestMainWindow : public QObject
         box()->setProperty("boxMessage", message);
         box()->setProperty("visible", true);
     }
-
-    void closeBox() { m_app->closeMessage(); }
 
     bool onModePage() const
     {
@@ -202,10 +196,13 @@ class TestMainWindow : public QObject
         item("selectSerialPortComboBox")->setProperty("model", ports);
     }
 
-    bool connectControlsEnabled() const
+    // Whether all four connect and scan buttons are `on`.
+    bool connectControls(bool on) const
     {
-        return item("connectSerialButton")->isEnabled() && item("connectBleButton")->isEnabled()
-            && item("scanSerialButton")->isEnabled() && item("scanBleButton")->isEnabled();
+        for (const char *name : {"connectSerialButton", "connectBleButton", "scanSerialButton", "scanBleButton"})
+            if (item(name)->isEnabled() != on)
+                return false;
+        return true;
     }
 
     void checkPageLanguage(int index)
@@ -257,12 +254,10 @@ private slots:
         QCOMPARE(boxMessage(), QStringLiteral("No valid baud rate found"));
 
         // A device acknowledgement: small size, then "0", which brings back the standard size.
-        box()->setProperty("boxWidth", 200);
-        box()->setProperty("boxHeight", 100);
+        box()->setProperty("boxWidth", 200), box()->setProperty("boxHeight", 100);
         writeMessage(QStringLiteral("0"));
         QCOMPARE(boxMessage(), QStringLiteral("OK"));
-        QCOMPARE(box()->property("boxWidth").toInt(), 400);
-        QCOMPARE(box()->property("boxHeight").toInt(), 150);
+        QCOMPARE(QSize(box()->property("boxWidth").toInt(), box()->property("boxHeight").toInt()), QSize(400, 150));
 
         // Any other text stays as written, at the last size; inherited names are no codes.
         box()->setProperty("boxWidth", 200);
@@ -271,7 +266,7 @@ private slots:
             QCOMPARE(boxMessage(), text);
         }
         QCOMPARE(box()->property("boxWidth").toInt(), 200);
-        closeBox();
+        m_app->closeMessage();
     }
 
     void saveAnswersShowTheirDialogs()
@@ -287,7 +282,7 @@ private slots:
         QCOMPARE(boxMessage(), QStringLiteral("An unknown error occurred while saving the file."));
         emit save->saveFinished(false, QString(), QStringLiteral("Failed to write file."));
         QCOMPARE(boxMessage(), QStringLiteral("Failed to write file."));
-        closeBox();
+        m_app->closeMessage();
 
         const QString folder = m_dir.filePath(QStringLiteral("saved #1 folder"));
         const QList<std::pair<QString, QString>> paths{{folder + "/PQV-21_Spectrum.csv", folder},
@@ -334,8 +329,7 @@ private slots:
         // In the smallest window the heading keeps clear of both borders, scaled down when
         // the language's title is long.
         window()->resize(window()->minimumSize());
-        QQuickItem *page = m_ui->item(QStringLiteral("function_ui"));
-        QQuickItem *heading = m_ui->item(QStringLiteral("modeHeading"));
+        QQuickItem *page = item("function_ui"), *heading = item("modeHeading");
         QVERIFY(page && heading);
         for (const char *language : {"fr", "en"}) {
             m_app->welcome()->handleLanguageSignal(QLatin1String(language));
@@ -352,14 +346,13 @@ private slots:
     {
         // The studio page made at start-up serves the first pick of "Studio".
         QObject *startupPage = read("dynamicLoader", "item").value<QObject *>();
-        QVERIFY(startupPage);
         window()->resize(1600, 900);
         pageSwitch(QStringLiteral("Studio"));
+        QVERIFY(startupPage);
         QCOMPARE(read("dynamicLoader", "item").value<QObject *>(), startupPage);
         QCOMPARE(window()->size(), QSize(1600, 900));
         window()->resize(1000, 700);
-        for (const QString &name : kPageNames) {
-            const QString file = pageFile(name);
+        for (const auto &[name, file] : kPages) {
             backToModePage();
             const QSize before = window()->size();
             pageSwitch(name);
@@ -369,15 +362,14 @@ private slots:
             QVERIFY(m_app->isVisible("dynamicLoader") && !m_app->isVisible("function_ui"));
             QVERIFY(read("dynamicLoader", "source").toUrl().toString().endsWith(file));
             QObject *page = read("dynamicLoader", "item").value<QObject *>();
-            QVERIFY(page);
             // The same page again is not made anew.
             backToModePage();
-            const bool ratioPage = name == "Reflectance" || name == "Absorbance" || name == "Transmittance";
-            if (ratioPage) {
+            if (name == "Reflectance" || name == "Absorbance" || name == "Transmittance") {
                 studio()->handleReferenceSpectrumSignal();
                 QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasReference() && !studio()->isMeasuring(), kReplyTimeoutMs);
             }
             pageSwitch(name);
+            QVERIFY(page);
             QCOMPARE(read("dynamicLoader", "item").value<QObject *>(), page);
             QCOMPARE(buffer()->hasReference(), false);
         }
@@ -421,8 +413,8 @@ private slots:
         buffer()->setIsY(false);
 
         buffer()->setDeviceModel(QStringLiteral("TQV-12"));
-        QVERIFY(!submenuEnabled("unitMenu") && !enabled("setBandwidthAction"));
-        QVERIFY(!submenuEnabled("cieMenu") && !submenuEnabled("gainMenu"));
+        QVERIFY(!submenuEnabled("unitMenu") && !enabled("setBandwidthAction") && !submenuEnabled("cieMenu")
+                && !submenuEnabled("gainMenu"));
         buffer()->setDeviceModel(QStringLiteral("HQV-66"));
         QVERIFY(submenuEnabled("unitMenu") && submenuEnabled("cieMenu") && submenuEnabled("gainMenu"));
     }
@@ -446,9 +438,9 @@ private slots:
 
         // Theme: both the QML mirror and the back end's theme; an open menu recolours at once.
         QObject *hardware = find("hardwareMenu");
-        QVERIFY(QMetaObject::invokeMethod(hardware, "open"));
         QQuickItem *entry = nullptr;
-        QVERIFY(QMetaObject::invokeMethod(hardware, "itemAt", Q_RETURN_ARG(QQuickItem *, entry), Q_ARG(int, 0)));
+        QVERIFY(QMetaObject::invokeMethod(hardware, "open")
+                && QMetaObject::invokeMethod(hardware, "itemAt", Q_RETURN_ARG(QQuickItem *, entry), Q_ARG(int, 0)));
         const auto entryText = [entry] {
             return entry->property("contentItem").value<QQuickItem *>()->property("color").value<QColor>();
         };
@@ -456,8 +448,7 @@ private slots:
         trigger("darkThemeAction");
         QCOMPARE(entryText(), QColor(Qt::white));
         QVERIFY(QMetaObject::invokeMethod(hardware, "close"));
-        QCOMPARE(Theme::instance()->currentTheme(), 1);
-        QVERIFY(checked("darkThemeAction") && !checked("lightThemeAction"));
+        QVERIFY(Theme::instance()->currentTheme() == 1 && checked("darkThemeAction") && !checked("lightThemeAction"));
         trigger("lightThemeAction");
         QCOMPARE(Theme::instance()->currentTheme(), 0);
 
@@ -472,31 +463,26 @@ private slots:
         QObject *dialog = find("bandwidthDialog");
         trigger("setBandwidthAction");
         QVERIFY(dialog->property("visible").toBool());
-        studio()->setRangeBegin(370);
-        studio()->setRangeEnd(780);
-        studio()->setRangeEnable(true);
+        studio()->setRangeBegin(370), studio()->setRangeEnd(780), studio()->setRangeEnable(true);
         QObject *begin = find("rangeBeginField");
         QObject *end = find("rangeEndField");
         const QList<std::pair<QString, QString>> refused{{"400.5", "700"}, {"abc", "700"}, {"700", "400"}};
         for (const auto &[first, second] : refused) {
-            closeBox();
+            m_app->closeMessage();
             begin->setProperty("text", first);
             end->setProperty("text", second);
             click("bandwidthConfirmButton");
-            QVERIFY2(box()->property("visible").toBool(), qPrintable(first + " " + second));
+            QVERIFY2(visible("messageDialog"), qPrintable(first + " " + second));
             QVERIFY(!boxMessage().isEmpty());
             QVERIFY(dialog->property("visible").toBool());
-            QCOMPARE(studio()->rangeBegin(), 370);
-            QCOMPARE(studio()->rangeEnd(), 780);
+            QCOMPARE(std::make_pair(studio()->rangeBegin(), studio()->rangeEnd()), std::make_pair(370, 780));
         }
-        closeBox();
+        m_app->closeMessage();
         begin->setProperty("text", " 400 ");
         end->setProperty("text", "700");
         click("bandwidthConfirmButton");
-        QCOMPARE(studio()->rangeBegin(), 400);
-        QCOMPARE(studio()->rangeEnd(), 700);
-        QVERIFY(!dialog->property("visible").toBool());
-        QVERIFY(!box()->property("visible").toBool());
+        QCOMPARE(std::make_pair(studio()->rangeBegin(), studio()->rangeEnd()), std::make_pair(400, 700));
+        QVERIFY(!dialog->property("visible").toBool() && !visible("messageDialog"));
     }
 
     void illuminanceSendsOnlyAFinitePositiveRatio()
@@ -511,16 +497,16 @@ private slots:
         QObject *current = find("currentIlluminanceField");
         QObject *target = find("targetIlluminanceField");
         for (const auto &[a, b] : QList<std::pair<QString, QString>>{{"", "1"}, {"1", "0"}}) {
-            closeBox();
+            m_app->closeMessage();
             m_device->clearReceived();
             current->setProperty("text", a);
             target->setProperty("text", b);
             click("illuminanceConfirmButton");
-            QVERIFY2(box()->property("visible").toBool(), qPrintable(a + "/" + b));
+            QVERIFY2(visible("messageDialog"), qPrintable(a + "/" + b));
             QTest::qWait(100);
             QVERIFY(m_device->framesWithCode(DeviceCommand::CMD_SET_EFFICIENCY).isEmpty());
         }
-        closeBox();
+        m_app->closeMessage();
         current->setProperty("text", "120");
         target->setProperty("text", "100");
         click("illuminanceConfirmButton");
@@ -537,21 +523,18 @@ private slots:
         // A folder whose name needs escaping, holding only the source file.
         const QString folder = m_dir.filePath(QStringLiteral("curve data #2"));
         QVERIFY(QDir().mkpath(folder));
-        QFile source(folder + "/sourceData.csv");
-        QVERIFY(source.open(QIODevice::WriteOnly));
-        source.close();
+        QVERIFY(QFile(folder + "/sourceData.csv").open(QIODevice::WriteOnly));
         const QUrl url = QUrl::fromLocalFile(folder);
-        QVERIFY(QMetaObject::invokeMethod(dialog, "addFolder", Q_ARG(QVariant, url)));
-        QVERIFY(QMetaObject::invokeMethod(dialog, "addFolder", Q_ARG(QVariant, url)));
+        for (int twice = 0; twice < 2; ++twice)
+            QVERIFY(QMetaObject::invokeMethod(dialog, "addFolder", Q_ARG(QVariant, url)));
         QObject *combo = find("efficiencyComboBox");
-        QCOMPARE(combo->property("count").toInt(), 2);
-        QCOMPARE(combo->property("currentIndex").toInt(), 1);
+        QCOMPARE(std::make_pair(combo->property("count").toInt(), combo->property("currentIndex").toInt()), std::make_pair(2, 1));
         QCOMPARE(combo->property("currentText").toString(), folder);
-        closeBox();
+        m_app->closeMessage();
         click("efficiencyFlashButton");
         // The back end found the folder: it misses the second file, not the first.
         QTRY_COMPARE_WITH_TIMEOUT(boxMessage(), QStringLiteral("Cannot Find targetData.csv"), kReplyTimeoutMs);
-        closeBox();
+        m_app->closeMessage();
         dialog->setProperty("visible", false);
     }
 
@@ -566,9 +549,8 @@ private slots:
         // Over the Bluetooth transport, which has no device here, the series streams nothing.
         studio()->setConnectType(DriverTypes::CONNECT_BLE);
         dialog->setProperty("visible", true);
-        find("durationField")->setProperty("text", "2");
+        find("durationField")->setProperty("text", "2"), find("intervalsField")->setProperty("text", "5");
         find("durationUnit")->setProperty("currentIndex", 1);
-        find("intervalsField")->setProperty("text", "5");
         QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
         click("customizedTestStartButton");
         QCOMPARE(begin.count(), 1);
@@ -597,8 +579,7 @@ private slots:
         window()->setMinimumSize(QSize(900, 882));
         window()->resize(1200, 900);
         trigger("disconnectAction");
-        QVERIFY(m_app->isVisible("welcome"));
-        QVERIFY(!m_app->isVisible("function_ui") && !m_app->isVisible("dynamicLoader"));
+        QVERIFY(m_app->isVisible("welcome") && !m_app->isVisible("function_ui") && !m_app->isVisible("dynamicLoader"));
         QVERIFY(!window()->property("showMenuBar").toBool());
         QCOMPARE(minimumSize(), QSize(672, 390));
         QTRY_COMPARE_WITH_TIMEOUT(window()->size(), QSize(672, 390), kReplyTimeoutMs);
@@ -609,8 +590,7 @@ private slots:
         connectDevice(QStringLiteral("TQV-12"));
         QVERIFY(enabled("modeButton_transmittance") && !enabled("modeButton_photometry"));
         click("functionBackButton");
-        QVERIFY(m_app->isVisible("welcome"));
-        QVERIFY(buffer()->deviceModel().isEmpty());
+        QVERIFY(m_app->isVisible("welcome") && buffer()->deviceModel().isEmpty());
         m_urls.opened.clear();
         click("functionHelpButton");
         QCOMPARE(m_urls.opened.size(), 1);
@@ -661,10 +641,9 @@ private slots:
         click(item("connectSerialButton"));
         // The scan runs on timers: the controls stay off until it gives up.
         QTRY_VERIFY_WITH_TIMEOUT(welcome()->isConnecting(), kUiTimeoutMs);
-        QVERIFY(!item("connectSerialButton")->isEnabled() && !item("connectBleButton")->isEnabled());
-        QVERIFY(!item("scanSerialButton")->isEnabled() && !item("scanBleButton")->isEnabled());
+        QVERIFY(connectControls(false));
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(4098, "No valid baud rate found"), kConnectTimeoutMs);
-        QVERIFY(connectControlsEnabled());
+        QVERIFY(connectControls(true));
 
         // A port that went away after the scan and no port at all are told as a failed connection.
         silent->hangUp();
@@ -675,7 +654,7 @@ private slots:
             click(item("connectSerialButton"));
             QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, "UART connection failed"), kConnectTimeoutMs);
         }
-        QVERIFY(connectControlsEnabled());
+        QVERIFY(connectControls(true));
         choose("selectSerialBaudComboBox", 0);
     }
 
@@ -697,12 +676,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bleRow(1), kUiTimeoutMs);
         click(bleRow(1));
         QCOMPARE(list->property("selectedDevice").toString(), QStringLiteral("RQM-B2"));
-        QVERIFY(bleRow(1)->property("checked").toBool());
-        QVERIFY(!bleRow(0)->property("checked").toBool());
+        QVERIFY(bleRow(1)->property("checked").toBool() && !bleRow(0)->property("checked").toBool());
         click(bleRow(1)); // a second click keeps the choice shown
         QVERIFY(bleRow(1)->property("checked").toBool());
-
-
         // A new scan empties the list but keeps the choice, shown again when found again.
         click(item("scanBleButton"));
         QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), 0, kUiTimeoutMs);

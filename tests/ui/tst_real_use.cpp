@@ -54,14 +54,8 @@ constexpr int kReplyTimeoutMs = 15000;
 const QColor kLightBackground(QStringLiteral("#F7F7F8"));
 const QColor kDarkBackground(QStringLiteral("#1F2228"));
 
-// Mode-page features and the page file each opens.
-const QList<QPair<QString, QString>> kPages{{"spectrum", "PureSpectrum.qml"},
-                                            {"photometry", "Studio.qml"},
-                                            {"absorbance", "Absorbance.qml"},
-                                            {"transmittance", "Transmittance.qml"},
-                                            {"raman", "Raman.qml"},
-                                            {"reflectance", "Reflectance.qml"},
-                                            {"image", QString()}};
+// Every feature the mode page has a button for.
+const QStringList kFeatures{"spectrum", "photometry", "absorbance", "transmittance", "raman", "reflectance", "image"};
 
 bool sameColour(QRgb pixel, const QColor &colour)
 {
@@ -93,15 +87,15 @@ QVector<uint16_t> ramanSamples(int first, int last)
     return samples;
 }
 
-// Every Text item named `name` under `root`, visible or not.
-QList<QQuickItem *> textsNamed(QQuickItem *root, const QString &name)
+// Every shown Text item under `root` named `name` (any name when empty).
+QList<QQuickItem *> textsNamed(QQuickItem *root, const QString &name = QString())
 {
     QList<QQuickItem *> found;
     QList<QQuickItem *> pending{root};
     while (!pending.isEmpty()) {
         QQuickItem *item = pending.takeFirst();
         pending << item->childItems();
-        if (item->objectName() == name && item->inherits("QQuickText") && item->isVisible())
+        if ((name.isEmpty() || item->objectName() == name) && item->inherits("QQuickText") && item->isVisible())
             found << item;
     }
     return found;
@@ -174,6 +168,22 @@ class TestRealUse : public QObject
         return m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<QObject *>();
     }
     QQuickItem *item(const QString &name) const { return m_ui->item(name); }
+    void switchTheme(const char *name)
+    {
+        QObject *theme = m_app->engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
+        QVERIFY(QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QLatin1String(name))));
+    }
+    // The spectrum chart of the photometry page, with the pointer over `wavelength`.
+    CustomPlotBaseItem *hoverSpectrum(double wavelength)
+    {
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(item(QStringLiteral("chartSpectrogram")));
+        if (!chart || !chart->isVisible() || !QTest::qWaitFor([&] { return chart->customPlot()->graph(0)->dataCount() > 0; }, kReplyTimeoutMs))
+            return nullptr;
+        const QPointF at(chart->customPlot()->xAxis->coordToPixel(wavelength), chart->height() / 2);
+        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
+        QCoreApplication::sendEvent(chart, &hover);
+        return chart;
+    }
     bool operable(const QString &name) const { return m_ui->isOperable(name); }
     QString text(const QString &name) const { return m_ui->property(name, "text").toString(); }
     void trigger(const char *action) { QVERIFY(QMetaObject::invokeMethod(m_ui->find(action), "trigger")); }
@@ -256,10 +266,8 @@ class TestRealUse : public QObject
     // The mode page offers exactly the model's features.
     void checkModePage(const QStringList &features)
     {
-        for (const auto &[feature, file] : kPages) {
-            const QString button = QStringLiteral("modeButton_") + feature;
-            QTRY_COMPARE_WITH_TIMEOUT(item(button)->isEnabled(), features.contains(feature), kReplyTimeoutMs);
-        }
+        for (const QString &feature : kFeatures)
+            QTRY_COMPARE_WITH_TIMEOUT(item("modeButton_" + feature)->isEnabled(), features.contains(feature), kReplyTimeoutMs);
     }
 
     void openFromModePage(const QString &feature, const QString &file)
@@ -279,8 +287,7 @@ class TestRealUse : public QObject
 
     void snapshot()
     {
-        QVERIFY(operable(QStringLiteral("manualSpectrum")));
-        QVERIFY(m_ui->click(QStringLiteral("manualSpectrum")));
+        QVERIFY(operable("manualSpectrum") && m_ui->click("manualSpectrum"));
         QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasData() && !studio()->isSingle(), kReplyTimeoutMs);
         QVERIFY(operable(QStringLiteral("manualSpectrum")));
     }
@@ -316,24 +323,16 @@ class TestRealUse : public QObject
     QString saveBy(const QString &button, const QString &confirm = QString())
     {
         QSignalSpy finished(saveService(), SIGNAL(saveFinished(bool, QString, QString)));
-        if (!m_ui->click(button))
-            return QString();
-        if (!confirm.isEmpty()) {
-            if (!QTest::qWaitFor([&] { return operable(confirm); }, kReplyTimeoutMs) || !m_ui->click(confirm))
-                return QString();
-        }
-        if (!QTest::qWaitFor([&] { return finished.count() > 0; }, kReplyTimeoutMs))
-            return QString();
-        const QList<QVariant> answer = finished.first();
-        if (!answer.at(0).toBool())
+        if (!m_ui->click(button)
+            || (!confirm.isEmpty() && !(QTest::qWaitFor([&] { return operable(confirm); }, kReplyTimeoutMs) && m_ui->click(confirm)))
+            || !QTest::qWaitFor([&] { return finished.count() > 0; }, kReplyTimeoutMs) || !finished.first().at(0).toBool())
             return QString();
         // The main window tells where the file went; close its box as the user would.
+        const QString path = finished.first().at(1).toString();
         QObject *box = m_ui->find(QStringLiteral("saveSuccessDialog"));
-        if (!box || !box->property("visible").toBool()
-            || !box->property("boxMessage").toString().endsWith(answer.at(1).toString()))
+        if (!box || !box->property("visible").toBool() || !box->property("boxMessage").toString().endsWith(path))
             return QString();
         box->setProperty("visible", false);
-        const QString path = answer.at(1).toString();
         return QFileInfo(path).absolutePath() == QDir(SaveFolder::path()).absolutePath() && QFile::exists(path)
                    ? path
                    : QString();
@@ -349,13 +348,12 @@ class TestRealUse : public QObject
 
     void exportReport()
     {
-        QVERIFY(operable(QStringLiteral("exportReport")));
+        QVERIFY(operable("exportReport"));
         const QString path = saveBy(QStringLiteral("exportReport"), QStringLiteral("exportConfirmButton"));
         QVERIFY2(path.endsWith(QLatin1String(".pdf")), qPrintable(path));
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
-        QVERIFY(pdf.size() > 10000); // carries a chart image
+        QVERIFY(pdf.read(5) == "%PDF-" && pdf.size() > 10000); // a chart image inside
         QVERIFY(!m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
     }
 
@@ -412,10 +410,8 @@ class TestRealUse : public QObject
     {
         openFromModePage(feature, file);
         // Without a reference only "ref" measures.
-        QVERIFY(!buffer()->hasReference());
-        QVERIFY(!operable(QStringLiteral("manualSpectrum")));
-        QVERIFY(!operable(QStringLiteral("autoSpectrum")));
-        QVERIFY(operable(QStringLiteral("referenceButton")));
+        QVERIFY(!buffer()->hasReference() && !operable("manualSpectrum") && !operable("autoSpectrum"));
+        QVERIFY(operable("referenceButton"));
         QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
 
         if (cancelFirst) {
@@ -423,15 +419,11 @@ class TestRealUse : public QObject
             m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 1; });
             QVERIFY(m_ui->click(QStringLiteral("referenceButton")));
             QTRY_VERIFY_WITH_TIMEOUT(studio()->isAuto() && studio()->isMeasuringReference(), kReplyTimeoutMs);
-            QVERIFY(!operable(QStringLiteral("referenceButton")));
-            QVERIFY(!operable(QStringLiteral("manualSpectrum")));
-            QCOMPARE(text(QStringLiteral("autoSpectrum")), QStringLiteral("Stop"));
-            QVERIFY(operable(QStringLiteral("autoSpectrum")));
-            QVERIFY(m_ui->click(QStringLiteral("autoSpectrum")));
+            QVERIFY(!operable("referenceButton") && !operable("manualSpectrum") && operable("autoSpectrum"));
+            QCOMPARE(text("autoSpectrum"), QStringLiteral("Stop"));
+            QVERIFY(m_ui->click("autoSpectrum"));
             QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto() && !studio()->isMeasuringReference(), kReplyTimeoutMs);
-            QVERIFY(!buffer()->hasReference());
-            QVERIFY(!operable(QStringLiteral("manualSpectrum")));
-            QVERIFY(operable(QStringLiteral("referenceButton")));
+            QVERIFY(!buffer()->hasReference() && !operable("manualSpectrum") && operable("referenceButton"));
             m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 0; });
         }
 
@@ -462,8 +454,7 @@ class TestRealUse : public QObject
         // Picked again: the same page, emptied, back on the spectrum, the reference gone.
         openFromModePage(feature, file);
         QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
-        QVERIFY(!buffer()->hasReference());
-        QVERIFY(!operable(QStringLiteral("manualSpectrum")));
+        QVERIFY(!buffer()->hasReference() && !operable("manualSpectrum"));
 
         switchThemeAndLanguage(QStringLiteral("referenceButton"), QStringLiteral("Ref"));
     }
@@ -517,12 +508,13 @@ private slots:
         checkModePage({"spectrum", "absorbance", "transmittance", "reflectance"});
         // No photometric report for these models.
         spectrumPage(true, false, QStringLiteral("wavelength(nm), photon counts"));
-        ratioPage(QStringLiteral("reflectance"), QStringLiteral("Reflectance.qml"), QStringLiteral("chartReflectance"),
-                  QStringLiteral("reflectance"), 1.0, true);
-        ratioPage(QStringLiteral("transmittance"), QStringLiteral("Transmittance.qml"),
-                  QStringLiteral("chartTransmittance"), QStringLiteral("transmittance"), 1.0, false);
-        ratioPage(QStringLiteral("absorbance"), QStringLiteral("Absorbance.qml"), QStringLiteral("chartAbsorbance"),
-                  QStringLiteral("absorbance"), 0.0, false);
+        // Reflectance first, giving up an over-exposed reference before taking one.
+        using Ratio = std::tuple<const char *, const char *, const char *, double>;
+        for (const auto &[feature, file, chart, expected] :
+             {Ratio{"reflectance", "Reflectance.qml", "chartReflectance", 1.0},
+              Ratio{"transmittance", "Transmittance.qml", "chartTransmittance", 1.0},
+              Ratio{"absorbance", "Absorbance.qml", "chartAbsorbance", 0.0}})
+            ratioPage(feature, file, chart, feature, expected, feature == QLatin1String("reflectance"));
     }
 
     void colourRenditionAndFlickerModel()
@@ -569,13 +561,9 @@ private slots:
             QMetaObject::invokeMethod(m_ui->find(QStringLiteral("exposureMessage")), "close");
         }
         snapshot();
-        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_ui->item(QStringLiteral("chartSpectrogram")));
-        QVERIFY(chart && chart->isVisible());
+        CustomPlotBaseItem *chart = hoverSpectrum(600);
+        QVERIFY(chart);
         QCustomPlot *plot = chart->customPlot();
-        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
-        const QPointF at(plot->xAxis->coordToPixel(600), chart->height() / 2);
-        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
-        QCoreApplication::sendEvent(chart, &hover);
         QTRY_VERIFY(shownTip(plot).second);
         const auto [tracer, text] = shownTip(plot);
         QVERIFY(tracer);
@@ -601,13 +589,10 @@ private slots:
         QQuickItem *rows = m_ui->item(QStringLiteral("hueBinRows"));
         // Picking the page empties the table until the next result.
         QCOMPARE(model->rowCount(), 0);
-        auto row = [this](int r) { return hueBin(r); };
 
         snapshot();
         QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), 16, kReplyTimeoutMs);
-        const QList<float> rf = buffer()->colorFidelity();
-        const QList<float> chroma = buffer()->chromaShift();
-        const QList<float> hue = buffer()->hueShift();
+        const QList<float> rf = buffer()->colorFidelity(), chroma = buffer()->chromaShift(), hue = buffer()->hueShift();
         QCOMPARE(rf.size(), 16);
         QVERIFY(std::any_of(rf.begin(), rf.end(), [](float value) { return value > 1.0f; }));
         // Four decimals; a value that rounds to zero shows without a sign.
@@ -615,11 +600,8 @@ private slots:
             const QString text = QString::number(value, 'f', 4);
             return text == QLatin1String("-0.0000") ? text.mid(1) : text;
         };
-        for (int i = 0; i < 16; ++i) {
-            QCOMPARE(row(i).at(1), shown(rf.at(i)));
-            QCOMPARE(row(i).at(2), shown(chroma.at(i)));
-            QCOMPARE(row(i).at(3), shown(hue.at(i)));
-        }
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(hueBin(i).mid(1), (QStringList{shown(rf.at(i)), shown(chroma.at(i)), shown(hue.at(i))}));
         const QVariant nearZero = QVariantList{-0.00001, -0.00006};
         const auto binText = [this, &nearZero](int index) {
             QVariant text;
@@ -630,34 +612,23 @@ private slots:
         QCOMPARE(binText(0), QStringLiteral("0.0000"));
         QCOMPARE(binText(1), QStringLiteral("-0.0001"));
 
-
         // Shown in the dark theme, the values stay readable.
         QObject *selector = m_ui->find(QStringLiteral("selectShowChart"));
         selector->setProperty("currentIndex", chartTypes().indexOf(QStringLiteral("DataAnalysis")));
-        QTRY_VERIFY(m_ui->item(QStringLiteral("dataAnalysis"))->isVisible());
-        QVERIFY(!m_ui->item(QStringLiteral("chartSpectrogram"))->isVisible());
-        QObject *theme = m_app->engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
-        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("dark")));
+        QTRY_VERIFY(item("dataAnalysis")->isVisible() && !item("chartSpectrogram")->isVisible());
+        switchTheme("dark");
         // Every shown bin text in the theme's text colour.
         auto shownBinColours = [rows] {
             QSet<QString> colours;
-            int count = 0;
-            QList<QQuickItem *> pending{rows};
-            while (!pending.isEmpty()) {
-                QQuickItem *item = pending.takeFirst();
-                pending << item->childItems();
-                if (item->inherits("QQuickText") && item->isVisible()) {
-                    colours << item->property("color").value<QColor>().name();
-                    ++count;
-                }
-            }
-            return count >= 16 ? colours : QSet<QString>();
+            const QList<QQuickItem *> texts = textsNamed(rows);
+            for (QQuickItem *text : texts)
+                colours << text->property("color").value<QColor>().name();
+            return texts.size() >= 16 ? colours : QSet<QString>();
         };
         QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#ffffff")});
         // Only whole rows are shown; the rest scroll.
-        QCOMPARE(qRound(rows->height()) % 40, 0);
-        QVERIFY(rows->height() >= 40);
-        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
+        QVERIFY(qRound(rows->height()) % 40 == 0 && rows->height() >= 40);
+        switchTheme("light");
         QTRY_COMPARE(shownBinColours(), QSet<QString>{QStringLiteral("#212121")});
 
         // Picking the page again empties the table and keeps the view.
@@ -673,15 +644,10 @@ private slots:
         testsupport::removeSavedFiles(QStringLiteral("*.pdf"));
         snapshot();
         // Dark on screen, with the pointer's read-out over the spectrum.
-        QObject *theme = m_app->engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>();
-        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("dark")));
-        auto *chart = qobject_cast<CustomPlotBaseItem *>(m_ui->item(QStringLiteral("chartSpectrogram")));
+        switchTheme("dark");
+        CustomPlotBaseItem *chart = hoverSpectrum(700);
         QVERIFY(chart);
         QCustomPlot *plot = chart->customPlot();
-        QTRY_VERIFY(plot->graph(0)->dataCount() > 0);
-        const QPointF at(plot->xAxis->coordToPixel(700), chart->height() / 2);
-        QHoverEvent hover(QEvent::HoverMove, at, chart->mapToGlobal(at), at - QPointF(1, 0));
-        QCoreApplication::sendEvent(chart, &hover);
         QCPItemText *tip = nullptr;
         for (int i = 0; i < plot->itemCount() && !tip; ++i)
             tip = qobject_cast<QCPItemText *>(plot->item(i));
@@ -698,12 +664,10 @@ private slots:
         dialog->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QVERIFY(m_ui->type(QStringLiteral("sampleName"), QStringLiteral("Lamp A")));
-        QSignalSpy finished(m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<QObject *>(),
-                            SIGNAL(saveFinished(bool, QString, QString)));
+        QSignalSpy finished(saveService(), SIGNAL(saveFinished(bool, QString, QString)));
         QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
-        QVERIFY(finished.first().at(0).toBool());
-        QVERIFY(!m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
+        QVERIFY(finished.first().at(0).toBool() && !m_ui->property("exportDialog", "visible").toBool());
         const QStringList reports = testsupport::savedFiles(QStringLiteral("PQV-27_*.pdf"));
         QCOMPARE(reports.size(), 1);
         const QString text = testsupport::pdfText(reports.first());
@@ -720,24 +684,19 @@ private slots:
         const double scale = images.first().width() / chart->width();
         const QRectF printedTipBox(tipBox.topLeft() * scale, tipBox.bottomRight() * scale);
         QCOMPARE(cyanShare(images.first(), printedTipBox.toRect()), 0.0);
-        QMetaObject::invokeMethod(theme, "switchTheme", Q_ARG(QString, QStringLiteral("light")));
-
+        switchTheme("light");
 
         // A report that cannot be written is reported on the page with the back end's message.
         QVERIFY(QDir(SaveFolder::path()).removeRecursively());
-        QFile blocker(SaveFolder::path());
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(SaveFolder::path()).open(QIODevice::WriteOnly));
         finished.clear();
         QVERIFY(m_ui->click(QStringLiteral("exportReport")));
         QTRY_VERIFY(m_ui->isOperable(QStringLiteral("exportConfirmButton")));
         QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
-        QVERIFY(!finished.first().at(0).toBool());
-        QTRY_VERIFY(m_ui->property(QStringLiteral("messageDialog"), "visible").toBool());
-        QCOMPARE(m_ui->property(QStringLiteral("messageDialog"), "boxMessage").toString(),
-                 finished.first().at(2).toString());
-        QVERIFY(!finished.first().at(2).toString().isEmpty());
+        QVERIFY(!finished.first().at(0).toBool() && !finished.first().at(2).toString().isEmpty());
+        QTRY_VERIFY(m_ui->property("messageDialog", "visible").toBool());
+        QCOMPARE(m_ui->property("messageDialog", "boxMessage").toString(), finished.first().at(2).toString());
         QMetaObject::invokeMethod(m_ui->find(QStringLiteral("messageDialog")), "close");
         QVERIFY(QFile::remove(SaveFolder::path()));
 
@@ -753,10 +712,8 @@ private slots:
         openFromModePage(QStringLiteral("raman"), QStringLiteral("Raman.qml"));
 
         // Raw chart first: no peak panel, no peak selection.
-        QVERIFY(item(QStringLiteral("chartRamanRaw"))->isVisible());
-        QVERIFY(!item(QStringLiteral("dataAnalysis"))->isVisible());
-        QVERIFY(!operable(QStringLiteral("peakSelectionButton")));
-        QVERIFY(!operable(QStringLiteral("exposeTime")));
+        QVERIFY(item("chartRamanRaw")->isVisible() && !item("dataAnalysis")->isVisible());
+        QVERIFY(!operable("peakSelectionButton") && !operable("exposeTime"));
         const QImage empty = drawnRegion(QStringLiteral("chartRamanRaw"));
         QVERIFY(!empty.isNull());
         snapshot();
@@ -769,8 +726,7 @@ private slots:
         const int height = window()->height();
         selector->setProperty("currentIndex", 1);
         QCOMPARE(window()->width(), qMax(window()->minimumWidth(), int(height * 1.5)));
-        QVERIFY(item(QStringLiteral("dataAnalysis"))->isVisible());
-        QVERIFY(operable(QStringLiteral("peakSelectionButton")));
+        QVERIFY(item("dataAnalysis")->isVisible() && operable("peakSelectionButton"));
         QVERIFY(m_ui->click(QStringLiteral("peakSelectionButton")));
         QObject *clean = m_ui->find(QStringLiteral("chartRamanClean"));
         QTRY_VERIFY_WITH_TIMEOUT(!clean->property("ramanPeakList").toList().isEmpty(), kReplyTimeoutMs);
@@ -780,7 +736,6 @@ private slots:
                                   kReplyTimeoutMs);
         selector->setProperty("currentIndex", 2);
         QCOMPARE(window()->width(), qMax(window()->minimumWidth(), height));
-        QVERIFY(window()->width() >= window()->minimumWidth());
         // A maximised window keeps its size.
         window()->showMaximized();
         QTRY_COMPARE_WITH_TIMEOUT(window()->visibility(), QWindow::Maximized, kReplyTimeoutMs);
@@ -802,8 +757,7 @@ private slots:
         // Picked again: raw chart, empty peak table, the window only raised to its minimum.
         openFromModePage(QStringLiteral("raman"), QStringLiteral("Raman.qml"));
         QCOMPARE(selector->property("currentIndex").toInt(), 0);
-        QVERIFY(clean->property("ramanPeakList").toList().isEmpty());
-        QVERIFY(!item(QStringLiteral("dataAnalysis"))->isVisible());
+        QVERIFY(clean->property("ramanPeakList").toList().isEmpty() && !item("dataAnalysis")->isVisible());
         QCOMPARE(window()->width(), qMax(m_widthOnModePage, window()->minimumWidth()));
     }
 };
