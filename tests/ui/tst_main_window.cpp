@@ -87,18 +87,12 @@ class TestMainWindow : public QObject
         }
         qFatal("no entry for %s", name);
     }
-    bool submenuEnabled(const char *name) const
-    {
-        return submenuEntry("hardwareMenu", name)->property("enabled").toBool();
-    }
+    bool submenuEnabled(const char *name) const { return submenuEntry("hardwareMenu", name)->property("enabled").toBool(); }
     QObject *box() const { return find("messageDialog"); }
     QString boxMessage() const { return box()->property("boxMessage").toString(); }
     QSize minimumSize() const { return window()->minimumSize(); }
 
-    void pageSwitch(const QString &name)
-    {
-        QVERIFY(QMetaObject::invokeMethod(window(), "pageSwitch", Q_ARG(QVariant, name)));
-    }
+    void pageSwitch(const QString &name) { QVERIFY(QMetaObject::invokeMethod(window(), "pageSwitch", Q_ARG(QVariant, name))); }
 
     // The back end's way of showing the message box.
     void writeMessage(const QVariant &message)
@@ -108,10 +102,7 @@ class TestMainWindow : public QObject
         box()->setProperty("visible", true);
     }
 
-    bool onModePage() const
-    {
-        return !m_app->isVisible("welcome") && m_app->isVisible("function_ui") && !m_app->isVisible("dynamicLoader");
-    }
+    bool onModePage() const { return !m_app->isVisible("welcome") && m_app->isVisible("function_ui") && !m_app->isVisible("dynamicLoader"); }
 
     void connectDevice(const QString &model)
     {
@@ -133,10 +124,7 @@ class TestMainWindow : public QObject
     }
 
     WelcomeService *welcome() const { return m_app->welcome(); }
-    QQuickItem *item(const char *name) const
-    {
-        return qobject_cast<QQuickItem *>(m_app->find(QLatin1String(name)));
-    }
+    QQuickItem *item(const char *name) const { return qobject_cast<QQuickItem *>(m_app->find(QLatin1String(name))); }
     QObject *translate() const { return qmlContext(m_app->window())->objectForName(QStringLiteral("translate")); }
     Theme *theme() const
     {
@@ -160,11 +148,9 @@ class TestMainWindow : public QObject
     void choose(const char *comboName, int index)
     {
         QQuickItem *combo = item(comboName);
-        QVERIFY(combo);
         click(combo);
         auto *popup = combo->property("popup").value<QObject *>();
-        QVERIFY(popup);
-        QTRY_VERIFY_WITH_TIMEOUT(popup->property("opened").toBool(), kUiTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(popup && popup->property("opened").toBool(), kUiTimeoutMs);
         auto *list = popup->property("contentItem").value<QQuickItem *>();
         QVERIFY(list);
         QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, index), Q_ARG(int, 4 /* Contain */));
@@ -179,7 +165,7 @@ class TestMainWindow : public QObject
 
     QQuickItem *bleRow(int index) const
     {
-        QQuickItem *row = nullptr;
+        QQuickItem *row = nullptr; // null until the list has made it
         QMetaObject::invokeMethod(item("bleList"), "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row), Q_ARG(int, index));
         return row;
     }
@@ -191,10 +177,7 @@ class TestMainWindow : public QObject
         return message == QString::number(code) || message == QCoreApplication::translate("Main", text);
     }
 
-    void setPortList(const QStringList &ports)
-    {
-        item("selectSerialPortComboBox")->setProperty("model", ports);
-    }
+    void setPortList(const QStringList &ports) { item("selectSerialPortComboBox")->setProperty("model", ports); }
 
     // Whether all four connect and scan buttons are `on`.
     bool connectControls(bool on) const
@@ -214,11 +197,9 @@ class TestMainWindow : public QObject
         QCOMPARE(welcome()->language(), code);
         // Labels in one column, fields in another: both fields start at one place and are as
         // wide as each other, whatever the labels' lengths.
-        QQuickItem *port = item("selectSerialPortComboBox");
-        QQuickItem *baud = item("selectSerialBaudComboBox");
+        QQuickItem *port = item("selectSerialPortComboBox"), *baud = item("selectSerialBaudComboBox");
         QTRY_COMPARE(port->mapToScene(QPointF()).x(), baud->mapToScene(QPointF()).x());
-        QCOMPARE(port->width(), baud->width());
-        QVERIFY(port->width() >= 150);
+        QVERIFY(port->width() == baud->width() && port->width() >= 150);
         // The page is retranslated: no English source left where a translation differs.
         const QString scan = QCoreApplication::translate("Welcome", "Scan");
         QCOMPARE(item("scanSerialButton")->property("text").toString(), scan);
@@ -231,8 +212,8 @@ private slots:
         testsupport::useTemporaryHome();
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "record");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_urls, "record");
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(scheme, &m_urls, "record");
         m_app = std::make_unique<RunningApplication>();
         QVERIFY(m_app->start());
         m_ui = std::make_unique<testsupport::UiDriver>(*m_app);
@@ -242,8 +223,8 @@ private slots:
 
     void cleanupTestCase()
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        for (const char *scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
         m_ui.reset();
         m_app.reset();
     }
@@ -289,8 +270,7 @@ private slots:
                                                        {"C:\\Users\\me\\Vantorel\\a.csv", "C:\\Users\\me\\Vantorel"}};
         for (const auto &[path, expectedFolder] : paths) {
             emit save->saveFinished(true, path, QString());
-            QVERIFY(success->property("visible").toBool());
-            QCOMPARE(success->property("boxTitle").toString(), QStringLiteral("Save Successful"));
+            QVERIFY(success->property("visible").toBool() && success->property("boxTitle") == QStringLiteral("Save Successful"));
             QCOMPARE(success->property("boxMessage").toString(), "Data has been successfully saved to:\n" + path);
             QCOMPARE(success->property("savePath").toString(), expectedFolder);
         }

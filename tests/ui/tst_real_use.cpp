@@ -197,10 +197,7 @@ class TestRealUse : public QObject
         m_device->clearReceived();
         return frames;
     }
-    QAbstractItemModel *hueBins() const
-    {
-        return qobject_cast<QAbstractItemModel *>(item(QStringLiteral("hueBinRows"))->property("model").value<QObject *>());
-    }
+    QAbstractItemModel *hueBins() const { return qobject_cast<QAbstractItemModel *>(m_ui->property("hueBinRows", "model").value<QObject *>()); }
     // One hue bin as shown: angle, fidelity, chroma shift, hue shift.
     QStringList hueBin(int row) const
     {
@@ -213,10 +210,7 @@ class TestRealUse : public QObject
     QStringList chartTypes() const { return m_ui->property(QStringLiteral("selectShowChart"), "chartTypes").toStringList(); }
     QString shownChart() const { return m_ui->property(QStringLiteral("selectShowChart"), "currentValue").toString(); }
 
-    QQuickItem *page() const
-    {
-        return qobject_cast<QQuickItem *>(item(QStringLiteral("dynamicLoader"))->property("item").value<QObject *>());
-    }
+    QQuickItem *page() const { return qobject_cast<QQuickItem *>(m_ui->property("dynamicLoader", "item").value<QObject *>()); }
 
     // The window as drawn, in device-independent pixels.
     QImage shot() const
@@ -226,19 +220,11 @@ class TestRealUse : public QObject
         return image.convertToFormat(QImage::Format_RGB32);
     }
 
-    QImage region(QQuickItem *target) const
-    {
-        const QRectF box = target->mapRectToScene(QRectF(0, 0, target->width(), target->height()));
-        return shot().copy(box.toAlignedRect());
-    }
+    static QRectF sceneBox(QQuickItem *target) { return target->mapRectToScene(QRectF(0, 0, target->width(), target->height())); }
+    QImage region(QQuickItem *target) const { return shot().copy(sceneBox(target).toAlignedRect()); }
 
     // A point of the top bar that nothing covers: to the right of the button row.
-    QRgb topBarPixel() const
-    {
-        QQuickItem *root = page();
-        const QPointF point = root->mapToScene(QPointF(root->width() - 20, 30));
-        return shot().pixel(point.toPoint());
-    }
+    QRgb topBarPixel() const { return shot().pixel(page()->mapToScene(QPointF(page()->width() - 20, 30)).toPoint()); }
 
     // Connects a fresh device through the welcome page, as a person picks port and rate.
     void connectThroughWelcome(const DeviceState &state)
@@ -251,16 +237,13 @@ class TestRealUse : public QObject
         m_device = std::make_unique<SimulatedDevice>(state);
         QVERIFY2(m_device->start(), qPrintable(m_device->errorString()));
         // The window returns to the welcome size; its layout follows a moment later.
-        QQuickItem *connect = item(QStringLiteral("connectSerialButton"));
-        QTRY_VERIFY_WITH_TIMEOUT(QRectF(QPointF(), window()->size())
-                                     .contains(connect->mapRectToScene(QRectF(0, 0, connect->width(), connect->height()))),
-                                 kReplyTimeoutMs);
+        const auto fits = [this] { return QRectF(QPointF(), window()->size()).contains(sceneBox(item("connectSerialButton"))); };
+        QTRY_VERIFY_WITH_TIMEOUT(fits(), kReplyTimeoutMs);
         item(QStringLiteral("selectSerialPortComboBox"))->setProperty("model", QStringList{m_device->portName()});
         item(QStringLiteral("selectSerialBaudComboBox"))->setProperty("chosenIndex", 1); // 115200
         QVERIFY(m_ui->click(QStringLiteral("connectSerialButton")));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), state.model, kConnectTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("function_ui")), kReplyTimeoutMs);
-        QVERIFY(!m_app->isVisible(QStringLiteral("welcome")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible("function_ui") && !m_app->isVisible("welcome"), kReplyTimeoutMs);
     }
 
     // The mode page offers exactly the model's features.
@@ -279,8 +262,7 @@ class TestRealUse : public QObject
         m_widthOnModePage = window()->width();
         QVERIFY(m_ui->click(QStringLiteral("modeButton_") + feature));
         QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("dynamicLoader")), kReplyTimeoutMs);
-        QVERIFY(item(QStringLiteral("dynamicLoader"))->property("source").toString().endsWith(file));
-        QVERIFY(page());
+        QVERIFY(m_ui->property("dynamicLoader", "source").toString().endsWith(file) && page());
         QVERIFY(QTest::qWaitForWindowExposed(window()));
         QTRY_VERIFY_WITH_TIMEOUT(sameColour(topBarPixel(), kLightBackground), kReplyTimeoutMs);
     }
@@ -314,9 +296,8 @@ class TestRealUse : public QObject
     // The chart draws the new measurement: its pixels change from what they were.
     void checkChartRedraws(const QString &chart, const QImage &before)
     {
-        QQuickItem *target = item(chart);
-        QVERIFY(target && target->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(region(target) != before, kReplyTimeoutMs);
+        QVERIFY(item(chart) && item(chart)->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(region(item(chart)) != before, kReplyTimeoutMs);
     }
 
     // Clicks a button that saves and returns the file written, after checking the answer.
@@ -350,11 +331,10 @@ class TestRealUse : public QObject
     {
         QVERIFY(operable("exportReport"));
         const QString path = saveBy(QStringLiteral("exportReport"), QStringLiteral("exportConfirmButton"));
-        QVERIFY2(path.endsWith(QLatin1String(".pdf")), qPrintable(path));
         QFile pdf(path);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-" && pdf.size() > 10000); // a chart image inside
-        QVERIFY(!m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
+        QVERIFY2(path.endsWith(QLatin1String(".pdf")) && pdf.open(QIODevice::ReadOnly), qPrintable(path));
+        // A chart image inside; the dialog closed.
+        QVERIFY(pdf.read(5) == "%PDF-" && pdf.size() > 10000 && !m_ui->property("exportDialog", "visible").toBool());
     }
 
     // Dark theme and German on the open page, checked by a pixel and a text, then back.
@@ -382,8 +362,7 @@ class TestRealUse : public QObject
         QVERIFY(!empty.isNull());
         snapshot();
         checkChartRedraws(QStringLiteral("chartPureSpectrum"), empty);
-        QCOMPARE(operable(QStringLiteral("save")), savesCsv);
-        QCOMPARE(operable(QStringLiteral("exportReport")), exports);
+        QCOMPARE(std::make_pair(operable("save"), operable("exportReport")), std::make_pair(savesCsv, exports));
         if (savesCsv)
             checkCsv(saveBy(QStringLiteral("save")), csvHeader, 401);
         if (exports)
@@ -445,9 +424,7 @@ class TestRealUse : public QObject
         for (const QString &line : testsupport::csvLines(path)) {
             const QStringList cells = line.split(',');
             bool ok = false;
-            const double value = cells.size() == 4 ? cells.at(3).toDouble(&ok) : NAN;
-            if (ok && std::abs(value - expected) < 1e-3)
-                ++matching;
+            matching += cells.size() == 4 && std::abs(cells.at(3).toDouble(&ok) - expected) < 1e-3 && ok;
         }
         QVERIFY2(matching >= 200, qPrintable(QString::number(matching)));
 
@@ -575,8 +552,7 @@ private slots:
         const QPointF before = tracer->position->pixelPosition();
 
         window()->resize(window()->size() + QSize(300, 150));
-        QTRY_VERIFY(tracer->position->pixelPosition() != before);
-        QTRY_VERIFY(tipAtPoint());
+        QTRY_VERIFY(tracer->position->pixelPosition() != before && tipAtPoint());
         plot->xAxis->setRange(550, 700);
         QVERIFY(tipAtPoint());
         window()->resize(window()->minimumSize());
