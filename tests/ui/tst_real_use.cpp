@@ -373,15 +373,6 @@ class TestRealUse : public QObject
         switchThemeAndLanguage(QStringLiteral("manualSpectrum"), QStringLiteral("Schnappschuss-Messung"));
     }
 
-    void studioPage()
-    {
-        openFromModePage(QStringLiteral("photometry"), QStringLiteral("Studio.qml"));
-        snapshot();
-        QVERIFY(!testsupport::csvLines(saveBy(QStringLiteral("save"))).isEmpty());
-        exportReport();
-        switchThemeAndLanguage(QStringLiteral("manualSpectrum"), QStringLiteral("Schnappschuss-Messung"));
-    }
-
     // The ratio of the sample to the reference. The simulated device sends one spectrum for
     // both, so the ratio is 1 (absorbance 0) wherever the reference is strong enough.
     void ratioPage(const QString &feature, const QString &file, const QString &chart, const QString &column,
@@ -498,7 +489,11 @@ private slots:
     {
         connectThroughWelcome(visibleRangeDevice(QStringLiteral("PQV-27")));
         checkModePage({"spectrum", "photometry", "absorbance", "transmittance", "reflectance"});
-        studioPage();
+        openFromModePage("photometry", "Studio.qml");
+        snapshot();
+        QVERIFY(!testsupport::csvLines(saveBy("save")).isEmpty());
+        exportReport();
+        switchThemeAndLanguage("manualSpectrum", "Schnappschuss-Messung");
     }
 
     // The photometry page of the last model in detail: exposure field, labels, read-out,
@@ -526,8 +521,7 @@ private slots:
             {"5000", QByteArray::fromHex("404b4c00")}, {"1,5", {}}, {"5000.5", {}}, {"12.5", QByteArray::fromHex("d4300000")}};
         for (const auto &[typed, sent] : typings) {
             m_device->clearReceived();
-            QVERIFY(m_ui->type(QStringLiteral("exposeTime"), typed));
-            QVERIFY(m_ui->click(QStringLiteral("setExposeTime")));
+            QVERIFY(m_ui->type("exposeTime", typed) && m_ui->click("setExposeTime"));
             if (!sent.isEmpty()) {
                 QCOMPARE(receivedFrames(2).first(), DeviceFrame::build(12, sent));
                 continue;
