@@ -375,8 +375,7 @@ private slots:
 
         studio()->setIsMeasuring(true);
         QVERIFY(!enabled("backAction") && !enabled("setBaudRateAction") && !enabled("setEfficiencyAction")
-                && !enabled("disconnectAction"));
-        QVERIFY(enabled("setIlluminanceAction"));
+                && !enabled("disconnectAction") && enabled("setIlluminanceAction"));
         studio()->setIsMeasuring(false);
         QVERIFY(enabled("backAction") && enabled("disconnectAction"));
 
@@ -398,8 +397,7 @@ private slots:
     void menuChoicesReachTheServicesAndFollowTheDevice()
     {
         // Gain: automatic, then a fixed step.
-        buffer()->setGainMode(true);
-        buffer()->setGainValue(0);
+        buffer()->setGainMode(true), buffer()->setGainValue(0);
         QVERIFY(checked("gainAction0") && !checked("gainAction1"));
         trigger("gainAction3");
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->state().autoGain && m_device->state().gainValue == 2, kReplyTimeoutMs);
@@ -417,9 +415,7 @@ private slots:
         QQuickItem *entry = nullptr;
         QVERIFY(QMetaObject::invokeMethod(hardware, "open")
                 && QMetaObject::invokeMethod(hardware, "itemAt", Q_RETURN_ARG(QQuickItem *, entry), Q_ARG(int, 0)));
-        const auto entryText = [entry] {
-            return entry->property("contentItem").value<QQuickItem *>()->property("color").value<QColor>();
-        };
+        const auto entryText = [entry] { return entry->property("contentItem").value<QQuickItem *>()->property("color").value<QColor>(); };
         QCOMPARE(entryText(), QColor(0x21, 0x21, 0x21));
         trigger("darkThemeAction");
         QCOMPARE(entryText(), QColor(Qt::white));

@@ -294,8 +294,12 @@ class TestRealUse : public QObject
     }
 
     // The chart draws the new measurement: its pixels change from what they were.
-    void checkChartRedraws(const QString &chart, const QImage &before)
+    // A snapshot redraws the shown `chart`: its pixels change from the empty plot's.
+    void snapshotRedraws(const QString &chart)
     {
+        const QImage before = drawnRegion(chart);
+        QVERIFY(!before.isNull());
+        snapshot();
         QVERIFY(item(chart) && item(chart)->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(region(item(chart)) != before, kReplyTimeoutMs);
     }
@@ -358,10 +362,7 @@ class TestRealUse : public QObject
     void spectrumPage(bool savesCsv, bool exports, const QString &csvHeader)
     {
         openFromModePage(QStringLiteral("spectrum"), QStringLiteral("PureSpectrum.qml"));
-        const QImage empty = drawnRegion(QStringLiteral("chartPureSpectrum"));
-        QVERIFY(!empty.isNull());
-        snapshot();
-        checkChartRedraws(QStringLiteral("chartPureSpectrum"), empty);
+        snapshotRedraws("chartPureSpectrum");
         QCOMPARE(std::make_pair(operable("save"), operable("exportReport")), std::make_pair(savesCsv, exports));
         if (savesCsv)
             checkCsv(saveBy(QStringLiteral("save")), csvHeader, 401);
@@ -404,10 +405,7 @@ class TestRealUse : public QObject
 
         item(QStringLiteral("selectShowChart"))->setProperty("currentIndex", 1);
         QVERIFY(item(chart)->isVisible());
-        const QImage beforeSample = drawnRegion(chart);
-        QVERIFY(!beforeSample.isNull());
-        snapshot();
-        checkChartRedraws(chart, beforeSample);
+        snapshotRedraws(chart);
 
         const QString path = saveBy(QStringLiteral("save"));
         checkCsv(path, QStringLiteral("wl, source, reference, ") + column, 401);
@@ -626,11 +624,10 @@ private slots:
         const QRectF tipBox(tip->topLeft->pixelPosition(), tip->bottomRight->pixelPosition());
         QVERIFY(cyanShare(chart->renderedImage(), tipBox.toRect()) > 0.3);
 
-        QVERIFY(m_ui->click(QStringLiteral("exportReport")));
-        QTRY_VERIFY(m_ui->property(QStringLiteral("exportDialog"), "visible").toBool());
+        QVERIFY(m_ui->click("exportReport"));
+        QTRY_VERIFY(m_ui->property("exportDialog", "visible").toBool());
         auto *dialog = qobject_cast<QQuickWindow *>(m_ui->find(QStringLiteral("exportDialog")));
-        QVERIFY(dialog);
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
         dialog->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QVERIFY(m_ui->type(QStringLiteral("sampleName"), QStringLiteral("Lamp A")));
@@ -652,8 +649,7 @@ private slots:
             QVERIFY(qGray(image.pixel(4, 4)) > 200);
         }
         const double scale = images.first().width() / chart->width();
-        const QRectF printedTipBox(tipBox.topLeft() * scale, tipBox.bottomRight() * scale);
-        QCOMPARE(cyanShare(images.first(), printedTipBox.toRect()), 0.0);
+        QCOMPARE(cyanShare(images.first(), QRectF(tipBox.topLeft() * scale, tipBox.bottomRight() * scale).toRect()), 0.0);
         switchTheme("light");
 
         // A report that cannot be written is reported on the page with the back end's message.
@@ -661,8 +657,8 @@ private slots:
         QVERIFY(QFile(SaveFolder::path()).open(QIODevice::WriteOnly));
         finished.clear();
         QVERIFY(m_ui->click(QStringLiteral("exportReport")));
-        QTRY_VERIFY(m_ui->isOperable(QStringLiteral("exportConfirmButton")));
-        QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
+        QTRY_VERIFY(m_ui->isOperable("exportConfirmButton"));
+        QVERIFY(m_ui->click("exportConfirmButton"));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
         QVERIFY(!finished.first().at(0).toBool() && !finished.first().at(2).toString().isEmpty());
         QTRY_VERIFY(m_ui->property("messageDialog", "visible").toBool());
@@ -684,10 +680,7 @@ private slots:
         // Raw chart first: no peak panel, no peak selection.
         QVERIFY(item("chartRamanRaw")->isVisible() && !item("dataAnalysis")->isVisible());
         QVERIFY(!operable("peakSelectionButton") && !operable("exposeTime"));
-        const QImage empty = drawnRegion(QStringLiteral("chartRamanRaw"));
-        QVERIFY(!empty.isNull());
-        snapshot();
-        checkChartRedraws(QStringLiteral("chartRamanRaw"), empty);
+        snapshotRedraws("chartRamanRaw");
         QVERIFY(!operable(QStringLiteral("peakSelectionButton")));
 
         // The clean chart widens the window to one and a half times its height; the others
