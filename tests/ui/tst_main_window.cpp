@@ -125,21 +125,15 @@ class TestMainWindow : public QObject
     WelcomeService *welcome() const { return m_app->welcome(); }
     QQuickItem *item(const char *name) const { return qobject_cast<QQuickItem *>(m_app->find(QLatin1String(name))); }
     QObject *translate() const { return qmlContext(m_app->window())->objectForName(QStringLiteral("translate")); }
-    Theme *theme() const
-    {
-        return qobject_cast<Theme *>(m_app->engine().rootContext()->contextProperty(QStringLiteral("theme")).value<QObject *>());
-    }
+    Theme *theme() const { return qobject_cast<Theme *>(m_app->engine().rootContext()->contextProperty("theme").value<QObject *>()); }
 
     void click(QQuickItem *target)
     {
         QVERIFY(target);
         // After a window resize the layout follows a little later.
-        const auto centre = [target] {
-            return target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(target->isVisible() && target->width() > 0
-                                     && QRectF(QPointF(), m_app->window()->size()).contains(centre()),
-                                 kUiTimeoutMs);
+        const auto centre = [target] { return target->mapToScene(QPointF(target->width() / 2, target->height() / 2)); };
+        QTRY_VERIFY_WITH_TIMEOUT(
+            target->isVisible() && target->width() > 0 && QRectF(QPointF(), window()->size()).contains(centre()), kUiTimeoutMs);
         QTest::mouseClick(m_app->window(), Qt::LeftButton, Qt::NoModifier, centre().toPoint());
     }
 
@@ -154,9 +148,8 @@ class TestMainWindow : public QObject
         QVERIFY(list);
         QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, index), Q_ARG(int, 4 /* Contain */));
         QQuickItem *row = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT(QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row),
-                                                           Q_ARG(int, index)) && row,
-                                 kUiTimeoutMs);
+        const auto made = [&] { return QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem *, row), Q_ARG(int, index)) && row; };
+        QTRY_VERIFY_WITH_TIMEOUT(made(), kUiTimeoutMs);
         click(row);
         QTRY_VERIFY_WITH_TIMEOUT(!popup->property("visible").toBool(), kUiTimeoutMs);
         QCOMPARE(combo->property("currentIndex").toInt(), index);

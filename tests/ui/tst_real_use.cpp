@@ -68,9 +68,7 @@ DeviceState visibleRangeDevice(const QString &model)
 {
     DeviceState state;
     state.model = model;
-    state.wlStart = 380;
-    state.wlEnd = 780;
-    state.streamIntervalMs = 50;
+    state.wlStart = 380, state.wlEnd = 780, state.streamIntervalMs = 50;
     return state;
 }
 
@@ -78,8 +76,7 @@ DeviceState visibleRangeDevice(const QString &model)
 QVector<uint16_t> ramanSamples(int first, int last)
 {
     SyntheticRamanSpectrum spectrum;
-    spectrum.firstWavelength = first;
-    spectrum.lastWavelength = last;
+    spectrum.firstWavelength = first, spectrum.lastWavelength = last;
     spectrum.lines = {{1001.0, 2500.0}, {1450.0, 1800.0}, {1602.0, 2200.0}};
     QVector<uint16_t> samples;
     for (double value : spectrum.values())
@@ -431,8 +428,7 @@ private slots:
         testsupport::useTemporaryHome();
         QStandardPaths::setTestModeEnabled(true);
         QDir(SaveFolder::path()).removeRecursively();
-        MeasurementSettings::setUnit(0);
-        MeasurementSettings::setRangeEnable(false);
+        MeasurementSettings::setUnit(0), MeasurementSettings::setRangeEnable(false);
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "record");
         m_app = std::make_unique<testsupport::RunningApplication>();
         QVERIFY(m_app->start());
@@ -695,8 +691,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!clean->property("ramanPeakList").toList().isEmpty(), kReplyTimeoutMs);
         const int peaks = clean->property("ramanPeakList").toList().size();
         QVERIFY(peaks >= 3 && peaks <= 10);
-        QTRY_COMPARE_WITH_TIMEOUT(item(QStringLiteral("analysisTable"))->property("rows").toInt(), peaks,
-                                  kReplyTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_ui->property("analysisTable", "rows").toInt(), peaks, kReplyTimeoutMs);
         selector->setProperty("currentIndex", 2);
         QCOMPARE(window()->width(), qMax(window()->minimumWidth(), height));
         // A maximised window keeps its size.
