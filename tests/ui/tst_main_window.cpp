@@ -291,9 +291,7 @@ private slots:
     {
         // Which modes a model offers is the real-use test's; a disabled mode takes no clicks.
         connectDevice(QStringLiteral("HQV-66"));
-        QVERIFY(!enabled("modeButton_raman"));
-        QVERIFY(m_ui->click(QStringLiteral("modeButton_raman")));
-        QVERIFY(onModePage());
+        QVERIFY(!enabled("modeButton_raman") && m_ui->click("modeButton_raman") && onModePage());
 
         // In the smallest window the heading keeps clear of both borders, scaled down when
         // the language's title is long.
@@ -347,14 +345,12 @@ private slots:
 
     void aGrownWindowStaysOnItsScreen()
     {
-        QScreen *screen = window()->screen();
-        const QRect available = screen->geometry();
+        const QRect available = window()->screen()->geometry();
         backToModePage();
-        window()->setMinimumSize(QSize(672, 390));
-        window()->resize(672, 390);
+        window()->setMinimumSize(QSize(672, 390)), window()->resize(672, 390);
         window()->setPosition(available.right() - 700, available.bottom() - 400);
         pageSwitch(QStringLiteral("Studio"));
-        QTRY_VERIFY_WITH_TIMEOUT(available.contains(window()->geometry()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(available.contains(window()->geometry()), kUiTimeoutMs);
         QCOMPARE(window()->size(), QSize(1552, 882));
         backToModePage();
     }
