@@ -618,17 +618,14 @@ private slots:
         QQuickItem *list = item("bleList");
         QQuickItem *empty = item("noBleDevicesLabel");
         click(item("scanBleButton"));
-        QCOMPARE(list->property("count").toInt(), 0);
-        QVERIFY(empty->isVisible());
+        QVERIFY(list->property("count").toInt() == 0 && empty->isVisible());
         // Nothing chosen yet: the transport ignores the empty name and nothing follows.
         click(item("connectBleButton"));
         QVERIFY(!welcome()->isConnecting());
 
-        welcome()->addBleDevice(QStringLiteral("RQM-A1"));
-        welcome()->addBleDevice(QStringLiteral("RQM-B2"));
+        welcome()->addBleDevice(QStringLiteral("RQM-A1")), welcome()->addBleDevice(QStringLiteral("RQM-B2"));
         QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), 2, kUiTimeoutMs);
-        QVERIFY(!empty->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(bleRow(1), kUiTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!empty->isVisible() && bleRow(1), kUiTimeoutMs);
         click(bleRow(1));
         QCOMPARE(list->property("selectedDevice").toString(), QStringLiteral("RQM-B2"));
         QVERIFY(bleRow(1)->property("checked").toBool() && !bleRow(0)->property("checked").toBool());
