@@ -240,25 +240,29 @@ void StudioService::handleSetExposeModeSignal(uint8_t mode)
 
 void StudioService::handleGetExposeModeSignal() { ActiveTransport::getExpoMode(m_connectType); }
 
-void StudioService::handleSetExposeTimeSignal(float time) { setExposureTime(time); }
+void StudioService::handleSetExposeTimeSignal(float time)
+{
+    setExposureTime(CommandPayload::exposureMicroseconds(time), double(time));
+}
 
 void StudioService::handleSetExposeTimeSignal(const QString &text)
 {
-    // An empty field would otherwise convert to 0 ms and go out.
+    // An empty field would otherwise convert to 0 ms and go out. The text is taken in double
+    // precision, so a fourth decimal is cut off even where a float could not tell it apart.
     bool ok = false;
     const double milliseconds = text.trimmed().toDouble(&ok);
-    setExposureTime(ok ? milliseconds : std::numeric_limits<double>::quiet_NaN());
+    setExposureTime(ok ? CommandPayload::exposureMicroseconds(milliseconds) : std::nullopt, milliseconds);
 }
 
-void StudioService::setExposureTime(double milliseconds)
+void StudioService::setExposureTime(std::optional<uint32_t> microseconds, double milliseconds)
 {
-    if (!std::isfinite(milliseconds) || milliseconds < 0.0
-        || milliseconds > CommandPayload::kMaxExposureMs) {
-        showMessage(tr("Invalid exposure time. Enter a number of milliseconds from 0 to %1.")
+    if (!microseconds || milliseconds > CommandPayload::kMaxExposureMs) {
+        showMessage(tr("Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.")
                         .arg(qint64(CommandPayload::kMaxExposureMs)));
         return;
     }
-    ActiveTransport::setExpoTime(m_connectType, float(milliseconds));
+    // The transports take a float, which carries whole microseconds exactly below 8 s.
+    ActiveTransport::setExpoTime(m_connectType, float(double(*microseconds) / 1000.0));
 }
 
 void StudioService::handleGetExposeTimeSignal() { ActiveTransport::getExpoTime(m_connectType); }

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVariantMap>
+#include <optional>
 
 class BLEInterface;
 class EfficiencyCurveService;
@@ -140,7 +141,7 @@ private:
 
     void toggleContinuous();
     // Sends a time the device's field can carry; refuses anything else with a message.
-    void setExposureTime(double milliseconds);
+    void setExposureTime(std::optional<uint32_t> microseconds, double milliseconds);
     // A range whose begin is not below its end is refused with a message.
     void refuseRange();
     void updateIsMeasuring();

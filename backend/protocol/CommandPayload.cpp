@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace CommandPayload {
 
@@ -11,14 +12,43 @@ QByteArray byteValue(uint8_t value)
     return QByteArray(1, char(value));
 }
 
-std::optional<uint32_t> exposureMicroseconds(float ms)
+namespace {
+
+// `us` came from a decimal number of milliseconds and may lie up to `slack` from what was
+// typed: a whole count that close is the one typed; anything else is truncated.
+std::optional<uint32_t> wholeMicroseconds(double us, double slack)
 {
-    if (!std::isfinite(ms) || ms < 0.0f)
+    if (!std::isfinite(us) || us < 0.0)
         return std::nullopt;
-    const double us = std::trunc(double(ms) * 1000.0);
     if (us >= double(UINT32_MAX))
         return UINT32_MAX;
-    return uint32_t(us);
+    const double nearest = std::round(us);
+    return uint32_t(std::abs(us - nearest) <= slack ? nearest : std::floor(us));
+}
+
+template <typename Real>
+Real unitInLastPlace(Real value)
+{
+    return std::nextafter(value, std::numeric_limits<Real>::infinity()) - value;
+}
+
+} // namespace
+
+std::optional<uint32_t> exposureMicroseconds(float ms)
+{
+    if (!std::isfinite(ms))
+        return std::nullopt;
+    // The float lies within half a unit in its last place of the typed decimal; the product
+    // is exact in a double (24 + 10 bits).
+    return wholeMicroseconds(double(ms) * 1000.0, 500.0 * double(unitInLastPlace(ms)));
+}
+
+std::optional<uint32_t> exposureMicroseconds(double ms)
+{
+    if (!std::isfinite(ms))
+        return std::nullopt;
+    // Here the product rounds as well: allow a unit for each of the two roundings.
+    return wholeMicroseconds(ms * 1000.0, 2000.0 * unitInLastPlace(ms));
 }
 
 std::optional<QByteArray> exposureTime(float ms)

@@ -17,10 +17,14 @@ constexpr uint32_t kMaxBaudField = 0xFFFFFF;
 
 QByteArray byteValue(uint8_t value);
 
-// Milliseconds to the frame's unsigned 32-bit microsecond field, truncated toward zero.
-// NaN, infinities and negative times have no meaning and give nothing; times beyond the
-// field are clamped to its largest value rather than wrapped.
+// Milliseconds to the frame's unsigned 32-bit microsecond field: the time typed times 1000,
+// truncated toward zero. A typed decimal arrives as the nearest binary number, which may lie
+// a hair below it (2.3 ms as the float 2.2999999523): a whole count of microseconds that the
+// value rounds from is taken as typed, so 2.3 gives 2300 and 2.3456 gives 2345. NaN,
+// infinities and negative times have no meaning and give nothing; times beyond the field are
+// clamped to its largest value rather than wrapped.
 std::optional<uint32_t> exposureMicroseconds(float ms);
+std::optional<uint32_t> exposureMicroseconds(double ms);
 // Longest time the microsecond field carries, in milliseconds.
 constexpr double kMaxExposureMs = double(UINT32_MAX) / 1000.0;
 std::optional<QByteArray> exposureTime(float ms);

@@ -87,6 +87,21 @@ private slots:
         QCOMPARE(*CommandPayload::exposureMicroseconds(4294967.0f), 4294967000u);
     }
 
+    // Every time typed with up to three decimals up to 5 s reaches the device as exactly that
+    // many microseconds, whether it arrives as a float or as the field's text in a double; a
+    // fourth decimal is cut off.
+    void exposureTimesGoOutAsTyped()
+    {
+        for (uint32_t us = 0; us <= 5000000; ++us) {
+            const double typed = us / 1000.0;
+            if (CommandPayload::exposureMicroseconds(float(typed)) != us || CommandPayload::exposureMicroseconds(typed) != us)
+                QFAIL(qPrintable(QStringLiteral("%1 ms").arg(typed, 0, 'f', 3)));
+        }
+        QCOMPARE(*CommandPayload::exposureMicroseconds(2.3456f), 2345u);
+        QCOMPARE(*CommandPayload::exposureMicroseconds(QStringLiteral("4999.9999").toDouble()), 4999999u);
+        QCOMPARE(*CommandPayload::exposureTime(2.3f), QByteArray::fromHex("fc080000"));
+    }
+
     void efficiencyUploadInChunks_data()
     {
         QTest::addColumn<int>("count");

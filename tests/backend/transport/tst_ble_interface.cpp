@@ -150,16 +150,18 @@ private slots:
         QCOMPARE(statusOf(status.last()), std::make_pair(true, 0));
     }
 
-    // What the connected road does not use: mode and CIE writes, refused times, flicker stream.
+    // What the connected road does not use: mode and CIE writes, times, flicker stream.
     void writesAndNotificationsReachTheirCharacteristics()
     {
         FakeGattService *service = attachedProfile();
         ble->writeExpoMode(1);
         ble->writeCie2015(3);
+        QVERIFY(ble->writeExpoTime(2.3f)); // 2300 us, not a microsecond short
         QVERIFY(!ble->writeExpoTime(qQNaN()));
         QVERIFY(!ble->writeExpoTime(-0.5f));
         QCOMPARE(service->writes, (QList<Write>{write(profile::kExpoMode, "CC010A00000A01E20D0A"),
-                                                write(profile::kCie2015, "CC010A00003603100D0A")}));
+                                                write(profile::kCie2015, "CC010A00003603100D0A"),
+                                                write(profile::kExpoTime, "CC010D00000CFC080000EA0D0A")}));
         ble->setFlickerNotify(true);
         ble->setFlickerNotify(false);
         QCOMPARE(service->descriptorWrites,

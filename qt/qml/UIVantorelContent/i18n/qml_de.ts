@@ -669,14 +669,6 @@
         <source>Type</source>
         <translation>Typ</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
-    </message>
 </context>
 <context>
     <name>KVRExportDialog</name>
@@ -716,8 +708,8 @@
         <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Ungültige Belichtungszeit. Geben Sie eine Anzahl Millisekunden von 0 bis %1 ein.</translation>
+        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
+        <translation>Ungültige Belichtungszeit. Geben Sie Millisekunden von 0 bis %1 mit Dezimalpunkt ein, zum Beispiel 12.5.</translation>
     </message>
 </context>
 <context>
@@ -1121,14 +1113,6 @@
         <source>Over Exposure</source>
         <translation>Überbelichtung</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
-    </message>
 </context>
 <context>
     <name>Reflectance</name>
@@ -1207,14 +1191,6 @@
     <message>
         <source>Over Exposure</source>
         <translation>Überbelichtung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
     </message>
     <message>
         <source>Spectrum</source>
@@ -1312,14 +1288,6 @@ Src: %3</translation>
         <translation>Überbelichtung</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
-    </message>
-    <message>
         <source>Spectrum</source>
         <translation>Spektrum</translation>
     </message>
@@ -1413,14 +1381,6 @@ Src: %3</translation>
     <message>
         <source>Over Exposure</source>
         <translation>Überbelichtung</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Geben Sie eine Belichtungszeit von 0 bis 5000 ms ein, mit Dezimalpunkt.</translation>
     </message>
     <message>
         <source>Spectrum</source>

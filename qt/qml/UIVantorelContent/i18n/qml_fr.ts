@@ -669,14 +669,6 @@
         <source>Type</source>
         <translation>Type</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
-    </message>
 </context>
 <context>
     <name>KVRExportDialog</name>
@@ -716,8 +708,8 @@
         <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>Temps d'exposition non valide. Saisissez un nombre de millisecondes compris entre 0 et %1.</translation>
+        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
+        <translation>Temps d'exposition non valide. Saisissez des millisecondes de 0 à %1 avec un point décimal, par exemple 12.5.</translation>
     </message>
 </context>
 <context>
@@ -1121,14 +1113,6 @@
         <source>Over Exposure</source>
         <translation>Surexposition</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
-    </message>
 </context>
 <context>
     <name>Reflectance</name>
@@ -1207,14 +1191,6 @@
     <message>
         <source>Over Exposure</source>
         <translation>Surexposition</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
     </message>
     <message>
         <source>Spectrum</source>
@@ -1312,14 +1288,6 @@ Src: %3</translation>
         <translation>Surexposition</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
-    </message>
-    <message>
         <source>Spectrum</source>
         <translation>Spectre</translation>
     </message>
@@ -1413,14 +1381,6 @@ Src: %3</translation>
     <message>
         <source>Over Exposure</source>
         <translation>Surexposition</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>Saisissez un temps d'exposition de 0 à 5000 ms, avec un point décimal.</translation>
     </message>
     <message>
         <source>Spectrum</source>

@@ -669,14 +669,6 @@
         <source>Type</source>
         <translation>类型</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
-    </message>
 </context>
 <context>
     <name>KVRExportDialog</name>
@@ -716,8 +708,8 @@
         <translation>起始波长必须小于结束波长。</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter a number of milliseconds from 0 to %1.</source>
-        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数。</translation>
+        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
+        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数，使用小数点，例如 12.5。</translation>
     </message>
 </context>
 <context>
@@ -1121,14 +1113,6 @@
         <source>Over Exposure</source>
         <translation>过曝</translation>
     </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
-    </message>
 </context>
 <context>
     <name>Reflectance</name>
@@ -1207,14 +1191,6 @@
     <message>
         <source>Over Exposure</source>
         <translation>过曝</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
     </message>
     <message>
         <source>Spectrum</source>
@@ -1312,14 +1288,6 @@ Src: %3</source>
         <translation>过曝</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
-    </message>
-    <message>
         <source>Spectrum</source>
         <translation>光谱</translation>
     </message>
@@ -1413,14 +1381,6 @@ Src: %3</source>
     <message>
         <source>Over Exposure</source>
         <translation>过曝</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Enter an exposure time from 0 to 5000 ms, with a decimal point.</source>
-        <translation>请输入 0 到 5000 ms 的曝光时间，小数点用“.”。</translation>
     </message>
     <message>
         <source>Spectrum</source>

@@ -6,20 +6,10 @@ import UIVantorel
 Rectangle {
     id: box
 
-    // Keystroke filter of the spectrum and ratio pages (0 to 5000 ms, 2 decimals).
+    // Keystroke filter of the spectrum and ratio pages (0 to 5000 ms, 2 decimals). It leaves
+    // a larger time in the field as unfinished input, and Set sends it as it stands.
     property bool filtered: false
     readonly property alias input: exposeTime
-
-    // The typed time in milliseconds, or NaN when it is no plain decimal number from 0 to
-    // the device's longest exposure. Only the C locale's form is taken, whatever the UI
-    // language, so "1,5" or "1e3" never reach the device as something else.
-    function milliseconds() {
-        var text = exposeTime.text.trim()
-        if (!/^(\d+(\.\d*)?|\.\d+)$/.test(text))
-            return NaN
-        var value = Number(text)
-        return isFinite(value) && value >= 0 && value <= 5000 ? value : NaN
-    }
 
     implicitWidth: 100
     implicitHeight: 32

@@ -21,16 +21,6 @@ Rectangle {
     default property alias buttons: buttonRow.data
     readonly property alias exposeTime: exposureField.input
 
-    // Sends the typed time, or explains why it is refused instead of sending 0 ms.
-    function setExposureTime() {
-        var ms = exposureField.milliseconds()
-        if (isNaN(ms)) {
-            exposureMessage.visible = true
-            return
-        }
-        studioService.handleSetExposeTimeSignal(ms)
-    }
-
     Layout.fillWidth: true
     Layout.preferredHeight: 112
     implicitHeight: 112
@@ -109,7 +99,8 @@ Rectangle {
                 visible: topBar.manualExposure
                 text: qsTranslate(topBar.context, "Set")
                 enabled: !studioService.isMeasuring && dataBuffer.expoMode === 0
-                onClicked: topBar.setExposureTime()
+                // The back end refuses, with its message, text that is no time.
+                onClicked: studioService.handleSetExposeTimeSignal(topBar.exposeTime.text)
             }
             KVRButton {
                 id: getButton
@@ -140,15 +131,5 @@ Rectangle {
                 }
             }
         }
-    }
-
-    KVRMessageDialog {
-        id: exposureMessage
-        objectName: "exposureMessage"
-        boxWidth: 600
-        boxHeight: 170
-        boxTitle: qsTranslate(topBar.context, "Exposure")
-        boxButtonAcceptLabel: qsTranslate(topBar.context, "OK")
-        boxMessage: qsTranslate(topBar.context, "Enter an exposure time from 0 to 5000 ms, with a decimal point.")
     }
 }

@@ -17,9 +17,7 @@ Rectangle {
         QT_TR_NOOP("Flicker"), QT_TR_NOOP("Exposure"), QT_TR_NOOP("Auto"), QT_TR_NOOP("Manual"),
         QT_TR_NOOP("Set"), QT_TR_NOOP("Get"), QT_TR_NOOP("Model:"), QT_TR_NOOP("Serial"),
         QT_TR_NOOP("Bluetooth"), QT_TR_NOOP("Exposure Status: "), QT_TR_NOOP("Adjusting Exposure"),
-        QT_TR_NOOP("Under Exposure"), QT_TR_NOOP("Normal Exposure"), QT_TR_NOOP("Over Exposure"),
-        QT_TR_NOOP("OK"),
-        QT_TR_NOOP("Enter an exposure time from 0 to 5000 ms, with a decimal point.")
+        QT_TR_NOOP("Under Exposure"), QT_TR_NOOP("Normal Exposure"), QT_TR_NOOP("Over Exposure")
     ]
 
     function cleanState() {

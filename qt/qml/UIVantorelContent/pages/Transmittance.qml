@@ -16,8 +16,6 @@ RatioPage {
         QT_TR_NOOP("Set"), QT_TR_NOOP("Get"), QT_TR_NOOP("Model:"), QT_TR_NOOP("Serial"),
         QT_TR_NOOP("Bluetooth"), QT_TR_NOOP("Exposure Status: "), QT_TR_NOOP("Adjusting Exposure"),
         QT_TR_NOOP("Under Exposure"), QT_TR_NOOP("Normal Exposure"), QT_TR_NOOP("Over Exposure"),
-        QT_TR_NOOP("OK"),
-        QT_TR_NOOP("Enter an exposure time from 0 to 5000 ms, with a decimal point."),
         QT_TR_NOOP("Spectrum"), QT_TR_NOOP("Transmittance"), QT_TR_NOOP("WL: %1 nm\nRef: %2\nSrc: %3")
     ]
 
