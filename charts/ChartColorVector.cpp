@@ -73,13 +73,18 @@ void ChartColorVector::plot()
     queueReplot();
 }
 
+void ChartColorVector::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    m_relationColour = ChartStyle::themeGrey();
+    if (m_relation)
+        m_relation->setPen(QPen(m_relationColour));
+}
+
 void ChartColorVector::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    m_relationColour = ChartStyle::themeGrey();
-    if (m_relation)
-        m_relation->setPen(QPen(m_relationColour));
+    applyThemeColours();
     m_refresh->request();
 }

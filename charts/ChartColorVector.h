@@ -18,6 +18,9 @@ public:
     void setupPlot() override;
     void plot() override;
 
+protected:
+    void applyThemeColours() override;
+
 private slots:
     void onThemeChanged();
 

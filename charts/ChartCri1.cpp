@@ -101,15 +101,24 @@ void ChartCri1::plot()
     queueReplot();
 }
 
-void ChartCri1::onThemeChanged()
+void ChartCri1::applyThemeColours()
 {
-    if (!m_plot)
-        return;
-    Theme::applyChartStyle(m_plot);
+    CustomPlotBaseItem::applyThemeColours();
     m_gridColour = ChartStyle::themeGrey();
     if (m_ring)
         m_ring->setPen(QPen(m_gridColour));
     if (m_spokes)
         m_spokes->setPen(QPen(m_gridColour));
+    for (QCPItemText *label : m_labels) {
+        if (label)
+            label->setColor(Theme::chartTextColor());
+    }
+}
+
+void ChartCri1::onThemeChanged()
+{
+    if (!m_plot)
+        return;
+    applyThemeColours();
     plot();
 }

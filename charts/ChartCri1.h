@@ -22,6 +22,9 @@ public:
     void setupPlot() override;
     void plot() override;
 
+protected:
+    void applyThemeColours() override;
+
 private slots:
     void onThemeChanged();
 

@@ -92,11 +92,9 @@ void ChartCri2::plot()
     queueReplot();
 }
 
-void ChartCri2::onThemeChanged()
+void ChartCri2::applyThemeColours()
 {
-    if (!m_plot)
-        return;
-    Theme::applyChartStyle(m_plot);
+    CustomPlotBaseItem::applyThemeColours();
     m_labelColour = ChartStyle::themeGrey();
     for (int i = 0; i < kIndices; ++i) {
         if (m_labels[size_t(i)])
@@ -104,5 +102,12 @@ void ChartCri2::onThemeChanged()
     }
     if (m_labels[kIndices])
         m_labels[kIndices]->setColor(Theme::chartTextColor());
+}
+
+void ChartCri2::onThemeChanged()
+{
+    if (!m_plot)
+        return;
+    applyThemeColours();
     plot();
 }

@@ -65,12 +65,17 @@ void ChartDualSpectrum::applyModelPens()
         m_referenceGraph->setPen(QPen(QBrush(tModel ? Theme::chartGreenColor() : Theme::chartAccentColor()), 2.0));
 }
 
+void ChartDualSpectrum::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    applyModelPens();
+}
+
 void ChartDualSpectrum::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    applyModelPens();
+    applyThemeColours();
     plot();
 }
 

@@ -28,6 +28,7 @@ signals:
     void tipTemplateChanged();
 
 protected:
+    void applyThemeColours() override;
     void hoverMoveEvent(QHoverEvent *event) override;
 
 private slots:

@@ -97,12 +97,17 @@ bool ChartFlicker::eventFilter(QObject *watched, QEvent *event)
     return CustomPlotBaseItem::eventFilter(watched, event);
 }
 
+void ChartFlicker::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    if (m_text)
+        m_text->setColor(Theme::chartTextColor());
+}
+
 void ChartFlicker::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    if (m_text)
-        m_text->setColor(Theme::chartTextColor());
+    applyThemeColours();
     plot();
 }

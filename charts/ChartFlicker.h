@@ -24,6 +24,7 @@ public:
     static QString gainText(int gainValue);
 
 protected:
+    void applyThemeColours() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:

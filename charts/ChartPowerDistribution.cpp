@@ -91,6 +91,6 @@ void ChartPowerDistribution::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
+    applyThemeColours();
     m_refresh->request();
 }

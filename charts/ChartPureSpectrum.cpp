@@ -106,13 +106,18 @@ void ChartPureSpectrum::updateGradientBrush()
     m_graph->setBrush(isTModel(m_dataBuffer) ? QBrush(Qt::NoBrush) : spectrumGradientBrush(m_plot->xAxis, 255));
 }
 
+void ChartPureSpectrum::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    if (m_graph)
+        applyModelStyle(); // the line colour of "T" models is a theme colour
+}
+
 void ChartPureSpectrum::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    if (m_graph)
-        applyModelStyle(); // the line colour of "T" models is a theme colour
+    applyThemeColours();
     plot();
 }
 

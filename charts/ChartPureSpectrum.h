@@ -22,6 +22,7 @@ public:
     void plot() override;
 
 protected:
+    void applyThemeColours() override;
     void hoverMoveEvent(QHoverEvent *event) override;
 
 private slots:

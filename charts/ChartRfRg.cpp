@@ -53,12 +53,17 @@ void ChartRfRg::plot()
     queueReplot();
 }
 
+void ChartRfRg::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    if (m_valueText)
+        m_valueText->setColor(Theme::chartTextColor());
+}
+
 void ChartRfRg::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    if (m_valueText)
-        m_valueText->setColor(Theme::chartTextColor());
+    applyThemeColours();
     m_refresh->request();
 }

@@ -74,10 +74,17 @@ void CieDiagramChart::updatePoint(float first, float second)
     queueReplot();
 }
 
+void CieDiagramChart::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    if (m_label)
+        m_label->setColor(Theme::chartTextColor());
+}
+
 void CieDiagramChart::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
+    applyThemeColours();
     plot();
 }

@@ -36,6 +36,9 @@ public:
     void plot() override;
     void updatePoint(float first, float second);
 
+protected:
+    void applyThemeColours() override;
+
 private slots:
     void onThemeChanged();
 

@@ -3,6 +3,7 @@
 #include "ChartCommon.h"
 #include "OffscreenPlot.h"
 #include "store/DataBuffer.h"
+#include "theme/Theme.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -255,6 +256,8 @@ bool CustomPlotBaseItem::saveCustomPlotJpg(const QString &fileName)
     return m_plot->saveJpg(fileName, 0, 0, 1.0, -1, 96, QCP::ruDotsPerInch);
 }
 
+void CustomPlotBaseItem::applyThemeColours() { Theme::applyChartStyle(m_plot); }
+
 bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
 {
     if (!m_plot)
@@ -266,7 +269,18 @@ bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
     const bool overlayShown = overlay && overlay->visible();
     if (overlay)
         overlay->setVisible(false);
-    const bool saved = m_plot->saveJpg(fileName, 0, 0, kPrintScale, -1, int(96 * kPrintScale), QCP::ruDotsPerInch);
+    // Paper is white whatever the screen shows. Saving draws the plot as it stands, without a
+    // replot: the user's ranges, selection and read-out stay, and the screen's picture too.
+    const bool recolour = Theme::instance(nullptr)->chartsDark();
+    bool saved = false;
+    {
+        const Theme::LightChartsScope lightCharts;
+        if (recolour)
+            applyThemeColours();
+        saved = m_plot->saveJpg(fileName, 0, 0, kPrintScale, -1, int(96 * kPrintScale), QCP::ruDotsPerInch);
+    }
+    if (recolour)
+        applyThemeColours();
     if (overlay)
         overlay->setVisible(overlayShown);
     return saved;

@@ -53,6 +53,11 @@ protected:
     virtual void forwardMouseEvent(QMouseEvent *event);
     virtual void forwardWheelEvent(QWheelEvent *event);
 
+    // The theme's chart colours on the plot's backgrounds, axes, curves and texts; draws
+    // nothing. A theme change redraws after it; the report's picture draws without a replot,
+    // so what the screen shows stays as it is.
+    virtual void applyThemeColours();
+
     // Creates the plot object without building it; false when one exists already.
     bool createPlot();
     // Coalesces replots into one per event-loop pass. A hidden item skips it: becoming

@@ -88,12 +88,17 @@ void HueBinBarChart::plot()
     queueReplot();
 }
 
+void HueBinBarChart::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    for (QCPItemText *label : std::as_const(m_labels))
+        label->setColor(Theme::chartTextColor());
+}
+
 void HueBinBarChart::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    for (QCPItemText *label : std::as_const(m_labels))
-        label->setColor(Theme::chartTextColor());
+    applyThemeColours();
     m_refresh->request();
 }

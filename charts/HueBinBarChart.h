@@ -37,6 +37,9 @@ public:
     // The bin colours, bin 1 first.
     static QColor binColour(int bin);
 
+protected:
+    void applyThemeColours() override;
+
 private slots:
     void onThemeChanged();
 

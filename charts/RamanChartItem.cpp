@@ -41,13 +41,18 @@ void RamanChartItem::setupPlot()
         m_tipText = ChartHoverTip::createText(m_plot);
 }
 
+void RamanChartItem::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    if (m_curve)
+        m_curve->setPen(Theme::chartTextPen());
+}
+
 void RamanChartItem::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    if (m_curve)
-        m_curve->setPen(Theme::chartTextPen());
+    applyThemeColours();
     // Restyles without reading the data again.
     queueReplot();
     update();

@@ -24,6 +24,7 @@ public:
     void plot() override;
 
 protected:
+    void applyThemeColours() override;
     void hoverMoveEvent(QHoverEvent *event) override;
     // Which of the store's Raman spectra this chart shows.
     virtual int spectrumType() const = 0;

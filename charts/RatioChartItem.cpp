@@ -40,13 +40,18 @@ void RatioChartItem::setupPlot()
     }
 }
 
+void RatioChartItem::applyThemeColours()
+{
+    CustomPlotBaseItem::applyThemeColours();
+    if (m_graph)
+        m_graph->setPen(QPen(Theme::chartAccentColor(), 2));
+}
+
 void RatioChartItem::onThemeChanged()
 {
     if (!m_plot)
         return;
-    Theme::applyChartStyle(m_plot);
-    if (m_graph)
-        m_graph->setPen(QPen(Theme::chartAccentColor(), 2));
+    applyThemeColours();
     plot();
 }
 

@@ -23,6 +23,7 @@ public:
     void plot() override;
 
 protected:
+    void applyThemeColours() override;
     void hoverMoveEvent(QHoverEvent *event) override;
 
     // The list this chart shows, one value per wavelength, NaN where there is none.

@@ -1,9 +1,6 @@
 #pragma once
 // The chart pictures of the test report. Each chart on screen is found by its objectName
-// and writes its JPEG into a temporary folder that lives as long as this object. While it
-// lives, the charts draw in the light palette: paper is white whatever the screen shows.
-
-#include "theme/Theme.h"
+// and writes its JPEG into a temporary folder that lives as long as this object.
 
 #include <QImage>
 #include <QPointer>
@@ -23,6 +20,5 @@ public:
 
 private:
     QPointer<QQmlApplicationEngine> m_engine;
-    Theme::LightChartsScope m_lightCharts;
     QTemporaryDir m_folder;
 };

@@ -76,20 +76,14 @@ QColor Theme::pickForCharts(QRgb light, QRgb dark) const
 Theme::LightChartsScope::LightChartsScope()
 {
     Theme *theme = instance();
-    if (!theme->chartsDark())
-        return;
-    m_active = true;
+    m_active = !theme->m_lightCharts;
     theme->m_lightCharts = true;
-    emit theme->themeChanged(LightTheme);
 }
 
 Theme::LightChartsScope::~LightChartsScope()
 {
-    if (!m_active)
-        return;
-    Theme *theme = instance();
-    theme->m_lightCharts = false;
-    emit theme->themeChanged(ThemeType(theme->m_currentTheme));
+    if (m_active)
+        instance()->m_lightCharts = false;
 }
 
 QPen Theme::chartTextPen()

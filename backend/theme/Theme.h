@@ -90,9 +90,9 @@ public:
     QColor warning() const;
     QColor error() const;
 
-    // While one lives, the charts take the light palette whatever the screen shows, so that
-    // a report prints them on white paper. The screen is never drawn in between: the charts
-    // restyle back when it ends.
+    // While one lives, the chart colours are the light palette's whatever the screen shows,
+    // so that a report prints on white paper. Nothing is told: the chart that prints picks
+    // its colours inside the scope and again after it.
     class LightChartsScope
     {
     public:

@@ -38,6 +38,7 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QtEndian>
 #include <QtTest>
 #include <cmath>
 
@@ -144,6 +145,53 @@ double cyanShare(const QImage &image, const QRect &area)
         }
     }
     return inside.isEmpty() ? 0.0 : double(cyan) / (inside.width() * inside.height());
+}
+
+} // namespace
+
+namespace QTest {
+template <>
+char *toString(const QCPRange &range)
+{
+    return qstrdup(QStringLiteral("%1..%2").arg(range.lower).arg(range.upper).toUtf8().constData());
+}
+} // namespace QTest
+
+namespace {
+
+// A chart's key and value ranges.
+using Ranges = std::pair<QCPRange, QCPRange>;
+Ranges ranges(CustomPlotBaseItem *chart)
+{
+    return {chart->customPlot()->xAxis->range(), chart->customPlot()->yAxis->range()};
+}
+
+// Notes the ranges each time its plot draws it: on screen and for a saved picture alike.
+class RangeProbe : public QCPAbstractItem
+{
+public:
+    explicit RangeProbe(QCustomPlot *plot) : QCPAbstractItem(plot) {}
+    double selectTest(const QPointF &, bool, QVariant *) const override { return -1; }
+    QList<Ranges> drawn;
+
+protected:
+    void draw(QCPPainter *) override { drawn << Ranges{mParentPlot->xAxis->range(), mParentPlot->yAxis->range()}; }
+};
+
+// A wheel turn and a drag over the chart, as a person zooms in and pans.
+void zoomAndDrag(QQuickItem *chart)
+{
+    const QPointF centre(chart->width() / 2, chart->height() / 2), moved = centre + QPointF(40, 20);
+    QWheelEvent wheel(centre, chart->mapToGlobal(centre), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(chart, &wheel);
+    for (const auto &[type, at, buttons] : {std::tuple{QEvent::MouseButtonPress, centre, Qt::LeftButton},
+                                            std::tuple{QEvent::MouseMove, moved, Qt::LeftButton},
+                                            std::tuple{QEvent::MouseButtonRelease, moved, Qt::NoButton}}) {
+        QMouseEvent event(type, at, chart->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &event);
+    }
 }
 
 } // namespace
@@ -505,26 +553,40 @@ private slots:
         }
     }
 
-    // The read-out hangs on its point: after a resize or a range change it is still there.
-    void hoverTipStaysAtItsPoint()
+    // Set sends the time as typed, also beyond the spectrum page's keystroke range, and the
+    // field shows back what the device took; the back end alone refuses text that is no time.
+    void exposureFieldSendsWhatIsTyped()
     {
         QVERIFY(m_ui->click(QStringLiteral("manualRadioButton")));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoMode(), 0u, kReplyTimeoutMs);
-        // The exposure field takes plain decimals from 0 to 5000 ms; a refusal sends nothing.
-        const QList<QPair<QString, QByteArray>> typings{
-            {"5000", QByteArray::fromHex("404b4c00")}, {"1,5", {}}, {"5000.5", {}}, {"12.5", QByteArray::fromHex("d4300000")}};
-        for (const auto &[typed, sent] : typings) {
+        const QString refusal = QStringLiteral("Invalid exposure time. Enter milliseconds from 0 to 4294967 with a decimal point, such as 12.5.");
+        const auto typeAndSet = [&](const QString &typed, const QByteArray &sent) {
             m_device->clearReceived();
             QVERIFY(m_ui->type("exposeTime", typed) && m_ui->click("setExposeTime"));
-            if (!sent.isEmpty()) {
-                QCOMPARE(receivedFrames(2).first(), DeviceFrame::build(12, sent));
-                continue;
+            if (sent.isEmpty()) {
+                QTRY_COMPARE(m_app->shownMessage(), refusal);
+                QTest::qWait(200);
+                QCOMPARE(m_device->receivedFrames(), QList<QByteArray>{});
+                m_app->closeMessage();
+                return;
             }
-            QTRY_VERIFY(m_ui->property(QStringLiteral("exposureMessage"), "visible").toBool());
-            QTest::qWait(200);
-            QCOMPARE(m_device->receivedFrames(), QList<QByteArray>{});
-            QMetaObject::invokeMethod(m_ui->find(QStringLiteral("exposureMessage")), "close");
-        }
+            QCOMPARE(receivedFrames(2), (QList<QByteArray>{DeviceFrame::build(12, sent), DeviceFrame::build(13, {})}));
+            QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoTime(), qFromLittleEndian<quint32>(sent.constData()), kReplyTimeoutMs);
+            QTRY_COMPARE(text(QStringLiteral("exposeTime")), typed);
+        };
+        for (const auto &[typed, sent] : QList<QPair<QString, QByteArray>>{
+                 {"2.3", QByteArray::fromHex("fc080000")}, {"33.3", QByteArray::fromHex("14820000")},
+                 {"6000", QByteArray::fromHex("808d5b00")}, {"1,5", {}}})
+            typeAndSet(typed, sent);
+        openFromModePage(QStringLiteral("spectrum"), QStringLiteral("PureSpectrum.qml"));
+        typeAndSet(QStringLiteral("6000"), QByteArray::fromHex("808d5b00"));
+        typeAndSet(QStringLiteral("."), {});
+        openFromModePage(QStringLiteral("photometry"), QStringLiteral("Studio.qml"));
+    }
+
+    // The read-out hangs on its point: after a resize or a range change it is still there.
+    void hoverTipStaysAtItsPoint()
+    {
         snapshot();
         CustomPlotBaseItem *chart = hoverSpectrum(600);
         QVERIFY(chart);
@@ -607,10 +669,19 @@ private slots:
     {
         testsupport::removeSavedFiles(QStringLiteral("*.pdf"));
         snapshot();
-        // Dark on screen, with the pointer's read-out over the spectrum.
+        QSignalSpy flickerReply(buffer(), &DataBuffer::flickerDataChanged);
+        QVERIFY(m_ui->click(QStringLiteral("flickerButton")));
+        auto *flicker = qobject_cast<CustomPlotBaseItem *>(item(QStringLiteral("chartFlicker")));
+        QTRY_VERIFY_WITH_TIMEOUT(flicker->isVisible() && flickerReply.count() == 1, kReplyTimeoutMs);
+        // Dark on screen, both charts zoomed and dragged, the pointer's read-out over the spectrum.
         switchTheme("dark");
-        CustomPlotBaseItem *chart = hoverSpectrum(700);
-        QVERIFY(chart);
+        zoomAndDrag(flicker);
+        QObject *selector = m_ui->find(QStringLiteral("selectShowChart"));
+        selector->setProperty("currentIndex", 0);
+        auto *chart = qobject_cast<CustomPlotBaseItem *>(item(QStringLiteral("chartSpectrogram")));
+        QTRY_VERIFY(chart->isVisible());
+        zoomAndDrag(chart);
+        QVERIFY(hoverSpectrum(chart->customPlot()->xAxis->range().center()) == chart);
         QCustomPlot *plot = chart->customPlot();
         QCPItemText *tip = nullptr;
         for (int i = 0; i < plot->itemCount() && !tip; ++i)
@@ -619,6 +690,13 @@ private slots:
         plot->replot(QCustomPlot::rpImmediateRefresh);
         const QRectF tipBox(tip->topLeft->pixelPosition(), tip->bottomRight->pixelPosition());
         QVERIFY(cyanShare(chart->renderedImage(), tipBox.toRect()) > 0.3);
+        plot->graph(0)->setSelection(QCPDataSelection(plot->graph(0)->data()->dataRange()));
+        QTest::qWait(50); // the replots that hover and selection queued
+        // What each chart shows, and the ranges it is drawn with, as the report draws it too.
+        const QImage onScreen = chart->renderedImage();
+        const QList<Ranges> shown{ranges(flicker), ranges(chart)};
+        auto *flickerDraws = new RangeProbe(flicker->customPlot());
+        auto *spectrumDraws = new RangeProbe(plot);
 
         QVERIFY(m_ui->click("exportReport"));
         QTRY_VERIFY(m_ui->property("exportDialog", "visible").toBool());
@@ -631,6 +709,14 @@ private slots:
         QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kReplyTimeoutMs);
         QVERIFY(finished.first().at(0).toBool() && !m_ui->property("exportDialog", "visible").toBool());
+        // Printed as zoomed, and afterwards the screen as it was: ranges, selection, read-out.
+        QCOMPARE(QList<Ranges>({flickerDraws->drawn.value(0), spectrumDraws->drawn.value(0)}), shown);
+        QCOMPARE(QList<Ranges>({flickerDraws->drawn.constLast(), spectrumDraws->drawn.constLast()}), shown);
+        QCOMPARE(QList<Ranges>({ranges(flicker), ranges(chart)}), shown);
+        QVERIFY(plot->graph(0)->selected());
+        QVERIFY(tip->visible());
+        QVERIFY(chart->renderedImage() == onScreen);
+        QVERIFY(plot->removeItem(spectrumDraws) && flicker->customPlot()->removeItem(flickerDraws));
         const QStringList reports = testsupport::savedFiles(QStringLiteral("PQV-27_*.pdf"));
         QCOMPARE(reports.size(), 1);
         const QString text = testsupport::pdfText(reports.first());
