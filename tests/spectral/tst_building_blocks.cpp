@@ -1,6 +1,7 @@
 // The library's small pieces: array records and their ownership, unmasking the "Y" samples,
-// and the peak, half width and range sums of a spectrum. Run under the sanitizers, a read
-// past a record or a double free fails here.
+// the 5-nm grid's box sums, and the peak, half width and range sums of a spectrum. Run under
+// the sanitizers, a read past a record or a double free fails here.
+#include "Colorimetry.h"
 #include "Descramble.h"
 #include "DeviceAxisSpectra.h"
 #include "DynamicArray.h"
@@ -79,6 +80,26 @@ private slots:
             QCOMPARE(int16_t(code), sent);
         }
         QVERIFY(descramble({}, 0x0100, 1.0f, 0, 0).empty() && descramble(std::vector<uint16_t>(3000, 1), 0, 2.0f, 3, ~0ull).size() == 3000);
+    }
+
+    // A grid point is the plain sum of the five 1-nm samples around it (no mean, no step
+    // factor); a spectrum that stops at 380 or 780 nm is mirrored with its end sample repeated.
+    void gridPointsAreFiveNanometreBoxSums()
+    {
+        const auto S = [](int w) { return (w % 7) + 0.25 * (w % 3); }; // sums exact in float
+        const auto mirrored = [&S](int w) { return S(w < 380 ? 759 - w : w > 780 ? 1561 - w : w); };
+        float g[spectral::kGridFloats];
+        for (int first : {340, 380}) {
+            spectral::resampleSpectrum5nm(makeSpectrum(first, first == 340 ? 1020 : 780, S).get(), g);
+            for (int k = 0; k < spectral::kGridPoints; ++k) {
+                const int w = 380 + 5 * k;
+                double box = 0;
+                for (int t = w - 2; t <= w + 2; ++t)
+                    box += first == 340 ? S(t) : mirrored(t);
+                QVERIFY2(g[k] == w && g[spectral::kGridPoints + k] == box,
+                         qPrintable(QStringLiteral("%1 nm from %2 nm").arg(w).arg(first)));
+            }
+        }
     }
 
     void peakHalfWidthAndSum()

@@ -36,9 +36,12 @@ FloatArray *axis(int first, int last)
     return a;
 }
 
+std::vector<float> contents(const FloatArray *a) { return {a->data, a->data + a->allocatedSize}; }
+
 struct Regen {
     std::vector<float> curve;
     RegenStatus status;
+    std::vector<std::vector<float>> tables; // sample, reference and device axis as left behind
     float at(int w, int first) const { return curve[size_t(w - first)]; }
 };
 
@@ -51,6 +54,7 @@ Regen regenerate(FloatArray *sample, FloatArray *reference, FloatArray *device)
     regeneffcurve(sample, reference, device, out, &r.status);
     if (out->size[0] == device->size[0] && out->size[1] == 1)
         r.curve.assign(out->data, out->data + out->size[0]);
+    r.tables = {contents(sample), contents(reference), contents(device)};
     for (FloatArray *a : {sample, reference, device, out})
         destroyArray(a);
     return r;
@@ -142,7 +146,8 @@ private slots:
         }
     }
 
-    // Rows in any order and any team size give the same bits. A noisy ratio with gaps runs
+    // Rows in any order and any team size give the same bits, and the caller's tables come
+    // back sorted in place, each value beside its wavelength. A noisy ratio with gaps runs
     // every interpolation; 2401 device points let a team of eight share each loop.
     void resultDoesNotDependOnRowOrderOrThreadCount()
     {
@@ -155,14 +160,17 @@ private slots:
         const int saved = omp_get_max_threads();
         for (int threads : {1, 2, 8}) {
             omp_set_num_threads(threads);
-            FloatArray *rows = table(360, 500, sample), *device = axis(300, 2700);
-            if (threads == 8) { // the sample's rows and the device axis reversed
-                std::reverse(rows->data, rows->data + 500);
-                std::reverse(rows->data + 500, rows->data + 1000);
+            FloatArray *rows = table(360, 500, sample), *references = table(350, 600, reference), *device = axis(300, 2700);
+            const std::vector<std::vector<float>> ascending{contents(rows), contents(references), contents(device)};
+            if (threads == 8) { // every table's rows reversed
+                for (FloatArray *t : {rows, references})
+                    for (float *column : {t->data, t->data + t->size[0]})
+                        std::reverse(column, column + t->size[0]);
                 std::reverse(device->data, device->data + 2401);
             }
-            const Regen r = regenerate(rows, table(350, 600, reference), device);
+            const Regen r = regenerate(rows, references, device);
             QVERIFY(r.status.code == 0 && r.curve.size() == 2401);
+            QVERIFY2(r.tables == ascending, "tables not left sorted by wavelength");
             if (first.empty())
                 first = r.curve;
             QVERIFY2(r.curve == first, qPrintable(QString::number(threads)));

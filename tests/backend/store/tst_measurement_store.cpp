@@ -166,6 +166,10 @@ private slots:
         store.setMeasurementState(&flags);
         store.setDeviceModel(QStringLiteral("PQV-21"));
         store.setFrequency(100.0f);
+        store.setDepth(10.0f);
+        store.setPercent(10.0f);
+        store.setIndex(0.1f);
+        store.setHasReference(true);
         store.setGainValue(3);
         store.setExpoStatus(2);
         store.setExpoTime(5000);
@@ -181,6 +185,13 @@ private slots:
 
         StoreSignalLog log(&store);
         store.resetAll();
+        // The values first, the cleared measurement and model next; the spectrum and flicker
+        // views hear last, so they redraw from a store already back at its start.
+        QCOMPARE(log.names, QStringList({"frequencyChanged", "depthChanged", "percentChanged", "indexChanged",
+                                         "gainValueChanged", "expoStatusChanged", "expoTimeChanged",
+                                         "hasReferenceChanged", "formattedPhotoResultChanged", "specDataChanged",
+                                         "ramanChanged", "hasDataChanged", "deviceModelChanged", "specDataChanged",
+                                         "flickerDataChanged"}));
         QVERIFY(store.frequency() == 0.0f && store.gainValue() == 0 && store.expoStatus() == 0u && store.expoTime() == 1000000u);
         QVERIFY(store.getFValue() == QList<double>(1024, 0.0) && store.getSpec(DataBuffer::SourceSpectrum) == QList<double>(681, 0.0));
         QVERIFY(!store.hasData() && store.specDataSize() == 0 && store.flickerDataSize() == 0);

@@ -189,12 +189,17 @@ private slots:
     }
 
     // Notified and read values reaching the store are the Bluetooth road's; here a model reply
-    // split across two values, as a notification stream may deliver it.
+    // split across two values, as a notification stream may deliver it, on a new link that
+    // must not join it to the half spectrum the old link left behind.
     void aReplySplitAcrossTwoValuesIsReassembled()
     {
-        FakeGattService *service = attachedProfile();
-        DataHandlerService::instance(1);
+        const DataHandlerService *receiving = DataHandlerService::instance(1);
         simdevice::DeviceState state;
+        const QByteArray spectrum = simdevice::deviceFrame(51, simdevice::spectrumPayload(state));
+        attachedProfile()->deliverNotification(profile::kSpectrumStream, spectrum.left(spectrum.size() / 2));
+        QCOMPARE(receiving->receiver().assembler().bufferedBytes(), spectrum.size() / 2);
+        DataHandlerService::instance(1); // every connect starts a new link
+        FakeGattService *service = attachedProfile();
         state.model = QStringLiteral("TQV-11");
         const QByteArray reply = simdevice::deviceFrame(8, simdevice::modelPayload(state));
         service->deliverRead(profile::kDeviceModel, reply.left(5));
