@@ -1,10 +1,13 @@
-// The chart items off screen: what their plots hold (axis ranges and labels, tip texts)
-// and what they render, fed through the application's store.
+// The chart items off screen: what their plots hold (axis ranges and labels, tip texts),
+// what they render and how they take the mouse, fed through the application's store.
 #include "StoreFeeder.h"
 #include "StoreFixtures.h"
 
+#include "ChartCie1931.h"
 #include "ChartDualSpectrum.h"
+#include "ChartFlicker.h"
 #include "ChartPureSpectrum.h"
+#include "RamanChartItem.h"
 #include "RatioChartItem.h"
 #include "control/StudioService.h"
 #include "store/DataBuffer.h"
@@ -12,6 +15,7 @@
 #include <qcustomplot.h>
 
 #include <QImageReader>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +36,9 @@ template <typename Chart> std::unique_ptr<Chart> makeChart(int width = kWidth, i
     chart->initCustomPlot();
     return chart;
 }
+
+using ChartMaker = std::unique_ptr<CustomPlotBaseItem> (*)();
+template <typename Chart> std::unique_ptr<CustomPlotBaseItem> madeChart() { return makeChart<Chart>(); }
 
 // Runs queued replots; leaves the 100 ms resize timer alone.
 void runQueuedReplots() { QCoreApplication::sendPostedEvents(); }
@@ -69,6 +76,8 @@ void countTracerComplaints(QtMsgType type, const QMessageLogContext &context, co
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(ChartMaker)
 
 class TestChartItems : public QObject
 {
@@ -269,6 +278,82 @@ private slots:
         chart->setVisible(true);
         QCOMPARE(chart->customPlot()->graph(0)->data()->size(), points());
         QCOMPARE(chart->customPlot()->graph(0)->data()->at(100)->value, 0.5);
+    }
+
+    // Through a window as a person's mouse: a drag pans and a wheel turn zooms the charts
+    // that allow it; the diagram charts keep their range.
+    void dragPansAndWheelZooms_data()
+    {
+        QTest::addColumn<ChartMaker>("make");
+        QTest::addColumn<bool>("movable");
+        QTest::newRow("spectrum") << &madeChart<ChartPureSpectrum> << true;
+        QTest::newRow("dual") << &madeChart<ChartDualSpectrum> << true;
+        QTest::newRow("absorbance") << &madeChart<ChartAbsorbance> << true;
+        QTest::newRow("raman clean") << &madeChart<ChartRamanClean> << true;
+        QTest::newRow("flicker") << &madeChart<ChartFlicker> << true;
+        QTest::newRow("cie 1931") << &madeChart<ChartCie1931> << false;
+    }
+    void dragPansAndWheelZooms()
+    {
+        QFETCH(ChartMaker, make);
+        QFETCH(bool, movable);
+        QQuickWindow window;
+        window.resize(kWidth, kHeight);
+        const auto chart = make();
+        chart->setParentItem(window.contentItem());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCPAxis *x = chart->customPlot()->xAxis;
+        const QCPRange before = x->range();
+        const QPoint start(kWidth / 2, kHeight / 2), end = start + QPoint(100, 0);
+        QTest::mousePress(&window, Qt::LeftButton, {}, start);
+        QTest::mouseMove(&window, end);
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, end);
+        // Dragged right by 100 px: the range moved left by 100 px worth of its axis.
+        const double shift = before.lower - x->range().lower;
+        const double expected = movable ? 100 * before.size() / x->axisRect()->width() : 0.0;
+        QVERIFY2(qAbs(shift - expected) < 0.01 * before.size(),
+                 qPrintable(QStringLiteral("moved %1, not %2").arg(shift).arg(expected)));
+
+        const double width = x->range().size();
+        QWheelEvent wheel(start, window.mapToGlobal(start), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&window, &wheel);
+        QVERIFY2(movable ? x->range().size() < 0.95 * width : x->range().size() == width,
+                 qPrintable(QStringLiteral("%1 wide after %2").arg(x->range().size()).arg(width)));
+    }
+
+    // The value axis names the spectrum's unit, at set-up and on a change, but counts
+    // photons on "T" models whatever the unit; the dual, ratio and Raman charts name none.
+    void valueAxisLabelFollowsUnitAndModel_data()
+    {
+        QTest::addColumn<ChartMaker>("make");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("label");
+        const ChartMaker spectrum = &madeChart<ChartPureSpectrum>;
+        QTest::newRow("W/m^2") << spectrum << "PQV-21" << 0 << "W/m^2";
+        QTest::newRow("mW/m^2") << spectrum << "PQV-21" << 1 << "mW/m^2";
+        QTest::newRow("mW/cm^2") << spectrum << "PQV-21" << 2 << "mW/cm^2";
+        QTest::newRow("uW/cm^2") << spectrum << "PQV-21" << 3 << QStringLiteral("\u03bcW/cm^2");
+        QTest::newRow("T model") << spectrum << "TQV-11" << 2 << "Photon Counts";
+        QTest::newRow("dual") << &madeChart<ChartDualSpectrum> << "PQV-21" << 1 << QString();
+        QTest::newRow("transmittance") << &madeChart<ChartTransmittance> << "PQV-21" << 1 << QString();
+        QTest::newRow("raman raw") << &madeChart<ChartRamanRaw> << "PQV-21" << 1 << QString();
+    }
+    void valueAxisLabelFollowsUnitAndModel()
+    {
+        QFETCH(ChartMaker, make);
+        QFETCH(QString, model);
+        QFETCH(int, unit);
+        QFETCH(QString, label);
+        buffer()->setDeviceModel(model);
+        StudioService::instance()->setUnit((unit + 1) % 4);
+        const auto changed = make(); // set up with another unit
+        StudioService::instance()->setUnit(unit);
+        const auto fresh = make();
+        QCOMPARE(changed->customPlot()->yAxis->label(), label);
+        QCOMPARE(fresh->customPlot()->yAxis->label(), label);
     }
 
     void cleanup()

@@ -1,7 +1,8 @@
 // The main window against the real services and the simulated spectrometer: the welcome
 // page driven with the mouse (theme, language, failed connections and their messages, the
 // Bluetooth list), start-up layout, the message box protocol and the save answers, the page
-// router, the mode page, the menu bar's enable rules and actions, and the settings dialogs.
+// router, the frame's resize limits, the mode page, the menu bar's enable rules and actions,
+// and the settings dialogs.
 #include "RunningApplication.h"
 #include "SerialLink.h"
 #include "SimulatedDevice.h"
@@ -198,6 +199,26 @@ class TestMainWindow : public QObject
         QCOMPARE(scan == QLatin1String("Scan"), index == 1);
     }
 
+    // Drags the frame's edges inwards past the window's minimum: a left-edge step below it is
+    // refused without moving the window, the right and bottom edges stop at it.
+    void dragEdgesPast(const QSize &minimum)
+    {
+        window()->resize(minimum + QSize(100, 100));
+        QTRY_COMPARE_WITH_TIMEOUT(window()->size(), minimum + QSize(100, 100), kUiTimeoutMs);
+        const QPoint origin = window()->position();
+        const auto drag = [this](QPoint from, QPoint by) {
+            QTest::mousePress(window(), Qt::LeftButton, {}, from);
+            QTest::mouseMove(window(), from + by);
+            QTest::mouseRelease(window(), Qt::LeftButton, {}, from + by);
+        };
+        drag({3, window()->height() / 2}, {150, 0});
+        drag({window()->width() - 3, window()->height() / 2}, {-300, 0});
+        QTRY_COMPARE_WITH_TIMEOUT(window()->width(), minimum.width(), kUiTimeoutMs);
+        drag({window()->width() / 2, window()->height() - 3}, {0, -300});
+        QTRY_COMPARE_WITH_TIMEOUT(window()->size(), minimum, kUiTimeoutMs);
+        QCOMPARE(window()->position(), origin);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -287,6 +308,8 @@ private slots:
         }
     }
 
+    void resizeHandlesStopAtTheWelcomeMinimum() { dragEdgesPast(QSize(672, 390)); }
+
     void modePageEnablesTheModelsModes()
     {
         // Which modes a model offers is the real-use test's; a disabled mode takes no clicks.
@@ -353,6 +376,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(available.contains(window()->geometry()), kUiTimeoutMs);
         QCOMPARE(window()->size(), QSize(1552, 882));
         backToModePage();
+    }
+
+    void resizeHandlesStopAtTheMeasuringPagesMinimum()
+    {
+        const QList<std::pair<QString, QSize>> pages{{"Spectrum Only", {900, 882}}, {"Studio", {1552, 882}}};
+        for (const auto &[name, minimum] : pages) {
+            pageSwitch(name);
+            dragEdgesPast(minimum);
+            backToModePage();
+        }
     }
 
     void menuEntriesFollowLinkModelAndMeasurement()
