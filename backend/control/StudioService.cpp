@@ -257,7 +257,7 @@ void StudioService::handleSetExposeTimeSignal(const QString &text)
 void StudioService::setExposureTime(std::optional<uint32_t> microseconds, double milliseconds)
 {
     if (!microseconds || milliseconds > CommandPayload::kMaxExposureMs) {
-        showMessage(tr("Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.")
+        showMessage(tr("Enter an exposure time in milliseconds from 0 to %1, such as 12.5.")
                         .arg(qint64(CommandPayload::kMaxExposureMs)));
         return;
     }

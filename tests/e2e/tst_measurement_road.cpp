@@ -43,7 +43,7 @@ constexpr int kSeriesTimeoutMs = 30000;
 const QString kSeriesFiles = QStringLiteral("PQV-32_CustomizedTest_*.csv");
 
 const QString kExposureRefusal =
-    QStringLiteral("Invalid exposure time. Enter milliseconds from 0 to 4294967 with a decimal point, such as 12.5.");
+    QStringLiteral("Enter an exposure time in milliseconds from 0 to 4294967, such as 12.5.");
 
 QList<double> expectedSpectrum(const DeviceState &state)
 {

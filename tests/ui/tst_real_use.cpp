@@ -559,7 +559,7 @@ private slots:
     {
         QVERIFY(m_ui->click(QStringLiteral("manualRadioButton")));
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoMode(), 0u, kReplyTimeoutMs);
-        const QString refusal = QStringLiteral("Invalid exposure time. Enter milliseconds from 0 to 4294967 with a decimal point, such as 12.5.");
+        const QString refusal = QStringLiteral("Enter an exposure time in milliseconds from 0 to 4294967, such as 12.5.");
         const auto typeAndSet = [&](const QString &typed, const QByteArray &sent) {
             m_device->clearReceived();
             QVERIFY(m_ui->type("exposeTime", typed) && m_ui->click("setExposeTime"));

@@ -50,7 +50,8 @@ CustomWindow {
         color: ThemeManager.text
         font.pixelSize: 14
         horizontalAlignment: Text.AlignHCenter
-        wrapMode: Text.WrapAnywhere
+        // Between words; a word longer than the line, such as a file path, where the line is full.
+        wrapMode: Text.WrapAtWordBoundaryOrAnywhere
     }
 
     Component.onCompleted: console.log("CustomWindow:", boxTitle, " width:", width, " height:", height)

@@ -708,8 +708,8 @@
         <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
-        <translation>Ungültige Belichtungszeit. Geben Sie Millisekunden von 0 bis %1 mit Dezimalpunkt ein, zum Beispiel 12.5.</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
+        <translation>Belichtungszeit in Millisekunden von 0 bis %1 eingeben, z. B. 12.5.</translation>
     </message>
 </context>
 <context>

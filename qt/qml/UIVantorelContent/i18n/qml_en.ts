@@ -708,8 +708,8 @@
         <translation>The start wavelength must be less than the end wavelength.</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
-        <translation>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
+        <translation>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</translation>
     </message>
 </context>
 <context>

@@ -708,8 +708,8 @@
         <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
-        <translation>Temps d'exposition non valide. Saisissez des millisecondes de 0 à %1 avec un point décimal, par exemple 12.5.</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
+        <translation>Saisissez un temps d'exposition en millisecondes de 0 à %1, par ex. 12.5.</translation>
     </message>
 </context>
 <context>

@@ -708,8 +708,8 @@
         <translation>起始波长必须小于结束波长。</translation>
     </message>
     <message>
-        <source>Invalid exposure time. Enter milliseconds from 0 to %1 with a decimal point, such as 12.5.</source>
-        <translation>曝光时间无效。请输入 0 到 %1 之间的毫秒数，使用小数点，例如 12.5。</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
+        <translation>请输入 0 到 %1 毫秒之间的曝光时间，例如 12.5。</translation>
     </message>
 </context>
 <context>
