@@ -17,8 +17,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
 
