@@ -151,6 +151,7 @@ void StudioService::handleAutoSpectrumSignal()
 
 void StudioService::handleManualSpectrumSignal()
 {
+    m_spectraBeforeSnapshot = DataBuffer::instance()->receivedSpectra();
     setIsSingle(true);
     ActiveTransport::requestSnapshot(m_connectType);
     m_snapshotWatchdog->arm(longestExpectedExposureUs());
@@ -159,6 +160,9 @@ void StudioService::handleManualSpectrumSignal()
 void StudioService::handleSpecDataChanged()
 {
     if (m_isMeasuringReference || !m_engine || !m_isSingle)
+        return;
+    // Only the device's spectrum answers: a unit change or a clearing redraws as well.
+    if (DataBuffer::instance()->receivedSpectra() == m_spectraBeforeSnapshot)
         return;
     m_snapshotWatchdog->disarm();
     setIsSingle(false);

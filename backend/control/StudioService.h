@@ -68,6 +68,9 @@ public:
     Q_INVOKABLE void setRangeBegin(int begin);
     Q_INVOKABLE int rangeEnd() const;
     Q_INVOKABLE void setRangeEnd(int end);
+    // Both bounds at once, so that a band may move past the stored one either way. A band
+    // whose begin is not below its end is refused and changes nothing.
+    Q_INVOKABLE void setRange(int begin, int end);
 
     Q_INVOKABLE int testDuration() const { return m_testDuration; }
     Q_INVOKABLE void setTestDuration(int seconds);
@@ -142,7 +145,7 @@ private:
     void toggleContinuous();
     // Sends a time the device's field can carry; refuses anything else with a message.
     void setExposureTime(std::optional<uint32_t> microseconds, double milliseconds);
-    // A range whose begin is not below its end is refused with a message.
+    // A band whose begin is not below its end is refused with a message.
     void refuseRange();
     void updateIsMeasuring();
     void setIsMeasuringReference(bool value);
@@ -169,6 +172,7 @@ private:
     QTimer *m_customizedTestTimer = nullptr;
     ReferenceCapture m_reference;
     bool m_isMeasuringReference = false;
+    quint64 m_spectraBeforeSnapshot = 0;
     ReplyWatchdog *m_snapshotWatchdog = nullptr;
     ReplyWatchdog *m_referenceWatchdog = nullptr;
     EfficiencyCurveService *m_efficiency = nullptr;

@@ -5,11 +5,6 @@
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 
-namespace {
-constexpr int kDefaultRangeBegin = 370;
-constexpr int kDefaultRangeEnd = 780;
-} // namespace
-
 int StudioService::unit() const { return MeasurementSettings::unit(); }
 
 void StudioService::setUnit(int unit)
@@ -34,41 +29,29 @@ void StudioService::setRangeEnable(bool enable)
     emit rangeEnableChanged();
 }
 
-int StudioService::rangeBegin() const
-{
-    return MeasurementSettings::range().value(0, kDefaultRangeBegin).toInt();
-}
+int StudioService::rangeBegin() const { return MeasurementSettings::range().at(0).toInt(); }
 
-void StudioService::setRangeBegin(int begin)
+int StudioService::rangeEnd() const { return MeasurementSettings::range().at(1).toInt(); }
+
+void StudioService::setRangeBegin(int begin) { setRange(begin, rangeEnd()); }
+
+void StudioService::setRangeEnd(int end) { setRange(rangeBegin(), end); }
+
+void StudioService::setRange(int begin, int end)
 {
-    if (begin == rangeBegin())
+    const bool beginChanges = begin != rangeBegin();
+    const bool endChanges = end != rangeEnd();
+    if (!beginChanges && !endChanges)
         return;
-    if (begin >= rangeEnd()) {
+    if (begin < end)
+        MeasurementSettings::setRange(begin, end);
+    else
         refuseRange();
-        // Fields bound to the begin show the stored one again.
+    // After a refusal the views bound to a bound read the stored one again.
+    if (beginChanges)
         emit rangeBeginChanged();
-        return;
-    }
-    MeasurementSettings::setRange(begin, rangeEnd());
-    emit rangeBeginChanged();
-}
-
-int StudioService::rangeEnd() const
-{
-    return MeasurementSettings::range().value(1, kDefaultRangeEnd).toInt();
-}
-
-void StudioService::setRangeEnd(int end)
-{
-    if (end == rangeEnd())
-        return;
-    if (end <= rangeBegin()) {
-        refuseRange();
+    if (endChanges)
         emit rangeEndChanged();
-        return;
-    }
-    MeasurementSettings::setRange(rangeBegin(), end);
-    emit rangeEndChanged();
 }
 
 void StudioService::refuseRange()

@@ -128,7 +128,7 @@ void ReportWriter::drawHead(const ReportFields &fields)
         return ReportTexts::text(id, m_chinese).arg(value);
     };
     const QString maker = QString::fromLatin1(Brand::kMakerName).toUpper();
-    const double exposureMs = m_buffer.expoTime() / 1000.0;
+    const double exposureMs = m_buffer.sourceExpoTime() / 1000.0; // the reported spectrum's own
     drawInformationRow(label(Text::SampleName, fields.sampleName), label(Text::SampleModel, fields.sampleModel));
     drawInformationRow(label(Text::SampleNumber, fields.sampleNumber), label(Text::Manufacturer, maker));
     drawInformationRow(label(Text::TestTime, fields.testTime), label(Text::Tester, fields.tester));

@@ -27,7 +27,8 @@ int axisLength(const DataBuffer &buffer)
     return std::min<int>(buffer.getWlLength(), buffer.wavelengths().size());
 }
 
-double exposureMs(const DataBuffer &buffer) { return buffer.expoTime() / 1000.0; }
+// The exposure of the spectrum written, not the device's setting since.
+double exposureMs(const DataBuffer &buffer) { return buffer.sourceExpoTime() / 1000.0; }
 
 QString statusText(quint32 status)
 {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <optional>
 
 namespace MeasurementSettings {
 
@@ -14,7 +15,19 @@ const QString kUnitLabels[4] = {
 };
 
 namespace {
+
 double g_unitFactor = 1.0;
+
+// A wavelength bound as the settings file may hold it: a number, or the text of one.
+std::optional<int> wholeNanometres(const QVariant &value)
+{
+    bool ok = false;
+    const int nm = value.toString().trimmed().toInt(&ok);
+    if (!ok || nm < 0 || nm > 0xFFFF)
+        return std::nullopt;
+    return nm;
+}
+
 } // namespace
 
 QSettings &appSettings()
@@ -31,7 +44,20 @@ QSettings &appSettings()
 
 QVariantList range()
 {
-    return appSettings().value(kRangeKey, QString()).toList();
+    // A lone value reads back as a text, which would convert to a list of its character
+    // codes: only a list of two whole numbers is a band.
+    const QVariant stored = appSettings().value(kRangeKey);
+    const int type = stored.metaType().id();
+    if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
+        const QVariantList bounds = stored.toList();
+        if (bounds.size() == 2) {
+            const std::optional<int> begin = wholeNanometres(bounds.at(0));
+            const std::optional<int> end = wholeNanometres(bounds.at(1));
+            if (begin && end)
+                return {*begin, *end};
+        }
+    }
+    return {kDefaultRangeBegin, kDefaultRangeEnd};
 }
 
 bool rangeEnable() { return appSettings().value(kRangeEnableKey, false).toBool(); }
@@ -89,7 +115,7 @@ void initMeasurementSettings()
         store.sync();
     }
     if (!store.contains(kRangeKey))
-        setRange(370, 780);
+        setRange(kDefaultRangeBegin, kDefaultRangeEnd);
     reloadUnitFactor();
 }
 

@@ -12,9 +12,15 @@ extern const QString kRangeEnableKey;  // "measurement/rangeEnable"
 extern const QString kUnitKey;         // "measurement/unit"
 extern const QString kUnitLabels[4];
 
+// The band analysed when none, or no valid one, is stored.
+constexpr int kDefaultRangeBegin = 370;
+constexpr int kDefaultRangeEnd = 780;
+
 // The one settings store: an INI file under the user's configuration folder.
 QSettings &appSettings();
 
+// The stored band as two whole nanometres [begin, end]; the default band when the store
+// holds anything else.
 QVariantList range();
 bool rangeEnable();
 int unit();

@@ -146,6 +146,10 @@ public:
     Q_INVOKABLE const quint8 *getFlickerData() const { return m_flickerData.data(); }
     Q_INVOKABLE const float *getPhotoResult() const { return m_photoWords.data(); }
     int specDataSize() const { return m_specDataSize; }
+    // Exposure, in microseconds, of the source spectrum held; the current one when none is.
+    quint32 sourceExpoTime() const { return m_specDataSize > 0 ? m_sourceExpoTime : m_expoTime; }
+    // Device spectra taken as the source so far: a replay or a clearing is none.
+    quint64 receivedSpectra() const { return m_receivedSpectra; }
     int flickerDataSize() const { return m_flickerDataSize; }
     int photoResultSize() const { return m_photoResultSize; }
 
@@ -178,7 +182,8 @@ public:
     const QList<QJsonObject> &lastResultItems() const;
 
     // Ingest. A payload larger than its store or shorter than the current range needs is
-    // dropped whole.
+    // dropped whole. The reloads follow a unit change: they rescale what is held and
+    // bring back nothing that was cleared.
     Q_INVOKABLE void setSpecData(const quint8 *data, int size, bool isReload = false);
     Q_INVOKABLE void setPhotoResult(const quint8 *data, int size);
     // One spectrum frame of a device that sends its own photometric words: the words
@@ -244,12 +249,15 @@ private:
     // Formats the result kept by processPhotoResult, if not done yet.
     void formatPendingResult() const;
     void setResultItems(const QList<QJsonObject> &items);
-    // `exposureMs` unmasks the samples of "Y" models.
-    void acceptSpectrum(const quint8 *data, int size, bool isReload, float exposureMs,
-                        const quint8 *photometric, int photometricSize);
+    void acceptSpectrum(const quint8 *data, int size, bool isReload, const quint8 *photometric,
+                        int photometricSize);
     float expoTimeMs() const;
+    // "T" models count photons, to which no irradiance unit applies.
+    bool countsPhotons() const { return m_deviceModel.startsWith(QLatin1Char('T')); }
     void storeReference(const QList<double> &values);
-    void storeSource(const QList<double> &values, const quint8 *payload, int size, float exposureMs);
+    void storeSource(const QList<double> &values, const quint8 *payload, int size);
+    // The scaled spectrum and both maxima from the source, in the current unit.
+    void scaleSource();
     void computeHostPhotometry();
     void computeColorRenditionOfSource();
     void zeroColorRendition();
@@ -283,8 +291,9 @@ private:
     DeviceModelInfo m_modelInfo;
     bool m_hasData = false;
     std::array<quint8, kRawPayloadCapacity> m_specData{};
-    int m_specDataSize = 0;
-    float m_specDataExposureMs = 0.0f; // the exposure the stored payload was taken at
+    int m_specDataSize = 0; // 0: no source spectrum held
+    quint32 m_sourceExpoTime = kDefaultExpoTime;
+    quint64 m_receivedSpectra = 0;
     std::array<quint8, kRawPayloadCapacity> m_flickerData{};
     int m_flickerDataSize = 0;
     std::array<float, kPhotometricWordCapacity> m_photoWords{};

@@ -52,24 +52,24 @@ float DataBuffer::expoTimeMs() const { return float(m_expoTime) / 1000.0f; }
 
 void DataBuffer::setSpecData(const quint8 *data, int size, bool isReload)
 {
-    acceptSpectrum(data, size, isReload, expoTimeMs(), nullptr, 0);
+    acceptSpectrum(data, size, isReload, nullptr, 0);
 }
 
 void DataBuffer::setSpectrumFrame(const quint8 *photometric, int photometricSize,
                                   const quint8 *spectrum, int spectrumSize)
 {
-    acceptSpectrum(spectrum, spectrumSize, false, expoTimeMs(), photometric, photometricSize);
+    acceptSpectrum(spectrum, spectrumSize, false, photometric, photometricSize);
 }
 
-void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload, float exposureMs,
-                                const quint8 *photometric, int photometricSize)
+void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload, const quint8 *photometric,
+                                int photometricSize)
 {
     if (!isReload && !measuring())
         return;
     if (size > kRawPayloadCapacity)
         return;
     const std::optional<QList<double>> values =
-        SpectrumPayload::decode(data, size, getWlLength(), m_isY, exposureMs);
+        SpectrumPayload::decode(data, size, getWlLength(), m_isY, expoTimeMs());
     if (!values)
         return;
 
@@ -79,7 +79,9 @@ void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload, flo
         return;
     }
 
-    storeSource(*values, data, size, exposureMs);
+    storeSource(*values, data, size);
+    if (!isReload)
+        ++m_receivedSpectra;
     if (m_isY)
         computeHostPhotometry();
     else if (photometric && photometricSize > 0)
@@ -103,25 +105,29 @@ void DataBuffer::storeReference(const QList<double> &values)
     emit referenceDataUpdated();
 }
 
-void DataBuffer::storeSource(const QList<double> &values, const quint8 *payload, int size,
-                             float exposureMs)
+void DataBuffer::storeSource(const QList<double> &values, const quint8 *payload, int size)
 {
     std::memcpy(m_specData.data(), payload, size_t(size));
     m_specDataSize = size;
-    m_specDataExposureMs = exposureMs;
-
-    const double factor = MeasurementSettings::unitFactor();
-    const int n = int(values.size());
+    // The frame's own exposure, set just before its spectrum: a later setting is not this spectrum's.
+    m_sourceExpoTime = m_expoTime;
     m_source = values;
+    scaleSource();
+    fillAxis();
+}
+
+void DataBuffer::scaleSource()
+{
+    const double factor = countsPhotons() ? 1.0 : MeasurementSettings::unitFactor();
+    const int n = int(m_source.size());
     m_scaled.resize(n);
     m_sourceMax = 0.0;
     m_scaledMax = 0.0;
     for (int i = 0; i < n; ++i) {
-        m_scaled[i] = factor * values[i];
-        m_sourceMax = std::max(m_sourceMax, values[i]);
+        m_scaled[i] = factor * m_source[i];
+        m_sourceMax = std::max(m_sourceMax, m_source[i]);
         m_scaledMax = std::max(m_scaledMax, m_scaled[i]);
     }
-    fillAxis();
 }
 
 void DataBuffer::computeHostPhotometry()
@@ -166,17 +172,20 @@ void DataBuffer::reloadSpecData()
 {
     if (m_specDataSize == 0)
         return;
-    const std::array<quint8, kRawPayloadCapacity> copy = m_specData;
-    // "Y" samples are masked with the exposure they were taken at, not one set since.
-    acceptSpectrum(copy.data(), m_specDataSize, true, m_specDataExposureMs, nullptr, 0);
+    // Only the unit changed: the source, and all derived from it, stays as measured.
+    scaleSource();
+    emit specDataChanged();
 }
 
 void DataBuffer::reloadPhotoResult()
 {
-    if (m_deviceModel.startsWith(QLatin1Char('T')) || m_photoResultSize == 0)
+    if (countsPhotons() || m_photoResultSize == 0)
         return;
-    const std::array<float, kPhotometricWordCapacity> copy = m_photoWords;
-    setPhotoResult(reinterpret_cast<const quint8 *>(copy.data()), m_photoResultSize);
+    // The kept result, formatted anew in the current unit when next read. It is no new
+    // result: the throttle and hasData are left alone.
+    m_pendingResult.context = formatContext(m_deviceModel, m_isY);
+    m_resultPending = true;
+    emit formattedPhotoResultChanged();
 }
 
 // ---- The result table ----
@@ -305,6 +314,8 @@ void DataBuffer::rebuildFormattedPhotoResult()
     }
     if (m_modelInfo.hasTm30)
         zeroColorRendition();
+    // Zeros show no measurement: a unit change has no result left to rescale.
+    m_photoResultSize = 0;
     setResultItems(items);
 }
 

@@ -10,6 +10,7 @@
 #include "RamanChartItem.h"
 #include "RatioChartItem.h"
 #include "control/StudioService.h"
+#include "output/ResultCsvWriter.h"
 #include "store/DataBuffer.h"
 
 #include <qcustomplot.h>
@@ -354,6 +355,30 @@ private slots:
         const auto fresh = make();
         QCOMPARE(changed->customPlot()->yAxis->label(), label);
         QCOMPARE(fresh->customPlot()->yAxis->label(), label);
+    }
+
+    // "T" models count photons: the chart and its tip show the counts their CSV holds,
+    // whatever irradiance unit an earlier device left stored.
+    void photonCountsAreShownAsCounted()
+    {
+        StudioService::instance()->setUnit(3);
+        buffer()->setDeviceModel(QStringLiteral("TQV-11"));
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 40069), 2)); // 400.69 counts
+        auto chart = makeChart<ChartPureSpectrum>();
+        QCustomPlot *plot = chart->customPlot();
+        StudioService::instance()->setUnit(1);
+        runQueuedReplots();
+        QCOMPARE(plot->graph(0)->data()->at(210)->value, 400.69);
+        QCOMPARE(plot->yAxis->range().upper, 1.15 * 400.69);
+        hoverAt(chart.get(), plot->xAxis->coordToPixel(550), kHeight / 2);
+        QCPItemText *tip = visibleTip(plot);
+        QVERIFY(tip);
+        QCOMPARE(tip->text(), QStringLiteral("550\n401"));
+        QString csv;
+        QTextStream out(&csv);
+        ResultCsvWriter::writeSpectrumTable(out, *buffer());
+        out.flush();
+        QVERIFY(csv.contains(QStringLiteral("\n550,400.69\n")));
     }
 
     void cleanup()

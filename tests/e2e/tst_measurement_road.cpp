@@ -1,6 +1,7 @@
 // Measuring through StudioService on a connected simulated spectrometer: the exact
 // frames each action sends, what the replies leave in the store, and the timed series
 // (its timer, the file the main window has written for it, every way it ends).
+#include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
 #include "TemporaryHome.h"
@@ -10,6 +11,7 @@
 #include "protocol/DeviceFrame.h"
 #include "link/ReplyWatchdog.h"
 #include "output/SaveFolder.h"
+#include "output/SaveService.h"
 #include "control/StudioService.h"
 #include "welcome/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
@@ -171,6 +173,67 @@ private slots:
         studio()->setUnit(0);
         QCOMPARE(buffer()->scaledSpectrum(), source);
         QVERIFY(received({})); // replays ask the device for nothing
+    }
+
+    // What was cleared stays cleared through a unit change, and a unit change is no answer
+    // to a snapshot.
+    void aUnitChangeRevivesNothingAndEndsNoSnapshot()
+    {
+        QVERIFY(snapshot());
+        m_device->setSilent(true);
+        studio()->handleManualSpectrumSignal();
+        studio()->setUnit(1);
+        QVERIFY(studio()->isSingle());
+        m_device->setSilent(false);
+        m_device->pushSpectrum();
+        QTRY_VERIFY_WITH_TIMEOUT(!studio()->isSingle(), kReplyTimeoutMs);
+        QCOMPARE(buffer()->sourceSpectrum(), expectedSpectrum(m_device->state()));
+        QCOMPARE(buffer()->getMaxSpec(DataBuffer::ScaledSpectrum), 1000.0 * buffer()->getMaxSpec(DataBuffer::SourceSpectrum));
+        studio()->setUnit(0);
+
+        const auto unitChangeKeepsItCleared = [this] {
+            studio()->setUnit(1);
+            const bool cleared = !buffer()->hasData() && buffer()->getMaxSpec(DataBuffer::ScaledSpectrum) == 0.0;
+            studio()->setUnit(0);
+            return cleared;
+        };
+        buffer()->clearBuffer(); // File > Back
+        QVERIFY(unitChangeKeepsItCleared());
+        QCOMPARE(buffer()->lastResultItems().first().value(QStringLiteral("value")).toString(), QStringLiteral("0.00"));
+
+        QVERIFY(snapshot());
+        studio()->handleReferenceSpectrumSignal(); // "ref" clears the sample
+        QTRY_VERIFY_WITH_TIMEOUT(buffer()->hasReference(), kReplyTimeoutMs);
+        QVERIFY(unitChangeKeepsItCleared());
+    }
+
+    // A file and a report give the exposure of the spectrum they hold, not a later setting.
+    void savedExposureIsTheSpectrumsOwn()
+    {
+        QVERIFY(snapshot()); // at the device's 100 ms
+        QCOMPARE(buffer()->expoTime(), 100000u);
+        studio()->handleSetExposeModeSignal(0);
+        studio()->handleSetExposeTimeSignal(250.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoTime(), 250000u, kReplyTimeoutMs);
+
+        auto *save = m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<SaveService *>();
+        QVERIFY(save);
+        QSignalSpy finished(save, &SaveService::saveFinished);
+        save->handleSaveSignal(SaveService::SAVE_PHOTOMETRIC);
+        save->handleExportSignal(SaveService::SAVE_PHOTOMETRIC, QStringLiteral("1"), QStringLiteral("M"),
+                                 QStringLiteral("T"), QStringLiteral("2026-12-07 10:00:00"), QStringLiteral("S"));
+        QCOMPARE(finished.count(), 2);
+        const QString csv = finished.at(0).at(1).toString(), pdf = finished.at(1).at(1).toString();
+        const auto removeFiles = qScopeGuard([&] { QFile::remove(csv), QFile::remove(pdf); });
+        QVERIFY(finished.at(0).at(0).toBool() && finished.at(1).at(0).toBool());
+        QVERIFY(testsupport::csvLines(csv).contains(QStringLiteral("exposure time,100 ms")));
+        QVERIFY(testsupport::pdfText(pdf).contains(QStringLiteral("Integration Time: 100 ms")));
+
+        studio()->handleSetExposeTimeSignal(100.0f);
+        studio()->handleSetExposeModeSignal(1);
+        QTRY_VERIFY_WITH_TIMEOUT(buffer()->expoTime() == 100000u && buffer()->expoMode() == 1u, kReplyTimeoutMs);
+        m_app->find(QStringLiteral("saveSuccessDialog"))->setProperty("visible", false);
+        hideMessage(); // the device's acknowledgements
     }
 
     void rangeSettingsCompareWithTheStoredOnesAndKeepBeginBelowEnd()

@@ -12,6 +12,7 @@
 #include "control/StudioService.h"
 #include "output/SaveService.h"
 #include "protocol/DeviceCommand.h"
+#include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 #include "transport/UARTInterface.h"
@@ -477,6 +478,21 @@ private slots:
         click("bandwidthConfirmButton");
         QCOMPARE(std::make_pair(studio()->rangeBegin(), studio()->rangeEnd()), std::make_pair(400, 700));
         QVERIFY(!dialog->property("visible").toBool() && !visible("messageDialog"));
+
+        // A band moved wholly above or below the stored one is stored as typed.
+        const QList<std::pair<QPoint, QPoint>> moves{{{370, 780}, {800, 900}}, {{400, 500}, {600, 700}},
+                                                     {{400, 500}, {200, 300}}};
+        for (const auto &[from, to] : moves) {
+            MeasurementSettings::setRange(from.x(), from.y());
+            trigger("setBandwidthAction");
+            begin->setProperty("text", QString::number(to.x()));
+            end->setProperty("text", QString::number(to.y()));
+            click("bandwidthConfirmButton");
+            QCOMPARE(MeasurementSettings::range(), (QVariantList{to.x(), to.y()}));
+            QVERIFY2(!visible("messageDialog"), qPrintable(boxMessage()));
+            QVERIFY(!dialog->property("visible").toBool());
+        }
+        MeasurementSettings::setRange(370, 780);
     }
 
     void illuminanceSendsOnlyAFinitePositiveRatio()

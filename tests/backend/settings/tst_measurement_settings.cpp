@@ -29,6 +29,23 @@ private slots:
         QCOMPARE(QSettings(appSettings().fileName(), QSettings::IniFormat).value(kUnitKey).toInt(), 3);
     }
 
+    // A hand-edited or foreign file: anything but two whole numbers is the default band.
+    // The values are stored as the INI reader yields them: a text, or a list of texts.
+    void aRangeThatIsNotTwoWholeNumbersIsTheDefaultBand()
+    {
+        const QVariantList defaultBand{370, 780};
+        const QList<QVariant> stored{QStringLiteral("500"), QStringLiteral("50"), QStringList{"a", "b"},
+                                     QStringList{"400", "500", "600"}, QStringList{"400.5", "700"},
+                                     QStringList{"-5", "700"}, QVariant()};
+        for (const QVariant &value : stored) {
+            appSettings().setValue(kRangeKey, value);
+            QCOMPARE(range(), defaultBand);
+        }
+        appSettings().setValue(kRangeKey, QStringList{"400", " 700"});
+        QCOMPARE(range(), (QVariantList{400, 700}));
+        setRange(370, 780);
+    }
+
     // The unit table itself is read through the store's result texts; here only what falls outside it.
     void unknownUnitsCountAsWattsPerSquareMetre()
     {

@@ -25,8 +25,8 @@ FormDialog {
             windowsRoot.showMessage(dialog.boxTitle, qsTr("The start must be below the end."))
             return
         }
-        studioService.setRangeBegin(begin)
-        studioService.setRangeEnd(end)
+        // Both at once: one bound alone may not pass the other stored one.
+        studioService.setRange(begin, end)
         dialog.visible = false
     }
 
