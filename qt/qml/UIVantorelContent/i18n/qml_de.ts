@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>There is no measurement to report. Connect a device and measure first.</source>
-        <translation>Es gibt keine Messung für den Bericht. Zuerst ein Gerät verbinden und messen.</translation>
+        <translation>Keine Messung für den Bericht. Erst ein Gerät verbinden und messen.</translation>
     </message>
     <message>
         <source>The test ended before its first sample; nothing was saved.</source>
@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
-        <translation>Eine Dauer von mindestens einem Intervall (%1 s) und höchstens %2 s eingeben.</translation>
+        <translation>Dauer eingeben: mindestens ein Intervall (%1 s), höchstens %2 s.</translation>
     </message>
 </context>
 <context>

@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>There is no measurement to report. Connect a device and measure first.</source>
-        <translation>Aucune mesure à présenter dans le rapport. Connectez d'abord un appareil et mesurez.</translation>
+        <translation>Aucune mesure pour le rapport. Connectez un appareil et mesurez.</translation>
     </message>
     <message>
         <source>The test ended before its first sample; nothing was saved.</source>
