@@ -790,9 +790,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(operable("exportReport"), kReplyTimeoutMs);
         QVERIFY(m_ui->click("exportReport"));
         QTRY_VERIFY(m_ui->property("exportDialog", "visible").toBool());
+        m_ui->find(QStringLiteral("illuminanceDialog"))->setProperty("visible", true);
         m_device->hangUp();
         QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("welcome")), kReplyTimeoutMs);
-        QTRY_VERIFY(!series->isVisible() && !m_ui->property("exportDialog", "visible").toBool());
+        for (const char *dialog : {"customizedTestDialog", "exportDialog", "illuminanceDialog"})
+            QTRY_VERIFY2(!m_ui->property(dialog, "visible").toBool(), dialog);
         QVERIFY(!studio()->isAuto());
 
         // Shown again without a link, their buttons say why and write nothing.
