@@ -4,7 +4,8 @@
 // where the page needs one, switches theme and language, saves and exports, and checks the
 // files in the save folder and a few pixels of each page; on the photometry page also the
 // exposure field, result labels in every language, the read-out, hue bins and the report
-// (dark on screen, light and without the read-out on paper, a failure told on the page).
+// (dark on screen, light and without the read-out on paper, a failure told on the page), and
+// the timed-series and report dialogs at their edges and when the link drops.
 #include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
