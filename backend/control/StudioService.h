@@ -113,7 +113,9 @@ public slots:
     void handleOpenFolderSignal();
     void handleHardwareDisconnectSignal();
     void reloadFeatures();
-    void handleCustomizedTest(int duration, const QString &unit, int intervals);
+    // The dialog's typed numbers as they are (NaN when empty): a double carries any whole
+    // number typed, so a duration the timer cannot count is refused rather than wrapped.
+    void handleCustomizedTest(double duration, const QString &unit, double intervals);
     void handleCloseCustomizedTest();
     // Efficiency curve maintenance (serial only).
     void handleGetEfficiencyDataSingal();

@@ -6,7 +6,7 @@
 #include "store/DataBuffer.h"
 
 #include <QTimer>
-#include <algorithm>
+#include <cmath>
 #include <limits>
 
 void StudioService::setTestDuration(int seconds)
@@ -33,16 +33,33 @@ void StudioService::setTestIntervals(int seconds)
     emit testIntervalsChanged();
 }
 
-void StudioService::handleCustomizedTest(int duration, const QString &unit, int intervals)
+void StudioService::handleCustomizedTest(double duration, const QString &unit, double intervals)
 {
-    if (DataBuffer::instance()->isY())
+    // One series at a time: a second Start, as from a double click, leaves it running.
+    if (m_customizedTestTimer)
         return;
+    const DataBuffer *buffer = DataBuffer::instance();
+    // The store knows a model only while a device is linked.
+    if (buffer->deviceModel().isEmpty()) {
+        showMessage(tr("Connect a device before starting a test."));
+        return;
+    }
+    if (buffer->isY())
+        return;
+
+    const double interval =
+        intervals >= kMinTestIntervalSeconds ? std::floor(intervals) : kMinTestIntervalSeconds;
+    const double seconds = std::floor(unit == QLatin1String("min") ? duration * 60 : duration);
+    // Shorter than one interval, a series records nothing; the timer counts in an int.
+    constexpr double longest = std::numeric_limits<int>::max();
+    if (!(seconds >= interval && seconds <= longest)) {
+        showMessage(tr("Enter a duration of at least one interval (%1 s) and at most %2 s.")
+                        .arg(QString::number(interval, 'f', 0), QString::number(longest, 'f', 0)));
+        return;
+    }
+
     setTestTimer(0);
     handleCloseCustomizedTest();
-
-    // A duration in minutes near the int limit must not wrap into a negative time.
-    const qint64 seconds =
-        unit == QLatin1String("min") ? qint64(duration) * 60 : qint64(duration);
     emit requestCustomizedTestBegin();
     if (!m_isAuto) {
         m_isAuto = true;
@@ -50,9 +67,8 @@ void StudioService::handleCustomizedTest(int duration, const QString &unit, int 
         emit isAutoChanged();
     }
     ActiveTransport::startContinuous(m_connectType);
-    setTestDuration(int(std::clamp<qint64>(seconds, std::numeric_limits<int>::min(),
-                                           std::numeric_limits<int>::max())));
-    setTestIntervals(qMax(intervals, kMinTestIntervalSeconds));
+    setTestDuration(int(seconds));
+    setTestIntervals(int(interval));
 
     m_customizedTestTimer = new QTimer(this);
     m_customizedTestTimer->setInterval(kTestTickMs);

@@ -90,6 +90,12 @@ void SaveService::handleExportSignal(SaveType type, QString sampleNumber, QStrin
         emit saveFinished(false, QString(), tr("Data buffer is not initialized."));
         return;
     }
+    // A report is of a device's measurement; once the link is gone there is neither.
+    if (m_buffer->deviceModel().isEmpty() || !m_buffer->hasData()) {
+        emit saveFinished(false, QString(),
+                          tr("There is no measurement to report. Connect a device and measure first."));
+        return;
+    }
     const QString folder = SaveFolder::path();
     // A folder that cannot be made shows as a file that cannot be opened.
     ensureDirectory(folder);
@@ -129,7 +135,8 @@ void SaveService::beginCustomizedTestSave()
 
 void SaveService::appendCustomizedTestSave()
 {
-    if (!m_buffer || m_customizedTest.isEmpty())
+    // The store's zeros after a clear are no sample.
+    if (!m_buffer || m_customizedTest.isEmpty() || !m_buffer->hasData())
         return;
     m_customizedTest.append(*m_buffer, QDateTime::currentDateTime());
 }
@@ -138,6 +145,11 @@ void SaveService::endCustomizedTestSave()
 {
     if (m_customizedTest.isEmpty())
         return;
+    if (m_customizedTest.sampleCount() == 0) {
+        m_customizedTest.clear();
+        emit saveFinished(false, QString(), tr("The test ended before its first sample; nothing was saved."));
+        return;
+    }
     const QStringList lines = m_customizedTest.lines();
     m_customizedTest.clear();
 

@@ -591,13 +591,32 @@ private slots:
 
     void longestDurationInMinutesDoesNotWrapAround()
     {
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
         QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
         const int longest = std::numeric_limits<int>::max();
-        studio()->handleCustomizedTest(longest, QStringLiteral("min"), 5);
+        // Beyond the timer's count, or shorter than one interval: refused before anything
+        // is sent, never wrapped nor cut to fit.
+        const QString refusal = QStringLiteral("Enter a duration of at least one interval (%1 s) and at most 2147483647 s.");
+        using Refused = std::tuple<double, const char *, double, int>;
+        for (const auto &[duration, unit, intervals, shownInterval] :
+             {Refused{longest, "min", 5, 5}, Refused{3000000000.0, "s", 5, 5}, Refused{4294967300.0, "s", 5, 5},
+              Refused{4, "s", 2, 5}, Refused{19, "s", 20, 20}, Refused{qQNaN(), "s", 5, 5}}) {
+            studio()->handleCustomizedTest(duration, QLatin1String(unit), intervals);
+            QCOMPARE(messageShown(), refusal.arg(shownInterval));
+            hideMessage();
+        }
+        QVERIFY(received({}, 300));
+        QVERIFY(begin.isEmpty() && !studio()->isAuto());
+
+        studio()->handleCustomizedTest(longest, QStringLiteral("s"), 5);
         QCOMPARE(studio()->testDuration(), longest);
         QTRY_VERIFY_WITH_TIMEOUT(studio()->testTimer() >= 1, kSeriesTimeoutMs);
         QVERIFY(studio()->isAuto()); // still running after its first tick
-        QCOMPARE(end.count(), 0);
+        // A second Start (a double click) leaves the running series as it is.
+        studio()->handleCustomizedTest(10, QStringLiteral("s"), 5);
+        QVERIFY(received({frame(4), frame(51)}));
+        QVERIFY(begin.count() == 1 && end.isEmpty());
+        QCOMPARE(studio()->testDuration(), longest);
         studio()->handleCloseCustomizedTest();
         QCOMPARE(end.count(), 1);
     }
@@ -621,6 +640,12 @@ private slots:
         const QStringList files = testsupport::savedFiles(kSeriesFiles);
         QCOMPARE(files.size(), 1);
         QCOMPARE(testsupport::csvLines(files.first()).first().count(QLatin1Char(',')), append.count());
+
+        // Without a link no series starts.
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
+        QCOMPARE(messageShown(), QStringLiteral("Connect a device before starting a test."));
+        QVERIFY(begin.isEmpty() && !studio()->isAuto());
     }
 };
 

@@ -4,7 +4,8 @@
 // where the page needs one, switches theme and language, saves and exports, and checks the
 // files in the save folder and a few pixels of each page; on the photometry page also the
 // exposure field, result labels in every language, the read-out, hue bins and the report
-// (dark on screen, light and without the read-out on paper, a failure told on the page).
+// (dark on screen, light and without the read-out on paper, a failure told on the page), and
+// the timed-series and report dialogs at their edges and when the link drops.
 #include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
@@ -751,6 +752,67 @@ private slots:
         QVERIFY(QFile::remove(SaveFolder::path()));
 
         dialog->close();
+    }
+
+    // The timed series and the report at their edges: Start refuses a duration that would
+    // measure nothing or that the back end cannot count, a second Start leaves the running
+    // series alone, and the covered accept button's place takes no click. When the link
+    // drops, the welcome page closes both dialogs, and without a link nothing is written.
+    void seriesAndReportDialogsKeepToTheLink()
+    {
+        testsupport::removeSavedFiles(QStringLiteral("*"));
+        trigger("customizedTestAction");
+        auto *series = qobject_cast<QQuickWindow *>(m_ui->find(QStringLiteral("customizedTestDialog")));
+        QVERIFY(series && QTest::qWaitForWindowExposed(series));
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        QSignalSpy finished(saveService(), SIGNAL(saveFinished(bool, QString, QString)));
+        m_device->clearReceived();
+        for (const char *duration : {"4", "3000000000", "4294967300"}) {
+            QVERIFY(m_ui->type("durationField", duration) && m_ui->click("customizedTestStartButton"));
+            QTRY_COMPARE(m_app->shownMessage(),
+                         QStringLiteral("Enter a duration of at least one interval (5 s) and at most 2147483647 s."));
+            m_app->closeMessage();
+        }
+        QTest::qWait(200);
+        QVERIFY(begin.isEmpty() && !studio()->isAuto() && m_device->receivedFrames().isEmpty());
+
+        QVERIFY(m_ui->type("durationField", "60"));
+        QVERIFY(m_ui->click("customizedTestStartButton") && m_ui->click("customizedTestStartButton"));
+        QTRY_VERIFY(studio()->isAuto());
+        QCOMPARE(begin.count(), 1);
+        QQuickItem *covered = series->findChild<QQuickItem *>(QStringLiteral("acceptButton"));
+        QVERIFY(covered);
+        QTest::mouseClick(series, Qt::LeftButton, Qt::NoModifier,
+                          covered->mapToScene(QPointF(covered->width() / 2, covered->height() / 2)).toPoint());
+        QTest::qWait(200);
+        QVERIFY(series->isVisible() && studio()->isAuto());
+        QCOMPARE(finished.count(), 0);
+
+        QTRY_VERIFY_WITH_TIMEOUT(operable("exportReport"), kReplyTimeoutMs);
+        QVERIFY(m_ui->click("exportReport"));
+        QTRY_VERIFY(m_ui->property("exportDialog", "visible").toBool());
+        m_ui->find(QStringLiteral("illuminanceDialog"))->setProperty("visible", true);
+        m_device->hangUp();
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("welcome")), kReplyTimeoutMs);
+        for (const char *dialog : {"customizedTestDialog", "exportDialog", "illuminanceDialog"})
+            QTRY_VERIFY2(!m_ui->property(dialog, "visible").toBool(), dialog);
+        QVERIFY(!studio()->isAuto());
+
+        // Shown again without a link, their buttons say why and write nothing.
+        const QStringList written = testsupport::savedFiles();
+        using Refusal = std::tuple<const char *, const char *, const char *>;
+        for (const auto &[dialog, button, message] :
+             {Refusal{"customizedTestDialog", "customizedTestStartButton", "Connect a device before starting a test."},
+              Refusal{"exportDialog", "exportConfirmButton", "There is no measurement to report. Connect a device and measure first."}}) {
+            m_app->closeMessage();
+            m_ui->find(dialog)->setProperty("visible", true);
+            QVERIFY(m_ui->click(button));
+            QTRY_COMPARE(m_app->shownMessage(), QString::fromLatin1(message));
+            m_ui->find(dialog)->setProperty("visible", false);
+        }
+        m_app->closeMessage();
+        QCOMPARE(begin.count(), 1);
+        QCOMPARE(testsupport::savedFiles(), written);
     }
     void ramanModel()
     {

@@ -86,6 +86,16 @@ CustomWindow {
         y = Math.max(top, Math.min(y, top + screen.height - height))
     }
 
+    // Back on the welcome page the link is gone: nothing a measuring page opened may stay
+    // to act without it.
+    function closeMeasuringDialogs() {
+        for (const dialog of [baudDialog, efficiencyDialog, bandwidthDialog, illuminanceDialog, customizedTestDialog])
+            dialog.visible = false
+        const page = dynamicLoader.item
+        if (page && page.exportDialog)
+            page.exportDialog.visible = false
+    }
+
     // A message of the shell's own, at the message box's standard size.
     function showMessage(title, text) {
         messageDialog.boxTitle = title
@@ -161,6 +171,7 @@ CustomWindow {
             if (welcome.visible) {
                 windowsRoot.minimumWidth = windowsRoot.welcomeWidth
                 windowsRoot.minimumHeight = windowsRoot.welcomeHeight
+                windowsRoot.closeMeasuringDialogs()
             }
         }
     }

@@ -424,6 +424,26 @@ private slots:
         QCOMPARE(QFileInfo(SaveFolder::path()).size(), 0);
     }
 
+    // A report and a series need a device and a measurement: without them the service says
+    // so and writes nothing.
+    void nothingIsWrittenWithoutADeviceOrAMeasurement()
+    {
+        useScene(true);
+        const QString noReport = QStringLiteral("There is no measurement to report. Connect a device and measure first.");
+        QCOMPARE(exportReport(*m_report, SaveService::SAVE_PHOTOMETRIC).message, noReport); // named, not measured
+        measure(QStringLiteral("PQV-21"));
+        m_bench.buffer->resetAll(); // the link went, and with it model and measurement
+        const Outcome gone = exportReport(*m_report, SaveService::SAVE_SPECTRUM);
+        QCOMPARE(std::make_pair(gone.success, gone.message), std::make_pair(false, noReport));
+
+        // A sample taken while the store holds no measurement is none.
+        m_bench.setDevice(QStringLiteral("PQV-21"), 380, 383);
+        save().beginCustomizedTestSave();
+        save().appendCustomizedTestSave();
+        QCOMPARE(endSeries(), QStringList{"<failed> The test ended before its first sample; nothing was saved."});
+        QCOMPARE(savedFiles(), QStringList());
+    }
+
     void reportCutShortLeavesNoFile()
     {
         useScene(true);
@@ -675,11 +695,10 @@ private slots:
         QCOMPARE(endSeries(), QStringList{"<no signal>"});
         QVERIFY(testsupport::savedFiles().isEmpty());
 
-        save().beginCustomizedTestSave(); // no sample: the names alone
-        const QStringList names = endSeries();
-        QCOMPARE(names.first(), kBom + "Time");
-        QCOMPARE(names.last(), QStringLiteral("383"));
+        save().beginCustomizedTestSave(); // no sample: nothing to write, and said so once
+        QCOMPARE(endSeries(), QStringList{"<failed> The test ended before its first sample; nothing was saved."});
         QCOMPARE(endSeries(), QStringList{"<no signal>"});
+        QVERIFY(testsupport::savedFiles().isEmpty());
 
         beginSeries();
         save().appendCustomizedTestSave();

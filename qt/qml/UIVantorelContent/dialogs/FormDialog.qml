@@ -4,7 +4,8 @@ import UIVantorel
 import UIVantorelContent
 
 // A settings form in a message window: its background covers the box's own message and
-// accept button, and the form's rows stack in one column.
+// accept button, and the form's rows stack in one column. The form's own buttons act; the
+// box's accept button stays out of reach under the cover.
 KVRMessageDialog {
     id: dialog
 
@@ -13,6 +14,7 @@ KVRMessageDialog {
     // The form's height; a taller script (Chinese) grows the box rather than cut the form.
     property int preferredHeight: 200
 
+    boxButtonAcceptShown: false
     boxWidth: 600
     boxHeight: Math.max(preferredHeight, Math.ceil(column.implicitHeight) + 2 * column.anchors.margins + 47)
 

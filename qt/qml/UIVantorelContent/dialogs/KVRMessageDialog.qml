@@ -11,6 +11,8 @@ CustomWindow {
     property string boxTitle: ""
     property string boxButtonAcceptLabel: qsTr("OK")
     property bool boxButtonAcceptHighlighted: true
+    // A form that covers the button hides it too: a button not seen must take no click.
+    property bool boxButtonAcceptShown: true
     property int boxWidth: 300
     property int boxHeight: 150
 
@@ -31,6 +33,7 @@ CustomWindow {
     KVRButton {
         id: acceptButton
         objectName: "acceptButton"
+        visible: dialog.boxButtonAcceptShown
         x: parent.width - 16 - width
         y: parent.height - 16 - height
         text: dialog.boxButtonAcceptLabel

@@ -404,6 +404,14 @@
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
+        <source>There is no measurement to report. Connect a device and measure first.</source>
+        <translation>Keine Messung für den Bericht. Erst ein Gerät verbinden und messen.</translation>
+    </message>
+    <message>
+        <source>The test ended before its first sample; nothing was saved.</source>
+        <translation>Der Test endete vor seiner ersten Probe; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
         <source>Spectral Illuminance Test Report</source>
         <translation>Spectral Illuminance Test Report</translation>
     </message>
@@ -710,6 +718,14 @@
     <message>
         <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
         <translation>Belichtungszeit in Millisekunden von 0 bis %1 eingeben, z. B. 12.5.</translation>
+    </message>
+    <message>
+        <source>Connect a device before starting a test.</source>
+        <translation>Vor dem Start eines Tests ein Gerät verbinden.</translation>
+    </message>
+    <message>
+        <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
+        <translation>Dauer eingeben: mindestens ein Intervall (%1 s), höchstens %2 s.</translation>
     </message>
 </context>
 <context>

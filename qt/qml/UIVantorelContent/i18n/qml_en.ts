@@ -404,6 +404,14 @@
         <translation>Failed to write file.</translation>
     </message>
     <message>
+        <source>There is no measurement to report. Connect a device and measure first.</source>
+        <translation>There is no measurement to report. Connect a device and measure first.</translation>
+    </message>
+    <message>
+        <source>The test ended before its first sample; nothing was saved.</source>
+        <translation>The test ended before its first sample; nothing was saved.</translation>
+    </message>
+    <message>
         <source>Spectral Illuminance Test Report</source>
         <translation>Spectral Illuminance Test Report</translation>
     </message>
@@ -710,6 +718,14 @@
     <message>
         <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
         <translation>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</translation>
+    </message>
+    <message>
+        <source>Connect a device before starting a test.</source>
+        <translation>Connect a device before starting a test.</translation>
+    </message>
+    <message>
+        <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
+        <translation>Enter a duration of at least one interval (%1 s) and at most %2 s.</translation>
     </message>
 </context>
 <context>

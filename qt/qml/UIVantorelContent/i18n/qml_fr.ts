@@ -404,6 +404,14 @@
         <translation>Impossible d'écrire le fichier.</translation>
     </message>
     <message>
+        <source>There is no measurement to report. Connect a device and measure first.</source>
+        <translation>Aucune mesure pour le rapport. Connectez un appareil et mesurez.</translation>
+    </message>
+    <message>
+        <source>The test ended before its first sample; nothing was saved.</source>
+        <translation>Le test s'est terminé avant son premier échantillon ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
         <source>Spectral Illuminance Test Report</source>
         <translation>Spectral Illuminance Test Report</translation>
     </message>
@@ -710,6 +718,14 @@
     <message>
         <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
         <translation>Saisissez un temps d'exposition en millisecondes de 0 à %1, par ex. 12.5.</translation>
+    </message>
+    <message>
+        <source>Connect a device before starting a test.</source>
+        <translation>Connectez un appareil avant de lancer un test.</translation>
+    </message>
+    <message>
+        <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
+        <translation>Saisissez une durée d'au moins un intervalle (%1 s) et d'au plus %2 s.</translation>
     </message>
 </context>
 <context>

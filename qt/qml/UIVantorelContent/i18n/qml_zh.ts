@@ -404,6 +404,14 @@
         <translation>写入文件失败。</translation>
     </message>
     <message>
+        <source>There is no measurement to report. Connect a device and measure first.</source>
+        <translation>没有可写入报告的测量。请先连接设备并测量。</translation>
+    </message>
+    <message>
+        <source>The test ended before its first sample; nothing was saved.</source>
+        <translation>测试在第一次采样前已结束，未保存任何内容。</translation>
+    </message>
+    <message>
         <source>Spectral Illuminance Test Report</source>
         <translation>光谱照度测试报告</translation>
     </message>
@@ -710,6 +718,14 @@
     <message>
         <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
         <translation>请输入 0 到 %1 毫秒之间的曝光时间，例如 12.5。</translation>
+    </message>
+    <message>
+        <source>Connect a device before starting a test.</source>
+        <translation>请先连接设备，再开始测试。</translation>
+    </message>
+    <message>
+        <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
+        <translation>请输入至少一个间隔（%1 s）、最多 %2 s 的时长。</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,8 @@ Rectangle {
         QT_TR_NOOP("Bluetooth"), QT_TR_NOOP("Exposure Status: "), QT_TR_NOOP("Adjusting Exposure"),
         QT_TR_NOOP("Under Exposure"), QT_TR_NOOP("Normal Exposure"), QT_TR_NOOP("Over Exposure")
     ]
+    // The main window closes the page's report dialog when the link goes.
+    readonly property alias exportDialog: exportDialog
 
     function cleanState() {
         if (chartPureSpectrum)
