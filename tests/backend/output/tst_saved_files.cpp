@@ -1,6 +1,7 @@
 // What the save service writes, read back from disk: the PDF report (pictures per save
-// type, page breaks, texts in the interface language, the visible result items, failures
-// that leave no file), every CSV kind in both units, and the timed series.
+// type, page breaks, texts in the interface language, entries of any length, the visible
+// result items, failures that leave no file), every CSV kind in both units, and the timed
+// series.
 #include "PdfTools.h"
 #include "SavedFiles.h"
 #include "StoreFixtures.h"
