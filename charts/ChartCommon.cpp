@@ -1,5 +1,6 @@
 #include "ChartCommon.h"
 
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 
 #include <qcustomplot.h>
@@ -74,7 +75,7 @@ void place(QCPItemText *text, const QCPItemTracer *anchor, double key, double va
 
 QString keyValueText(double key, double value)
 {
-    return QString::number(key, 'f', 0) + QLatin1Char('\n') + QString::number(value, 'g', 3);
+    return NumberText::fixed(key, 0) + QLatin1Char('\n') + NumberText::general(value, 3);
 }
 
 void showOnCurve(QCPItemTracer *tracer, QCPItemText *text, QCPGraph *curve, double key, NaNTip nan)

@@ -2,6 +2,7 @@
 
 #include "ChartStyle.h"
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -92,10 +93,10 @@ void ChartCri1::plot()
     const QColor text = Theme::chartTextColor();
     for (int i = 0; i < kIndices; ++i) {
         m_labels[size_t(i)]->setText(QStringLiteral("R") + QString::number(i + 1) + QStringLiteral("\n")
-                                     + QString::number(m_indices[size_t(i)], 'f', 3));
+                                     + NumberText::fixed(m_indices[size_t(i)], 3));
         m_labels[size_t(i)]->setColor(text);
     }
-    m_labels[kIndices]->setText(QStringLiteral("Ra:") + QString::number(words[kRaWord], 'f', 3));
+    m_labels[kIndices]->setText(QStringLiteral("Ra:") + NumberText::fixed(words[kRaWord], 3));
     m_labels[kIndices]->setColor(text);
     m_values->data()->set(polygon, true);
     queueReplot();

@@ -2,6 +2,7 @@
 
 #include "ChartStyle.h"
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -70,11 +71,11 @@ void ChartCri2::setupPlot()
     onThemeChanged();
 }
 
-void ChartCri2::showBar(int bar, double value)
+void ChartCri2::showBar(int bar, float value)
 {
     const double key = bar + 1;
     m_bars[size_t(bar)]->setData(QVector<double>{key}, QVector<double>{value}, true);
-    m_labels[size_t(bar)]->setText(QString::number(value, 'f', 3));
+    m_labels[size_t(bar)]->setText(NumberText::fixed(value, 3));
     // Right edge 2 units left of zero, or of the end of a bar that reaches left.
     m_labels[size_t(bar)]->position->setCoords(value >= 0 ? -kLabelGap : value - kLabelGap, key);
 }

@@ -29,7 +29,7 @@ private slots:
     void onThemeChanged();
 
 private:
-    void showBar(int bar, double value);
+    void showBar(int bar, float value);
 
     std::array<QCPBars *, kIndices + 1> m_bars{}; // R1-R15, then Ra
     std::array<QCPItemText *, kIndices + 1> m_labels{};

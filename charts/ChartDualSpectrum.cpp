@@ -3,6 +3,7 @@
 #include "ChartCommon.h"
 #include "OffscreenPlot.h"
 #include "SpectrumGradient.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -162,7 +163,8 @@ void ChartDualSpectrum::showTextTip()
     const bool sourceHigher = !hasReference || source >= reference;
     ChartHoverTip::place(m_tipText, sourceHigher ? m_sourceTracer : m_referenceTracer, key,
                          sourceHigher ? source : reference);
-    m_tipText->setText(m_tipTemplate.arg(key, 0, 'f', 0).arg(reference, 0, 'g', 3).arg(source, 0, 'g', 3));
+    m_tipText->setText(m_tipTemplate.arg(NumberText::fixed(key, 0), NumberText::general(reference, 3),
+                                         NumberText::general(source, 3)));
 }
 
 void ChartDualSpectrum::cleanState()

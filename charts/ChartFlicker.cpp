@@ -1,6 +1,7 @@
 #include "ChartFlicker.h"
 
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -79,10 +80,10 @@ void ChartFlicker::plot()
 
     m_text->setText(tr("Flicker frequency(Hz): %1\nModulation depth(%): %2\nPercent flicker(%): %3\n"
                        "Flicker index: %4\nGain: %5")
-                        .arg(QString::number(m_dataBuffer->frequency(), 'f', 2),
-                             QString::number(m_dataBuffer->depth(), 'f', 1),
-                             QString::number(m_dataBuffer->percent(), 'f', 2),
-                             QString::number(m_dataBuffer->index(), 'f', 3), gainText(m_dataBuffer->gainValue())));
+                        .arg(NumberText::fixed(m_dataBuffer->frequency(), 2),
+                             NumberText::fixed(m_dataBuffer->depth(), 1),
+                             NumberText::fixed(m_dataBuffer->percent(), 2),
+                             NumberText::fixed(m_dataBuffer->index(), 3), gainText(m_dataBuffer->gainValue())));
     m_waveform->setData(m_dataBuffer->getFKey(), m_scaled);
     m_waveform->rescaleKeyAxis(false);
     m_plot->yAxis->setRange(0, 1.2);

@@ -2,6 +2,7 @@
 
 #include "DeferredRefresh.h"
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -45,11 +46,9 @@ void ChartRfRg::plot()
     if (!m_plot || !m_dataBuffer || !m_point)
         return;
     const ColorRenditionResult &result = m_dataBuffer->colorRenditionResult();
-    const double rf = result.Rf;
-    const double rg = result.Rg;
-    m_point->setData(QVector<double>{rf}, QVector<double>{rg}, true);
-    m_valueText->setText(QStringLiteral("Rf: ") + QString::number(rf, 'f', 4) + QStringLiteral("\nRg: ")
-                         + QString::number(rg, 'f', 4));
+    m_point->setData(QVector<double>{result.Rf}, QVector<double>{result.Rg}, true);
+    m_valueText->setText(QStringLiteral("Rf: ") + NumberText::fixed(result.Rf, 4) + QStringLiteral("\nRg: ")
+                         + NumberText::fixed(result.Rg, 4));
     queueReplot();
 }
 

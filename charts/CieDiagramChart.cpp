@@ -1,6 +1,7 @@
 #include "CieDiagramChart.h"
 
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -69,8 +70,8 @@ void CieDiagramChart::updatePoint(float first, float second)
     m_second = second;
     m_point->setData(QVector<double>{first}, QVector<double>{second}, true);
     m_label->setColor(Theme::chartTextColor());
-    m_label->setText(m_layout.firstPrefix + QString::number(first, 'f', 4) + QStringLiteral("\n")
-                     + m_layout.secondPrefix + QString::number(second, 'f', 4));
+    m_label->setText(m_layout.firstPrefix + NumberText::fixed(first, 4) + QStringLiteral("\n")
+                     + m_layout.secondPrefix + NumberText::fixed(second, 4));
     queueReplot();
 }
 

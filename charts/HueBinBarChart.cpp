@@ -3,6 +3,7 @@
 #include "ChartStyle.h"
 #include "DeferredRefresh.h"
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -79,10 +80,10 @@ void HueBinBarChart::plot()
     const float *values = m_layout.values(m_dataBuffer->colorRenditionResult());
     for (int bin = 1; bin <= kBins; ++bin) {
         // Bin i is element i - 1 of the result's arrays.
-        const double v = values[bin - 1];
+        const float v = values[bin - 1];
         m_bars[bin - 1]->setData(QVector<double>{double(bin)}, QVector<double>{v}, true);
         QCPItemText *label = m_labels[bin - 1];
-        label->setText(QString::number(v, 'f', 1));
+        label->setText(NumberText::fixed(v, 1));
         label->position->setCoords(bin, v > 0 ? v + m_layout.labelOffset : m_layout.labelOffset);
     }
     queueReplot();

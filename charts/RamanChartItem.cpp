@@ -2,6 +2,7 @@
 
 #include "ChartCommon.h"
 #include "OffscreenPlot.h"
+#include "format/NumberText.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
@@ -168,8 +169,8 @@ void ChartRamanClean::displayRamanPeak()
     const qsizetype count = std::min(locs.size(), pks.size());
     for (qsizetype i = 0; i < count; ++i) {
         m_ramanPeakList.append(QVariantMap{
-            {QStringLiteral("waveNumber"), QString::number(locs[i], 'g', 6)},
-            {QStringLiteral("intensity"), QString::number(pks[i], 'g', 6)},
+            {QStringLiteral("waveNumber"), NumberText::general(locs[i])},
+            {QStringLiteral("intensity"), NumberText::general(pks[i])},
         });
     }
     emit ramanPeakListChanged();

@@ -1,5 +1,6 @@
 #include "ReportWriter.h"
 
+#include "format/NumberText.h"
 #include "output/Brand.h"
 #include "output/ReportChartImages.h"
 #include "output/ReportTexts.h"
@@ -12,6 +13,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +25,11 @@ using ReportTexts::Text;
 const QString kFontFamily = QStringLiteral("宋体");
 constexpr int kFontPointSize = 26;
 constexpr int kPageBottomReserve = 100;
+constexpr int kNewPageTop = 100;
+constexpr int kInformationLineHeight = 60;
+constexpr int kInformationRowAdvance = 100;
+// Between the end of a left entry and the right column.
+constexpr int kInformationColumnGap = 60;
 constexpr int kGridImageSide = 817;
 constexpr int kGridRowAdvance = 820;
 constexpr int kTableColumns = 6;
@@ -133,21 +143,49 @@ void ReportWriter::drawHead(const ReportFields &fields)
     drawInformationRow(label(Text::SampleNumber, fields.sampleNumber), label(Text::Manufacturer, maker));
     drawInformationRow(label(Text::TestTime, fields.testTime), label(Text::Tester, fields.tester));
     drawInformationRow(label(Text::DeviceId, m_buffer.deviceModel()),
-                       ReportTexts::text(Text::IntegrationTime, m_chinese).arg(exposureMs));
+                       ReportTexts::text(Text::IntegrationTime, m_chinese).arg(NumberText::general(exposureMs)));
 
     drawHeading(ReportTexts::text(Text::MeasurementParameters, m_chinese));
 }
 
 void ReportWriter::drawInformationRow(const QString &left, const QString &right)
 {
+    // An entry of any length wraps within its own column: the left one ends short of the
+    // right column, the right one at the printable edge. A row grows by what its wrapped
+    // lines add, and one that would reach the foot of the page starts a new page.
     const int half = width() / 2;
-    m_painter.drawText(QRect(100, m_y, half, 60), Qt::AlignLeft | kUnclipped, left);
-    m_painter.drawText(QRect(half + 100, m_y, half, 60), Qt::AlignLeft | kUnclipped, right);
-    m_y += 100;
+    QRectF leftCell(100, m_y, half - kInformationColumnGap, kInformationLineHeight);
+    QRectF rightCell(half + 100, m_y, half - 100, kInformationLineHeight);
+    QTextOption wrapped(Qt::AlignLeft);
+    wrapped.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QTextOption unwrapped(Qt::AlignLeft);
+    unwrapped.setWrapMode(QTextOption::NoWrap);
+    const auto heightOf = [this](const QRectF &cell, const QString &text, const QTextOption &option) {
+        return int(std::ceil(m_painter.boundingRect(cell, text, option).height()));
+    };
+    const int textHeight = std::max(heightOf(leftCell, left, wrapped), heightOf(rightCell, right, wrapped));
+    const int lineHeight = std::max(heightOf(leftCell, left, unwrapped), heightOf(rightCell, right, unwrapped));
+    keepOnPage(textHeight);
+    for (QRectF *cell : {&leftCell, &rightCell}) {
+        cell->moveTop(m_y);
+        cell->setHeight(std::max(textHeight, kInformationLineHeight));
+    }
+    m_painter.drawText(leftCell, left, wrapped);
+    m_painter.drawText(rightCell, right, wrapped);
+    m_y += kInformationRowAdvance + std::max(0, textHeight - lineHeight);
+}
+
+void ReportWriter::keepOnPage(int contentHeight)
+{
+    if (m_y + contentHeight > height() - kPageBottomReserve) {
+        newPage();
+        m_y = kNewPageTop;
+    }
 }
 
 void ReportWriter::drawHeading(const QString &text)
 {
+    keepOnPage(80);
     m_painter.setFont(m_headingFont);
     m_painter.drawText(QRect(50, m_y, width(), 80), Qt::AlignLeft | Qt::AlignVCenter | kUnclipped, text);
     m_y += 120;
@@ -181,21 +219,14 @@ void ReportWriter::drawChartImage(const QString &objectName)
         return;
     const int scaledWidth = width() - 2 * m_margin;
     const int scaledHeight = heightAtWidth(image, scaledWidth);
-    if (m_y + scaledHeight > height() - kPageBottomReserve) {
-        newPage();
-        m_y = 100;
-    }
+    keepOnPage(scaledHeight);
     m_painter.drawImage(QRect(m_margin, m_y, scaledWidth, scaledHeight), image);
     m_y += scaledHeight + 100;
 }
 
 void ReportWriter::drawPhotometricPages()
 {
-    const QImage spectrum = m_charts.load(QStringLiteral("chartSpectrogram"));
-    if (!spectrum.isNull()) {
-        const int scaledWidth = width() - 480;
-        m_painter.drawImage(QRect(240, m_y, scaledWidth, heightAtWidth(spectrum, scaledWidth)), spectrum);
-    }
+    drawChartImage(QStringLiteral("chartSpectrogram"));
     if (m_buffer.deviceModel().startsWith(QLatin1Char('T')))
         return;
 

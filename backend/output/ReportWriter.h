@@ -48,6 +48,8 @@ private:
     void drawHead(const ReportFields &fields);
     void drawInformationRow(const QString &left, const QString &right);
     void drawHeading(const QString &text);
+    // A new page when `contentHeight` from the current line would reach the page's foot.
+    void keepOnPage(int contentHeight);
     void drawDoubleRule();
     void drawPageTitle();
     // Full width within the margin, aspect kept; on a new page when it would reach the

@@ -1,5 +1,6 @@
 #include "ResultCsvWriter.h"
 
+#include "format/NumberText.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 
@@ -12,13 +13,15 @@ namespace ResultCsvWriter {
 
 namespace {
 
+using NumberText::fixed;
+using NumberText::general;
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Lists read alongside the axis may be shorter (no reference yet): missing is NaN.
-double valueAt(const QList<double> &values, int i)
+// Lists read alongside the axis may be shorter (no reference yet): missing is "nan".
+QString valueAt(const QList<double> &values, int i)
 {
-    // + 0.0 turns a negative zero (such as -log10(1)) into "0" rather than "-0".
-    return i >= 0 && i < values.size() ? values.at(i) + 0.0 : kNaN;
+    return general(i >= 0 && i < values.size() ? values.at(i) : kNaN);
 }
 
 // Points of the wavelength axis that exist in the store.
@@ -52,12 +55,10 @@ QString gainText(quint8 gain)
 
 void writeFlicker(QTextStream &out, const DataBuffer &buffer)
 {
-    out << QStringLiteral("Flicker frequency(Hz): %1").arg(double(buffer.frequency()), 0, 'f', 2)
-        << '\n';
-    out << QStringLiteral("Modulation depth(%): %1").arg(double(buffer.depth()), 0, 'f', 1) << '\n';
-    out << QStringLiteral("Percent flicker(%): %1").arg(double(buffer.percent()), 0, 'f', 2)
-        << '\n';
-    out << QStringLiteral("Flicker index: %1").arg(double(buffer.index()), 0, 'f', 3) << '\n';
+    out << "Flicker frequency(Hz): " << fixed(buffer.frequency(), 2) << '\n';
+    out << "Modulation depth(%): " << fixed(buffer.depth(), 1) << '\n';
+    out << "Percent flicker(%): " << fixed(buffer.percent(), 2) << '\n';
+    out << "Flicker index: " << fixed(buffer.index(), 3) << '\n';
     out << QStringLiteral("Gain: %1").arg(gainText(buffer.gainValue())) << '\n';
     out << "Flicker waveform\n";
     const QList<double> samples = buffer.getFValue();
@@ -66,7 +67,7 @@ void writeFlicker(QTextStream &out, const DataBuffer &buffer)
         maximum = std::max(maximum, s);
     for (double s : samples) {
         if (maximum > 0.0)
-            out << s / maximum << '\n';
+            out << general(s / maximum) << '\n';
         else
             out << "0\n";
     }
@@ -86,7 +87,7 @@ const QList<double> &exportedSpectrum(const DataBuffer &buffer)
 
 void writeCommonHead(QTextStream &out, const DataBuffer &buffer)
 {
-    out << "exposure time," << exposureMs(buffer) << " ms\n";
+    out << "exposure time," << general(exposureMs(buffer)) << " ms\n";
     const QString status = statusText(buffer.expoStatus());
     if (!status.isEmpty())
         out << "exposure status: " << status << '\n';
@@ -103,7 +104,7 @@ void writeSpectrumTable(QTextStream &out, const DataBuffer &buffer)
     const QList<double> &values = exportedSpectrum(buffer);
     const int n = axisLength(buffer);
     for (int i = 0; i < n; ++i)
-        out << wl.at(i) << ',' << valueAt(values, i) << '\n';
+        out << general(wl.at(i)) << ',' << valueAt(values, i) << '\n';
 }
 
 void writeSpectrum(QTextStream &out, const DataBuffer &buffer)
@@ -127,7 +128,7 @@ void writeRatio(QTextStream &out, DataBuffer &buffer, Ratio ratio)
     const QList<double> &reference = buffer.referenceSpectrum();
     const int n = axisLength(buffer);
     for (int i = 0; i < n; ++i)
-        out << wl.at(i) << ',' << valueAt(source, i) << ',' << valueAt(reference, i) << ','
+        out << general(wl.at(i)) << ',' << valueAt(source, i) << ',' << valueAt(reference, i) << ','
             << valueAt(values, i) << '\n';
 }
 
@@ -144,7 +145,7 @@ void writePhotometric(QTextStream &out, const DataBuffer &buffer)
 
 void writeRaman(QTextStream &out, DataBuffer &buffer)
 {
-    out << "exposure time," << QStringLiteral("%1 ms").arg(exposureMs(buffer)) << '\n';
+    out << "exposure time," << general(exposureMs(buffer)) << " ms\n";
     const QString status = statusText(buffer.expoStatus());
     if (!status.isEmpty())
         out << "exposure status," << status << '\n';
@@ -155,7 +156,7 @@ void writeRaman(QTextStream &out, DataBuffer &buffer)
     const QList<double> &fluorescence = buffer.getRamanValue(DataBuffer::RamanFluorescence);
     out << "wavenumber, raman_raw, raman_clean, raman_fl\n";
     for (int i = 0; i < shift.size(); ++i)
-        out << shift.at(i) << ',' << valueAt(raw, i) << ',' << valueAt(clean, i) << ','
+        out << general(shift.at(i)) << ',' << valueAt(raw, i) << ',' << valueAt(clean, i) << ','
             << valueAt(fluorescence, i) << '\n';
 
     const QList<double> &locations = buffer.getRamanLocs();
@@ -163,8 +164,7 @@ void writeRaman(QTextStream &out, DataBuffer &buffer)
     out << "raman_peak_loc(cm^-1), raman_peak_val\n";
     const int peakCount = std::min(locations.size(), peaks.size());
     for (int i = 0; i < peakCount; ++i)
-        out << QString::number(locations.at(i), 'g', 6) << ','
-            << QString::number(peaks.at(i), 'g', 6) << '\n';
+        out << general(locations.at(i)) << ',' << general(peaks.at(i)) << '\n';
 }
 
 } // namespace ResultCsvWriter

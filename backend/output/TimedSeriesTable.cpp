@@ -1,5 +1,6 @@
 #include "TimedSeriesTable.h"
 
+#include "format/NumberText.h"
 #include "output/ResultCsvWriter.h"
 #include "store/DataBuffer.h"
 
@@ -7,7 +8,7 @@
 #include <algorithm>
 
 namespace {
-QString number(double value) { return QString::number(value, 'g', 6); }
+QString number(double value) { return NumberText::general(value); }
 } // namespace
 
 void TimedSeriesTable::begin(const DataBuffer &buffer)

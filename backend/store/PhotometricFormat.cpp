@@ -1,11 +1,9 @@
 #include "PhotometricFormat.h"
 
 #include "ProductRules.h"
+#include "format/NumberText.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
 
 namespace PhotometricFormat {
 
@@ -32,19 +30,6 @@ int decimalsForResolution(double resolution)
     return decimals > kMaxDecimals ? kMaxDecimals : int(decimals);
 }
 
-QString fixed(float value, int decimals)
-{
-    if (std::isnan(value))
-        return QStringLiteral("nan");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text - 1, value);
-    *written.ptr = '\0';
-    const double decimal = std::strtod(text, nullptr);
-    return QString::number(decimal, 'f', decimals);
-}
-
 QJsonObject formatParameter(const ParameterInfo &parameter, float value, const Context &context)
 {
     QJsonObject item;
@@ -66,7 +51,7 @@ QJsonObject formatParameter(const ParameterInfo &parameter, float value, const C
         value *= ProductRules::kMelanopicCorrection;
 
     const float shown = value * float(factor);
-    item.insert(QStringLiteral("value"), fixed(shown, decimalsForResolution(parameter.format)));
+    item.insert(QStringLiteral("value"), NumberText::fixed(shown, decimalsForResolution(parameter.format)));
     return item;
 }
 
@@ -89,12 +74,12 @@ QString blueLightSuffix(float word)
 
 QString sdcmAndCct(float sdcm, float cct)
 {
-    return fixed(sdcm, 2) + QLatin1Char('/') + fixed(cct, 1);
+    return NumberText::fixed(sdcm, 2) + QLatin1Char('/') + NumberText::fixed(cct, 1);
 }
 
 QString rangeText(float lo, float hi)
 {
-    return QStringLiteral("%1-%2").arg(QString::number(lo), QString::number(hi));
+    return NumberText::general(lo) + QLatin1Char('-') + NumberText::general(hi);
 }
 
 QJsonArray groupParameters(const QList<QJsonObject> &items)

@@ -26,10 +26,6 @@ struct Context {
 // give none.
 int decimalsForResolution(double resolution);
 
-// The value in fixed notation, rounded from the shortest decimal that names the float
-// (so a device word of 123.45 shows as 123.5 at one decimal). NaN shows as "nan".
-QString fixed(float value, int decimals);
-
 QJsonObject formatParameter(const ParameterInfo &parameter, float value, const Context &context);
 
 // "(lm)" or "(lx)" after the lux value.

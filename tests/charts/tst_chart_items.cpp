@@ -4,6 +4,7 @@
 #include "StoreFixtures.h"
 
 #include "ChartCie1931.h"
+#include "ChartCri2.h"
 #include "ChartDualSpectrum.h"
 #include "ChartFlicker.h"
 #include "ChartPureSpectrum.h"
@@ -234,6 +235,27 @@ private slots:
         // Nothing measured above zero: the axis keeps a usable range.
         QVERIFY(m_feeder.feedSpectrum(flat(points(), 0)) && m_feeder.feedReference(flat(points(), 0)));
         QCOMPARE(plot->yAxis->range().upper, 2300.0);
+    }
+
+    // Read-outs round as the result table does: halfway away from zero, no "-0".
+    void readOutsRoundAsTheResultTable()
+    {
+        auto chart = makeChart<ChartCri2>();
+        QVariantList words(48, 80.0);
+        words[15] = 12.3445; // Ra
+        words[24] = -0.0004; // R9
+        m_feeder.feedPhotoWords(words);
+        const auto labels = [&chart] {
+            QStringList texts;
+            for (int i = 0; i < chart->customPlot()->itemCount(); ++i) {
+                if (auto *text = qobject_cast<QCPItemText *>(chart->customPlot()->item(i)))
+                    texts << text->text();
+            }
+            return texts;
+        };
+        QTRY_VERIFY2(labels().contains(QStringLiteral("80.000")), qPrintable(labels().join(' ')));
+        QVERIFY2(labels().contains(QStringLiteral("12.345")) && labels().contains(QStringLiteral("0.000")),
+                 qPrintable(labels().join(' ')));
     }
 
     // Value labels sit inside the axis rectangle, which clips them: none may stand at an edge,

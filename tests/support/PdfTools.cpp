@@ -55,6 +55,32 @@ QString pdfText(const QString &path, int first, int last)
     return run(QStringLiteral("pdftotext"), arguments);
 }
 
+QList<PdfWord> pdfWords(const QString &path)
+{
+    // <page width=".." height=".."> then <word xMin=".." yMin=".." xMax=".." yMax="..">text</word>
+    const QString html = run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                              QStringLiteral("-")});
+    const QRegularExpression tag(QStringLiteral("<page |<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" "
+                                                "xMax=\"([-0-9.]+)\" yMax=\"([-0-9.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    int page = 0;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
+        QString text = match.captured(5);
+        text.replace(QLatin1String("&lt;"), QLatin1String("<")).replace(QLatin1String("&gt;"), QLatin1String(">"));
+        text.replace(QLatin1String("&quot;"), QLatin1String("\"")).replace(QLatin1String("&amp;"), QLatin1String("&"));
+        words.append({page, QRectF(topLeft, bottomRight), text});
+    }
+    return words;
+}
+
 QList<PdfImage> pdfImages(const QString &path)
 {
     // page num type width height color comp bpc enc ...; two header lines.

@@ -16,6 +16,7 @@
 #include "UrlRecorder.h"
 
 #include "CustomPlotBaseItem.h"
+#include "format/NumberText.h"
 #include "output/SaveFolder.h"
 #include "protocol/DeviceFrame.h"
 #include <QQuickItem>
@@ -622,14 +623,12 @@ private slots:
         const QList<float> rf = buffer()->colorFidelity(), chroma = buffer()->chromaShift(), hue = buffer()->hueShift();
         QCOMPARE(rf.size(), 16);
         QVERIFY(std::any_of(rf.begin(), rf.end(), [](float value) { return value > 1.0f; }));
-        // Four decimals; a value that rounds to zero shows without a sign.
-        const auto shown = [](float value) {
-            const QString text = QString::number(value, 'f', 4);
-            return text == QLatin1String("-0.0000") ? text.mid(1) : text;
-        };
+        // Four decimals by the rule of every other read-out (halfway away from zero, no "-0"),
+        // whose cases the store's tests hold.
+        const auto shown = [](float value) { return NumberText::fixed(value, 4); };
         for (int i = 0; i < 16; ++i)
             QCOMPARE(hueBin(i).mid(1), (QStringList{shown(rf.at(i)), shown(chroma.at(i)), shown(hue.at(i))}));
-        const QVariant nearZero = QVariantList{-0.00001, -0.00006};
+        const QVariant nearZero = QVariantList{-0.00001, -0.00006, 0.31255};
         const auto binText = [this, &nearZero](int index) {
             QVariant text;
             QMetaObject::invokeMethod(m_ui->find(QStringLiteral("dataAnalysis")), "valueText",
@@ -638,6 +637,7 @@ private slots:
         };
         QCOMPARE(binText(0), QStringLiteral("0.0000"));
         QCOMPARE(binText(1), QStringLiteral("-0.0001"));
+        QCOMPARE(binText(2), QStringLiteral("0.3126")); // halfway, as the result table rounds
 
         // Shown in the dark theme, the values stay readable.
         QObject *selector = m_ui->find(QStringLiteral("selectShowChart"));

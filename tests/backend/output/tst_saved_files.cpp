@@ -1,6 +1,7 @@
 // What the save service writes, read back from disk: the PDF report (pictures per save
-// type, page breaks, texts in the interface language, the visible result items, failures
-// that leave no file), every CSV kind in both units, and the timed series.
+// type, page breaks, texts in the interface language, entries of any length, the visible
+// result items, failures that leave no file), every CSV kind in both units, and the timed
+// series.
 #include "PdfTools.h"
 #include "SavedFiles.h"
 #include "StoreFixtures.h"
@@ -8,6 +9,7 @@
 #include "TemporaryHome.h"
 #include "output/ChartImageSource.h"
 #include "output/CsvFile.h"
+#include "output/ReportWriter.h"
 #include "output/SaveFolder.h"
 #include "output/SaveService.h"
 #include "settings/MeasurementSettings.h"
@@ -129,6 +131,22 @@ struct ExportBench {
     }
 };
 
+const ReportFields kTypedFields{QStringLiteral("No-0042"), QStringLiteral("Lamp Model 7"),
+                                QStringLiteral("Ada Tester"), QStringLiteral("2026-12-06 10:20:30"),
+                                QStringLiteral("Desk Lamp")};
+
+// An entry of `length` characters made of `mark`: words of 3 to 8 marks, or one unbroken run.
+QString entryOf(QChar mark, int length, bool words)
+{
+    QString entry;
+    for (int word = 3; entry.size() < length; word = word % 8 + 1) {
+        entry += QString(std::min<int>(word, int(length - entry.size())), mark);
+        if (words && entry.size() < length - 1)
+            entry += QLatin1Char(' ');
+    }
+    return entry;
+}
+
 struct Outcome {
     bool success = false;
     QString path;
@@ -185,12 +203,11 @@ class TestSavedFiles : public QObject
         m_bench.buffer->setHasFlicker(flicker);
     }
 
-    Outcome exportReport(SaveService &service, int type)
+    Outcome exportReport(SaveService &service, int type, const ReportFields &fields = kTypedFields)
     {
         QSignalSpy finished(&service, &SaveService::saveFinished);
-        service.handleExportSignal(SaveService::SaveType(type), QStringLiteral("No-0042"),
-                                   QStringLiteral("Lamp Model 7"), QStringLiteral("Ada Tester"),
-                                   QStringLiteral("2026-12-06 10:20:30"), QStringLiteral("Desk Lamp"));
+        service.handleExportSignal(SaveService::SaveType(type), fields.sampleNumber, fields.sampleModel,
+                                   fields.tester, fields.testTime, fields.sampleName);
         if (finished.count() != 1)
             return {false, QString(), QStringLiteral("<%1 signals>").arg(finished.count())};
         const QList<QVariant> args = finished.first();
@@ -392,6 +409,72 @@ private slots:
         }
     }
 
+    // Entries of any length wrap within their own column, on the page, in either language:
+    // no printed word lies on another one or off the printable area, every mark is printed,
+    // and the left column ends before the right one begins.
+    void longEntriesStayInTheirColumns_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("length");
+        for (const char *language : {"en", "zh"}) {
+            for (int length : {23, 60, 200})
+                QTest::addRow("%s, %d characters", language, length) << QString::fromLatin1(language) << length;
+        }
+    }
+
+    void longEntriesStayInTheirColumns()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, length);
+        useScene(true);
+        measure(QStringLiteral("PQV-21"));
+        m_engine->setUiLanguage(language);
+        // One mark per entry that no label holds; the sample number runs unbroken.
+        const bool chinese = language == QLatin1String("zh");
+        const QString marks = chinese ? QString::fromUtf8("甲乙丙丁戊") : QStringLiteral("bkwzh");
+        const QString leftMarks = marks.left(3);
+        QStringList entries;
+        for (int i = 0; i < marks.size(); ++i)
+            entries << entryOf(marks[i], length, !chinese && i != 1);
+        ReportFields fields{entries[1], entries[3], entries[4], entries[2], entries[0]};
+        const QString path = exportReport(*m_report, SaveService::SAVE_SPECTRUM, fields).path;
+        QVERIFY(!path.isEmpty());
+
+        const QList<testsupport::PdfWord> words = testsupport::pdfWords(path);
+        const QSizeF page = testsupport::pdfPageSize(path);
+        const double margin = ReportWriter::kPageMarginPt - 0.5;
+        const QRectF printable(margin, margin, page.width() - 2 * margin, page.height() - 2 * margin);
+        QMap<QChar, int> printedMarks;
+        double leftEnd = 0, rightStart = page.width();
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const testsupport::PdfWord &word = words.at(i);
+            const QString where = QStringLiteral("\"%1\" on page %2 at %3,%4-%5,%6")
+                                      .arg(word.text).arg(word.page).arg(word.box.left()).arg(word.box.top())
+                                      .arg(word.box.right()).arg(word.box.bottom());
+            QVERIFY2(printable.contains(word.box), qPrintable(where + " is off the page"));
+            for (qsizetype j = i + 1; j < words.size(); ++j) {
+                const QRectF common = word.box.intersected(words.at(j).box);
+                QVERIFY2(words.at(j).page != word.page || common.width() < 1 || common.height() < 1,
+                         qPrintable(where + " lies on \"" + words.at(j).text + '"'));
+            }
+            // The CJK fonts map some glyphs to radicals (乙 comes back as ⼄): compare compatibility forms.
+            const QString text = word.text.normalized(QString::NormalizationForm_KC);
+            for (const QChar mark : marks) {
+                if (!text.contains(mark))
+                    continue;
+                printedMarks[mark] += int(text.count(mark));
+                if (leftMarks.contains(mark))
+                    leftEnd = std::max(leftEnd, word.box.right());
+                else
+                    rightStart = std::min(rightStart, word.box.left());
+            }
+        }
+        for (int i = 0; i < marks.size(); ++i)
+            QCOMPARE(printedMarks.value(marks[i]), length - int(entries[i].count(QLatin1Char(' '))));
+        QVERIFY2(leftEnd < rightStart, qPrintable(QStringLiteral("left column ends at %1, right begins at %2")
+                                                      .arg(leftEnd).arg(rightStart)));
+    }
+
     // A file where the save folder belongs: each road reports its failure and leaves the file alone.
     void blockedFolderReportsFailureAndWritesNothing_data()
     {
@@ -553,6 +636,9 @@ private slots:
                  (QStringList{"Flicker frequency(Hz): 99.13", "Modulation depth(%): 37.6", "Percent flicker(%): 12.35",
                               "Flicker index: 0.123", "Gain: x100", "Flicker waveform", "0", "0.333333", "0.666667", "1"}));
         QCOMPARE(lines.size(), start + 6 + 1024);
+        // Rounded as the result table rounds: the depth reads 0.35, so it shows 0.4.
+        store.setDepth(0.35f);
+        QCOMPARE(save(SaveService::SAVE_PHOTOMETRIC).at(start + 1), QStringLiteral("Modulation depth(%): 0.4"));
 
         store.setHasFlicker(false); // then the file ends with the spectrum table
         QCOMPARE(save(SaveService::SAVE_PHOTOMETRIC).last(), QStringLiteral("384,123.45"));

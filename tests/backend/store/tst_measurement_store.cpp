@@ -455,6 +455,16 @@ private slots:
         row("German locale", format(2, "Y", 0.01, 1234567.5f), "1234567.50");
         QLocale::setDefault(QLocale::c());
         row("no value", format(16, "Ra", 0.1, nan), "nan");
+        // Halfway rounds away from zero as the decimal reads; what rounds to zero has no sign.
+        row("halfway lux", format(39, "lux", 0.1, 123.45f), "123.5");
+        row("halfway small", format(39, "lux", 0.1, 0.15f), "0.2");
+        row("halfway x", format(4, "x", 0.0001, 0.31255f), "0.3126");
+        row("halfway large", format(2, "Y", 0.1, 12345.65f), "12345.7");
+        row("halfway negative", format(15, "Duv", 0.1, -38.65f), "-38.7");
+        row("Duv near zero", format(15, "Duv", 0.0001, -0.00004f), "0.0000");
+        row("R9 near zero", format(25, "R9", 0.1, -0.04f), "0.0");
+        row("halfway off zero", format(15, "Duv", 0.0001, -0.00005f), "-0.0001");
+        row("SDCM/k halfway", PhotometricFormat::sdcmAndCct(3.445f, -0.04f), "3.45/0.0");
         row("no SDCM", PhotometricFormat::sdcmAndCct(nan, nan), "nan/nan");
         row("no risk group", PhotometricFormat::blueLightSuffix(nan), "");
         row("lumen suffix", PhotometricFormat::luxSuffix("BQV-41-0007F"), "(lm)");
@@ -485,6 +495,37 @@ private slots:
         QFETCH(QString, actual);
         QFETCH(QString, expected);
         QCOMPARE(actual, expected);
+    }
+
+    // Values halfway between two steps of 1 to 4 decimals, written out in decimal, read
+    // rounded away from zero.
+    void halfwayValuesRoundAwayFromZero()
+    {
+        QStringList wrong;
+        int cases = 0;
+        for (int decimals = 1; decimals <= 4; ++decimals) {
+            const int scale = int(std::lround(std::pow(10.0, decimals)));
+            for (int whole : {0, 3, 38, 999}) {
+                // Six significant digits at most: every such decimal names a float of its own.
+                if (QString::number(whole).size() + decimals + 1 > 6)
+                    continue;
+                for (int step = 0; step < scale; ++step) {
+                    const QString fraction = QStringLiteral("%1").arg(step, decimals, 10, QLatin1Char('0'));
+                    const qint64 up = qint64(whole) * scale + step + 1;
+                    const QString rounded =
+                        QStringLiteral("%1.%2").arg(up / scale).arg(up % scale, decimals, 10, QLatin1Char('0'));
+                    for (const QString sign : {"", "-"}) {
+                        const QString text = sign + QString::number(whole) + '.' + fraction + '5';
+                        const QString shown = format(2, "Y", 1.0 / scale, text.toFloat());
+                        ++cases;
+                        if (shown != sign + rounded)
+                            wrong << text + " -> " + shown;
+                    }
+                }
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("%1 of %2 wrong, such as %3")
+                                                 .arg(wrong.size()).arg(cases).arg(wrong.mid(0, 5).join(", "))));
     }
 };
 

@@ -1,4 +1,5 @@
 import QtQuick
+import AppBackend 1.0
 import UIVantorel
 
 // The colour rendition results of the 16 hue bins: a fixed header over one row per bin.
@@ -8,14 +9,11 @@ Rectangle {
     property alias model: table.model
     readonly property alias hueAngles: table.hueAngles
 
-    // A bin's value with 4 decimals; a bin not computed yet (missing, NaN) shows 0.
-    // A tiny negative value rounds to zero and shows without a sign.
+    // A bin's value with 4 decimals, as the result table rounds; a bin not computed yet
+    // (missing, NaN) shows 0.
     function valueText(values, index) {
         var value = values !== undefined && values !== null && index < values.length ? Number(values[index]) : 0
-        if (!isFinite(value))
-            value = 0
-        var text = value.toFixed(4)
-        return Number(text) === 0 ? (0).toFixed(4) : text
+        return NumberText.fixed(isFinite(value) ? value : 0, 4)
     }
 
     color: ThemeManager.background
