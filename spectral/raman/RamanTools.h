@@ -20,9 +20,9 @@ inline double ramanShift(double wavelengthNm)
 constexpr double kBaselineSmoothness = 100.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
-// Samples this many noise widths above the curve, and at least this fraction of the
-// data's range (less is the fit's own error), are lines: they hardly pull the curve up,
-// so a tall line leaves no dent in the baseline beside it.
+// Samples this many local noise widths above the curve, and at least this fraction of
+// the data's range (less is the fit's own error), are lines: they hardly pull the curve
+// up, so a tall line does not lift the baseline under and beside it.
 constexpr double kBaselineLineThreshold = 3.0;
 constexpr double kBaselineLineMinRise = 1e-3;
 constexpr double kBaselineLineWeight = 1e-4;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -20,6 +21,9 @@ constexpr int kOrder = 3;
 
 // Relative size below which a difference between curve and data is the fit's rounding.
 constexpr double kFitResidue = 1e-9;
+
+// Samples on either side over which the noise width at a sample is measured.
+constexpr int kNoiseReach = 25;
 
 // Band of a symmetric matrix: band[k][i] holds entry (i, i + k), k = 0 .. kOrder.
 using Band = std::array<std::vector<double>, kOrder + 1>;
@@ -72,23 +76,29 @@ void solveWeighted(const Band &P, const std::vector<double> &w, const std::vecto
     }
 }
 
-// Robust noise width of the samples from their second differences, which a smooth
-// hump hardly moves.
-double noiseWidth(const double *spectrum, int n)
+// Robust noise width around each sample, from the second differences, which a smooth
+// hump hardly moves. Measured locally, since shot noise grows with the signal and one
+// width for the whole spectrum would be too small on a tall hump.
+std::vector<double> localNoiseWidths(const double *spectrum, int n)
 {
-    std::vector<double> spread;
-    for (int i = 1; i + 1 < n; ++i) {
-        const double second = spectrum[i - 1] - 2.0 * spectrum[i] + spectrum[i + 1];
-        if (std::isfinite(second))
-            spread.push_back(std::fabs(second));
+    std::vector<double> second(size_t(n), std::numeric_limits<double>::quiet_NaN());
+    for (int i = 1; i + 1 < n; ++i)
+        second[size_t(i)] = std::fabs(spectrum[i - 1] - 2.0 * spectrum[i] + spectrum[i + 1]);
+    std::vector<double> widths(size_t(n), 0.0), window;
+    for (int i = 0; i < n; ++i) {
+        window.clear();
+        for (int j = std::max(0, i - kNoiseReach); j <= std::min(n - 1, i + kNoiseReach); ++j)
+            if (std::isfinite(second[size_t(j)]))
+                window.push_back(second[size_t(j)]);
+        if (window.empty())
+            continue;
+        auto middle = window.begin() + std::ptrdiff_t(window.size() / 2);
+        std::nth_element(window.begin(), middle, window.end());
+        // Median absolute value of a normal variable is 0.6745 of its width; a second
+        // difference of white noise is sqrt(6) times wider than the noise.
+        widths[size_t(i)] = *middle / 0.6745 / std::sqrt(6.0);
     }
-    if (spread.empty())
-        return 0.0;
-    auto middle = spread.begin() + std::ptrdiff_t(spread.size() / 2);
-    std::nth_element(spread.begin(), middle, spread.end());
-    // Median absolute value of a normal variable is 0.6745 of its width; a second
-    // difference of white noise is sqrt(6) times wider than the noise.
-    return *middle / 0.6745 / std::sqrt(6.0);
+    return widths;
 }
 
 } // namespace
@@ -125,8 +135,11 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
         if (w[size_t(i)] != 0.0)
             y[size_t(i)] -= lowest;
 
-    const double lineLevel = std::max(raman::kBaselineLineThreshold * noiseWidth(spectrum, n),
-                                      raman::kBaselineLineMinRise * (highest - lowest));
+    // Above this a sample is a line: some local noise widths, and more than the fit's own error.
+    std::vector<double> lineLevel = localNoiseWidths(spectrum, n);
+    const double leastLineRise = raman::kBaselineLineMinRise * (highest - lowest);
+    for (double &level : lineLevel)
+        level = std::max(raman::kBaselineLineThreshold * level, leastLineRise);
     Band P, L;
     differencePenalty(n, raman::kBaselineSmoothness, P);
     for (auto &column : L)
@@ -140,7 +153,8 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
             if (!std::isfinite(spectrum[i]))
                 continue;
             const double above = y[size_t(i)] - z[size_t(i)];
-            const double next = above <= 0.0 ? 1.0 - p : above > lineLevel ? raman::kBaselineLineWeight : p;
+            const double next = above <= 0.0 ? 1.0 - p
+                : above > lineLevel[size_t(i)] ? raman::kBaselineLineWeight : p;
             changed = changed || next != w[size_t(i)];
             w[size_t(i)] = next;
         }
