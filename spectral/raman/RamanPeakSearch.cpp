@@ -69,9 +69,9 @@ double medianOf(std::vector<double> &v)
 }
 
 // Level and noise width of the spectrum on both sides of a peak, over kPeakSurroundings of
-// shift that begin one peak width beyond its body. The side that lies higher and the one
-// that is noisier count, so neither a neighbour's flank nor a dead stretch (zeros where
-// nothing was measured) lets noise pass for a line. The noise width is the median absolute
+// shift that begin one peak width beyond its body. The higher level and the larger noise
+// of the two sides count, so a dead stretch beside the peak (zeros where nothing was
+// measured) cannot make noise look like a line. The noise width is the median absolute
 // deviation of the values: the grid may be finer than the measurement, so neighbouring
 // values move together and their differences would understate it.
 struct Surroundings {
