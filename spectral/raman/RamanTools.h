@@ -14,15 +14,29 @@ inline double ramanShift(double wavelengthNm)
     return 1e7 / kExcitationWavelengthNm - 1e7 / wavelengthNm;
 }
 
-// Baseline smoothness and asymmetry (asymmetric least squares).
-constexpr double kBaselineSmoothness = 1e3;
+// Baseline by asymmetric least squares with a penalty on third differences, so the curve
+// may keep the curvature of a broad hump right up to the ends of the data: smoothness, the
+// weight of samples above the curve, and passes.
+constexpr double kBaselineSmoothness = 100.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
+// Samples this many local noise widths above the curve, and at least this fraction of
+// the data's range (less is the fit's own error), are lines: they hardly pull the curve
+// up, so a tall line does not lift the baseline under and beside it.
+constexpr double kBaselineLineThreshold = 3.0;
+constexpr double kBaselineLineMinRise = 1e-3;
+constexpr double kBaselineLineWeight = 1e-4;
 
 // A peak must rise this fraction of the spectrum's value range above the higher of
 // its two surrounding valleys, and stand this far (cm^-1) from any higher peak.
 constexpr double kPeakMinRelativeProminence = 0.05;
 constexpr double kPeakMinSeparation = 15.0;
+// It must also rise this many noise widths above its surroundings: the stretches of this
+// much shift (cm^-1) on either side, one peak width away from it. A bump broader than
+// kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
+constexpr double kPeakMinSignalToNoise = 6.0;
+constexpr double kPeakSurroundings = 1000.0;
+constexpr double kPeakMaxWidth = 300.0;
 
 } // namespace raman
 
@@ -37,7 +51,8 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
 void spec2ramanwithstep(const double *wavelengths, const double *values, double *shiftOut,
                         double *valuesOut, int *countOut, int length, double step, int capacity);
 
-// Finds the local maxima of `values` over `shift` with enough prominence and separation.
+// Finds the local maxima of `values` over `shift` (ascending) that are narrow, stand out of
+// the noise and keep their distance from higher ones.
 // Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
 // their number.
 int find_raman_peaks(const double *shift, const double *values, int count,

@@ -1,81 +1,104 @@
 // Fluorescence baseline by asymmetric least squares: minimise
-//   sum w_i (y_i - z_i)^2 + lambda * sum (second difference of z)^2
+//   sum w_i (y_i - z_i)^2 + lambda * sum (third difference of z)^2
 // with small weights where the data lie above the curve, so the curve settles
-// under the narrow peaks. Each pass solves a symmetric pentadiagonal system in O(n).
+// under the narrow peaks. A third-difference penalty leaves the curve free to bend
+// like the data, so neither a hump's top nor its flanks at the ends of the data are
+// cut off. Each pass solves a symmetric banded system in O(n).
 
 #include "raman/RamanTools.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
 
+// Order of the differences the smoothness penalty acts on, and so the half bandwidth
+// of the system matrix.
+constexpr int kOrder = 3;
+
 // Relative size below which a difference between curve and data is the fit's rounding.
 constexpr double kFitResidue = 1e-9;
 
-// Bands of lambda * D'D, D the (n-2) x n second-difference operator: diagonal,
-// first and second sub-diagonal (entry i couples i with i+1, i+2).
-struct Pentadiagonal {
-    std::vector<double> d0, d1, d2;
-};
+// Samples on either side over which the noise width at a sample is measured.
+constexpr int kNoiseReach = 25;
 
-Pentadiagonal secondDifferencePenalty(int n, double lambda)
+// Band of a symmetric matrix: band[k][i] holds entry (i, i + k), k = 0 .. kOrder.
+using Band = std::array<std::vector<double>, kOrder + 1>;
+
+// lambda * D'D, D the (n - kOrder) x n operator of third differences.
+void differencePenalty(int n, double lambda, Band &penalty)
 {
-    Pentadiagonal p{std::vector<double>(n, 0.0), std::vector<double>(n, 0.0),
-                    std::vector<double>(n, 0.0)};
-    static const double c[3] = {1.0, -2.0, 1.0};
-    for (int r = 0; r + 2 < n; ++r) {
-        for (int a = 0; a < 3; ++a) {
-            p.d0[r + a] += lambda * c[a] * c[a];
-            if (a + 1 < 3)
-                p.d1[r + a] += lambda * c[a] * c[a + 1];
-        }
-        p.d2[r] += lambda * c[0] * c[2];
-    }
-    return p;
+    static const double c[kOrder + 1] = {-1.0, 3.0, -3.0, 1.0};
+    for (auto &diagonal : penalty)
+        diagonal.assign(size_t(n), 0.0);
+    for (int r = 0; r + kOrder < n; ++r)
+        for (int a = 0; a <= kOrder; ++a)
+            for (int b = a; b <= kOrder; ++b)
+                penalty[b - a][size_t(r + a)] += lambda * c[a] * c[b];
 }
 
-// Solves (diag(w) + P) z = w .* y by LDL' factorisation. The matrix is positive
-// definite whenever at least two weights are positive.
-void solveWeighted(const Pentadiagonal &P, const std::vector<double> &w,
-                   const std::vector<double> &y, std::vector<double> &z,
-                   std::vector<double> &l1, std::vector<double> &l2, std::vector<double> &dd)
+// Solves (diag(w) + P) z = w .* y by an LDL' factorisation within the band. The matrix
+// is positive definite once kOrder weights are positive (P vanishes on quadratics only).
+void solveWeighted(const Band &P, const std::vector<double> &w, const std::vector<double> &y,
+                   std::vector<double> &z, Band &L, std::vector<double> &d)
 {
     const int n = int(w.size());
     for (int i = 0; i < n; ++i) {
-        const double a0 = P.d0[i] + w[i];
-        l2[i] = i >= 2 ? P.d2[i - 2] / dd[i - 2] : 0.0;
-        l1[i] = 0.0;
-        if (i >= 1) {
-            double a1 = P.d1[i - 1];
-            if (i >= 2)
-                a1 -= l2[i] * dd[i - 2] * l1[i - 1];
-            l1[i] = a1 / dd[i - 1];
+        // L[k][j] is the factor's entry (j + k, j).
+        for (int k = kOrder; k >= 1; --k) {
+            const int j = i - k;
+            if (j < 0)
+                continue;
+            double a = P[k][size_t(j)];
+            for (int m = std::max(0, i - kOrder); m < j; ++m)
+                a -= L[i - m][size_t(m)] * L[j - m][size_t(m)] * d[size_t(m)];
+            L[k][size_t(j)] = a / d[size_t(j)];
         }
-        double d = a0;
-        if (i >= 1)
-            d -= l1[i] * l1[i] * dd[i - 1];
-        if (i >= 2)
-            d -= l2[i] * l2[i] * dd[i - 2];
-        dd[i] = d;
+        double a = P[0][size_t(i)] + w[size_t(i)];
+        for (int m = std::max(0, i - kOrder); m < i; ++m)
+            a -= L[i - m][size_t(m)] * L[i - m][size_t(m)] * d[size_t(m)];
+        d[size_t(i)] = a;
     }
     for (int i = 0; i < n; ++i) {
-        double u = w[i] * y[i];
-        if (i >= 1)
-            u -= l1[i] * z[i - 1];
-        if (i >= 2)
-            u -= l2[i] * z[i - 2];
-        z[i] = u;
+        double u = w[size_t(i)] * y[size_t(i)];
+        for (int k = 1; k <= kOrder && i - k >= 0; ++k)
+            u -= L[k][size_t(i - k)] * z[size_t(i - k)];
+        z[size_t(i)] = u;
     }
     for (int i = n - 1; i >= 0; --i) {
-        double v = z[i] / dd[i];
-        if (i + 1 < n)
-            v -= l1[i + 1] * z[i + 1];
-        if (i + 2 < n)
-            v -= l2[i + 2] * z[i + 2];
-        z[i] = v;
+        double v = z[size_t(i)] / d[size_t(i)];
+        for (int k = 1; k <= kOrder && i + k < n; ++k)
+            v -= L[k][size_t(i)] * z[size_t(i + k)];
+        z[size_t(i)] = v;
     }
+}
+
+// Robust noise width around each sample, from the second differences, which a smooth
+// hump hardly moves. Measured locally, since shot noise grows with the signal and one
+// width for the whole spectrum would be too small on a tall hump.
+std::vector<double> localNoiseWidths(const double *spectrum, int n)
+{
+    std::vector<double> second(size_t(n), std::numeric_limits<double>::quiet_NaN());
+    for (int i = 1; i + 1 < n; ++i)
+        second[size_t(i)] = std::fabs(spectrum[i - 1] - 2.0 * spectrum[i] + spectrum[i + 1]);
+    std::vector<double> widths(size_t(n), 0.0), window;
+    for (int i = 0; i < n; ++i) {
+        window.clear();
+        for (int j = std::max(0, i - kNoiseReach); j <= std::min(n - 1, i + kNoiseReach); ++j)
+            if (std::isfinite(second[size_t(j)]))
+                window.push_back(second[size_t(j)]);
+        if (window.empty())
+            continue;
+        auto middle = window.begin() + std::ptrdiff_t(window.size() / 2);
+        std::nth_element(window.begin(), middle, window.end());
+        // Median absolute value of a normal variable is 0.6745 of its width; a second
+        // difference of white noise is sqrt(6) times wider than the noise.
+        widths[size_t(i)] = *middle / 0.6745 / std::sqrt(6.0);
+    }
+    return widths;
 }
 
 } // namespace
@@ -86,43 +109,54 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
         return;
     const int n = length;
 
-    std::vector<double> y(n, 0.0);
-    std::vector<double> w(n, 1.0);
+    std::vector<double> y(size_t(n), 0.0);
+    std::vector<double> w(size_t(n), 1.0);
     int finiteCount = 0;
-    double lowest = 0.0;
+    double lowest = 0.0, highest = 0.0;
     for (int i = 0; i < n; ++i) {
         if (std::isfinite(spectrum[i])) {
-            y[i] = spectrum[i];
-            lowest = finiteCount == 0 ? y[i] : std::min(lowest, y[i]);
+            y[size_t(i)] = spectrum[i];
+            lowest = finiteCount == 0 ? y[size_t(i)] : std::min(lowest, y[size_t(i)]);
+            highest = finiteCount == 0 ? y[size_t(i)] : std::max(highest, y[size_t(i)]);
             ++finiteCount;
         } else {
-            w[i] = 0.0; // unknown samples carry no weight
+            w[size_t(i)] = 0.0; // unknown samples carry no weight
         }
     }
 
     // Too little to fit a curve: a flat line under every known sample.
-    if (n < 3 || finiteCount < 2) {
+    if (finiteCount < kOrder) {
         std::fill(baseline, baseline + n, lowest);
         return;
     }
 
     // Fit above the lowest sample: a constant offset then passes through exactly.
     for (int i = 0; i < n; ++i)
-        if (w[i] != 0.0)
-            y[i] -= lowest;
+        if (w[size_t(i)] != 0.0)
+            y[size_t(i)] -= lowest;
 
-    const Pentadiagonal P = secondDifferencePenalty(n, raman::kBaselineSmoothness);
-    std::vector<double> z(n, 0.0), l1(n), l2(n), dd(n);
+    // Above this a sample is a line: some local noise widths, and more than the fit's own error.
+    std::vector<double> lineLevel = localNoiseWidths(spectrum, n);
+    const double leastLineRise = raman::kBaselineLineMinRise * (highest - lowest);
+    for (double &level : lineLevel)
+        level = std::max(raman::kBaselineLineThreshold * level, leastLineRise);
+    Band P, L;
+    differencePenalty(n, raman::kBaselineSmoothness, P);
+    for (auto &column : L)
+        column.assign(size_t(n), 0.0);
+    std::vector<double> z(size_t(n), 0.0), d(size_t(n), 0.0);
     const double p = raman::kBaselineAsymmetry;
     for (int pass = 0; pass < raman::kBaselineIterations; ++pass) {
-        solveWeighted(P, w, y, z, l1, l2, dd);
+        solveWeighted(P, w, y, z, L, d);
         bool changed = false;
         for (int i = 0; i < n; ++i) {
-            if (w[i] == 0.0 && !std::isfinite(spectrum[i]))
+            if (!std::isfinite(spectrum[i]))
                 continue;
-            const double next = y[i] > z[i] ? p : 1.0 - p;
-            changed = changed || next != w[i];
-            w[i] = next;
+            const double above = y[size_t(i)] - z[size_t(i)];
+            const double next = above <= 0.0 ? 1.0 - p
+                : above > lineLevel[size_t(i)] ? raman::kBaselineLineWeight : p;
+            changed = changed || next != w[size_t(i)];
+            w[size_t(i)] = next;
         }
         if (!changed)
             break;
@@ -135,7 +169,7 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
             magnitude = std::max(magnitude, std::fabs(spectrum[i]));
     const double residue = kFitResidue * magnitude;
     for (int i = 0; i < n; ++i) {
-        const double b = z[i] + lowest;
+        const double b = z[size_t(i)] + lowest;
         const bool onTheData = std::isfinite(spectrum[i]) && std::fabs(spectrum[i] - b) <= residue;
         baseline[i] = onTheData ? spectrum[i] : b;
     }

@@ -218,6 +218,35 @@ private slots:
         }
     }
 
+    // A blank sample lists no peaks; 300-count lines on a 30 000-count hump are found, and
+    // nothing of the hump or the noise beside them.
+    void peaksStandOutOfNoiseAndWhatTheBaselineLeaves_data()
+    {
+        QTest::addColumn<double>("hump");
+        QTest::addColumn<double>("shotNoiseGain");
+        QTest::addColumn<QList<double>>("lineShifts");
+        const QList<double> none, weak{1400, 2900};
+        QTest::newRow("blank, shot noise") << 3000.0 << 1.0 << none;
+        QTest::newRow("blank on a tall hump, shot noise") << 30000.0 << 1.0 << none;
+        QTest::newRow("weak lines on a tall hump") << 30000.0 << 0.0 << weak;
+        QTest::newRow("weak lines on a tall hump, averaged shot noise") << 30000.0 << 0.01 << weak;
+    }
+
+    void peaksStandOutOfNoiseAndWhatTheBaselineLeaves()
+    {
+        QFETCH(double, hump);
+        QFETCH(double, shotNoiseGain);
+        QFETCH(QList<double>, lineShifts);
+        SyntheticRamanSpectrum s;
+        s.humpAmplitude = hump;
+        s.shotNoiseGain = shotNoiseGain;
+        for (double shift : lineShifts)
+            s.lines.push_back({shift, 300.0});
+        const RamanResults r = run(toList(s.axis()), toList(s.values()));
+        verifyDecomposition(r);
+        verifyPeaksAtLines(r.peakPositions, r.peakHeights, s.lines);
+    }
+
     void storeComputesOncePerSpectrumAndClearsWithTheBuffer()
     {
         DataBuffer store;
