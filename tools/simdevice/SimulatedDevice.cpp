@@ -320,13 +320,19 @@ qint64 SimulatedDevice::nextWriteMs() const
     return qMax(due, qint64(std::ceil(m_lineFreeMs)));
 }
 
+bool SimulatedDevice::streamMayQueue() const
+{
+    // A paced line takes the next spectrum only once it has carried the last one.
+    return m_streaming && !(m_linePacing && !m_output.empty());
+}
+
 int SimulatedDevice::pollTimeoutMs() const
 {
     const qint64 now = m_clock.elapsed();
     qint64 timeout = kIdlePollMs;
     if (!m_output.empty())
         timeout = qMin(timeout, qMax<qint64>(0, nextWriteMs() - now));
-    if (m_streaming)
+    if (streamMayQueue())
         timeout = qMin(timeout, qMax<qint64>(0, m_nextStreamMs - now));
     return int(timeout);
 }
@@ -366,8 +372,7 @@ void SimulatedDevice::run()
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_masterFd < 0)
             continue;
-        // A paced line takes the next spectrum only once it has carried the last one.
-        if (m_streaming && m_clock.elapsed() >= m_nextStreamMs && !(m_linePacing && !m_output.empty())) {
+        if (streamMayQueue() && m_clock.elapsed() >= m_nextStreamMs) {
             queueReply(CMD_AUTO_SPECTRUM, spectrumPayload(m_state));
             qint64 spacing = qMax(1, m_state.streamIntervalMs);
             if (m_exposureTiming)

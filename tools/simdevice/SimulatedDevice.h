@@ -122,6 +122,8 @@ private:
     qint64 exposureMs() const;
     // When the first queued chunk may go out (its due time and, paced, the line's).
     qint64 nextWriteMs() const;
+    // Streaming, and the line is free for the next spectrum.
+    bool streamMayQueue() const;
     void queueNoise(int count);
     void flushDue();
     void wake();

@@ -87,7 +87,7 @@ private slots:
         const QByteArray expected = deviceFrame(50, spectrumPayload(state));
         QElapsedTimer clock;
         qint64 firstByteMs = -1;
-        connect(uart, &UARTInterface::uartSendRawData, this, [&] {
+        const QMetaObject::Connection firstByte = connect(uart, &UARTInterface::uartSendRawData, this, [&] {
             if (firstByteMs < 0)
                 firstByteMs = clock.elapsed();
         });
@@ -95,6 +95,7 @@ private slots:
         uart->singleSpectrum();
         QTRY_COMPARE_WITH_TIMEOUT(testsupport::joinedBytes(raw).size(), expected.size(), 15000);
         const qint64 lastByteMs = clock.elapsed();
+        disconnect(firstByte);
         QCOMPARE(testsupport::joinedBytes(raw), expected);
         QVERIFY2(firstByteMs >= 500, qPrintable(QString::number(firstByteMs)));
         const qint64 lineMs = qint64(expected.size()) * 10000 / state.baud;
