@@ -2,6 +2,8 @@
 
 #include "protocol/CommandPayload.h"
 #include "link/ActiveTransport.h"
+#include "link/FrameDispatcher.h"
+#include "protocol/DeviceFrame.h"
 #include "control/EfficiencyCsvReader.h"
 #include "control/EfficiencyCurveService.h"
 #include "scene/QmlScene.h"
@@ -49,6 +51,7 @@ StudioService::StudioService(QQmlApplicationEngine *engine)
     connect(buffer, &DataBuffer::specDataChanged, this, &StudioService::handleSpecDataChanged);
     connect(buffer, &DataBuffer::referenceDataUpdated, this, &StudioService::handleRefDataChanged);
     connect(buffer, &DataBuffer::deviceModelChanged, this, &StudioService::reloadFeatures);
+    connect(buffer, &DataBuffer::expoTimeChanged, this, &StudioService::onExposureTimeReported);
     connect(m_snapshotWatchdog, &ReplyWatchdog::expired, this, &StudioService::onSnapshotTimeout);
     connect(m_referenceWatchdog, &ReplyWatchdog::expired, this,
             &StudioService::onReferenceSilence);
@@ -153,8 +156,9 @@ void StudioService::handleManualSpectrumSignal()
 {
     m_spectraBeforeSnapshot = DataBuffer::instance()->receivedSpectra();
     setIsSingle(true);
+    requestExposureIfUnknown();
     ActiveTransport::requestSnapshot(m_connectType);
-    m_snapshotWatchdog->arm(longestExpectedExposureUs());
+    armSpectrumWatchdog(m_snapshotWatchdog);
 }
 
 void StudioService::handleSpecDataChanged()
@@ -179,10 +183,68 @@ quint32 StudioService::longestExpectedExposureUs() const
     return std::max(current, quint32(kLongestAutoExposureMs * 1000.0f));
 }
 
+void StudioService::forgetDeviceExposure()
+{
+    m_exposureTimeKnown = false;
+    m_awaitingExposure = false;
+}
+
+void StudioService::requestExposureIfUnknown()
+{
+    // In automatic exposure the longest the device chooses bounds the wait without it.
+    if (m_exposureTimeKnown || m_awaitingExposure || DataBuffer::instance()->expoMode() != 0)
+        return;
+    m_awaitingExposure = true;
+    m_exposureRequests = 1;
+    ActiveTransport::getExpoTime(m_connectType);
+}
+
+void StudioService::onExposureTimeReported()
+{
+    m_exposureTimeKnown = true;
+    if (!m_awaitingExposure)
+        return;
+    m_awaitingExposure = false;
+    // The spectrum follows the exposure reply: its deadline counts from here.
+    for (ReplyWatchdog *watchdog : {m_snapshotWatchdog, m_referenceWatchdog}) {
+        if (watchdog->isArmed())
+            armSpectrumWatchdog(watchdog);
+    }
+}
+
+void StudioService::armSpectrumWatchdog(ReplyWatchdog *watchdog)
+{
+    const int frameBytes = FrameDispatcher::spectrumFrameBytes(*DataBuffer::instance());
+    if (m_awaitingExposure) {
+        // The exposure reply (4 bytes of microseconds), behind at most a spectrum frame
+        // already under way.
+        constexpr int kExposureReplyBytes = DeviceFrame::kOverhead + 4;
+        watchdog->arm(0, ActiveTransport::lineMs(m_connectType, frameBytes + kExposureReplyBytes));
+        return;
+    }
+    watchdog->arm(longestExpectedExposureUs(), ActiveTransport::lineMs(m_connectType, frameBytes));
+}
+
+bool StudioService::retryExposureRequest(ReplyWatchdog *watchdog)
+{
+    if (!m_awaitingExposure)
+        return false;
+    if (m_exposureRequests >= kExposureRequests) {
+        m_awaitingExposure = false;
+        return false;
+    }
+    ++m_exposureRequests;
+    ActiveTransport::getExpoTime(m_connectType);
+    armSpectrumWatchdog(watchdog);
+    return true;
+}
+
 void StudioService::onSnapshotTimeout()
 {
     // The device never answered the snapshot; give the controls back.
     if (!m_isSingle)
+        return;
+    if (retryExposureRequest(m_snapshotWatchdog))
         return;
     setIsSingle(false);
     ActiveTransport::endSnapshot(m_connectType);
@@ -199,10 +261,11 @@ void StudioService::handleReferenceSpectrumSignal()
     m_reference.start();
     setIsMeasuringReference(true);
     buffer->setHasReference(false);
+    requestExposureIfUnknown();
     // Continuous measurement delivers the reference spectra; keep it running if it is.
     if (!m_isAuto)
         toggleContinuous();
-    m_referenceWatchdog->arm(longestExpectedExposureUs());
+    armSpectrumWatchdog(m_referenceWatchdog);
 }
 
 void StudioService::handleRefDataChanged()
@@ -211,7 +274,7 @@ void StudioService::handleRefDataChanged()
         return;
     DataBuffer *buffer = DataBuffer::instance();
     if (!m_reference.accepts(buffer->expoStatus())) {
-        m_referenceWatchdog->arm(longestExpectedExposureUs());
+        armSpectrumWatchdog(m_referenceWatchdog);
         return;
     }
     endReferenceCapture(true);
@@ -231,8 +294,11 @@ void StudioService::endReferenceCapture(bool accepted)
 void StudioService::onReferenceSilence()
 {
     // The device stopped sending spectra: end the capture without a reference.
-    if (m_isMeasuringReference)
-        endReferenceCapture(false);
+    if (!m_isMeasuringReference)
+        return;
+    if (retryExposureRequest(m_referenceWatchdog))
+        return;
+    endReferenceCapture(false);
 }
 
 void StudioService::handleSetExposeModeSignal(uint8_t mode)
@@ -328,6 +394,7 @@ void StudioService::abortMeasuring()
 {
     m_snapshotWatchdog->disarm();
     m_referenceWatchdog->disarm();
+    m_awaitingExposure = false;
     m_reference.stop();
     setIsMeasuringReference(false);
     setIsSingle(false);

@@ -43,6 +43,8 @@ public:
     // Longest exposure the device chooses by itself in automatic mode, in milliseconds.
     static constexpr float kLongestAutoExposureMs = 5000.0f;
     static constexpr int kMinTestIntervalSeconds = 5;
+    // Times the exposure is asked for before a snapshot or reference whose deadline needs it.
+    static constexpr int kExposureRequests = 3;
     static constexpr int kTestTickMs = 1000;
 
     // Created on the first call with that call's engine; later arguments are ignored.
@@ -88,6 +90,9 @@ public:
     // running reference capture ends without a reference and a running timed series
     // ends (so its samples are written). Sends nothing.
     void abortMeasuring();
+    // A new link starts: the device's exposure time is not known until it reports it (an
+    // exposure reply or a spectrum); the store's value is the default until then.
+    void forgetDeviceExposure();
 
     // A "wavelength,value" CSV file as an N x 2 table (never null; the caller destroys it).
     static FloatArray *readEfficiencyCsv(QString path, bool *ok);
@@ -154,6 +159,16 @@ private:
     void endReferenceCapture(bool accepted);
     // The exposure a reply may take: the current one, or the longest in automatic mode.
     quint32 longestExpectedExposureUs() const;
+    // In manual exposure a deadline needs the device's exposure time: asks for it when the
+    // device has not reported it. Sent before the measuring request, so its reply comes first.
+    void requestExposureIfUnknown();
+    void onExposureTimeReported();
+    // Arms a reply guard for a spectrum: its exposure and its frame's time on the line; or,
+    // while the exposure is being asked for, the time of that reply.
+    void armSpectrumWatchdog(ReplyWatchdog *watchdog);
+    // An expired guard that waited for the exposure asks again, a bounded number of times;
+    // true when it did, and the guard runs again.
+    bool retryExposureRequest(ReplyWatchdog *watchdog);
     void onSnapshotTimeout();
     void onReferenceSilence();
     void onCustomizedTestTick();
@@ -177,5 +192,11 @@ private:
     quint64 m_spectraBeforeSnapshot = 0;
     ReplyWatchdog *m_snapshotWatchdog = nullptr;
     ReplyWatchdog *m_referenceWatchdog = nullptr;
+    // The device has reported its exposure time since the link started (before any link
+    // is started, the store's value stands).
+    bool m_exposureTimeKnown = true;
+    // An exposure request is out; how many have been sent for the measurement waiting on it.
+    bool m_awaitingExposure = false;
+    int m_exposureRequests = 0;
     EfficiencyCurveService *m_efficiency = nullptr;
 };

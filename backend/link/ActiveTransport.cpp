@@ -4,6 +4,8 @@
 #include "transport/BLEInterface.h"
 #include "transport/UARTInterface.h"
 
+#include <algorithm>
+
 namespace ActiveTransport {
 
 bool isBle(int connectType) { return connectType == DriverTypes::CONNECT_BLE; }
@@ -133,6 +135,25 @@ void requestInitialSettings(int connectType)
         uart->getGainValue();
         uart->getDeviceModel();
     }
+}
+
+void requestDeviceModel(int connectType)
+{
+    if (isBle(connectType))
+        BLEInterface::instance()->readDeviceModel();
+    else
+        UARTInterface::instance()->getDeviceModel();
+}
+
+int lineMs(int connectType, int bytes)
+{
+    const qint64 count = std::max(0, bytes);
+    if (isBle(connectType))
+        return int((count * 1000 + kBleBytesPerSecond - 1) / kBleBytesPerSecond);
+    qint64 baud = UARTInterface::instance()->baudRate();
+    if (baud <= 0)
+        baud = UARTInterface::kBaudTable.back(); // the slowest the transport uses
+    return int((count * 10 * 1000 + baud - 1) / baud);
 }
 
 } // namespace ActiveTransport

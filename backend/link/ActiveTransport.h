@@ -27,5 +27,14 @@ void setFlickerGain(int connectType, bool automatic, uint8_t gainValue);
 // What a freshly connected device is asked, in this order: wavelength range, exposure
 // mode, CIE 2015 option, gain mode, gain value, and last the model.
 void requestInitialSettings(int connectType);
+// The model alone, asked again when its reply did not come.
+void requestDeviceModel(int connectType);
+
+// Bytes a second that a Bluetooth LE link carries at least: one notification of the
+// smallest payload (20 bytes) per 50 ms connection interval.
+constexpr int kBleBytesPerSecond = 400;
+// Milliseconds that `bytes` from the device take on the active link, rounded up: 10 bits
+// a byte at the serial port's rate, or the Bluetooth LE rate above.
+int lineMs(int connectType, int bytes);
 
 } // namespace ActiveTransport

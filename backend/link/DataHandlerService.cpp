@@ -6,6 +6,7 @@
 #include "transport/BLEInterface.h"
 #include "transport/UARTInterface.h"
 
+#include <atomic>
 #include <mutex>
 
 namespace {
@@ -13,16 +14,30 @@ namespace {
 constexpr int kAckBoxWidth = 200;
 constexpr int kAckBoxHeight = 100;
 
+// The one service once created, for the read-only view of lineProgress.
+std::atomic<DataHandlerService *> g_service{nullptr};
+
 } // namespace
 
 DataHandlerService *DataHandlerService::instance(int connectType, QObject *parent)
 {
     static DataHandlerService *service = nullptr;
     static std::once_flag once;
-    std::call_once(once, [&] { service = new DataHandlerService(connectType, parent); });
+    std::call_once(once, [&] {
+        service = new DataHandlerService(connectType, parent);
+        g_service = service;
+    });
     service->m_connectType = connectType;
     service->m_receiver.clear();
     return service;
+}
+
+DataHandlerService::LineProgress DataHandlerService::lineProgress()
+{
+    const DataHandlerService *service = g_service;
+    if (!service)
+        return {};
+    return {service->m_receiver.receivedBytes(), service->m_receiver.assembler().bufferedBytes()};
 }
 
 DataHandlerService::DataHandlerService(int connectType, QObject *parent)

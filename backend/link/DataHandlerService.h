@@ -27,6 +27,14 @@ public:
 
     const FrameReceiver &receiver() const { return m_receiver; }
 
+    // How far reception has come: every byte received so far, and those of a frame that has
+    // begun to arrive and is not complete. Zeros while the service does not exist.
+    struct LineProgress {
+        quint64 received = 0;
+        int pending = 0;
+    };
+    static LineProgress lineProgress();
+
 public slots:
     void handleSerialRawData(const QByteArray &data);
     void handleBleRawData(const QByteArray &data);

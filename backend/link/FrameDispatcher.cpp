@@ -84,13 +84,27 @@ void FrameDispatcher::dispatch(const QByteArray &frame)
     }
 }
 
+namespace {
+
+int photometricBytesOf(const DataBuffer &store)
+{
+    return store.isY() ? 0 : 4 * int(store.modelInfo().plain.size());
+}
+
+} // namespace
+
+int FrameDispatcher::spectrumFrameBytes(const DataBuffer &store)
+{
+    return DeviceFrame::kOverhead + kExposureBytes + photometricBytesOf(store) + store.spectrumPayloadSize();
+}
+
 void FrameDispatcher::applySpectrum(const QByteArray &payload)
 {
     const int size = int(payload.size());
     if (size < kExposureBytes)
         return;
     const quint8 *p = bytes(payload);
-    const int photometricBytes = m_store->isY() ? 0 : 4 * int(m_store->modelInfo().plain.size());
+    const int photometricBytes = photometricBytesOf(*m_store);
     const int spectrumBytes = size - kExposureBytes - photometricBytes;
     if (spectrumBytes < m_store->spectrumPayloadSize() || spectrumBytes > DataBuffer::kRawPayloadCapacity)
         return;

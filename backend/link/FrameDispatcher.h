@@ -24,6 +24,10 @@ public:
     // Bytes the device appends to its model name.
     static constexpr int kModelNameTrailer = 8;
 
+    // The whole spectrum frame the device sends for the store's model and wavelength range:
+    // header and trailer, exposure status and time, the model's photometric words, spectrum.
+    static int spectrumFrameBytes(const DataBuffer &store);
+
 signals:
     // A set command or a device notice was acknowledged; the user sees "OK".
     void acknowledged();

@@ -4,6 +4,7 @@ FrameReceiver::FrameReceiver(DataBuffer *store) : m_dispatcher(store) {}
 
 void FrameReceiver::receive(const QByteArray &bytes)
 {
+    m_received += quint64(bytes.size());
     m_assembler.append(bytes);
     if (m_dispatching)
         return;

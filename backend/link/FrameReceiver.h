@@ -22,8 +22,11 @@ public:
 
     FrameDispatcher &dispatcher() { return m_dispatcher; }
     const FrameAssembler &assembler() const { return m_assembler; }
+    // Every byte received since construction.
+    quint64 receivedBytes() const { return m_received; }
 
 private:
+    quint64 m_received = 0;
     FrameAssembler m_assembler;
     FrameDispatcher m_dispatcher;
     bool m_dispatching = false;

@@ -1,7 +1,10 @@
 #pragma once
 // A single-shot guard for a request whose reply may never come (a device that fell
-// silent): armed with the longest exposure the reply may take, it expires after twice
-// that exposure plus a fixed margin, never earlier.
+// silent): armed with the longest exposure the reply may take and the time its frame needs
+// on the line, it expires after twice that exposure, plus the line time, plus a fixed
+// margin, never earlier. A frame that is still arriving when that time has come is waited
+// for: the guard expires only once no frame is under way or its bytes have stopped coming
+// for a margin.
 
 #include <QObject>
 #include <QTimer>
@@ -14,9 +17,9 @@ public:
 
     explicit ReplyWatchdog(QObject *parent = nullptr);
 
-    static int timeoutMs(quint32 exposureMicroseconds);
+    static int timeoutMs(quint32 exposureMicroseconds, int lineMs = 0);
 
-    void arm(quint32 exposureMicroseconds);
+    void arm(quint32 exposureMicroseconds, int lineMs = 0);
     void disarm();
     bool isArmed() const;
 
@@ -24,5 +27,9 @@ signals:
     void expired();
 
 private:
+    void onTimeout();
+
     QTimer m_timer;
+    // Bytes received in all when the guard was armed or last found a frame under way.
+    quint64 m_receivedMark = 0;
 };

@@ -189,10 +189,32 @@ bool UARTInterface::isBusy() const
     return m_port.isOpen() || m_baudScanTimer->isActive();
 }
 
+bool UARTInterface::lineAlive() const
+{
+    return m_port.isOpen() && !SerialLineState::hungUp(int(m_port.handle()));
+}
+
 void UARTInterface::reportConnected()
 {
+    // The device may have gone between naming itself and this report (a scan reports at
+    // its next tick): a closed or hung-up line is no connection.
+    if (!lineAlive()) {
+        failAttempt(DriverTypes::UART_CONNECT_FAILED);
+        return;
+    }
     m_linkCheckTimer->start(kLinkCheckMs);
     emit uartDeviceConnectStatus(true, DriverTypes::DRIVER_OK);
+}
+
+void UARTInterface::failAttempt(DriverErrorCode err)
+{
+    ++m_attempt; // a pending fixed-rate check of this attempt stays silent
+    m_baudScanTimer->stop();
+    m_identified = false;
+    m_handshakeBuffer.clear();
+    closePort();
+    m_port.clearError();
+    emit uartDeviceConnectStatus(false, err);
 }
 
 void UARTInterface::serialRead()
@@ -282,8 +304,9 @@ void UARTInterface::endFailedLine()
         dropLink(DriverTypes::UART_DISCONNECTED);
         return;
     }
-    // Still identifying: the attempt ends as with a silent device.
-    closePort();
+    // Still identifying, at a fixed rate or in a scan: the attempt ends here and says so; a
+    // later tick or check must not report the closed port as connected.
+    failAttempt(DriverTypes::UART_CONNECT_FAILED);
 }
 
 void UARTInterface::dropLink(DriverErrorCode err)

@@ -93,7 +93,12 @@ private:
     void endFailedLine();
     void runIdentificationProbe();
     void takeHandshakeBytes(const QByteArray &bytes);
+    // Reports the identified device as connected, unless its line has failed meanwhile.
     void reportConnected();
+    // Ends a connect attempt or scan that has not reported yet: port closed, failure told.
+    void failAttempt(DriverErrorCode err);
+    // The port is open and its line has not hung up.
+    bool lineAlive() const;
     void dropLink(DriverErrorCode err);
     void writeFrame(const QByteArray &frame);
 

@@ -27,6 +27,8 @@ WelcomeService::WelcomeService(QQmlApplicationEngine *engine, QObject *parent)
     connect(m_ble, &BLEInterface::bleScanDeviceName, this, &WelcomeService::bleScanDeviceName);
     connect(DataBuffer::instance(), &DataBuffer::deviceModelChanged, this,
             &WelcomeService::handleDeviceModelChanged);
+    m_modelWait.setSingleShot(true);
+    connect(&m_modelWait, &QTimer::timeout, this, &WelcomeService::onModelReplyMissing);
 
     // The catalogues load on the first pass of the event loop, after QML has loaded.
     const QString code = QLocale::system().name().split(QLatin1Char('_')).first();
@@ -97,9 +99,12 @@ void WelcomeService::handleSerialConnectionSignal(const QString &portName, int b
     // The running attempt reports for both requests; resetting under it would lose its replies.
     if (m_uart->isBusy())
         return;
+    m_modelWait.stop();
     DataBuffer::instance()->resetAll();
-    if (m_studio)
+    if (m_studio) {
         m_studio->setConnectType(DriverTypes::CONNECT_UART);
+        m_studio->forgetDeviceExposure();
+    }
     DataHandlerService::instance(DriverTypes::CONNECT_UART);
     // Set before the call: a port that does not open reports its failure inside it.
     setConnecting(true);
@@ -115,9 +120,12 @@ void WelcomeService::handleSerialConnectionSignal(const QString &portName, int b
 
 void WelcomeService::handleBleConnectionSignal(const QString &bleName)
 {
+    m_modelWait.stop();
     DataBuffer::instance()->resetAll();
-    if (m_studio)
+    if (m_studio) {
         m_studio->setConnectType(DriverTypes::CONNECT_BLE);
+        m_studio->forgetDeviceExposure();
+    }
     DataHandlerService::instance(DriverTypes::CONNECT_BLE);
     // The transport ignores an empty name without reporting, so no attempt starts.
     if (!bleName.isEmpty())
@@ -138,17 +146,67 @@ void WelcomeService::handleBletDeviceConnectStatus(bool status, DriverErrorCode 
 void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
                                      DriverTypes::CONNECT_TYPE transport)
 {
-    setConnecting(false);
     if (err == linkLost) {
         returnToWelcome(err);
         return;
     }
     if (!status) {
+        m_modelWait.stop();
+        setConnecting(false);
         if (QmlScene::rootObject(m_engine))
             showMessage(err);
         return;
     }
     ActiveTransport::requestInitialSettings(transport);
+    awaitDeviceModel(transport);
+}
+
+void WelcomeService::awaitDeviceModel(DriverTypes::CONNECT_TYPE transport)
+{
+    if (!DataBuffer::instance()->deviceModel().isEmpty()) {
+        setConnecting(false);
+        return;
+    }
+    m_modelTransport = transport;
+    m_modelRequests = 1;
+    setConnecting(true);
+    // The replies to the other settings requests come first on the line.
+    constexpr int kSettingsReplyBytes = 128;
+    waitForModelReply(kSettingsReplyBytes);
+}
+
+void WelcomeService::waitForModelReply(int lineBytes)
+{
+    m_modelWait.start(kModelReplyWaitMs + ActiveTransport::lineMs(m_modelTransport, lineBytes));
+}
+
+void WelcomeService::onModelReplyMissing()
+{
+    // The reply was lost (a corrupt frame), or named no model.
+    if (!DataBuffer::instance()->deviceModel().isEmpty())
+        return;
+    if (m_modelRequests >= kModelRequests) {
+        giveUpConnection(m_modelTransport);
+        return;
+    }
+    ++m_modelRequests;
+    ActiveTransport::requestDeviceModel(m_modelTransport);
+    constexpr int kModelReplyBytes = 64;
+    waitForModelReply(kModelReplyBytes);
+}
+
+void WelcomeService::giveUpConnection(DriverTypes::CONNECT_TYPE transport)
+{
+    m_modelWait.stop();
+    // The port is let go, so it is listed again and can be opened again.
+    if (transport == DriverTypes::CONNECT_BLE)
+        m_ble->disconnectDevice();
+    else
+        m_uart->disconnectDevice();
+    DataBuffer::instance()->resetAll();
+    setConnecting(false);
+    showMessage(transport == DriverTypes::CONNECT_BLE ? DriverTypes::BLE_CONNECT_FAILED
+                                                      : DriverTypes::UART_CONNECT_FAILED);
 }
 
 void WelcomeService::handleDeviceModelChanged()
@@ -156,6 +214,8 @@ void WelcomeService::handleDeviceModelChanged()
     // A reset clears the model too; the mode page needs the device to have named it.
     if (DataBuffer::instance()->deviceModel().isEmpty())
         return;
+    m_modelWait.stop();
+    setConnecting(false);
     showPage(QmlScene::ModePage);
     QmlScene::showMainWindow(m_engine);
 }
@@ -179,6 +239,7 @@ void WelcomeService::showMessage(DriverErrorCode code)
 
 void WelcomeService::returnToWelcome(DriverErrorCode err)
 {
+    m_modelWait.stop();
     setConnecting(false);
     showPage(QmlScene::WelcomePage);
     QmlScene::restoreWelcomeWindow(m_engine);

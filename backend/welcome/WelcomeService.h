@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTimer>
 
 class BLEInterface;
 class QQmlApplicationEngine;
@@ -19,8 +20,8 @@ class WelcomeService : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QStringList bleDevices READ bleDevices NOTIFY bleDevicesChanged)
-    // True from a connect request until its transport reports the outcome; the page
-    // keeps its connect controls disabled meanwhile.
+    // True from a connect request until the device has named its model or the attempt has
+    // failed; the page keeps its connect controls disabled meanwhile.
     Q_PROPERTY(bool isConnecting READ isConnecting NOTIFY isConnectingChanged)
 
 public:
@@ -28,6 +29,11 @@ public:
     static const QString kBleNamePrefix; // "RQM"
     // The baud selector's "Auto": scan the rates instead of using one.
     static constexpr int kBaudIndexScan = 7;
+    // Once a link is up the device must name its model: it is asked this many times in all,
+    // each time given this long (beyond its replies' time on the line), before the
+    // connection is given up.
+    static constexpr int kModelRequests = 3;
+    static constexpr int kModelReplyWaitMs = 1000;
 
     explicit WelcomeService(QQmlApplicationEngine *engine, QObject *parent = nullptr);
 
@@ -67,6 +73,13 @@ private:
     // Shared by both transports: link loss, failure message, or the settings requests.
     void onConnectStatus(bool status, DriverErrorCode err, DriverErrorCode linkLost,
                          DriverTypes::CONNECT_TYPE transport);
+    // The settings requests have gone out; the model reply is awaited.
+    void awaitDeviceModel(DriverTypes::CONNECT_TYPE transport);
+    // Waits for the model reply behind `lineBytes` of other replies on the line.
+    void waitForModelReply(int lineBytes);
+    void onModelReplyMissing();
+    // No model after every request: the link is closed and the failure shown.
+    void giveUpConnection(DriverTypes::CONNECT_TYPE transport);
 
     QPointer<QQmlApplicationEngine> m_engine;
     UARTInterface *m_uart = nullptr;
@@ -74,5 +87,8 @@ private:
     StudioService *m_studio = nullptr;
     QStringList m_bleDevices;
     bool m_connecting = false;
+    QTimer m_modelWait;
+    int m_modelRequests = 0;
+    DriverTypes::CONNECT_TYPE m_modelTransport = DriverTypes::CONNECT_UART;
     LanguageSwitcher m_languages;
 };

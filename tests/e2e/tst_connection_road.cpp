@@ -4,6 +4,7 @@
 #include "FakeGattService.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
+#include "SerialLink.h"
 #include "StoreFixtures.h"
 #include "TemporaryHome.h"
 #include "SimulatedDevice.h"
@@ -223,6 +224,105 @@ private slots:
                                  kReplyTimeoutMs);
         QVERIFY(backOnTheWelcomePage());
         studio()->setConnectType(DriverTypes::CONNECT_UART);
+    }
+
+    void aLostModelReplyIsAskedForAgain()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        device->corruptModelReplies(1, 1); // the handshake's reply comes through, the next not
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
+        checkOnTheModePageOf(QStringLiteral("PQV-21"));
+        QVERIFY(!welcome()->isConnecting());
+        QVERIFY(m_app->shownMessage().isEmpty());
+        // The handshake, the settings' request, and one more.
+        QCOMPARE(device->framesWithCode(8).size(), 3);
+        studio()->handleHardwareDisconnectSignal();
+        QVERIFY(backOnTheWelcomePage());
+    }
+
+    void aModelNeverNamedClosesThePortAndSaysSo()
+    {
+        UARTInterface *uart = UARTInterface::instance();
+        QObject *portList = m_app->find(QStringLiteral("selectSerialPortComboBox"));
+        QVERIFY(portList);
+        // Every model reply after the handshake's is lost; then the device names no model.
+        for (const bool emptyName : {false, true}) {
+            auto device = startDevice(emptyName ? QString() : QStringLiteral("PQV-21"));
+            QVERIFY(device);
+            if (!emptyName)
+                device->corruptModelReplies(-1, 1);
+            qputenv(UARTInterface::kExtraPortsVariable, device->portName().toLocal8Bit());
+            m_app->closeMessage();
+            welcome()->handleSerialConnectionSignal(device->portName(), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(messageShown(4097, QStringLiteral("UART connection failed")), kConnectTimeoutMs);
+            QCOMPARE(device->framesWithCode(8).size(), 1 + WelcomeService::kModelRequests);
+            QVERIFY(backOnTheWelcomePage());
+            QVERIFY(!welcome()->isConnecting());
+            QVERIFY(!uart->isBusy());
+            // The port is the user's again: listed, and Open connects once the device answers.
+            welcome()->handleSerialScanSignal();
+            QVERIFY(portList->property("model").toStringList().contains(device->portName()));
+            device->corruptModelReplies(0);
+            device->setModel(QStringLiteral("PQV-21"));
+            m_app->closeMessage();
+            welcome()->handleSerialConnectionSignal(device->portName(), 0);
+            QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
+            checkOnTheModePageOf(QStringLiteral("PQV-21"));
+            studio()->handleHardwareDisconnectSignal();
+            QVERIFY(backOnTheWelcomePage());
+        }
+        qunsetenv(UARTInterface::kExtraPortsVariable);
+    }
+
+    void aPortClosingDuringTheScanEndsIt()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        UARTInterface *uart = UARTInterface::instance();
+        QSignalSpy status(uart, &UARTInterface::uartDeviceConnectStatus);
+        // The device goes away right after naming itself, before the scan's next tick.
+        const QMetaObject::Connection goAway =
+            connect(uart, &UARTInterface::uartSendDeviceIdSn, this, [&device] { device->hangUp(); });
+        welcome()->handleSerialConnectionSignal(device->portName(), WelcomeService::kBaudIndexScan);
+        QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty(), kConnectTimeoutMs);
+        disconnect(goAway);
+        QTest::qWait(2 * UARTInterface::kSlowScanTickMs); // no tick may follow
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(testsupport::statusOf(status.first()), std::make_pair(false, 4097));
+        QVERIFY(messageShown(4097, QStringLiteral("UART connection failed")));
+        QVERIFY(backOnTheWelcomePage());
+        QVERIFY(!welcome()->isConnecting() && !uart->isBusy());
+    }
+
+    void bluetoothModelNeverNamedReleasesTheLinkAndSaysSo()
+    {
+        using namespace testsupport;
+        using namespace DeviceCommand;
+        namespace profile = DeviceBleProfile;
+        buffer()->resetAll();
+        studio()->setConnectType(DriverTypes::CONNECT_BLE);
+        DataHandlerService::instance(DriverTypes::CONNECT_BLE);
+        auto *gatt = new FakeGattService;
+        gatt->addDeviceProfile();
+        QByteArray spoilt = reply(CMD_GET_DEVICE_MODEL, modelReply("PQV-21"));
+        spoilt[spoilt.size() - 3] = char(~uint8_t(spoilt.at(spoilt.size() - 3)));
+        gatt->setReadValue(profile::kDeviceModel, spoilt);
+        QPointer<FakeGattService> alive(gatt);
+        BLEInterface::instance()->attachService(gatt);
+        QVERIFY(welcome()->isConnecting());
+        const QBluetoothUuid model(profile::kDeviceModel);
+        // Asked again while the link lasts, then given up.
+        QTRY_COMPARE_WITH_TIMEOUT(alive ? int(alive->reads.count(model)) : -1, WelcomeService::kModelRequests,
+                                  kConnectTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(messageShown(8193, QStringLiteral("Bluetooth connection failed")), kConnectTimeoutMs);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(alive.isNull()); // the transport let its service go
+        QVERIFY(backOnTheWelcomePage());
+        QVERIFY(!welcome()->isConnecting());
+        studio()->setConnectType(DriverTypes::CONNECT_UART);
+        DataHandlerService::instance(DriverTypes::CONNECT_UART);
     }
 
     void linkLossReturnsToTheWelcomePageAndWritesTheSeries()

@@ -8,6 +8,7 @@
 #include <QtEndian>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -244,6 +245,28 @@ void SimulatedDevice::sendRightAfterNextReply(const QByteArray &bytes)
     m_trailing = bytes;
 }
 
+void SimulatedDevice::corruptModelReplies(int count, int skip)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_corruptModelCount = count;
+    m_corruptModelSkip = qMax(0, skip);
+}
+
+void SimulatedDevice::setLinePacing(bool paced)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_linePacing = paced;
+    }
+    wake();
+}
+
+void SimulatedDevice::setExposureTiming(bool timed)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_exposureTiming = timed;
+}
+
 void SimulatedDevice::setSilent(bool silent)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -284,13 +307,32 @@ void SimulatedDevice::closeLine()
     m_streaming = false;
 }
 
+qint64 SimulatedDevice::exposureMs() const
+{
+    return (qint64(m_state.expoTimeUs) + 999) / 1000;
+}
+
+qint64 SimulatedDevice::nextWriteMs() const
+{
+    const qint64 due = m_output.front().dueMs;
+    if (!m_linePacing)
+        return due;
+    return qMax(due, qint64(std::ceil(m_lineFreeMs)));
+}
+
+bool SimulatedDevice::streamMayQueue() const
+{
+    // A paced line takes the next spectrum only once it has carried the last one.
+    return m_streaming && !(m_linePacing && !m_output.empty());
+}
+
 int SimulatedDevice::pollTimeoutMs() const
 {
     const qint64 now = m_clock.elapsed();
     qint64 timeout = kIdlePollMs;
     if (!m_output.empty())
-        timeout = qMin(timeout, qMax<qint64>(0, m_output.front().dueMs - now));
-    if (m_streaming)
+        timeout = qMin(timeout, qMax<qint64>(0, nextWriteMs() - now));
+    if (streamMayQueue())
         timeout = qMin(timeout, qMax<qint64>(0, m_nextStreamMs - now));
     return int(timeout);
 }
@@ -310,7 +352,7 @@ void SimulatedDevice::run()
             }
             fds[count++] = {m_wakePipe[0], POLLIN, 0};
             if (m_masterFd >= 0) {
-                const bool due = !m_output.empty() && m_output.front().dueMs <= m_clock.elapsed();
+                const bool due = !m_output.empty() && nextWriteMs() <= m_clock.elapsed();
                 fds[count++] = {m_masterFd, short(POLLIN | (due ? POLLOUT : 0)), 0};
                 timeout = due ? kIdlePollMs : pollTimeoutMs();
             }
@@ -330,9 +372,12 @@ void SimulatedDevice::run()
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_masterFd < 0)
             continue;
-        if (m_streaming && m_clock.elapsed() >= m_nextStreamMs) {
+        if (streamMayQueue() && m_clock.elapsed() >= m_nextStreamMs) {
             queueReply(CMD_AUTO_SPECTRUM, spectrumPayload(m_state));
-            m_nextStreamMs = m_clock.elapsed() + qMax(1, m_state.streamIntervalMs);
+            qint64 spacing = qMax(1, m_state.streamIntervalMs);
+            if (m_exposureTiming)
+                spacing = qMax(spacing, exposureMs());
+            m_nextStreamMs = m_clock.elapsed() + spacing;
         }
         flushDue();
     }
@@ -453,11 +498,11 @@ void SimulatedDevice::handleFrame(const QByteArray &frame, int hostBaud)
         queueReply(code, acknowledgementPayload());
         break;
     case CMD_SINGLE_SPECTRUM:
-        queueReply(code, spectrumPayload(m_state));
+        queueReply(code, spectrumPayload(m_state), m_exposureTiming ? m_clock.elapsed() + exposureMs() : 0);
         break;
     case CMD_AUTO_SPECTRUM:
         m_streaming = true;
-        m_nextStreamMs = m_clock.elapsed();
+        m_nextStreamMs = m_clock.elapsed() + (m_exposureTiming ? exposureMs() : 0);
         break;
     case CMD_SET_CIE2015:
         m_state.cie2015 = firstByte(payload);
@@ -489,28 +534,40 @@ void SimulatedDevice::handleFrame(const QByteArray &frame, int hostBaud)
     Q_UNUSED(hostBaud);
 }
 
-void SimulatedDevice::queueReply(uint8_t code, const QByteArray &payload)
+void SimulatedDevice::queueReply(uint8_t code, const QByteArray &payload, qint64 notBeforeMs)
 {
     if (m_silent)
         return;
     QByteArray frame = deviceFrame(code, payload);
+    bool corrupt = false;
     if (m_corruptCount > 0) {
         --m_corruptCount;
-        frame[frame.size() - 3] = char(~uint8_t(frame.at(frame.size() - 3)));
+        corrupt = true;
     }
+    if (code == CMD_GET_DEVICE_MODEL) {
+        if (m_corruptModelSkip > 0) {
+            --m_corruptModelSkip;
+        } else if (m_corruptModelCount != 0) {
+            corrupt = true;
+            if (m_corruptModelCount > 0)
+                --m_corruptModelCount;
+        }
+    }
+    if (corrupt)
+        frame[frame.size() - 3] = char(~uint8_t(frame.at(frame.size() - 3)));
     if (!m_stray.isEmpty()) {
-        queueBytes(m_stray);
+        queueBytes(m_stray, notBeforeMs);
         m_stray.clear();
     }
-    queueBytes(frame + m_trailing);
+    queueBytes(frame + m_trailing, notBeforeMs);
     m_trailing.clear();
 }
 
-void SimulatedDevice::queueBytes(const QByteArray &bytes)
+void SimulatedDevice::queueBytes(const QByteArray &bytes, qint64 notBeforeMs)
 {
     if (bytes.isEmpty() || m_masterFd < 0)
         return;
-    qint64 due = m_clock.elapsed();
+    qint64 due = qMax(m_clock.elapsed(), notBeforeMs);
     if (!m_output.empty())
         due = qMax(due, m_output.back().dueMs);
     if (m_fragmentBytes <= 0) {
@@ -539,18 +596,25 @@ void SimulatedDevice::queueNoise(int count)
 void SimulatedDevice::flushDue()
 {
     const qint64 now = m_clock.elapsed();
-    while (!m_output.empty() && m_output.front().dueMs <= now) {
+    // Paced, about 10 ms of the line's bytes go out at a time.
+    const int baud = qMax(1, m_state.baud);
+    const qsizetype slice = qMax(1, baud / 1000);
+    while (!m_output.empty() && nextWriteMs() <= now) {
         Chunk &chunk = m_output.front();
-        const ssize_t written = ::write(m_masterFd, chunk.bytes.constData(), size_t(chunk.bytes.size()));
+        const qsizetype count = m_linePacing ? qMin(slice, chunk.bytes.size()) : chunk.bytes.size();
+        const ssize_t written = ::write(m_masterFd, chunk.bytes.constData(), size_t(count));
         if (written < 0) {
             if (errno != EAGAIN && errno != EINTR)
                 m_output.clear();
             return;
         }
+        if (m_linePacing)
+            m_lineFreeMs = qMax(m_lineFreeMs, double(now)) + double(written) * 10000.0 / baud;
         chunk.bytes.remove(0, int(written));
-        if (!chunk.bytes.isEmpty())
-            return;
-        m_output.pop_front();
+        if (written < count)
+            return; // the line's buffer is full
+        if (chunk.bytes.isEmpty())
+            m_output.pop_front();
     }
 }
 

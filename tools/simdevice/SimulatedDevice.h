@@ -89,8 +89,21 @@ public:
     void sendStrayBeforeNextReply(const QByteArray &bytes);
     // `bytes` go out right behind the next reply, in the same write (once).
     void sendRightAfterNextReply(const QByteArray &bytes);
+    // Model replies (code 8) after the first `skip` ones carry a wrong checksum: the next
+    // `count` of them, or every one when `count` is negative. The identification probe's
+    // reply is the first model reply of a connection, so `skip` 1 spoils the settings'.
+    void corruptModelReplies(int count, int skip = 0);
     // No replies and no noise; frames are still recorded.
     void setSilent(bool silent);
+
+    // Timing of a real device (both off by default: replies go out at once, at any speed).
+    // Output leaves no faster than the line carries it at the device's rate, 10 bits a byte,
+    // so a spectrum frame of N bytes takes 10 N / baud seconds from its first byte to its last.
+    void setLinePacing(bool paced);
+    // A spectrum is sent only once its exposure (the state's exposure time) has passed: a
+    // snapshot that long after its request, continuous spectra no closer than one exposure
+    // apart. With line pacing on, the next continuous spectrum also waits for the line.
+    void setExposureTiming(bool timed);
     // Closes the device side of the line for good; the host's port then fails.
     void hangUp();
 
@@ -103,8 +116,14 @@ private:
     void run();
     void readLine();
     void handleFrame(const QByteArray &frame, int hostBaud);
-    void queueReply(uint8_t code, const QByteArray &payload);
-    void queueBytes(const QByteArray &bytes);
+    // A reply, due now or once `notBeforeMs` (the device's clock) has come.
+    void queueReply(uint8_t code, const QByteArray &payload, qint64 notBeforeMs = 0);
+    void queueBytes(const QByteArray &bytes, qint64 notBeforeMs = 0);
+    qint64 exposureMs() const;
+    // When the first queued chunk may go out (its due time and, paced, the line's).
+    qint64 nextWriteMs() const;
+    // Streaming, and the line is free for the next spectrum.
+    bool streamMayQueue() const;
     void queueNoise(int count);
     void flushDue();
     void wake();
@@ -137,6 +156,11 @@ private:
     int m_fragmentBytes = 0;
     int m_fragmentGapMs = 0;
     int m_corruptCount = 0;
+    int m_corruptModelCount = 0;
+    int m_corruptModelSkip = 0;
+    bool m_linePacing = false;
+    bool m_exposureTiming = false;
+    double m_lineFreeMs = 0.0; // paced: when the line has carried everything written
     QByteArray m_stray;
     QByteArray m_trailing;
     bool m_silent = false;

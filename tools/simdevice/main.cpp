@@ -26,9 +26,13 @@ int main(int argc, char *argv[])
                                    QStringLiteral("name"), QStringLiteral("PQV-21"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Print every frame received."));
+    const QCommandLineOption pace(QStringLiteral("pace"),
+                                  QStringLiteral("Send no faster than the baud rate carries bytes, and take "
+                                                 "each exposure before sending its spectrum."));
     parser.addOption(baud);
     parser.addOption(model);
     parser.addOption(verbose);
+    parser.addOption(pace);
     parser.process(app);
 
     // The catalogues tell how many photometric words each model sends.
@@ -44,6 +48,8 @@ int main(int argc, char *argv[])
     state.model = parser.value(model);
 
     simdevice::SimulatedDevice device(state);
+    device.setLinePacing(parser.isSet(pace));
+    device.setExposureTiming(parser.isSet(pace));
     if (!device.start()) {
         QTextStream(stderr) << "cannot open a pseudo-terminal: " << device.errorString() << Qt::endl;
         return 1;

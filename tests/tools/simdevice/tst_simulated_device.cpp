@@ -7,6 +7,7 @@
 #include "catalog/ParameterCatalog.h"
 #include "transport/UARTInterface.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
@@ -56,6 +57,51 @@ private slots:
         QVERIFY(simulator.waitForFinished(5000));
         QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
         QCOMPARE(simulator.exitCode(), 0);
+    }
+
+    void spoilsModelRepliesAndKeepsARealDevicesTiming()
+    {
+        DeviceState state;
+        state.baud = 9600;
+        state.wlStart = 380;
+        state.wlEnd = 780;
+        state.expoTimeUs = 500000;
+        SimulatedDevice device(state);
+        QVERIFY(device.start());
+        device.corruptModelReplies(1, 1); // the handshake's reply stays sound
+        QVERIFY(testsupport::connectSerial(device));
+        UARTInterface *uart = UARTInterface::instance();
+        QSignalSpy raw(uart, &UARTInterface::uartSendRawData);
+        uart->getDeviceModel();
+        uart->getDeviceModel();
+        const QByteArray model = deviceFrame(8, modelPayload(state));
+        QByteArray spoilt = model;
+        spoilt[spoilt.size() - 3] = char(~uint8_t(spoilt.at(spoilt.size() - 3)));
+        QTRY_COMPARE_WITH_TIMEOUT(testsupport::joinedBytes(raw).size(), 2 * model.size(), 5000);
+        QCOMPARE(testsupport::joinedBytes(raw), spoilt + model);
+
+        // Paced and timed: the exposure first, then the frame at the line's 960 bytes a second.
+        raw.clear();
+        device.setLinePacing(true);
+        device.setExposureTiming(true);
+        const QByteArray expected = deviceFrame(50, spectrumPayload(state));
+        QElapsedTimer clock;
+        qint64 firstByteMs = -1;
+        const QMetaObject::Connection firstByte = connect(uart, &UARTInterface::uartSendRawData, this, [&] {
+            if (firstByteMs < 0)
+                firstByteMs = clock.elapsed();
+        });
+        clock.start();
+        uart->singleSpectrum();
+        QTRY_COMPARE_WITH_TIMEOUT(testsupport::joinedBytes(raw).size(), expected.size(), 15000);
+        const qint64 lastByteMs = clock.elapsed();
+        disconnect(firstByte);
+        QCOMPARE(testsupport::joinedBytes(raw), expected);
+        QVERIFY2(firstByteMs >= 500, qPrintable(QString::number(firstByteMs)));
+        const qint64 lineMs = qint64(expected.size()) * 10000 / state.baud;
+        QVERIFY2(lastByteMs - firstByteMs >= lineMs * 9 / 10,
+                 qPrintable(QStringLiteral("%1 ms for %2 ms of line").arg(lastByteMs - firstByteMs).arg(lineMs)));
+        uart->disconnectDevice();
     }
 };
 
