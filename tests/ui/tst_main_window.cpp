@@ -371,6 +371,9 @@ private slots:
             const QSize minimum(name == "Studio" ? 1552 : 900, 882);
             QCOMPARE(minimumSize(), minimum);
             QCOMPARE(window()->size(), before.expandedTo(minimum));
+            // This screen holds the page: it fills the window and nothing scrolls.
+            QTRY_COMPARE_WITH_TIMEOUT(item("pageScroller")->size(), item("contentPlaceholder")->size(), kUiTimeoutMs);
+            QVERIFY(!visible("verticalPageScrollBar") && !visible("horizontalPageScrollBar"));
             QVERIFY(m_app->isVisible("dynamicLoader") && !m_app->isVisible("function_ui"));
             QVERIFY(read("dynamicLoader", "source").toUrl().toString().endsWith(file));
             QObject *page = read("dynamicLoader", "item").value<QObject *>();
