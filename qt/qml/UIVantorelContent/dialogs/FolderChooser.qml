@@ -41,8 +41,8 @@ Window {
         parentWindow: host
         title: host.title
         onAccepted: {
-            host.close()
             host.folderChosen(selectedFolder)
+            host.close()
         }
         onRejected: host.close()
     }
