@@ -78,23 +78,33 @@ void ChartFlicker::plot()
     pen.setWidth(peak <= kFlatPeak ? 5 : 1);
     m_waveform->setPen(pen);
 
-    m_text->setText(tr("Flicker frequency(Hz): %1\nModulation depth(%): %2\nPercent flicker(%): %3\n"
-                       "Flicker index: %4\nGain: %5")
-                        .arg(NumberText::fixed(m_dataBuffer->frequency(), 2),
-                             NumberText::fixed(m_dataBuffer->depth(), 1),
-                             NumberText::fixed(m_dataBuffer->percent(), 2),
-                             NumberText::fixed(m_dataBuffer->index(), 3), gainText(m_dataBuffer->gainValue())));
+    applyTexts();
     m_waveform->setData(m_dataBuffer->getFKey(), m_scaled);
     m_waveform->rescaleKeyAxis(false);
     m_plot->yAxis->setRange(0, 1.2);
     queueReplot();
 }
 
+void ChartFlicker::applyTexts()
+{
+    if (!m_text || !m_dataBuffer)
+        return;
+    m_text->setText(tr("Flicker frequency(Hz): %1\nModulation depth(%): %2\nPercent flicker(%): %3\n"
+                       "Flicker index: %4\nGain: %5")
+                        .arg(NumberText::fixed(m_dataBuffer->frequency(), 2),
+                             NumberText::fixed(m_dataBuffer->depth(), 1),
+                             NumberText::fixed(m_dataBuffer->percent(), 2),
+                             NumberText::fixed(m_dataBuffer->index(), 3), gainText(m_dataBuffer->gainValue())));
+}
+
 bool ChartFlicker::eventFilter(QObject *watched, QEvent *event)
 {
-    // Installing a translator sends the application a LanguageChange: redraw the read-out.
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
-        plot();
+    // Installing a translator sends the application a LanguageChange. Only the read-out
+    // changes: a redraw would throw away the range the person dragged or zoomed to.
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange) {
+        applyTexts();
+        queueReplot();
+    }
     return CustomPlotBaseItem::eventFilter(watched, event);
 }
 

@@ -31,6 +31,9 @@ private slots:
     void onThemeChanged();
 
 private:
+    // The read-out in the current language, from the store's flicker quantities; draws nothing.
+    void applyTexts();
+
     QCPGraph *m_waveform = nullptr;
     QCPItemText *m_text = nullptr;
     QList<double> m_scaled;

@@ -11,6 +11,8 @@ packages=(
   qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-window
   qml6-module-qtquick-dialogs qml6-module-qtqml-workerscript
   qml6-module-qt5compat-graphicaleffects qml6-module-qttest
+  # The Quick folder chooser loads it only when it opens.
+  qml6-module-qt-labs-folderlistmodel
   libbenchmark-dev xvfb xauth poppler-utils imagemagick
   fonts-noto-cjk
 )

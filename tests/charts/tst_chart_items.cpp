@@ -13,6 +13,7 @@
 #include "control/StudioService.h"
 #include "output/ResultCsvWriter.h"
 #include "store/DataBuffer.h"
+#include "welcome/LanguageSwitcher.h"
 
 #include <qcustomplot.h>
 
@@ -21,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 #include <utility>
 
@@ -344,6 +346,44 @@ private slots:
         QCoreApplication::sendEvent(&window, &wheel);
         QVERIFY2(movable ? x->range().size() < 0.95 * width : x->range().size() == width,
                  qPrintable(QStringLiteral("%1 wide after %2").arg(x->range().size()).arg(width)));
+
+        // The view the person chose outlives a language switch, and the switch back.
+        QCPAxis *y = chart->customPlot()->yAxis;
+        const QCPRange xView = x->range(), yView = y->range();
+        {
+            LanguageSwitcher german;
+            QVERIFY(german.apply(QStringLiteral("de"), nullptr));
+            runQueuedReplots();
+        }
+        runQueuedReplots();
+        QVERIFY2(x->range() == xView && y->range() == yView,
+                 qPrintable(QStringLiteral("x %1-%2, y %3-%4").arg(x->range().lower).arg(x->range().upper)
+                                .arg(y->range().lower).arg(y->range().upper)));
+    }
+
+    // A language switch renames the flicker read-out in place; the next flicker record shows
+    // the whole waveform again.
+    void flickerReadOutFollowsTheLanguageAndDataResetTheView()
+    {
+        auto chart = makeChart<ChartFlicker>();
+        QCustomPlot *plot = chart->customPlot();
+        QVariantList wave;
+        for (int i = 0; i < 1024; ++i)
+            wave << 1000 + int(800 * std::sin(i / 16.0));
+        m_feeder.feedFlicker(wave, 100.0, 80.0, 40.0, 0.1, 1);
+        QCPItemText *readOut = visibleTip(plot);
+        QVERIFY(readOut && readOut->text().startsWith(QStringLiteral("Flicker frequency(Hz): 100.00\n")));
+        const QCPRange whole = plot->xAxis->range();
+        plot->xAxis->setRange(10, 20), plot->yAxis->setRange(0.5, 1.0);
+        {
+            LanguageSwitcher german;
+            QVERIFY(german.apply(QStringLiteral("de"), nullptr));
+            QVERIFY(readOut->text().startsWith(QStringLiteral("Flimmerfrequenz (Hz): 100.00\n")));
+            QVERIFY(plot->xAxis->range() == QCPRange(10, 20) && plot->yAxis->range() == QCPRange(0.5, 1.0));
+        }
+        m_feeder.feedFlicker(wave, 50.0, 80.0, 40.0, 0.1, 1);
+        QVERIFY(readOut->text().startsWith(QStringLiteral("Flicker frequency(Hz): 50.00\n")));
+        QVERIFY(plot->xAxis->range() == whole && plot->yAxis->range() == QCPRange(0, 1.2));
     }
 
     // The value axis names the spectrum's unit, at set-up and on a change, but counts

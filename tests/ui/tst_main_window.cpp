@@ -49,6 +49,28 @@ const QList<std::pair<QString, QString>> kPages{{"Spectrum Only", "PureSpectrum.
 // a passing wait ends as soon as it can.
 constexpr int kUiTimeoutMs = 10000;
 
+// The button with that text among the items below `item` (a button box makes its buttons
+// without a QObject parent).
+QQuickItem *buttonLabelled(QQuickItem *item, const QString &text)
+{
+    if (item->inherits("QQuickAbstractButton") && item->property("text").toString() == text)
+        return item;
+    for (QQuickItem *child : item->childItems())
+        if (QQuickItem *found = buttonLabelled(child, text))
+            return found;
+    return nullptr;
+}
+
+// What the log said about QML modules that are not installed.
+QStringList g_missingModules;
+QtMessageHandler g_testLogHandler = nullptr;
+void noteMissingModules(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("is not installed")))
+        g_missingModules.append(message);
+    g_testLogHandler(type, context, message);
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -350,6 +372,9 @@ private slots:
             const QSize minimum(name == "Studio" ? 1552 : 900, 882);
             QCOMPARE(minimumSize(), minimum);
             QCOMPARE(window()->size(), before.expandedTo(minimum));
+            // This screen holds the page: it fills the window and nothing scrolls.
+            QTRY_COMPARE_WITH_TIMEOUT(item("pageScroller")->size(), item("contentPlaceholder")->size(), kUiTimeoutMs);
+            QVERIFY(!visible("verticalPageScrollBar") && !visible("horizontalPageScrollBar"));
             QVERIFY(m_app->isVisible("dynamicLoader") && !m_app->isVisible("function_ui"));
             QVERIFY(read("dynamicLoader", "source").toUrl().toString().endsWith(file));
             QObject *page = read("dynamicLoader", "item").value<QObject *>();
@@ -545,6 +570,64 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(boxMessage(), QStringLiteral("Cannot Find targetData.csv"), kReplyTimeoutMs);
         m_app->closeMessage();
         dialog->setProperty("visible", false);
+    }
+
+    // A module that a dialog loads only when it opens is missed by the start-up: each dialog
+    // and the folder chooser open once, and the chooser lists folders at a usable size.
+    void everyDialogAndTheFolderChooserOpen()
+    {
+        g_missingModules.clear();
+        g_testLogHandler = qInstallMessageHandler(noteMissingModules);
+        const auto restore = qScopeGuard([] { qInstallMessageHandler(g_testLogHandler); });
+        for (const char *name : {"messageDialog", "saveSuccessDialog", "baudDialog", "efficiencyDialog", "bandwidthDialog",
+                                 "illuminanceDialog", "customizedTestDialog", "supportDialog", "aboutDialog"}) {
+            auto *dialog = qobject_cast<QQuickWindow *>(find(name));
+            QVERIFY(dialog);
+            dialog->setVisible(true);
+            QVERIFY2(QTest::qWaitForWindowExposed(dialog), name);
+            dialog->setVisible(false);
+        }
+
+        // Twelve folders to choose from, one with a name that needs escaping.
+        QTemporaryDir root;
+        QStringList names{QStringLiteral("curve data #2")};
+        for (int i = 1; i < 12; ++i)
+            names.append(QStringLiteral("folder %1").arg(i, 2, 10, QLatin1Char('0')));
+        for (const QString &name : names)
+            QVERIFY(QDir(root.path()).mkpath(name));
+        trigger("setEfficiencyAction");
+        find("efficiencyFolderChooser")->setProperty("currentFolder", QUrl::fromLocalFile(root.path()));
+        QVERIFY(m_ui->click(QStringLiteral("efficiencySelectButton")));
+        QQuickItem *list = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((list = m_ui->item(QStringLiteral("folderDialogListView"))) || !g_missingModules.isEmpty(),
+                                 kUiTimeoutMs);
+        // A chooser left open would keep the windows below it from the mouse.
+        const QPointer<QQuickWindow> chooserWindow = list ? list->window() : nullptr;
+        const auto closeChooser = qScopeGuard([chooserWindow] {
+            if (chooserWindow)
+                chooserWindow->close();
+        });
+        QVERIFY2(g_missingModules.isEmpty(), qPrintable(g_missingModules.join(QLatin1Char('\n'))));
+        QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), int(names.size()), kUiTimeoutMs);
+
+        // Room for several rows, the whole chooser on its window and that window on the screen.
+        QQuickWindow *chooser = list->window();
+        QVERIFY(QTest::qWaitForWindowExposed(chooser));
+        QQuickItem *firstRow = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((firstRow = m_ui->item(QStringLiteral("folderDialogDelegate0"))), kUiTimeoutMs);
+        QVERIFY2(list->height() >= 5 * firstRow->height(), qPrintable(QString::number(list->height())));
+        const QRectF listBox = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+        QVERIFY(QRectF(QPointF(), chooser->size()).contains(listBox));
+        QTRY_VERIFY_WITH_TIMEOUT(chooser->screen()->availableGeometry().contains(chooser->geometry()), kUiTimeoutMs);
+
+        // A click picks the first folder, "Open" hands it to the form.
+        QVERIFY(m_ui->click(QStringLiteral("folderDialogDelegate0")));
+        QQuickItem *open = buttonLabelled(chooser->contentItem(), QStringLiteral("Open"));
+        QVERIFY(open);
+        QTest::mouseClick(chooser, Qt::LeftButton, {}, open->mapToScene(QPointF(open->width() / 2, open->height() / 2)).toPoint());
+        QTRY_VERIFY_WITH_TIMEOUT(!chooser->isVisible(), kUiTimeoutMs);
+        QCOMPARE(read("efficiencyComboBox", "currentText").toString(), QDir(root.path()).filePath(names.first()));
+        find("efficiencyDialog")->setProperty("visible", false);
     }
 
     void customizedTestShowsElapsedTimeAndStopsWhenHidden()

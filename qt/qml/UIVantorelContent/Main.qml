@@ -10,6 +10,9 @@ CustomWindow {
 
     readonly property int welcomeWidth: 672
     readonly property int welcomeHeight: 390
+    // The part of the window's screen that a window may take (less the desktop's panels).
+    readonly property int availableScreenWidth: Math.min(screen.width, screen.desktopAvailableWidth)
+    readonly property int availableScreenHeight: Math.min(screen.height, screen.desktopAvailableHeight)
 
     // Page name -> measuring screen file and whether the page starts without a reference.
     readonly property var pageMap: ({
@@ -54,12 +57,15 @@ CustomWindow {
 
         const targetWidth = value === "Studio" ? 1552 : 900
         const targetHeight = 882
-        minimumWidth = targetWidth
-        minimumHeight = targetHeight
-        if (width < targetWidth)
-            width = targetWidth
-        if (height < targetHeight)
-            height = targetHeight
+        pageArea.pageWindowWidth = targetWidth
+        pageArea.pageWindowHeight = targetHeight
+        // On a screen smaller than the page the window takes the screen and the page scrolls.
+        minimumWidth = Math.min(targetWidth, availableScreenWidth)
+        minimumHeight = Math.min(targetHeight, availableScreenHeight)
+        if (width < minimumWidth)
+            width = minimumWidth
+        if (height < minimumHeight)
+            height = minimumHeight
         keepOnScreen()
 
         if (target.clearsReference)
@@ -82,8 +88,8 @@ CustomWindow {
             return
         const left = screen.virtualX
         const top = screen.virtualY
-        x = Math.max(left, Math.min(x, left + screen.width - width))
-        y = Math.max(top, Math.min(y, top + screen.height - height))
+        x = Math.max(left, Math.min(x, left + availableScreenWidth - width))
+        y = Math.max(top, Math.min(y, top + availableScreenHeight - height))
     }
 
     // Back on the welcome page the link is gone: nothing a measuring page opened may stay
@@ -145,14 +151,21 @@ CustomWindow {
         visible: false
     }
 
-    Loader {
-        id: dynamicLoader
-        objectName: "dynamicLoader"
+    PageScroller {
+        id: pageArea
         anchors.fill: parent
-        visible: false
-        Component.onCompleted: {
-            if (windowsRoot.pageFileExists("pages/Studio.qml"))
-                source = "pages/Studio.qml"
+        active: dynamicLoader.visible
+        edgeClearance: windowsRoot.resizeEdgeInContent
+
+        Loader {
+            id: dynamicLoader
+            objectName: "dynamicLoader"
+            anchors.fill: parent
+            visible: false
+            Component.onCompleted: {
+                if (windowsRoot.pageFileExists("pages/Studio.qml"))
+                    source = "pages/Studio.qml"
+            }
         }
     }
 

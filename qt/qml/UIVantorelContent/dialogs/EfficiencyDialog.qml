@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Layouts
-import QtQuick.Dialogs
 import UIVantorelContent
 
 // Regenerates the device's efficiency curve from the CSV files of a chosen folder, or
@@ -31,10 +30,11 @@ FormDialog {
         id: folders
     }
 
-    FolderDialog {
-        id: folderDialog
+    FolderChooser {
+        id: folderChooser
+        objectName: "efficiencyFolderChooser"
         title: qsTr("Select Directory")
-        onAccepted: dialog.addFolder(selectedFolder)
+        onFolderChosen: folder => dialog.addFolder(folder)
     }
 
     FormLabel {
@@ -57,7 +57,7 @@ FormDialog {
         KVRButton {
             objectName: "efficiencySelectButton"
             text: qsTr("Select Directory")
-            onClicked: folderDialog.open()
+            onClicked: folderChooser.open()
         }
     }
 

@@ -21,6 +21,9 @@ Window {
     property bool showMenuBar: false
     property bool showMinimizeButton: true
     property string windowTitle: title
+    // How far the resize areas reach into the content slot while they work: a control at the
+    // content's edge keeps clear of it, or a press there resizes the window instead.
+    readonly property int resizeEdgeInContent: resizeHandle.enabled ? resizeHandle.margin - windowBorder.border.width : 0
 
     signal windowMinimized()
     signal windowMaximized()
@@ -201,6 +204,7 @@ Window {
         }
 
         ResizeHandle {
+            id: resizeHandle
             objectName: "resizeHandle"
             anchors.fill: parent
             margin: 8
