@@ -39,7 +39,8 @@ void TimedSeriesTable::append(const DataBuffer &buffer, const QDateTime &time)
             i < items.size() ? items.at(i).value(QStringLiteral("value")).toString() : QString();
         m_lines[line++] += QLatin1Char(',') + value;
     }
-    m_lines[line++] += QLatin1Char(',') + number(buffer.expoTime() / 1000.0);
+    // The sample's own exposure, not a setting made since its spectrum came.
+    m_lines[line++] += QLatin1Char(',') + number(buffer.sourceExpoTime() / 1000.0);
 
     // The axis is whole nanometres from its start: find each wavelength of the begin.
     const QList<double> &axis = buffer.wavelengths();

@@ -736,9 +736,10 @@ private slots:
         const QDateTime before = QDateTime::currentDateTime();
         beginSeries();
         setUnit(1); // from the second sample on, in mW/m^2
+        m_bench.buffer->setExpoTime(20000);
         feed({500, 600, 700, 800});
         m_bench.feedWords(10.5f);
-        m_bench.buffer->setExpoTime(20000);
+        m_bench.buffer->setExpoTime(30000); // a setting made after the spectrum is not its own
         save().appendCustomizedTestSave();
         QCOMPARE(finished.count(), 0);
         save().endCustomizedTestSave();
