@@ -47,7 +47,8 @@ CustomWindow {
         id: messageLabel
         objectName: "messageLabel"
         x: 10
-        y: (parent.height - height) / 2
+        // Centred in the room above the button, so a second line never runs into it.
+        y: Math.max(0, ((dialog.boxButtonAcceptShown ? acceptButton.y : parent.height) - height) / 2)
         width: parent.width - 20
         text: dialog.boxMessage
         color: ThemeManager.text

@@ -725,7 +725,7 @@
     </message>
     <message>
         <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
-        <translation>请输入至少一个间隔（%1 s）、最多 %2 s 的时长。</translation>
+        <translation>时长须至少一个间隔（%1 s），最多 %2 s。</translation>
     </message>
 </context>
 <context>
