@@ -45,10 +45,9 @@ void ChartFlicker::setupPlot()
     m_plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom | QCP::iSelectPlottables);
 
     m_text = new QCPItemText(m_plot);
-    // Held by its right edge: a longer translation grows leftwards and stays on the plot.
-    m_text->setPositionAlignment(Qt::AlignTop | Qt::AlignRight);
+    m_text->setPositionAlignment(Qt::AlignTop | Qt::AlignHCenter);
     m_text->position->setType(QCPItemPosition::ptAxisRectRatio);
-    m_text->position->setCoords(0.98, 0.0);
+    m_text->position->setCoords(0.8, 0.0);
     m_text->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text->setFont(QFont(QStringLiteral("Times"), 11));
 

@@ -1532,8 +1532,8 @@ Modulation depth(%): %2
 Percent flicker(%): %3
 Flicker index: %4
 Gain: %5</source>
-        <translation>Fréquence de scintillement (Hz) : %1
-Profondeur de modulation (%) : %2
+        <translation>Fréquence (Hz) : %1
+Taux de modulation (%) : %2
 Taux de scintillement (%) : %3
 Indice de scintillement : %4
 Gain : %5</translation>
