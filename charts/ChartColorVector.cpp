@@ -4,7 +4,6 @@
 #include "DeferredRefresh.h"
 #include "OffscreenPlot.h"
 #include "store/DataBuffer.h"
-#include "theme/Theme.h"
 
 namespace {
 constexpr int kBins = 16;
@@ -13,7 +12,6 @@ constexpr int kBins = 16;
 ChartColorVector::ChartColorVector(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
     m_refresh = new DeferredRefresh(this, [this] { plot(); }, DeferredRefresh::AlsoOnLanguageChange);
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartColorVector::onThemeChanged);
 }
 
 void ChartColorVector::setupPlot()
@@ -81,10 +79,4 @@ void ChartColorVector::applyThemeColours()
         m_relation->setPen(QPen(m_relationColour));
 }
 
-void ChartColorVector::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    m_refresh->request();
-}
+void ChartColorVector::redrawAfterThemeChange() { m_refresh->request(); }

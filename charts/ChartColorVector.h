@@ -20,9 +20,7 @@ public:
 
 protected:
     void applyThemeColours() override;
-
-private slots:
-    void onThemeChanged();
+    void redrawAfterThemeChange() override;
 
 private:
     QCPCurve *m_relation = nullptr;

@@ -26,7 +26,6 @@ QPointF onSpoke(int spoke, double radius)
 
 ChartCri1::ChartCri1(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartCri1::onThemeChanged);
 }
 
 void ChartCri1::setupPlot()
@@ -114,12 +113,4 @@ void ChartCri1::applyThemeColours()
         if (label)
             label->setColor(Theme::chartTextColor());
     }
-}
-
-void ChartCri1::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }

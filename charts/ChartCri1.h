@@ -25,9 +25,6 @@ public:
 protected:
     void applyThemeColours() override;
 
-private slots:
-    void onThemeChanged();
-
 private:
     std::array<float, kIndices> m_indices{};
     QColor m_gridColour{52, 52, 52};

@@ -30,7 +30,6 @@ float zeroIfNan(float value)
 
 ChartCri2::ChartCri2(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartCri2::onThemeChanged);
 }
 
 void ChartCri2::setupPlot()
@@ -103,12 +102,4 @@ void ChartCri2::applyThemeColours()
     }
     if (m_labels[kIndices])
         m_labels[kIndices]->setColor(Theme::chartTextColor());
-}
-
-void ChartCri2::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }

@@ -25,9 +25,6 @@ public:
 protected:
     void applyThemeColours() override;
 
-private slots:
-    void onThemeChanged();
-
 private:
     void showBar(int bar, float value);
 

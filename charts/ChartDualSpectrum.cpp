@@ -17,7 +17,6 @@ ChartDualSpectrum::ChartDualSpectrum(QQuickItem *parent)
     : CustomPlotBaseItem(parent), m_tipTemplate(QStringLiteral("WL: %1 nm\nRef: %2\nSrc: %3"))
 {
     setAcceptHoverEvents(true);
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartDualSpectrum::onThemeChanged);
     if (m_dataBuffer) {
         connect(m_dataBuffer, &DataBuffer::specDataChanged, this, &ChartDualSpectrum::plot);
         connect(m_dataBuffer, &DataBuffer::referenceDataUpdated, this, &ChartDualSpectrum::plot);
@@ -70,14 +69,6 @@ void ChartDualSpectrum::applyThemeColours()
 {
     CustomPlotBaseItem::applyThemeColours();
     applyModelPens();
-}
-
-void ChartDualSpectrum::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }
 
 void ChartDualSpectrum::onDeviceModelChanged()

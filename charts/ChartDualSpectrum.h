@@ -33,7 +33,6 @@ protected:
 
 private slots:
     void showTextTip();
-    void onThemeChanged();
     void updateGradientBrush();
     void onShown();
     void onDeviceModelChanged();

@@ -16,7 +16,6 @@ constexpr double kFlatPeak = 1e-6;
 
 ChartFlicker::ChartFlicker(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartFlicker::onThemeChanged);
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installEventFilter(this);
 }
@@ -113,12 +112,4 @@ void ChartFlicker::applyThemeColours()
     CustomPlotBaseItem::applyThemeColours();
     if (m_text)
         m_text->setColor(Theme::chartTextColor());
-}
-
-void ChartFlicker::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }

@@ -27,9 +27,6 @@ protected:
     void applyThemeColours() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private slots:
-    void onThemeChanged();
-
 private:
     // The read-out in the current language, from the store's flicker quantities; draws nothing.
     void applyTexts();

@@ -4,7 +4,6 @@
 #include "DeferredRefresh.h"
 #include "OffscreenPlot.h"
 #include "store/DataBuffer.h"
-#include "theme/Theme.h"
 
 #include <algorithm>
 
@@ -16,7 +15,6 @@ constexpr double kLastNm = 780.0;
 ChartPowerDistribution::ChartPowerDistribution(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
     m_refresh = new DeferredRefresh(this, [this] { plot(); }, DeferredRefresh::AlsoOnLanguageChange);
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartPowerDistribution::onThemeChanged);
 }
 
 void ChartPowerDistribution::setupPlot()
@@ -87,10 +85,4 @@ void ChartPowerDistribution::normalize(QList<double> &values)
         value = (value - min) / span;
 }
 
-void ChartPowerDistribution::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    m_refresh->request();
-}
+void ChartPowerDistribution::redrawAfterThemeChange() { m_refresh->request(); }

@@ -23,8 +23,8 @@ public:
     // Scales the values in place to 0..1; equal values stay as they are.
     static void normalize(QList<double> &values);
 
-private slots:
-    void onThemeChanged();
+protected:
+    void redrawAfterThemeChange() override;
 
 private:
     QCPGraph *m_test = nullptr;

@@ -16,7 +16,6 @@ constexpr double kHeadroom = 1.15;
 ChartPureSpectrum::ChartPureSpectrum(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
     setAcceptHoverEvents(true);
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartPureSpectrum::onThemeChanged);
 }
 
 void ChartPureSpectrum::initCustomPlot()
@@ -111,14 +110,6 @@ void ChartPureSpectrum::applyThemeColours()
     CustomPlotBaseItem::applyThemeColours();
     if (m_graph)
         applyModelStyle(); // the line colour of "T" models is a theme colour
-}
-
-void ChartPureSpectrum::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }
 
 void ChartPureSpectrum::onUnitChanged()

@@ -27,7 +27,6 @@ protected:
 
 private slots:
     void showTextTip();
-    void onThemeChanged();
     void updateGradientBrush();
     void onUnitChanged();
     void onDeviceModelChanged();

@@ -9,7 +9,6 @@
 ChartRfRg::ChartRfRg(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
     m_refresh = new DeferredRefresh(this, [this] { plot(); });
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &ChartRfRg::onThemeChanged);
 }
 
 void ChartRfRg::setupPlot()
@@ -59,10 +58,4 @@ void ChartRfRg::applyThemeColours()
         m_valueText->setColor(Theme::chartTextColor());
 }
 
-void ChartRfRg::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    m_refresh->request();
-}
+void ChartRfRg::redrawAfterThemeChange() { m_refresh->request(); }

@@ -21,9 +21,7 @@ public:
 
 protected:
     void applyThemeColours() override;
-
-private slots:
-    void onThemeChanged();
+    void redrawAfterThemeChange() override;
 
 private:
     QCPItemText *m_valueText = nullptr;

@@ -8,7 +8,6 @@
 CieDiagramChart::CieDiagramChart(Layout layout, QQuickItem *parent)
     : CustomPlotBaseItem(parent), m_layout(std::move(layout))
 {
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &CieDiagramChart::onThemeChanged);
 }
 
 void CieDiagramChart::setupPlot()
@@ -80,12 +79,4 @@ void CieDiagramChart::applyThemeColours()
     CustomPlotBaseItem::applyThemeColours();
     if (m_label)
         m_label->setColor(Theme::chartTextColor());
-}
-
-void CieDiagramChart::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }

@@ -39,9 +39,6 @@ public:
 protected:
     void applyThemeColours() override;
 
-private slots:
-    void onThemeChanged();
-
 private:
     const Layout m_layout;
     QCPItemPixmap *m_background = nullptr;

@@ -45,6 +45,7 @@ CustomPlotBaseItem::CustomPlotBaseItem(QQuickItem *parent)
     connect(this, &QQuickItem::widthChanged, this, &CustomPlotBaseItem::updateCustomPlotSize);
     connect(this, &QQuickItem::heightChanged, this, &CustomPlotBaseItem::updateCustomPlotSize);
     connect(this, &QQuickItem::visibleChanged, this, &CustomPlotBaseItem::onVisibleChanged);
+    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &CustomPlotBaseItem::onThemeChanged);
 }
 
 CustomPlotBaseItem::~CustomPlotBaseItem()
@@ -257,6 +258,16 @@ bool CustomPlotBaseItem::saveCustomPlotJpg(const QString &fileName)
 }
 
 void CustomPlotBaseItem::applyThemeColours() { Theme::applyChartStyle(m_plot); }
+
+void CustomPlotBaseItem::redrawAfterThemeChange() { plot(); }
+
+void CustomPlotBaseItem::onThemeChanged()
+{
+    if (!m_plot)
+        return;
+    applyThemeColours();
+    redrawAfterThemeChange();
+}
 
 bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
 {

@@ -57,6 +57,9 @@ protected:
     // nothing. A theme change redraws after it; the report's picture draws without a replot,
     // so what the screen shows stays as it is.
     virtual void applyThemeColours();
+    // A theme change: the new colours, then this redraw; by default the chart re-reads the store.
+    virtual void redrawAfterThemeChange();
+    void onThemeChanged();
 
     // Creates the plot object without building it; false when one exists already.
     bool createPlot();

@@ -22,7 +22,6 @@ HueBinBarChart::HueBinBarChart(const Layout &layout, QQuickItem *parent)
     : CustomPlotBaseItem(parent), m_layout(layout)
 {
     m_refresh = new DeferredRefresh(this, [this] { plot(); });
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &HueBinBarChart::onThemeChanged);
 }
 
 QColor HueBinBarChart::binColour(int bin)
@@ -96,10 +95,4 @@ void HueBinBarChart::applyThemeColours()
         label->setColor(Theme::chartTextColor());
 }
 
-void HueBinBarChart::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    m_refresh->request();
-}
+void HueBinBarChart::redrawAfterThemeChange() { m_refresh->request(); }

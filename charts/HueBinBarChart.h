@@ -39,9 +39,7 @@ public:
 
 protected:
     void applyThemeColours() override;
-
-private slots:
-    void onThemeChanged();
+    void redrawAfterThemeChange() override;
 
 private:
     const Layout m_layout;

@@ -15,7 +15,6 @@ constexpr double kHeadroom = 1.15;
 RamanChartItem::RamanChartItem(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
     setAcceptHoverEvents(true);
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &RamanChartItem::onThemeChanged);
     connect(this, &QQuickItem::visibleChanged, this, &RamanChartItem::onShown);
 }
 
@@ -49,11 +48,8 @@ void RamanChartItem::applyThemeColours()
         m_curve->setPen(Theme::chartTextPen());
 }
 
-void RamanChartItem::onThemeChanged()
+void RamanChartItem::redrawAfterThemeChange()
 {
-    if (!m_plot)
-        return;
-    applyThemeColours();
     // Restyles without reading the data again.
     queueReplot();
     update();

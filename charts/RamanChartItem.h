@@ -25,6 +25,7 @@ public:
 
 protected:
     void applyThemeColours() override;
+    void redrawAfterThemeChange() override;
     void hoverMoveEvent(QHoverEvent *event) override;
     // Which of the store's Raman spectra this chart shows.
     virtual int spectrumType() const = 0;
@@ -38,7 +39,6 @@ protected:
 
 private slots:
     void showTextTip();
-    void onThemeChanged();
     void onShown();
 
 private:

@@ -15,7 +15,6 @@ constexpr double kSmallestAbsorbanceScale = 0.5;
 RatioChartItem::RatioChartItem(QQuickItem *parent) : CustomPlotBaseItem(parent)
 {
     setAcceptHoverEvents(true);
-    connect(Theme::instance(nullptr), &Theme::themeChanged, this, &RatioChartItem::onThemeChanged);
     if (m_dataBuffer) {
         connect(m_dataBuffer, &DataBuffer::specDataChanged, this, &RatioChartItem::plot);
         connect(m_dataBuffer, &DataBuffer::referenceDataUpdated, this, &RatioChartItem::plot);
@@ -45,14 +44,6 @@ void RatioChartItem::applyThemeColours()
     CustomPlotBaseItem::applyThemeColours();
     if (m_graph)
         m_graph->setPen(QPen(Theme::chartAccentColor(), 2));
-}
-
-void RatioChartItem::onThemeChanged()
-{
-    if (!m_plot)
-        return;
-    applyThemeColours();
-    plot();
 }
 
 void RatioChartItem::onShown()

@@ -35,7 +35,6 @@ protected:
 
 private slots:
     void showTextTip();
-    void onThemeChanged();
     void onShown();
 
 private:
