@@ -6,7 +6,6 @@
 #include "transport/BLEInterface.h"
 #include "transport/UARTInterface.h"
 
-#include <atomic>
 #include <mutex>
 
 namespace {
@@ -14,30 +13,26 @@ namespace {
 constexpr int kAckBoxWidth = 200;
 constexpr int kAckBoxHeight = 100;
 
-// The one service once created, for the read-only view of lineProgress.
-std::atomic<DataHandlerService *> g_service{nullptr};
+// The one service, made by the first call of instance.
+DataHandlerService *g_service = nullptr;
 
 } // namespace
 
 DataHandlerService *DataHandlerService::instance(int connectType, QObject *parent)
 {
-    static DataHandlerService *service = nullptr;
     static std::once_flag once;
-    std::call_once(once, [&] {
-        service = new DataHandlerService(connectType, parent);
-        g_service = service;
-    });
-    service->m_connectType = connectType;
-    service->m_receiver.clear();
-    return service;
+    std::call_once(once, [&] { g_service = new DataHandlerService(connectType, parent); });
+    g_service->m_connectType = connectType;
+    g_service->m_receiver.clear();
+    return g_service;
 }
 
 DataHandlerService::LineProgress DataHandlerService::lineProgress()
 {
-    const DataHandlerService *service = g_service;
-    if (!service)
+    if (!g_service)
         return {};
-    return {service->m_receiver.receivedBytes(), service->m_receiver.assembler().bufferedBytes()};
+    const FrameReceiver &receiver = g_service->m_receiver;
+    return {receiver.receivedBytes(), receiver.assembler().bufferedBytes()};
 }
 
 DataHandlerService::DataHandlerService(int connectType, QObject *parent)
