@@ -150,12 +150,10 @@ void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bo
         check->deleteLater();
         if (attempt != m_attempt)
             return;
-        if (m_identified) {
+        if (m_identified)
             reportConnected();
-        } else {
-            closePort();
-            emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
-        }
+        else
+            failAttempt(DriverTypes::UART_CONNECT_FAILED);
     });
     check->start(kFixedRateCheckMs);
 }
@@ -169,9 +167,7 @@ void UARTInterface::baudRateScanTimeoutUpdate()
     }
     ++m_baudIndex;
     if (m_baudIndex >= kBaudTable.size()) {
-        m_baudScanTimer->stop();
-        closePort();
-        emit uartDeviceConnectStatus(false, DriverTypes::UART_NO_VALID_BAUD);
+        failAttempt(DriverTypes::UART_NO_VALID_BAUD);
         return;
     }
     closePort();
