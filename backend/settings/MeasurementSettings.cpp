@@ -45,7 +45,8 @@ QSettings &appSettings()
 QVariantList range()
 {
     // A lone value reads back as a text, which would convert to a list of its character
-    // codes: only a list of two whole numbers is a band.
+    // codes: only a list of two whole numbers is a band, and only with its begin below its
+    // end, as the band dialog takes it.
     const QVariant stored = appSettings().value(kRangeKey);
     const int type = stored.metaType().id();
     if (type == QMetaType::QVariantList || type == QMetaType::QStringList) {
@@ -53,7 +54,7 @@ QVariantList range()
         if (bounds.size() == 2) {
             const std::optional<int> begin = wholeNanometres(bounds.at(0));
             const std::optional<int> end = wholeNanometres(bounds.at(1));
-            if (begin && end)
+            if (begin && end && *begin < *end)
                 return {*begin, *end};
         }
     }

@@ -19,8 +19,8 @@ constexpr int kDefaultRangeEnd = 780;
 // The one settings store: an INI file under the user's configuration folder.
 QSettings &appSettings();
 
-// The stored band as two whole nanometres [begin, end]; the default band when the store
-// holds anything else.
+// The stored band as two whole nanometres [begin, end], begin below end; the default band
+// when the store holds anything else.
 QVariantList range();
 bool rangeEnable();
 int unit();

@@ -29,14 +29,15 @@ private slots:
         QCOMPARE(QSettings(appSettings().fileName(), QSettings::IniFormat).value(kUnitKey).toInt(), 3);
     }
 
-    // A hand-edited or foreign file: anything but two whole numbers is the default band.
-    // The values are stored as the INI reader yields them: a text, or a list of texts.
+    // A hand-edited or foreign file: anything but two whole numbers, begin below end, is the
+    // default band. The values are stored as the INI reader yields them: a text, or a list of texts.
     void aRangeThatIsNotTwoWholeNumbersIsTheDefaultBand()
     {
         const QVariantList defaultBand{370, 780};
         const QList<QVariant> stored{QStringLiteral("500"), QStringLiteral("50"), QStringList{"a", "b"},
                                      QStringList{"400", "500", "600"}, QStringList{"400.5", "700"},
-                                     QStringList{"-5", "700"}, QVariant()};
+                                     QStringList{"-5", "700"}, QStringList{"780", "370"},
+                                     QStringList{"500", "500"}, QVariant()};
         for (const QVariant &value : stored) {
             appSettings().setValue(kRangeKey, value);
             QCOMPARE(range(), defaultBand);
