@@ -324,6 +324,9 @@ void DataBuffer::clearSource()
     std::fill(m_scaled.begin(), m_scaled.end(), 0.0);
     m_sourceMax = 0.0;
     m_scaledMax = 0.0;
+    // A result held back by the throttle is the cleared sample's: on its tick it would
+    // bring hasData back with no source.
+    dropPendingPhotoResult();
     // Without a source there is no sample: nothing may be saved or ratioed against it.
     setHasDataFlag(false);
     emit specDataChanged();

@@ -382,6 +382,13 @@ private slots:
         feedWords(store, words(store, 7.0f));
         store.clearBuffer();
         QVERIFY(passThrottle(store) && !store.hasData() && tableValue(store, "X") == QStringLiteral("0.00"));
+        // So does the reference's clearing of the sample: no result of it comes back later.
+        for (int i = 0; i < 2; ++i)
+            feedFrame(store, words(store, 7.0f), plainSpectrum(0, rampSamples(kAxis)));
+        store.clearReference();
+        store.clearSource();
+        QVERIFY(passThrottle(store));
+        QVERIFY(!store.hasData());
 
         // A replay of the words follows the unit.
         w = words(store, 0.0f);
