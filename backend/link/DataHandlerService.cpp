@@ -49,6 +49,7 @@ DataHandlerService::DataHandlerService(int connectType, QObject *parent)
     connect(m_dataBuffer, &DataBuffer::flickerDataChanged, this,
             &DataHandlerService::handleFlickerChangedSignal);
     connect(&m_receiver.dispatcher(), &FrameDispatcher::acknowledged, this, [this] { showAckMessage(0); });
+    connect(m_dataBuffer, &DataBuffer::wlRangeRefused, this, &DataHandlerService::showRangeRefusal);
 }
 
 void DataHandlerService::handleSerialRawData(const QByteArray &data) { m_receiver.receive(data); }
@@ -74,4 +75,13 @@ void DataHandlerService::showAckMessage(int code)
     box->setProperty("boxHeight", kAckBoxHeight);
     box->setProperty("boxMessage", code);
     box->setProperty("visible", true);
+}
+
+void DataHandlerService::showRangeRefusal(quint16 start, quint16 end, int maxPoints)
+{
+    QmlScene::showMessage(m_engine, tr("The device's range of %1 to %2 nm cannot be read (at most %3 points): "
+                                       "its spectra are not shown.")
+                                        .arg(start)
+                                        .arg(end)
+                                        .arg(maxPoints));
 }

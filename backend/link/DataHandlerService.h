@@ -1,7 +1,7 @@
 #pragma once
 // The receiving side of the device protocol: both transports hand it their bytes; it cuts
-// out checked frames and applies them to the store, raising acknowledgements in the QML
-// message box.
+// out checked frames and applies them to the store, raising acknowledgements, and the
+// refusal of a device range, in the QML message box.
 
 #include "link/FrameReceiver.h"
 
@@ -43,6 +43,8 @@ public slots:
 
 private:
     DataHandlerService(int connectType, QObject *parent);
+    // Tells the user why a device whose range the store refused shows no spectrum.
+    void showRangeRefusal(quint16 start, quint16 end, int maxPoints);
 
     int m_connectType = 0;
     DataBuffer *m_dataBuffer = nullptr;

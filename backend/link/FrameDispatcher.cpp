@@ -106,7 +106,7 @@ void FrameDispatcher::applySpectrum(const QByteArray &payload)
     const quint8 *p = bytes(payload);
     const int photometricBytes = photometricBytesOf(*m_store);
     const int spectrumBytes = size - kExposureBytes - photometricBytes;
-    if (spectrumBytes < m_store->spectrumPayloadSize() || spectrumBytes > DataBuffer::kRawPayloadCapacity)
+    if (spectrumBytes != m_store->spectrumPayloadSize() || spectrumBytes > DataBuffer::kRawPayloadCapacity)
         return;
 
     m_store->setExpoStatus(p[0]);

@@ -1,7 +1,8 @@
 #pragma once
 // Applies one checked device-to-host frame to the store, by its code byte.
-// Payloads too short for what their code carries, or too large for the store, are dropped
-// whole: nothing of such a frame is applied.
+// Payloads too short for what their code carries, spectra of another point count than the
+// store's range, and payloads too large for the store are dropped whole: nothing of such a
+// frame is applied.
 
 #include <QByteArray>
 #include <QObject>

@@ -191,6 +191,8 @@ void DataBuffer::setDeviceModel(const QString &name)
     setHasEfficiency(fullFeatured);
     setHasIlluminanceCalibrate(fullFeatured);
     rebuildFormattedPhotoResult();
+    // The range arrives before the name, and the limit is that of the model's own layout.
+    applyDeviceRange();
     emit deviceModelChanged();
 }
 
@@ -212,37 +214,6 @@ double DataBuffer::getMaxSpec(SpecType type) const
     case ReferenceSpectrum: return m_referenceMax;
     default: return m_sourceMax;
     }
-}
-
-void DataBuffer::fillAxis()
-{
-    const int n = getWlLength();
-    m_wavelengths.resize(n);
-    for (int i = 0; i < n; ++i)
-        m_wavelengths[i] = double(m_wlRange[0] + i);
-}
-
-void DataBuffer::setWl(quint16 start, quint16 end)
-{
-    // A reversed range or one wider than the stores would misread every later spectrum.
-    if (end < start || end - start + 1 > kMaxSpectrumPoints)
-        return;
-    if (start == m_wlRange[0] && end == m_wlRange[1])
-        return;
-    m_wlRange = {start, end};
-    const int n = getWlLength();
-    fillAxis();
-    m_source.fill(0.0, n);
-    m_scaled.fill(0.0, n);
-    m_sourceMax = 0.0;
-    m_scaledMax = 0.0;
-    // Samples stored for the old axis would be replayed against the new one.
-    m_specDataSize = 0;
-    // A reference taken over the old axis no longer lines up with any sample.
-    m_reference.fill(0.0, n);
-    m_referenceMax = 0.0;
-    setHasReference(false);
-    emit wlChanged();
 }
 
 // ---- Flicker ----
@@ -388,6 +359,8 @@ void DataBuffer::resetAll()
         emit deviceModelChanged();
     }
     forgetEfficiencyTable();
+    m_deviceRangeKnown = false;
+    m_deviceRangeRefused = false;
     emit specDataChanged();
     emit flickerDataChanged();
 }

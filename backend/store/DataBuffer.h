@@ -67,8 +67,12 @@ public:
     static constexpr int kDefaultWlEnd = 1020;
     static constexpr quint32 kDefaultExpoTime = 1000000;
     static constexpr int kThrottleIntervalMs = 30;
-    // The widest wavelength range whose spectrum payload (of either layout) fits the raw store.
-    static constexpr int kMaxSpectrumPoints = (kRawPayloadCapacity - SpectrumPayload::kYHeaderBytes) / 2;
+    // The widest wavelength range whose spectrum payload, in the plain or the "Y" layout,
+    // fits the raw store.
+    static constexpr int maxSpectrumPoints(bool isY)
+    {
+        return (kRawPayloadCapacity - SpectrumPayload::headerBytes(isY)) / 2;
+    }
 
     static DataBuffer *instance(QObject *parent = nullptr);
 
@@ -181,8 +185,8 @@ public:
     // Items of the last result table before grouping (timed-series CSV).
     const QList<QJsonObject> &lastResultItems() const;
 
-    // Ingest. A payload larger than its store or shorter than the current range needs is
-    // dropped whole. The reloads follow a unit change: they rescale what is held and
+    // Ingest. A payload larger than its store, or not of the current range's point count,
+    // is dropped whole. The reloads follow a unit change: they rescale what is held and
     // bring back nothing that was cleared.
     Q_INVOKABLE void setSpecData(const quint8 *data, int size, bool isReload = false);
     Q_INVOKABLE void setPhotoResult(const quint8 *data, int size);
@@ -197,6 +201,9 @@ public:
 
     Q_INVOKABLE void setFlickerData(const quint8 *data, int size);
     Q_INVOKABLE void reloadFlickerData();
+    // The device's wavelength range. It becomes the axis when its spectra fit the store in
+    // the named model's layout; otherwise it is refused (wlRangeRefused, once) together with
+    // every spectrum until a range is taken, and the held spectra are cleared.
     Q_INVOKABLE void setWl(quint16 start, quint16 end);
 
     // Formatting of the result table.
@@ -241,6 +248,8 @@ signals:
     void chromaShiftChanged();
     void hueShiftChanged();
     void ramanChanged();
+    // The device's range cannot be read: at most `maxPoints` points fit its model's layout.
+    void wlRangeRefused(quint16 start, quint16 end, int maxPoints);
 
 private:
     void onThrottleTick();
@@ -262,6 +271,9 @@ private:
     void computeColorRenditionOfSource();
     void zeroColorRendition();
     void fillAxis();
+    // Takes or refuses the device's range for the model named now.
+    void applyDeviceRange();
+    void takeAxis(quint16 start, quint16 end);
     void setHasDataFlag(bool has);
     void computeRaman();
     void clearDerivedSpectra();
@@ -300,6 +312,10 @@ private:
     int m_photoResultSize = 0;
     QString m_deviceModel;
     std::array<quint16, 2> m_wlRange{{kDefaultWlStart, kDefaultWlEnd}};
+    // The range the connected device reported, and whether it was refused.
+    std::array<quint16, 2> m_deviceRange{};
+    bool m_deviceRangeKnown = false;
+    bool m_deviceRangeRefused = false;
     quint8 m_expoStatus = 0;
     quint32 m_expoTime = kDefaultExpoTime;
     mutable QVariantList m_formattedPhotoResult;

@@ -66,7 +66,8 @@ void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload, con
 {
     if (!isReload && !measuring())
         return;
-    if (size > kRawPayloadCapacity)
+    // A spectrum of a refused range has no axis here to be read on.
+    if (m_deviceRangeRefused || size > kRawPayloadCapacity)
         return;
     const std::optional<QList<double>> values =
         SpectrumPayload::decode(data, size, getWlLength(), m_isY, expoTimeMs());

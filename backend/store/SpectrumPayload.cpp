@@ -25,7 +25,7 @@ std::optional<QList<double>> scaled(const uint16_t *samples, int points, int16_t
 
 int requiredSize(int points, bool isY)
 {
-    return (isY ? kYHeaderBytes : kPlainHeaderBytes) + 2 * (points > 0 ? points : 0);
+    return headerBytes(isY) + 2 * (points > 0 ? points : 0);
 }
 
 std::optional<double> scaleDivisor(int16_t code)
@@ -40,7 +40,7 @@ std::optional<double> scaleDivisor(int16_t code)
 std::optional<QList<double>> decode(const uint8_t *data, int size, int points, bool isY,
                                     float exposureMs)
 {
-    if (!data || points < 0 || size < requiredSize(points, isY))
+    if (!data || points < 0 || size != requiredSize(points, isY))
         return std::nullopt;
 
     if (!isY) {

@@ -16,14 +16,17 @@ constexpr int kYHeaderBytes = 14;
 // sample into infinity or zero.
 constexpr int kMaxScaleExponent = 30;
 
-// Bytes needed for `points` samples.
+constexpr int headerBytes(bool isY) { return isY ? kYHeaderBytes : kPlainHeaderBytes; }
+
+// Bytes of a payload of `points` samples.
 int requiredSize(int points, bool isY);
 
 // The divisor of scale code c: 100 for 2, otherwise 10^c. Nothing for a corrupt code.
 std::optional<double> scaleDivisor(int16_t code);
 
 // Sample values (device values divided by the scale divisor), one per axis point.
-// Nothing when the payload is shorter than `points` samples need or its code is corrupt.
+// Nothing when the payload does not carry exactly `points` samples (it was measured over
+// another range) or its code is corrupt.
 // For "Y" models the exposure (in ms) is part of the unmasking.
 std::optional<QList<double>> decode(const uint8_t *data, int size, int points, bool isY,
                                     float exposureMs);

@@ -7,6 +7,7 @@
 #include "SerialLink.h"
 #include "StoreFixtures.h"
 #include "TemporaryHome.h"
+#include "ReplyPayloads.h"
 #include "SimulatedDevice.h"
 
 #include "catalog/ParameterCatalog.h"
@@ -238,6 +239,36 @@ private slots:
         QVERIFY(m_app->shownMessage().isEmpty());
         // The handshake, the settings' request, and one more.
         QCOMPARE(device->framesWithCode(8).size(), 3);
+        studio()->handleHardwareDisconnectSignal();
+        QVERIFY(backOnTheWelcomePage());
+    }
+
+    // The range comes before the model's name: a plain frame carries 2554 points, a "Y"
+    // frame does not, and the user is told why no spectrum shows.
+    void aDeviceRangeIsTakenWithinTheModelsFrameOrRefusedAloud()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        device->updateState([](DeviceState &state) { state.wlStart = 400, state.wlEnd = 2953; });
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
+        QCOMPARE(buffer()->getWl().last(), 2953.0);
+        studio()->handleManualSpectrumSignal();
+        QTRY_VERIFY_WITH_TIMEOUT(!studio()->isSingle(), kReplyTimeoutMs);
+        const QList<double> source = buffer()->sourceSpectrum();
+        const QVector<uint16_t> sent = simdevice::fittedSamples(device->state());
+        QVERIFY(source.size() == 2554 && source.first() == sent.first() / 100.0 && source.last() == sent.last() / 100.0);
+        QVERIFY(m_app->shownMessage().isEmpty());
+        studio()->handleHardwareDisconnectSignal();
+
+        device = startDevice(QStringLiteral("YQV-02"));
+        QVERIFY(device);
+        device->updateState([](DeviceState &state) { state.wlStart = 400, state.wlEnd = 2953; });
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->shownMessage(),
+                                  QStringLiteral("The device's range of 400 to 2953 nm cannot be read (at most "
+                                                 "2553 points): its spectra are not shown."),
+                                  kConnectTimeoutMs);
         studio()->handleHardwareDisconnectSignal();
         QVERIFY(backOnTheWelcomePage());
     }

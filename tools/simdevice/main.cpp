@@ -24,6 +24,8 @@ int main(int argc, char *argv[])
                                   QStringLiteral("rate"), QStringLiteral("115200"));
     const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model name it reports."),
                                    QStringLiteral("name"), QStringLiteral("PQV-21"));
+    const QCommandLineOption range(QStringLiteral("range"), QStringLiteral("Wavelength range it reports, in nm."),
+                                   QStringLiteral("start-end"), QStringLiteral("340-1020"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Print every frame received."));
     const QCommandLineOption pace(QStringLiteral("pace"),
@@ -31,6 +33,7 @@ int main(int argc, char *argv[])
                                                  "each exposure before sending its spectrum."));
     parser.addOption(baud);
     parser.addOption(model);
+    parser.addOption(range);
     parser.addOption(verbose);
     parser.addOption(pace);
     parser.process(app);
@@ -46,6 +49,17 @@ int main(int argc, char *argv[])
         return 2;
     }
     state.model = parser.value(model);
+    const QStringList bounds = parser.value(range).split(QLatin1Char('-'));
+    bool startOk = false;
+    bool endOk = false;
+    if (bounds.size() == 2) {
+        state.wlStart = bounds.at(0).toUShort(&startOk);
+        state.wlEnd = bounds.at(1).toUShort(&endOk);
+    }
+    if (!startOk || !endOk) {
+        QTextStream(stderr) << "invalid range: " << parser.value(range) << Qt::endl;
+        return 2;
+    }
 
     simdevice::SimulatedDevice device(state);
     device.setLinePacing(parser.isSet(pace));
@@ -56,7 +70,8 @@ int main(int argc, char *argv[])
     }
     QTextStream out(stdout);
     out << device.portName() << Qt::endl;
-    out << "model " << state.model << " at " << state.baud << " baud; Ctrl+C ends" << Qt::endl;
+    out << "model " << state.model << " at " << state.baud << " baud, " << state.wlStart << "-" << state.wlEnd
+        << " nm; Ctrl+C ends" << Qt::endl;
 
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);

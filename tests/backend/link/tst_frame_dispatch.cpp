@@ -135,6 +135,9 @@ private slots:
 
         log.clear();
         road.receive(CMD_GET_WL_RANGE, rangeReply(780, 380));
+        // A range that cannot be read is refused once: what is held is cleared, the axis stays.
+        QCOMPARE(log.names, QStringList({"referenceDataUpdated", "specDataChanged", "wlRangeRefused"}));
+        log.clear();
         road.receive(CMD_GET_WL_RANGE, rangeReply(0, 60000));
         road.receive(CMD_GET_WL_RANGE, le16(400));
         QVERIFY(log.names.isEmpty());

@@ -134,10 +134,31 @@ private slots:
         QCOMPARE(store.getSpec(DataBuffer::SourceSpectrum), QList<double>(401, 0.0));
         // The reference of the old axis does not survive the change.
         QVERIFY(store.getSpec(DataBuffer::ReferenceSpectrum) == QList<double>(401, 0.0) && !store.hasReference());
-        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints)); // one too many
+        store.setWl(0, quint16(DataBuffer::maxSpectrumPoints(false))); // one too many
         QCOMPARE(store.getWlLength(), quint16(401));
-        store.setWl(0, quint16(DataBuffer::kMaxSpectrumPoints - 1)); // just fits
-        QCOMPARE(int(store.getWlLength()), DataBuffer::kMaxSpectrumPoints);
+        store.setWl(0, quint16(DataBuffer::maxSpectrumPoints(false) - 1)); // just fits
+        QCOMPARE(int(store.getWlLength()), DataBuffer::maxSpectrumPoints(false));
+    }
+
+    // A plain frame carries up to 2559 points, a "Y" frame 2553: a range is taken within the
+    // model's own frame or refused, and no spectrum is read on an axis it was not measured on.
+    void aRangeIsTakenWithinTheModelsFrameOrRefusedWithItsSpectra()
+    {
+        DataBuffer plain;
+        attach(plain, "PQV-21");
+        plain.setWl(400, 2953);
+        QCOMPARE(int(plain.getWlLength()), 2554);
+        feedSpectrum(plain, plainSpectrum(2, rampSamples(kAxis))); // a count of another axis
+        QVERIFY(!plain.hasData());
+        feedSpectrum(plain, plainSpectrum(2, rampSamples(2554)));
+        QVERIFY(plain.sourceSpectrum().size() == 2554 && plain.sourceSpectrum().last() == 25.53);
+
+        DataBuffer y;
+        attach(y, "YQV-02");
+        y.setWl(400, 2953);
+        QCOMPARE(y.getWl().last(), 1020.0);
+        feedSpectrum(y, yPayload(rampSamples(kAxis), 2, 1000.0f, 0xA5A5F00Du, 0x1122334455667788ull));
+        QVERIFY(!y.hasData());
     }
 
     void clearingForgetsTheMeasurementButKeepsLengths()
@@ -297,9 +318,12 @@ private slots:
         feedSpectrum(store, plainSpectrum(31, rampSamples(kAxis))); // corrupt scale code
         QVERIFY(spectrum.count() == 0 && store.specDataSize() == 0);
 
-        // Trailing bytes within the store are tolerated.
+        // Trailing bytes would be samples of a wider range: only the axis's own count is read.
         QByteArray padded = plainSpectrum(0, rampSamples(kAxis));
         padded.append(QByteArray(10, '\x7F'));
+        feedSpectrum(store, padded);
+        QVERIFY(spectrum.count() == 0 && store.specDataSize() == 0);
+        padded.chop(10);
         feedSpectrum(store, padded);
         QVERIFY(spectrum.count() == 1 && store.specDataSize() == int(padded.size()) && store.getMaxSpec(DataBuffer::SourceSpectrum) == kAxis - 1);
     }

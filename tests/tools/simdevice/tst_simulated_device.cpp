@@ -25,16 +25,20 @@ private slots:
     {
         const QString program = qEnvironmentVariable("VANTOREL_SIMDEVICE_PROGRAM");
         QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
-        QProcess refused;
-        refused.start(program, {"--baud", "fast"});
-        QVERIFY(refused.waitForFinished(5000));
-        QCOMPARE(refused.exitCode(), 2);
+        for (const QStringList &arguments : {QStringList{"--baud", "fast"}, QStringList{"--range", "400"}}) {
+            QProcess refused;
+            refused.start(program, arguments);
+            QVERIFY(refused.waitForFinished(5000));
+            QCOMPARE(refused.exitCode(), 2);
+        }
 
         DeviceState state;
         state.baud = 9600;
         state.model = QStringLiteral("PQV-24");
+        state.wlStart = 380;
+        state.wlEnd = 780;
         QProcess simulator;
-        simulator.start(program, {"--baud", "9600", "--model", state.model});
+        simulator.start(program, {"--baud", "9600", "--model", state.model, "--range", "380-780"});
         QVERIFY(simulator.waitForStarted(5000));
         QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 5000);
         const QString port = QString::fromLocal8Bit(simulator.readLine()).trimmed();

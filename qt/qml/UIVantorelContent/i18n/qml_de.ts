@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DataHandlerService</name>
+    <message>
+        <source>The device's range of %1 to %2 nm cannot be read (at most %3 points): its spectra are not shown.</source>
+        <translation>Der Bereich des Geräts von %1 bis %2 nm kann nicht gelesen werden (höchstens %3 Punkte): seine Spektren werden nicht angezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>

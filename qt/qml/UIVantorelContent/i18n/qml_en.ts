@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DataHandlerService</name>
+    <message>
+        <source>The device's range of %1 to %2 nm cannot be read (at most %3 points): its spectra are not shown.</source>
+        <translation>The device's range of %1 to %2 nm cannot be read (at most %3 points): its spectra are not shown.</translation>
+    </message>
+</context>
+<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DataHandlerService</name>
+    <message>
+        <source>The device's range of %1 to %2 nm cannot be read (at most %3 points): its spectra are not shown.</source>
+        <translation>La plage de l'appareil de %1 à %2 nm ne peut pas être lue (%3 points au plus) : ses spectres ne sont pas affichés.</translation>
+    </message>
+</context>
+<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DataHandlerService</name>
+    <message>
+        <source>The device's range of %1 to %2 nm cannot be read (at most %3 points): its spectra are not shown.</source>
+        <translation>无法读取设备 %1 至 %2 nm 的波长范围（最多 %3 个点），不显示其光谱。</translation>
+    </message>
+</context>
+<context>
     <name>DataTable</name>
     <message>
         <source>BASE</source>
