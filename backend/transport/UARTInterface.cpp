@@ -11,14 +11,11 @@
 #include <QThread>
 #include <QTimer>
 
-
 using namespace DeviceCommand;
 
 namespace {
 // The device acknowledges a rate change at the old rate before it switches.
 constexpr int kBaudSwitchSettleMs = 100;
-// Noise before identification is kept only this far back.
-constexpr int kHandshakeKeepBytes = DeviceFrame::kMaxFrameLength;
 // A line that keeps failing without being hung up is given up after this many errors.
 constexpr int kMaxForgivenErrors = 50;
 } // namespace
@@ -107,7 +104,7 @@ void UARTInterface::runIdentificationProbe()
     QThread::msleep(kProbePauseMs);
     // Whatever arrived so far belongs to no request of this probe.
     m_port.clear(QSerialPort::Input);
-    m_handshakeBuffer.clear();
+    m_handshake.clear();
     sendCommand(CMD_GET_DEVICE_MODEL, CommandPayload::byteValue(kDeviceModelRequestByte), 0);
 }
 
@@ -123,7 +120,7 @@ void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bo
     m_portName = portName;
     m_baudIndex = baudIndex;
     m_identified = false;
-    m_handshakeBuffer.clear();
+    m_handshake.clear();
     if (baudIndex >= kBaudTable.size()) {
         emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
         return;
@@ -207,7 +204,7 @@ void UARTInterface::failAttempt(DriverErrorCode err)
     ++m_attempt; // a pending fixed-rate check of this attempt stays silent
     m_baudScanTimer->stop();
     m_identified = false;
-    m_handshakeBuffer.clear();
+    m_handshake.clear();
     closePort();
     m_port.clearError();
     emit uartDeviceConnectStatus(false, err);
@@ -228,32 +225,14 @@ void UARTInterface::serialRead()
 
 void UARTInterface::takeHandshakeBytes(const QByteArray &bytes)
 {
-    m_handshakeBuffer.append(bytes);
-    // The first whole, checked model reply identifies the device, wherever it starts:
-    // noise, stray frames and fragments before it are skipped.
-    int at = DeviceFrame::findHeader(m_handshakeBuffer);
-    while (at >= 0) {
-        const DeviceFrame::Inspection seen = DeviceFrame::inspect(
-            m_handshakeBuffer.constData() + at, int(m_handshakeBuffer.size()) - at);
-        if (seen.status == DeviceFrame::Status::Complete) {
-            const QByteArray frame = m_handshakeBuffer.mid(at, seen.length);
-            if (DeviceFrame::code(frame) == CMD_GET_DEVICE_MODEL) {
-                const QByteArray following = m_handshakeBuffer.mid(at + seen.length);
-                m_handshakeBuffer.clear();
-                m_identified = true;
-                emit uartSendDeviceIdSn(QString::fromUtf8(DeviceFrame::payload(frame)));
-                // Replies that came with the model reply belong to the frame reassembly.
-                if (!following.isEmpty())
-                    emit uartSendRawData(following);
-                return;
-            }
-            at = DeviceFrame::findHeader(m_handshakeBuffer, at + seen.length);
-            continue;
-        }
-        at = DeviceFrame::findHeader(m_handshakeBuffer, at + 1);
-    }
-    if (m_handshakeBuffer.size() > 2 * kHandshakeKeepBytes)
-        m_handshakeBuffer.remove(0, m_handshakeBuffer.size() - kHandshakeKeepBytes);
+    const std::optional<HandshakeBuffer::Identification> found = m_handshake.take(bytes);
+    if (!found)
+        return;
+    m_identified = true;
+    emit uartSendDeviceIdSn(QString::fromUtf8(found->modelPayload));
+    // Replies that came with the model reply belong to the frame reassembly.
+    if (!found->following.isEmpty())
+        emit uartSendRawData(found->following);
 }
 
 void UARTInterface::checkConnectionStatus()

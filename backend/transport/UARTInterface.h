@@ -3,6 +3,7 @@
 // identification handshake, the link check and the command senders.
 
 #include "DynamicArray.h"
+#include "HandshakeBuffer.h"
 #include "protocol/DriverTypes.h"
 
 #include <QByteArray>
@@ -109,7 +110,7 @@ private:
     QString m_portName;
     uint8_t m_baudIndex = 0;
     bool m_identified = false;
-    QByteArray m_handshakeBuffer;
+    HandshakeBuffer m_handshake;
     uint16_t m_commandDelay = kFastCommandDelayMs;
     // Bumped by every connect and disconnect so a pending fixed-rate check of an earlier
     // attempt cannot report on the current one.
