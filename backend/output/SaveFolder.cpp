@@ -33,16 +33,6 @@ QString numberedFilePath(const QString &folder, const QString &stem, const QStri
     return QDir(folder).filePath(name + suffix);
 }
 
-QString unusedFilePath(const QString &folder, const QString &stem, const QString &suffix)
-{
-    for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
-        const QString path = numberedFilePath(folder, stem, suffix, attempt);
-        if (!QFileInfo::exists(path))
-            return path;
-    }
-    return numberedFilePath(folder, stem, suffix, 1);
-}
-
 QString fileSafeModelName(const QString &model)
 {
     QString safe = model;

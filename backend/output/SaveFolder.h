@@ -22,8 +22,6 @@ constexpr int kMaxNameAttempts = 1000;
 // folder/stem + suffix for the first attempt, folder/stem_<attempt> + suffix after it: the
 // names tried in turn so that a save never overwrites another of the same millisecond.
 QString numberedFilePath(const QString &folder, const QString &stem, const QString &suffix, int attempt);
-// The first of those names that no file holds yet.
-QString unusedFilePath(const QString &folder, const QString &stem, const QString &suffix);
 
 // The device reports its own name, so it may hold path separators or other characters
 // that must not reach a file name: anything but letters, digits, '.', '_' and '-'
