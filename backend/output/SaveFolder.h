@@ -28,4 +28,13 @@ QString numberedFilePath(const QString &folder, const QString &stem, const QStri
 // becomes '_'.
 QString fileSafeModelName(const QString &model);
 
+// The longest file name the file systems take, in bytes of UTF-8.
+constexpr int kMaxFileNameBytes = 255;
+
+// The file-safe model + infix + time stamp: the stem of the export names. A device may name
+// itself at any length, so the model part is cut (between characters) so that the stem with
+// any numbering of numberedFilePath and `suffix` fits kMaxFileNameBytes, and so does the
+// name of the temporary that WholeFile writes beside it.
+QString fileStem(const QString &model, const QString &infix, const QDateTime &time, const QString &suffix);
+
 } // namespace SaveFolder

@@ -19,14 +19,13 @@ bool isKnownType(int type)
     return type >= SaveService::SAVE_SPECTRUM && type <= SaveService::SAVE_RAMAN;
 }
 
-QString fileStem(const DataBuffer &buffer, const QString &infix, const QDateTime &time)
-{
-    return SaveFolder::fileSafeModelName(buffer.deviceModel()) + infix
-        + SaveFolder::timeStamp(time);
-}
-
 const QString kCsvSuffix = QStringLiteral(".csv");
 const QString kPdfSuffix = QStringLiteral(".pdf");
+
+QString fileStem(const DataBuffer &buffer, const QString &infix, const QString &suffix)
+{
+    return SaveFolder::fileStem(buffer.deviceModel(), infix, QDateTime::currentDateTime(), suffix);
+}
 
 } // namespace
 
@@ -57,7 +56,7 @@ void SaveService::handleSaveSignal(SaveType type)
         return;
     }
 
-    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), QDateTime::currentDateTime());
+    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), kCsvSuffix);
     DataBuffer &buffer = *m_buffer;
     const QByteArray content = CsvFile::text(false, [&buffer, type](QTextStream &out) {
         using namespace ResultCsvWriter;
@@ -91,7 +90,7 @@ void SaveService::handleExportSignal(SaveType type, QString sampleNumber, QStrin
     const QString folder = SaveFolder::path();
     // A folder that cannot be made shows as a file that cannot be opened.
     ensureDirectory(folder);
-    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), QDateTime::currentDateTime());
+    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), kPdfSuffix);
 
     ReportChartImages charts(m_engine);
     const ReportFields fields{sampleNumber, sampleModel, tester, testTime, sampleName};
@@ -110,7 +109,7 @@ void SaveService::beginCustomizedTestSave()
         return;
     m_customizedTestFolder = SaveFolder::path();
     m_customizedTestStem =
-        fileStem(*m_buffer, QStringLiteral("_CustomizedTest_"), QDateTime::currentDateTime());
+        fileStem(*m_buffer, QStringLiteral("_CustomizedTest_"), kCsvSuffix);
     m_customizedTestFilePath =
         QDir(m_customizedTestFolder).filePath(m_customizedTestStem + kCsvSuffix);
     ensureDirectory(m_customizedTestFolder);

@@ -10,6 +10,10 @@
 
 namespace WholeFile {
 
+// The temporary file beside a file is named after it with ".XXXXXX" added: its name is
+// this many bytes longer, and must fit the file system too.
+constexpr int kTemporaryNameExtraBytes = 7;
+
 // Writes `content` as the file `path` through a temporary file beside it that takes the name
 // only when every byte was taken. False otherwise: no new file is left, and an earlier
 // file of that name stays as it was. `mode` adds open flags (QIODevice::Text).

@@ -571,6 +571,35 @@ private slots:
         QVERIFY(saveOnce().success);
     }
 
+    // A device may name itself at any length: the model part of a file name is cut so that the
+    // name fits the file system's 255 bytes, with its time stamp and extension whole.
+    void longModelNamesAreCutToFit()
+    {
+        QString model = QStringLiteral("PQV-21 ") + QString::fromUtf8("\xF0\x9F\x94\xA6"); // outside the BMP
+        while (model.size() < 300)
+            model += QStringLiteral("Spektralmessgerät-光谱仪-");
+        model.truncate(300);
+        useScene(true);
+        measure(model);
+        beginSeries();
+        const QString series = endSeries().value(0);
+        QVERIFY2(!series.startsWith(QLatin1Char('<')), qPrintable(series));
+        QVERIFY(!save(SaveService::SAVE_SPECTRUM).value(0).startsWith('<'));
+        QVERIFY(!exportAndCheck(SaveService::SAVE_SPECTRUM).isEmpty());
+
+        const QString safeModel = SaveFolder::fileSafeModelName(model);
+        const QRegularExpression name(QStringLiteral("^(.+?)(_CustomizedTest)?_\\d{17}\\.(csv|pdf)$"));
+        const QStringList files = savedFiles();
+        QCOMPARE(files.size(), 3);
+        for (const QString &path : files) {
+            const QString fileName = QFileInfo(path).fileName();
+            QVERIFY2(fileName.toUtf8().size() <= 255, qPrintable(fileName));
+            const QRegularExpressionMatch parts = name.match(fileName);
+            QVERIFY2(parts.hasMatch(), qPrintable(fileName));
+            QVERIFY2(safeModel.startsWith(parts.captured(1)) && parts.captured(1).size() > 200, qPrintable(fileName));
+        }
+    }
+
     void spectrumInTwoUnits()
     {
         loadSample(QStringLiteral("PQV-21"));
