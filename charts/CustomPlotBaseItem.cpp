@@ -272,7 +272,7 @@ bool CustomPlotBaseItem::saveCustomPlotJpg(const QString &fileName)
 {
     if (!m_plot)
         return false;
-    return m_plot->saveJpg(fileName, 0, 0, 1.0, -1, 96, QCP::ruDotsPerInch);
+    return saveJpgWhole(*m_plot, fileName, 1.0, 96);
 }
 
 void CustomPlotBaseItem::applyThemeColours() { Theme::applyChartStyle(m_plot); }

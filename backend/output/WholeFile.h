@@ -1,7 +1,7 @@
 #pragma once
-// Writing a file whole or not at all. A write that a full disk or a size limit cuts short
-// is no error to QTextStream, QPdfWriter or QImageWriter, and QSaveFile commits even when
-// its final flush fails: here every byte is counted.
+// Writing a file whole or not at all. A write that a full disk cuts short is no error to
+// QPdfWriter or QImageWriter, and QSaveFile commits even when its final flush fails: here
+// the content is made in memory first and every byte of it is counted.
 
 #include <QByteArray>
 #include <QFile>
