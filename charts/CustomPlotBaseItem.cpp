@@ -2,9 +2,11 @@
 
 #include "ChartCommon.h"
 #include "OffscreenPlot.h"
+#include "output/WholeFile.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QQuickWindow>
@@ -29,6 +31,22 @@ public:
 private:
     std::unique_ptr<QSGTexture> m_texture;
 };
+
+// As QCustomPlot::saveJpg, but the file is written whole or not at all: the JPEG writer
+// takes a write that a full disk cuts short for a success.
+bool saveJpgWhole(QCustomPlot &plot, const QString &fileName, double scale, int dotsPerInch)
+{
+    QImage image = plot.toPixmap(0, 0, scale).toImage();
+    if (image.isNull())
+        return false;
+    const int dotsPerMeter = int(dotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "JPG") && WholeFile::write(fileName, jpeg);
+}
 }
 
 CustomPlotBaseItem::CustomPlotBaseItem(QQuickItem *parent)
@@ -254,7 +272,7 @@ bool CustomPlotBaseItem::saveCustomPlotJpg(const QString &fileName)
 {
     if (!m_plot)
         return false;
-    return m_plot->saveJpg(fileName, 0, 0, 1.0, -1, 96, QCP::ruDotsPerInch);
+    return saveJpgWhole(*m_plot, fileName, 1.0, 96);
 }
 
 void CustomPlotBaseItem::applyThemeColours() { Theme::applyChartStyle(m_plot); }
@@ -288,7 +306,7 @@ bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
         const Theme::LightChartsScope lightCharts;
         if (recolour)
             applyThemeColours();
-        saved = m_plot->saveJpg(fileName, 0, 0, kPrintScale, -1, int(96 * kPrintScale), QCP::ruDotsPerInch);
+        saved = saveJpgWhole(*m_plot, fileName, kPrintScale, int(96 * kPrintScale));
     }
     if (recolour)
         applyThemeColours();

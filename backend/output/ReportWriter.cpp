@@ -7,6 +7,7 @@
 #include "output/SaveService.h"
 #include "store/DataBuffer.h"
 
+#include <QBuffer>
 #include <QJsonObject>
 #include <QPageLayout>
 #include <QPageSize>
@@ -62,9 +63,11 @@ struct GridRow {
 
 } // namespace
 
-bool ReportWriter::writeDocument(QIODevice &out, ReportChartImages &charts, const DataBuffer &buffer,
-                                 bool chinese, int saveType, const ReportFields &fields)
+QByteArray ReportWriter::document(ReportChartImages &charts, const DataBuffer &buffer, bool chinese,
+                                  int saveType, const ReportFields &fields)
 {
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&out);
     pdf.setResolution(kResolutionDpi);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -72,9 +75,11 @@ bool ReportWriter::writeDocument(QIODevice &out, ReportChartImages &charts, cons
                                   QPageLayout::Point));
     QPainter painter;
     if (!painter.begin(&pdf))
-        return false;
+        return {};
     ReportWriter(pdf, painter, charts, buffer, chinese).write(saveType, fields);
-    return painter.end();
+    if (!painter.end())
+        return {};
+    return out.data();
 }
 
 ReportWriter::ReportWriter(QPagedPaintDevice &device, QPainter &painter, ReportChartImages &charts,

@@ -3,13 +3,13 @@
 // the report dialog, the chart pictures of the save type and, for photometric reports, the
 // result table and the page of colour charts. Coordinates are device pixels at 300 dpi.
 
+#include <QByteArray>
 #include <QFont>
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
 class DataBuffer;
-class QIODevice;
 class QPagedPaintDevice;
 class QPainter;
 class ReportChartImages;
@@ -28,10 +28,10 @@ public:
     static constexpr int kResolutionDpi = 300;
     static constexpr double kPageMarginPt = 40.0;
 
-    // The whole report as an A4 PDF at 300 dpi with 40 pt margins into `out`; false when
-    // the document could not be painted.
-    static bool writeDocument(QIODevice &out, ReportChartImages &charts, const DataBuffer &buffer,
-                              bool chinese, int saveType, const ReportFields &fields);
+    // The whole report as an A4 PDF at 300 dpi with 40 pt margins, made in memory so that
+    // its file can be written whole or not at all; empty when it could not be painted.
+    static QByteArray document(ReportChartImages &charts, const DataBuffer &buffer, bool chinese,
+                               int saveType, const ReportFields &fields);
 
     ReportWriter(QPagedPaintDevice &device, QPainter &painter, ReportChartImages &charts,
                  const DataBuffer &buffer, bool chinese);

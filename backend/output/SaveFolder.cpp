@@ -1,10 +1,38 @@
 #include "SaveFolder.h"
 
+#include "output/WholeFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace SaveFolder {
+
+namespace {
+
+int utf8Size(const QString &text) { return int(text.toUtf8().size()); }
+
+// The longest start of `text` of at most `maxBytes` in UTF-8 that ends between characters.
+QString leadingUtf8(const QString &text, int maxBytes)
+{
+    int bytes = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size()
+            && text.at(end + 1).isLowSurrogate();
+        const qsizetype units = pair ? 2 : 1;
+        const int size = utf8Size(text.mid(end, units));
+        if (bytes + size > maxBytes)
+            break;
+        bytes += size;
+        end += units;
+    }
+    return text.left(end);
+}
+
+} // namespace
 
 const QString kDocumentsSubfolder = QStringLiteral("/Vantorel");
 
@@ -33,16 +61,6 @@ QString numberedFilePath(const QString &folder, const QString &stem, const QStri
     return QDir(folder).filePath(name + suffix);
 }
 
-QString unusedFilePath(const QString &folder, const QString &stem, const QString &suffix)
-{
-    for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
-        const QString path = numberedFilePath(folder, stem, suffix, attempt);
-        if (!QFileInfo::exists(path))
-            return path;
-    }
-    return numberedFilePath(folder, stem, suffix, 1);
-}
-
 QString fileSafeModelName(const QString &model)
 {
     QString safe = model;
@@ -54,6 +72,15 @@ QString fileSafeModelName(const QString &model)
             c = QLatin1Char('_');
     }
     return safe;
+}
+
+QString fileStem(const QString &model, const QString &infix, const QDateTime &time, const QString &suffix)
+{
+    const QString rest = infix + timeStamp(time);
+    const QString longestNumbering = QStringLiteral("_%1").arg(kMaxNameAttempts);
+    const int room = kMaxFileNameBytes - WholeFile::kTemporaryNameExtraBytes
+        - utf8Size(rest + longestNumbering + suffix);
+    return leadingUtf8(fileSafeModelName(model), std::max(0, room)) + rest;
 }
 
 } // namespace SaveFolder

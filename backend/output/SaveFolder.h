@@ -22,12 +22,19 @@ constexpr int kMaxNameAttempts = 1000;
 // folder/stem + suffix for the first attempt, folder/stem_<attempt> + suffix after it: the
 // names tried in turn so that a save never overwrites another of the same millisecond.
 QString numberedFilePath(const QString &folder, const QString &stem, const QString &suffix, int attempt);
-// The first of those names that no file holds yet.
-QString unusedFilePath(const QString &folder, const QString &stem, const QString &suffix);
 
 // The device reports its own name, so it may hold path separators or other characters
 // that must not reach a file name: anything but letters, digits, '.', '_' and '-'
 // becomes '_'.
 QString fileSafeModelName(const QString &model);
+
+// The longest file name the file systems take, in bytes of UTF-8.
+constexpr int kMaxFileNameBytes = 255;
+
+// The file-safe model + infix + time stamp: the stem of the export names. A device may name
+// itself at any length, so the model part is cut (between characters) so that the stem with
+// any numbering of numberedFilePath and `suffix` fits kMaxFileNameBytes, and so does the
+// name of the temporary that WholeFile writes beside it.
+QString fileStem(const QString &model, const QString &infix, const QDateTime &time, const QString &suffix);
 
 } // namespace SaveFolder

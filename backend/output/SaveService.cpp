@@ -6,12 +6,11 @@
 #include "output/ReportWriter.h"
 #include "output/ResultCsvWriter.h"
 #include "output/SaveFolder.h"
+#include "output/WholeFile.h"
 #include "store/DataBuffer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QQmlApplicationEngine>
-#include <QSaveFile>
 
 namespace {
 
@@ -20,10 +19,12 @@ bool isKnownType(int type)
     return type >= SaveService::SAVE_SPECTRUM && type <= SaveService::SAVE_RAMAN;
 }
 
-QString fileStem(const DataBuffer &buffer, const QString &infix, const QDateTime &time)
+const QString kCsvSuffix = QStringLiteral(".csv");
+const QString kPdfSuffix = QStringLiteral(".pdf");
+
+QString fileStem(const DataBuffer &buffer, const QString &infix, const QString &suffix)
 {
-    return SaveFolder::fileSafeModelName(buffer.deviceModel()) + infix
-        + SaveFolder::timeStamp(time);
+    return SaveFolder::fileStem(buffer.deviceModel(), infix, QDateTime::currentDateTime(), suffix);
 }
 
 } // namespace
@@ -55,14 +56,9 @@ void SaveService::handleSaveSignal(SaveType type)
         return;
     }
 
-    QFile file;
-    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), QDateTime::currentDateTime());
-    if (!CsvFile::openNew(file, folder, stem)) {
-        emit saveFinished(false, file.fileName(), QStringLiteral("Failed to open file for writing."));
-        return;
-    }
+    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), kCsvSuffix);
     DataBuffer &buffer = *m_buffer;
-    const bool written = CsvFile::write(file, false, [&buffer, type](QTextStream &out) {
+    const QByteArray content = CsvFile::text(false, [&buffer, type](QTextStream &out) {
         using namespace ResultCsvWriter;
         switch (type) {
         case SAVE_SPECTRUM: writeSpectrum(out, buffer); break;
@@ -73,14 +69,9 @@ void SaveService::handleSaveSignal(SaveType type)
         case SAVE_RAMAN: writeRaman(out, buffer); break;
         }
     });
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        // A truncated export must not pass for a complete one.
-        file.remove();
-        emit saveFinished(false, file.fileName(), tr("Failed to write file."));
-        return;
-    }
-    emit saveFinished(true, file.fileName(), QString());
+    QString path;
+    const WholeFile::Outcome outcome = WholeFile::writeNew(folder, stem, kCsvSuffix, content, QIODevice::Text, path);
+    reportWritten(outcome, path);
 }
 
 void SaveService::handleExportSignal(SaveType type, QString sampleNumber, QString sampleModel,
@@ -99,25 +90,17 @@ void SaveService::handleExportSignal(SaveType type, QString sampleNumber, QStrin
     const QString folder = SaveFolder::path();
     // A folder that cannot be made shows as a file that cannot be opened.
     ensureDirectory(folder);
-    const QString path = SaveFolder::unusedFilePath(
-        folder, fileStem(*m_buffer, QStringLiteral("_"), QDateTime::currentDateTime()), QStringLiteral(".pdf"));
+    const QString stem = fileStem(*m_buffer, QStringLiteral("_"), kPdfSuffix);
 
-    // Written beside its name and renamed when complete, so a failed report leaves no file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        emit saveFinished(false, path, QStringLiteral("Failed to open file for writing."));
-        return;
-    }
     ReportChartImages charts(m_engine);
     const ReportFields fields{sampleNumber, sampleModel, tester, testTime, sampleName};
-    const bool drawn = ReportWriter::writeDocument(file, charts, *m_buffer, ReportTexts::isChinese(m_engine.data()),
-                                                   type, fields);
-    if (!drawn || !file.commit()) {
-        file.cancelWriting();
-        emit saveFinished(false, path, tr("Failed to write file."));
-        return;
-    }
-    emit saveFinished(true, path, QString());
+    const QByteArray document = ReportWriter::document(charts, *m_buffer, ReportTexts::isChinese(m_engine.data()),
+                                                       type, fields);
+    QString path = SaveFolder::numberedFilePath(folder, stem, kPdfSuffix, 1);
+    const WholeFile::Outcome outcome = document.isEmpty()
+        ? WholeFile::Outcome::NotWritten
+        : WholeFile::writeNew(folder, stem, kPdfSuffix, document, {}, path);
+    reportWritten(outcome, path);
 }
 
 void SaveService::beginCustomizedTestSave()
@@ -126,9 +109,9 @@ void SaveService::beginCustomizedTestSave()
         return;
     m_customizedTestFolder = SaveFolder::path();
     m_customizedTestStem =
-        fileStem(*m_buffer, QStringLiteral("_CustomizedTest_"), QDateTime::currentDateTime());
+        fileStem(*m_buffer, QStringLiteral("_CustomizedTest_"), kCsvSuffix);
     m_customizedTestFilePath =
-        QDir(m_customizedTestFolder).filePath(m_customizedTestStem + QStringLiteral(".csv"));
+        QDir(m_customizedTestFolder).filePath(m_customizedTestStem + kCsvSuffix);
     ensureDirectory(m_customizedTestFolder);
     m_customizedTest.begin(*m_buffer);
 }
@@ -153,23 +136,28 @@ void SaveService::endCustomizedTestSave()
     const QStringList lines = m_customizedTest.lines();
     m_customizedTest.clear();
 
-    QFile file;
     // The folder may have gone since the begin.
     ensureDirectory(m_customizedTestFolder);
-    if (!CsvFile::openNew(file, m_customizedTestFolder, m_customizedTestStem)) {
-        emit saveFinished(false, file.fileName(), QStringLiteral("Failed to open file for writing."));
-        return;
-    }
-    const bool written = CsvFile::write(file, true, [&lines](QTextStream &out) {
+    const QByteArray content = CsvFile::text(true, [&lines](QTextStream &out) {
         for (const QString &line : lines)
             out << line << '\n';
     });
-    file.close();
-    m_customizedTestFilePath = file.fileName();
-    if (!written || file.error() != QFileDevice::NoError) {
-        file.remove();
-        emit saveFinished(false, file.fileName(), tr("Failed to write file."));
+    const WholeFile::Outcome outcome = WholeFile::writeNew(m_customizedTestFolder, m_customizedTestStem, kCsvSuffix,
+                                                           content, QIODevice::Text, m_customizedTestFilePath);
+    reportWritten(outcome, m_customizedTestFilePath);
+}
+
+void SaveService::reportWritten(WholeFile::Outcome outcome, const QString &path)
+{
+    switch (outcome) {
+    case WholeFile::Outcome::Written:
+        emit saveFinished(true, path, QString());
+        return;
+    case WholeFile::Outcome::NotOpened:
+        emit saveFinished(false, path, QStringLiteral("Failed to open file for writing."));
+        return;
+    case WholeFile::Outcome::NotWritten:
+        emit saveFinished(false, path, tr("Failed to write file."));
         return;
     }
-    emit saveFinished(true, file.fileName(), QString());
 }

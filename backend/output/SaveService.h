@@ -4,6 +4,7 @@
 // outcome through saveFinished.
 
 #include "output/TimedSeriesTable.h"
+#include "output/WholeFile.h"
 
 #include <QObject>
 #include <QPointer>
@@ -48,6 +49,8 @@ signals:
     void saveFinished(bool success, const QString &filePath, const QString &errorMessage = QString());
 
 private:
+    // saveFinished for the outcome of writing the file `path`.
+    void reportWritten(WholeFile::Outcome outcome, const QString &path);
 
     QPointer<QQmlApplicationEngine> m_engine;
     DataBuffer *m_buffer = nullptr;

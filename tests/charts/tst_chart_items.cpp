@@ -1,5 +1,6 @@
 // The chart items off screen: what their plots hold (axis ranges and labels, tip texts),
 // what they render and how they take the mouse, fed through the application's store.
+#include "FileSizeLimit.h"
 #include "StoreFeeder.h"
 #include "StoreFixtures.h"
 
@@ -184,6 +185,16 @@ private slots:
         QVERIFY(visibleTip(chart->customPlot()));
 
         QVERIFY(!chart->saveChartImage(dir.filePath(QStringLiteral("missing/folder/chart.jpg"))));
+
+        // No room for the last byte: no picture rather than part of one.
+        const qint64 size = QFileInfo(file).size();
+        QVERIFY(QFile::remove(file));
+        {
+            const testsupport::FileSizeLimit limit(size - 1);
+            QVERIFY(limit.active());
+            QVERIFY(!source->saveChartImage(file));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void hoverMovesAreCoalescedAndReadOff()

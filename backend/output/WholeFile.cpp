@@ -1,0 +1,57 @@
+#include "WholeFile.h"
+
+#include "output/SaveFolder.h"
+
+#include <QSaveFile>
+
+namespace WholeFile {
+
+bool write(const QString &path, const QByteArray &content, QIODevice::OpenMode mode)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | mode))
+        return false;
+    // The flush is checked here: a failure of the one inside commit() goes unnoticed.
+    if (file.write(content) != content.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool openNew(QFile &file, const QString &folder, const QString &stem, const QString &suffix)
+{
+    const QString first = SaveFolder::numberedFilePath(folder, stem, suffix, 1);
+    for (int attempt = 1; attempt <= SaveFolder::kMaxNameAttempts; ++attempt) {
+        const QString name = SaveFolder::numberedFilePath(folder, stem, suffix, attempt);
+        if (QFile::exists(name))
+            continue;
+        file.setFileName(name);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return true;
+        // Lost a race for this name: try the next one; any other failure is final.
+        if (!QFile::exists(name))
+            break;
+    }
+    file.setFileName(first);
+    return false;
+}
+
+Outcome writeNew(const QString &folder, const QString &stem, const QString &suffix,
+                 const QByteArray &content, QIODevice::OpenMode mode, QString &path)
+{
+    // The empty file holds the name while the content is written beside it.
+    QFile reserved;
+    const bool opened = openNew(reserved, folder, stem, suffix);
+    path = reserved.fileName();
+    if (!opened)
+        return Outcome::NotOpened;
+    reserved.close();
+    if (!write(path, content, mode)) {
+        reserved.remove();
+        return Outcome::NotWritten;
+    }
+    return Outcome::Written;
+}
+
+} // namespace WholeFile
