@@ -20,6 +20,13 @@ bool readsAsGrouped(qsizetype integerDigits, qsizetype fractionDigits, QChar fir
     return integerDigits >= 1 && integerDigits <= 3 && first != QLatin1Char('0') && fractionDigits == 3;
 }
 
+// German and French write a decimal comma; the other languages of the interface a point.
+QChar decimalSeparator(const QString &language)
+{
+    const QString code = language.left(2).toLower();
+    return code == QLatin1String("de") || code == QLatin1String("fr") ? QLatin1Char(',') : QLatin1Char('.');
+}
+
 } // namespace
 
 std::optional<double> read(const QString &text, Kind kind)
@@ -45,16 +52,10 @@ std::optional<double> read(const QString &text, Kind kind)
     const QStringView fraction = QStringView(trimmed).mid(separatorAt + 1);
     if (readsAsGrouped(integer.size(), fraction.size(), trimmed.at(0)))
         return std::nullopt;
-    // ".5" and "5." are halves of a decimal too.
+    // ".5" is 0.5 and "5." is 5, as a person leaves out a zero.
     const QString plain = (integer.isEmpty() ? QStringLiteral("0") : integer.toString()) + QLatin1Char('.')
                           + (fraction.isEmpty() ? QStringLiteral("0") : fraction.toString());
     return QLocale::c().toDouble(plain);
-}
-
-QChar decimalSeparator(const QString &language)
-{
-    const QString code = language.left(2).toLower();
-    return code == QLatin1String("de") || code == QLatin1String("fr") ? QLatin1Char(',') : QLatin1Char('.');
 }
 
 QString text(double value, const QString &language)

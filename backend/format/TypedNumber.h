@@ -23,11 +23,8 @@ enum class Kind {
 // is no number of that kind, or has more digits than a double carries exactly.
 std::optional<double> read(const QString &text, Kind kind);
 
-// The decimal separator of an interface language ("de", "fr", "en", "zh", or a longer code
-// such as "de_DE"): a comma for German and French, else a point.
-QChar decimalSeparator(const QString &language);
-
-// A non-negative `value` as the language writes it, with the fewest digits that name it and
+// A non-negative `value` as the interface language `language` ("de", "fr", "en", "zh", or a
+// longer code such as "de_DE") writes it, with the fewest digits that name it and
 // no group separators: 12.5 is "12,5" in German. Three decimals after one to three digits
 // get a fourth, 0, so the text cannot be taken for a thousand: 1.25 is "1.25", 1.234 is
 // "1.2340". read() gives `value` back.

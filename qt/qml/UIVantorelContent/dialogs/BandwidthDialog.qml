@@ -1,7 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import AppBackend 1.0
 import QtQuick.Layouts
+import AppBackend 1.0
 import UIVantorelContent
 import UIVantorel
 
