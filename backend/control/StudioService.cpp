@@ -6,6 +6,7 @@
 #include "protocol/DeviceFrame.h"
 #include "control/EfficiencyCsvReader.h"
 #include "control/EfficiencyCurveService.h"
+#include "format/TypedNumber.h"
 #include "scene/QmlScene.h"
 #include "link/ReplyWatchdog.h"
 #include "output/SaveFolder.h"
@@ -317,16 +318,18 @@ void StudioService::handleSetExposeTimeSignal(const QString &text)
 {
     // An empty field would otherwise convert to 0 ms and go out. The text is taken in double
     // precision, so a fourth decimal is cut off even where a float could not tell it apart.
-    bool ok = false;
-    const double milliseconds = text.trimmed().toDouble(&ok);
-    setExposureTime(ok ? CommandPayload::exposureMicroseconds(milliseconds) : std::nullopt, milliseconds);
+    const std::optional<double> milliseconds = TypedNumber::read(text, TypedNumber::Kind::Decimal);
+    setExposureTime(milliseconds ? CommandPayload::exposureMicroseconds(*milliseconds) : std::nullopt,
+                    milliseconds.value_or(0.0));
 }
 
 void StudioService::setExposureTime(std::optional<uint32_t> microseconds, double milliseconds)
 {
     if (!microseconds || milliseconds > CommandPayload::kMaxExposureMs) {
-        showMessage(tr("Enter an exposure time in milliseconds from 0 to %1, such as 12.5.")
-                        .arg(qint64(CommandPayload::kMaxExposureMs)));
+        const QString language = m_engine ? m_engine->uiLanguage() : QString();
+        showMessage(tr("Enter an exposure time in milliseconds from 0 to %1, such as %2.")
+                        .arg(qint64(CommandPayload::kMaxExposureMs))
+                        .arg(TypedNumber::text(12.5, language)));
         return;
     }
     // The transports take a float, which carries whole microseconds exactly below 8 s.

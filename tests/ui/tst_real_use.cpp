@@ -578,7 +578,7 @@ private slots:
         };
         for (const auto &[typed, sent] : QList<QPair<QString, QByteArray>>{
                  {"2.3", QByteArray::fromHex("fc080000")}, {"33.3", QByteArray::fromHex("14820000")},
-                 {"6000", QByteArray::fromHex("808d5b00")}, {"1,5", {}}})
+                 {"6000", QByteArray::fromHex("808d5b00")}, {"1.000", {}}})
             typeAndSet(typed, sent);
         openFromModePage(QStringLiteral("spectrum"), QStringLiteral("PureSpectrum.qml"));
         typeAndSet(QStringLiteral("6000"), QByteArray::fromHex("808d5b00"));

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import AppBackend 1.0
 import UIVantorelContent
 import UIVantorel
 
@@ -8,17 +9,17 @@ import UIVantorel
 FormDialog {
     id: dialog
 
-    // Whole nanometres only; null for anything else.
+    // Whole nanometres of at most five digits; null for anything else.
     function wholeNumber(text) {
-        const trimmed = String(text).trim()
-        return /^\d{1,5}$/.test(trimmed) ? parseInt(trimmed, 10) : null
+        const value = TypedNumber.whole(text)
+        return value !== undefined && value <= 99999 ? value : null
     }
 
     function confirm() {
         const begin = wholeNumber(beginField.text)
         const end = wholeNumber(endField.text)
         if (begin === null || end === null) {
-            windowsRoot.showMessage(dialog.boxTitle, qsTr("Enter whole numbers of nanometres."))
+            windowsRoot.showMessage(dialog.boxTitle, qsTr("Enter whole numbers of nanometres in digits only, such as 380."))
             return
         }
         if (begin >= end) {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import AppBackend 1.0
 import UIVantorelContent
 
 // The timed series: it runs only while this dialog is open.
@@ -10,6 +11,19 @@ FormDialog {
     function formatElapsed(seconds) {
         const pad = value => String(value).padStart(2, "0")
         return pad(Math.floor(seconds / 3600)) + ":" + pad(Math.floor(seconds % 3600 / 60)) + ":" + pad(seconds % 60)
+    }
+
+    // Whole seconds or minutes, typed as digits: "10.000" or "3 600" would be another
+    // number in another language, so they are refused rather than cut short.
+    function start() {
+        const duration = TypedNumber.whole(durationField.text)
+        const intervals = TypedNumber.whole(intervalsField.text)
+        if (duration === undefined || intervals === undefined) {
+            windowsRoot.showMessage(dialog.boxTitle,
+                                    qsTr("Enter the duration and the intervals as whole numbers in digits only, such as 3600."))
+            return
+        }
+        studioService.handleCustomizedTest(duration, durationUnit.currentText, intervals)
     }
 
     boxTitle: qsTr("Customized Test")
@@ -38,7 +52,7 @@ FormDialog {
             Layout.fillWidth: true
             Layout.preferredHeight: 32
             text: "10"
-            validator: IntValidator { bottom: 1 }
+            validator: NumberKeys {}
         }
 
         KVRComboBox {
@@ -63,7 +77,7 @@ FormDialog {
             Layout.fillWidth: true
             Layout.preferredHeight: 32
             text: "5"
-            validator: IntValidator { bottom: 5 }
+            validator: NumberKeys {}
         }
 
         FormLabel {
@@ -91,8 +105,7 @@ FormDialog {
                 objectName: "customizedTestStartButton"
                 anchors.centerIn: parent
                 text: qsTr("Start")
-                onClicked: studioService.handleCustomizedTest(parseInt(durationField.text, 10), durationUnit.currentText,
-                                                              parseInt(intervalsField.text, 10))
+                onClicked: dialog.start()
             }
         }
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import AppBackend 1.0
 import UIVantorelContent
 
 // Scales the device's efficiency table by measured over target illuminance.
@@ -7,10 +8,13 @@ FormDialog {
     id: dialog
 
     function confirm() {
-        const ratio = parseFloat(currentField.text) / parseFloat(targetField.text)
+        const current = TypedNumber.decimal(currentField.text)
+        const target = TypedNumber.decimal(targetField.text)
+        const ratio = current / target
         // Only a finite positive factor may reach the device's stored table.
-        if (!(isFinite(ratio) && ratio > 0)) {
-            windowsRoot.showMessage(dialog.boxTitle, qsTr("Enter two illuminances of at least 0.01."))
+        if (!(current >= 0.01 && target >= 0.01 && isFinite(ratio) && ratio > 0)) {
+            windowsRoot.showMessage(dialog.boxTitle, qsTr("Enter two illuminances of at least %1, such as %2.")
+                                    .arg(TypedNumber.text(0.01, Qt.uiLanguage)).arg(TypedNumber.text(12.5, Qt.uiLanguage)))
             return
         }
         studioService.handleSetEfficiencyDataSingal(ratio)
@@ -38,12 +42,7 @@ FormDialog {
             Layout.fillWidth: true
             Layout.preferredHeight: 32
             text: "0.01"
-            validator: DoubleValidator {
-                bottom: 0.01
-                decimals: 2
-                notation: DoubleValidator.StandardNotation
-                locale: "C"
-            }
+            validator: NumberKeys {}
         }
     }
 
@@ -60,12 +59,7 @@ FormDialog {
             Layout.fillWidth: true
             Layout.preferredHeight: 32
             text: "0.01"
-            validator: DoubleValidator {
-                bottom: 0.01
-                decimals: 2
-                notation: DoubleValidator.StandardNotation
-                locale: "C"
-            }
+            validator: NumberKeys {}
         }
     }
 

@@ -723,8 +723,8 @@
         <translation>Die Anfangswellenlänge muss kleiner als die Endwellenlänge sein.</translation>
     </message>
     <message>
-        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
-        <translation>Belichtungszeit in Millisekunden von 0 bis %1 eingeben, z. B. 12.5.</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as %2.</source>
+        <translation>Belichtungszeit in Millisekunden von 0 bis %1 eingeben, z. B. %2.</translation>
     </message>
     <message>
         <source>Connect a device before starting a test.</source>
@@ -934,8 +934,8 @@
         <translation>Bestätigen</translation>
     </message>
     <message>
-        <source>Enter whole numbers of nanometres.</source>
-        <translation>Bitte ganze Nanometerwerte eingeben.</translation>
+        <source>Enter whole numbers of nanometres in digits only, such as 380.</source>
+        <translation>Bitte ganze Nanometerwerte nur aus Ziffern eingeben, z. B. 380.</translation>
     </message>
     <message>
         <source>The start must be below the end.</source>
@@ -969,12 +969,16 @@
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <source>Enter two illuminances of at least 0.01.</source>
-        <translation>Bitte zwei Beleuchtungsstärken von mindestens 0,01 eingeben.</translation>
+        <source>Enter two illuminances of at least %1, such as %2.</source>
+        <translation>Bitte zwei Beleuchtungsstärken von mindestens %1 eingeben, z. B. %2.</translation>
     </message>
 </context>
 <context>
     <name>CustomizedTestDialog</name>
+    <message>
+        <source>Enter the duration and the intervals as whole numbers in digits only, such as 3600.</source>
+        <translation>Dauer und Intervalle als ganze Zahlen nur aus Ziffern eingeben, z. B. 3600.</translation>
+    </message>
     <message>
         <source>Customized Test</source>
         <translation>Benutzerdefinierter Test</translation>

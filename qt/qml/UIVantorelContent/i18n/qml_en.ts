@@ -723,8 +723,8 @@
         <translation>The start wavelength must be less than the end wavelength.</translation>
     </message>
     <message>
-        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
-        <translation>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as %2.</source>
+        <translation>Enter an exposure time in milliseconds from 0 to %1, such as %2.</translation>
     </message>
     <message>
         <source>Connect a device before starting a test.</source>
@@ -934,8 +934,8 @@
         <translation>Confirm</translation>
     </message>
     <message>
-        <source>Enter whole numbers of nanometres.</source>
-        <translation>Enter whole numbers of nanometres.</translation>
+        <source>Enter whole numbers of nanometres in digits only, such as 380.</source>
+        <translation>Enter whole numbers of nanometres in digits only, such as 380.</translation>
     </message>
     <message>
         <source>The start must be below the end.</source>
@@ -969,12 +969,16 @@
         <translation>Reset</translation>
     </message>
     <message>
-        <source>Enter two illuminances of at least 0.01.</source>
-        <translation>Enter two illuminances of at least 0.01.</translation>
+        <source>Enter two illuminances of at least %1, such as %2.</source>
+        <translation>Enter two illuminances of at least %1, such as %2.</translation>
     </message>
 </context>
 <context>
     <name>CustomizedTestDialog</name>
+    <message>
+        <source>Enter the duration and the intervals as whole numbers in digits only, such as 3600.</source>
+        <translation>Enter the duration and the intervals as whole numbers in digits only, such as 3600.</translation>
+    </message>
     <message>
         <source>Customized Test</source>
         <translation>Customized Test</translation>

@@ -723,8 +723,8 @@
         <translation>La longueur d'onde de début doit être inférieure à la longueur d'onde de fin.</translation>
     </message>
     <message>
-        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
-        <translation>Saisissez un temps d'exposition en millisecondes de 0 à %1, par ex. 12.5.</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as %2.</source>
+        <translation>Saisissez un temps d'exposition en millisecondes de 0 à %1, par ex. %2.</translation>
     </message>
     <message>
         <source>Connect a device before starting a test.</source>
@@ -934,8 +934,8 @@
         <translation>Confirmer</translation>
     </message>
     <message>
-        <source>Enter whole numbers of nanometres.</source>
-        <translation>Saisissez des nombres entiers de nanomètres.</translation>
+        <source>Enter whole numbers of nanometres in digits only, such as 380.</source>
+        <translation>Saisissez des nombres entiers de nanomètres, en chiffres seulement, par ex. 380.</translation>
     </message>
     <message>
         <source>The start must be below the end.</source>
@@ -969,12 +969,16 @@
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <source>Enter two illuminances of at least 0.01.</source>
-        <translation>Saisissez deux éclairements d'au moins 0,01.</translation>
+        <source>Enter two illuminances of at least %1, such as %2.</source>
+        <translation>Saisissez deux éclairements d'au moins %1, par ex. %2.</translation>
     </message>
 </context>
 <context>
     <name>CustomizedTestDialog</name>
+    <message>
+        <source>Enter the duration and the intervals as whole numbers in digits only, such as 3600.</source>
+        <translation>Saisissez la durée et les intervalles en nombres entiers, en chiffres seulement, par ex. 3600.</translation>
+    </message>
     <message>
         <source>Customized Test</source>
         <translation>Test personnalisé</translation>

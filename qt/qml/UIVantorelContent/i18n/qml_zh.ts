@@ -723,8 +723,8 @@
         <translation>起始波长必须小于结束波长。</translation>
     </message>
     <message>
-        <source>Enter an exposure time in milliseconds from 0 to %1, such as 12.5.</source>
-        <translation>请输入 0 到 %1 毫秒之间的曝光时间，例如 12.5。</translation>
+        <source>Enter an exposure time in milliseconds from 0 to %1, such as %2.</source>
+        <translation>请输入 0 到 %1 毫秒之间的曝光时间，例如 %2。</translation>
     </message>
     <message>
         <source>Connect a device before starting a test.</source>
@@ -934,8 +934,8 @@
         <translation>确认</translation>
     </message>
     <message>
-        <source>Enter whole numbers of nanometres.</source>
-        <translation>请输入整数纳米值。</translation>
+        <source>Enter whole numbers of nanometres in digits only, such as 380.</source>
+        <translation>请只用数字输入整数纳米值，例如 380。</translation>
     </message>
     <message>
         <source>The start must be below the end.</source>
@@ -969,12 +969,16 @@
         <translation>重置</translation>
     </message>
     <message>
-        <source>Enter two illuminances of at least 0.01.</source>
-        <translation>请输入两个不小于 0.01 的照度值。</translation>
+        <source>Enter two illuminances of at least %1, such as %2.</source>
+        <translation>请输入两个不小于 %1 的照度值，例如 %2。</translation>
     </message>
 </context>
 <context>
     <name>CustomizedTestDialog</name>
+    <message>
+        <source>Enter the duration and the intervals as whole numbers in digits only, such as 3600.</source>
+        <translation>请只用数字输入整数的时长和间隔，例如 3600。</translation>
+    </message>
     <message>
         <source>Customized Test</source>
         <translation>自定义测试</translation>

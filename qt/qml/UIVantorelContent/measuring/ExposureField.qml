@@ -1,13 +1,15 @@
 import QtQuick
+import AppBackend 1.0
 import UIVantorel
+import UIVantorelContent
 
 // The exposure time in milliseconds. It follows the device: every report of the exposure
 // time puts the device's value back, over whatever was typed.
 Rectangle {
     id: box
 
-    // Keystroke filter of the spectrum and ratio pages (0 to 5000 ms, 2 decimals). It leaves
-    // a larger time in the field as unfinished input, and Set sends it as it stands.
+    // Keystroke filter of the spectrum and ratio pages; Set sends the text as it stands, and
+    // the back end reads it by the rule of every typed number.
     property bool filtered: false
     readonly property alias input: exposeTime
 
@@ -18,13 +20,8 @@ Rectangle {
     border.width: 1
     border.color: ThemeManager.inputBorderColor
 
-    DoubleValidator {
-        id: millisecondsValidator
-        bottom: 0.0
-        top: 5000.0
-        decimals: 2
-        notation: DoubleValidator.StandardNotation
-        locale: "C"
+    NumberKeys {
+        id: numberKeys
     }
 
     TextInput {
@@ -39,7 +36,8 @@ Rectangle {
         color: ThemeManager.text
         clip: true
         selectByMouse: true
-        validator: box.filtered ? millisecondsValidator : null
-        text: dataBuffer.expoTime / 1000
+        validator: box.filtered ? numberKeys : null
+        // Written as the interface language writes numbers, and so that it reads back as is.
+        text: TypedNumber.text(dataBuffer.expoTime / 1000, Qt.uiLanguage)
     }
 }

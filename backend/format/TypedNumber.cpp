@@ -1,0 +1,75 @@
+#include "TypedNumber.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace TypedNumber {
+
+namespace {
+
+// More digits than a double carries exactly would read as another number.
+constexpr int kMaxDigits = 15;
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isSeparator(QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(','); }
+
+// One to three digits, not led by 0, then a separator and exactly three digits: a thousand
+// and more to one language, a number below a thousand to another.
+bool readsAsGrouped(qsizetype integerDigits, qsizetype fractionDigits, QChar first)
+{
+    return integerDigits >= 1 && integerDigits <= 3 && first != QLatin1Char('0') && fractionDigits == 3;
+}
+
+// German and French write a decimal comma; the other languages of the interface a point.
+QChar decimalSeparator(const QString &language)
+{
+    const QString code = language.left(2).toLower();
+    return code == QLatin1String("de") || code == QLatin1String("fr") ? QLatin1Char(',') : QLatin1Char('.');
+}
+
+} // namespace
+
+std::optional<double> read(const QString &text, Kind kind)
+{
+    const QString trimmed = text.trimmed();
+    qsizetype separatorAt = -1;
+    int digits = 0;
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (isDigit(c)) {
+            ++digits;
+        } else if (kind == Kind::Decimal && isSeparator(c) && separatorAt < 0) {
+            separatorAt = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > kMaxDigits)
+        return std::nullopt;
+    if (separatorAt < 0)
+        return QLocale::c().toDouble(trimmed);
+    const QStringView integer = QStringView(trimmed).left(separatorAt);
+    const QStringView fraction = QStringView(trimmed).mid(separatorAt + 1);
+    if (readsAsGrouped(integer.size(), fraction.size(), trimmed.at(0)))
+        return std::nullopt;
+    // ".5" is 0.5 and "5." is 5, as a person leaves out a zero.
+    const QString plain = (integer.isEmpty() ? QStringLiteral("0") : integer.toString()) + QLatin1Char('.')
+                          + (fraction.isEmpty() ? QStringLiteral("0") : fraction.toString());
+    return QLocale::c().toDouble(plain);
+}
+
+QString text(double value, const QString &language)
+{
+    if (!std::isfinite(value))
+        return QString();
+    QString written = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    const qsizetype point = written.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return written;
+    if (readsAsGrouped(point, written.size() - point - 1, written.at(0)))
+        written += QLatin1Char('0');
+    written[point] = decimalSeparator(language);
+    return written;
+}
+
+} // namespace TypedNumber

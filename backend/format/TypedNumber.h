@@ -1,0 +1,33 @@
+#pragma once
+// The one rule by which a number that a person types is read, in every field, and written
+// back into a field so that it reads as the same number.
+//
+// A point or a comma is a decimal separator in every language: "12,5" and "12.5" can only
+// mean 12.5. A group separator is never dropped: text with more than one separator or with
+// a space between digits, and text that one language reads with a group separator and
+// another with a decimal one ("1.000", "1,000"), is no number. So what a field shows is
+// the number read whatever the interface language or the system locale; the language only
+// decides how a number is written back (its decimal separator).
+
+#include <QString>
+#include <optional>
+
+namespace TypedNumber {
+
+enum class Kind {
+    Decimal, // digits with at most one decimal separator: exposure, illuminance
+    Whole,   // digits only: durations, intervals, wavelengths
+};
+
+// The non-negative number `text` names, leading and trailing blanks aside; nothing when it
+// is no number of that kind, or has more digits than a double carries exactly.
+std::optional<double> read(const QString &text, Kind kind);
+
+// A non-negative `value` as the interface language `language` ("de", "fr", "en", "zh", or a
+// longer code such as "de_DE") writes it, with the fewest digits that name it and
+// no group separators: 12.5 is "12,5" in German. Three decimals after one to three digits
+// get a fourth, 0, so the text cannot be taken for a thousand: 1.25 is "1.25", 1.234 is
+// "1.2340". read() gives `value` back.
+QString text(double value, const QString &language);
+
+} // namespace TypedNumber
