@@ -91,6 +91,9 @@ FormDialog {
                 objectName: "customizedTestStartButton"
                 anchors.centerIn: parent
                 text: qsTr("Start")
+                // A Start during a series begins it again, but a double click is one Start:
+                // with this signal handled, the button gives the pair's second click no click.
+                onDoubleClicked: {}
                 onClicked: studioService.handleCustomizedTest(parseInt(durationField.text, 10), durationUnit.currentText,
                                                               parseInt(intervalsField.text, 10))
             }
