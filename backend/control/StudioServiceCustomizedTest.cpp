@@ -35,9 +35,6 @@ void StudioService::setTestIntervals(int seconds)
 
 void StudioService::handleCustomizedTest(double duration, const QString &unit, double intervals)
 {
-    // One series at a time: a second Start, as from a double click, leaves it running.
-    if (m_customizedTestTimer)
-        return;
     const DataBuffer *buffer = DataBuffer::instance();
     // The store knows a model only while a device is linked.
     if (buffer->deviceModel().isEmpty()) {
@@ -58,6 +55,7 @@ void StudioService::handleCustomizedTest(double duration, const QString &unit, d
         return;
     }
 
+    // A series under way ends here, saved as it stands; the new one takes the new numbers.
     setTestTimer(0);
     handleCloseCustomizedTest();
     emit requestCustomizedTestBegin();

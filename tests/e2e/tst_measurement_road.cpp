@@ -612,13 +612,14 @@ private slots:
         QCOMPARE(studio()->testDuration(), longest);
         QTRY_VERIFY_WITH_TIMEOUT(studio()->testTimer() >= 1, kSeriesTimeoutMs);
         QVERIFY(studio()->isAuto()); // still running after its first tick
-        // A second Start (a double click) leaves the running series as it is.
+        // A second Start ends the running series and begins one with its own numbers.
         studio()->handleCustomizedTest(10, QStringLiteral("s"), 5);
-        QVERIFY(received({frame(4), frame(51)}));
-        QVERIFY(begin.count() == 1 && end.isEmpty());
-        QCOMPARE(studio()->testDuration(), longest);
+        QVERIFY(received({frame(4), frame(51), frame(4), frame(51)}));
+        QVERIFY(begin.count() == 2 && end.count() == 1 && studio()->isAuto());
+        QCOMPARE(studio()->testDuration(), 10);
+        QCOMPARE(studio()->testTimer(), 0);
         studio()->handleCloseCustomizedTest();
-        QCOMPARE(end.count(), 1);
+        QCOMPARE(end.count(), 2);
     }
 
     // Last: it takes the device away.

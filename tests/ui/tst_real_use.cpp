@@ -307,6 +307,9 @@ class TestRealUse : public QObject
             QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("function_ui")), kReplyTimeoutMs);
         }
         m_widthOnModePage = window()->width();
+        // The mode page's layout follows the window's new size a moment later.
+        QQuickItem *button = item(QStringLiteral("modeButton_") + feature);
+        QTRY_VERIFY_WITH_TIMEOUT(QRectF(QPointF(), window()->size()).contains(sceneBox(button)), kReplyTimeoutMs);
         QVERIFY(m_ui->click(QStringLiteral("modeButton_") + feature));
         QTRY_VERIFY_WITH_TIMEOUT(m_app->isVisible(QStringLiteral("dynamicLoader")), kReplyTimeoutMs);
         QVERIFY(m_ui->property("dynamicLoader", "source").toString().endsWith(file) && page());
@@ -754,10 +757,64 @@ private slots:
         dialog->close();
     }
 
+    // A page takes the dialogs it opened with it, on File > Back as on a change of page, so
+    // no series runs behind the mode page or on a page that offers none.
+    void dialogsCloseWithTheirPage()
+    {
+        const QStringList dialogs{"customizedTestDialog", "baudDialog", "efficiencyDialog", "bandwidthDialog",
+                                  "illuminanceDialog", "exportDialog"};
+        for (const char *action : {"customizedTestAction", "setBaudRateAction", "setEfficiencyAction",
+                                   "setBandwidthAction", "setIlluminanceAction"})
+            trigger(action);
+        QVERIFY(m_ui->click(QStringLiteral("exportReport")));
+        for (const QString &dialog : dialogs)
+            QTRY_VERIFY2(m_ui->property(dialog, "visible").toBool(), qPrintable(dialog));
+        trigger("backAction");
+        QVERIFY(m_app->isVisible(QStringLiteral("function_ui")));
+        for (const QString &dialog : dialogs)
+            QVERIFY2(!m_ui->property(dialog, "visible").toBool(), qPrintable(dialog + " stays open"));
+
+        // A series under way ends with its dialog when another page takes the window.
+        openFromModePage(QStringLiteral("photometry"), QStringLiteral("Studio.qml"));
+        trigger("customizedTestAction");
+        QVERIFY(m_ui->type("durationField", "60") && m_ui->click("customizedTestStartButton"));
+        QTRY_VERIFY(studio()->isAuto());
+        QSignalSpy ended(studio(), &StudioService::requestCustomizedTestEnd);
+        QVERIFY(QMetaObject::invokeMethod(window(), "pageSwitch", Q_ARG(QVariant, QStringLiteral("Spectrum Only"))));
+        QVERIFY(m_ui->property("dynamicLoader", "source").toString().endsWith(QLatin1String("PureSpectrum.qml")));
+        QVERIFY2(!m_ui->property("customizedTestDialog", "visible").toBool(), "customizedTestDialog stays open");
+        QTRY_VERIFY(ended.count() == 1 && !studio()->isMeasuring());
+        m_app->closeMessage(); // the series ended before its first sample
+    }
+
+    // Start during a series begins it again with the numbers now in the form; the series so
+    // far is saved.
+    void startDuringASeriesBeginsAgain()
+    {
+        openFromModePage(QStringLiteral("photometry"), QStringLiteral("Studio.qml"));
+        trigger("customizedTestAction");
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        QSignalSpy finished(saveService(), SIGNAL(saveFinished(bool, QString, QString)));
+        QVERIFY(m_ui->type("durationField", "60") && m_ui->click("customizedTestStartButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(studio()->testTimer() >= 5, kReplyTimeoutMs); // one sample taken
+        QVERIFY(m_ui->type("durationField", "2"));
+        item(QStringLiteral("durationUnit"))->setProperty("currentIndex", 1);
+        QVERIFY(m_ui->click("customizedTestStartButton"));
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(finished.first().at(0).toBool() && QFile::exists(finished.first().at(1).toString()));
+        QVERIFY(begin.count() == 2 && studio()->isAuto() && studio()->testDuration() == 120);
+        QVERIFY(studio()->testTimer() < 5);
+        m_ui->find(QStringLiteral("saveSuccessDialog"))->setProperty("visible", false);
+        m_ui->find(QStringLiteral("customizedTestDialog"))->setProperty("visible", false);
+        QTRY_VERIFY(!studio()->isAuto());
+        item(QStringLiteral("durationUnit"))->setProperty("currentIndex", 0);
+        m_app->closeMessage();
+    }
+
     // The timed series and the report at their edges: Start refuses a duration that would
-    // measure nothing or that the back end cannot count, a second Start leaves the running
-    // series alone, and the covered accept button's place takes no click. When the link
-    // drops, the welcome page closes both dialogs, and without a link nothing is written.
+    // measure nothing or that the back end cannot count, a double click starts one series,
+    // and the covered accept button's place takes no click. When the link drops, the page
+    // goes and both dialogs with it, and without a link nothing is written.
     void seriesAndReportDialogsKeepToTheLink()
     {
         testsupport::removeSavedFiles(QStringLiteral("*"));
@@ -777,7 +834,9 @@ private slots:
         QVERIFY(begin.isEmpty() && !studio()->isAuto() && m_device->receivedFrames().isEmpty());
 
         QVERIFY(m_ui->type("durationField", "60"));
-        QVERIFY(m_ui->click("customizedTestStartButton") && m_ui->click("customizedTestStartButton"));
+        QQuickItem *start = item(QStringLiteral("customizedTestStartButton"));
+        QTest::mouseDClick(series, Qt::LeftButton, Qt::NoModifier,
+                           start->mapToScene(QPointF(start->width() / 2, start->height() / 2)).toPoint());
         QTRY_VERIFY(studio()->isAuto());
         QCOMPARE(begin.count(), 1);
         QQuickItem *covered = series->findChild<QQuickItem *>(QStringLiteral("acceptButton"));

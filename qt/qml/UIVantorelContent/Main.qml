@@ -23,6 +23,8 @@ CustomWindow {
         "Studio": { file: "pages/Studio.qml", clearsReference: false },
         "Raman": { file: "pages/Raman.qml", clearsReference: false }
     })
+    // The measuring page in front; null while the mode or the welcome page shows.
+    readonly property Item shownMeasuringPage: dynamicLoader.visible ? dynamicLoader.item : null
 
     color: "transparent"
     flags: Qt.Window | Qt.FramelessWindowHint
@@ -37,6 +39,11 @@ CustomWindow {
     menuBar: KVRMenubar {
         id: menuBar_ui
     }
+
+    // However a measuring page goes (File > Back, another page, the welcome page when the link
+    // ends), what it opened goes with it: nothing may act for a page that is not shown.
+    // Hiding the timed-series dialog ends its series.
+    onShownMeasuringPageChanged: closeMeasuringDialogs()
 
     // A page file that is not part of the module is treated like an unknown page name.
     function pageFileExists(file) {
@@ -92,8 +99,6 @@ CustomWindow {
         y = Math.max(top, Math.min(y, top + availableScreenHeight - height))
     }
 
-    // Back on the welcome page the link is gone: nothing a measuring page opened may stay
-    // to act without it.
     function closeMeasuringDialogs() {
         for (const dialog of [baudDialog, efficiencyDialog, bandwidthDialog, illuminanceDialog, customizedTestDialog])
             dialog.visible = false
@@ -184,7 +189,6 @@ CustomWindow {
             if (welcome.visible) {
                 windowsRoot.minimumWidth = windowsRoot.welcomeWidth
                 windowsRoot.minimumHeight = windowsRoot.welcomeHeight
-                windowsRoot.closeMeasuringDialogs()
             }
         }
     }

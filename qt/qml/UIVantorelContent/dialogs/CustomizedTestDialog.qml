@@ -105,6 +105,9 @@ FormDialog {
                 objectName: "customizedTestStartButton"
                 anchors.centerIn: parent
                 text: qsTr("Start")
+                // A Start during a series begins it again, but a double click is one Start:
+                // with this signal handled, the button gives the pair's second click no click.
+                onDoubleClicked: {}
                 onClicked: dialog.start()
             }
         }
