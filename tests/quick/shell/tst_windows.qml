@@ -125,6 +125,18 @@ Item {
             compare(accepted.count, 1)
             tryCompare(d, "visible", false)
         }
+
+        // A long title ends short of the caption buttons instead of running under them.
+        function test_longTitleStopsBeforeTheButtons() {
+            const d = createTemporaryObject(messageDialog, root, { boxTitle: "Beleuchtungsstärke kalibrieren" })
+            d.visible = true
+            waitForRendering(d.contentItem)
+            const title = find("titleText", d)
+            const buttons = find("minimizeButton", d)
+            const titleEnd = title.mapToItem(d.contentItem, title.contentWidth, 0).x
+            verify(titleEnd <= buttons.mapToItem(d.contentItem, 0, 0).x, titleEnd)
+            verify(title.truncated)
+        }
     }
 
     Component { id: spyComponent; SignalSpy { } }

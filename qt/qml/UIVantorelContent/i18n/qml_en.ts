@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>ok</source>
-        <translation>ok</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,11 @@ Window {
                     objectName: "titleText"
                     anchors.left: logo.right
                     anchors.leftMargin: 15
+                    // A long title (German, in a small message box) ends short of the buttons.
+                    anchors.right: windowButtons.left
+                    anchors.rightMargin: 8
                     anchors.verticalCenter: parent.verticalCenter
+                    elide: Text.ElideRight
                     text: root.windowTitle
                     color: ThemeManager.text
                     font.bold: true
