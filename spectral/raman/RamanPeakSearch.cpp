@@ -1,12 +1,13 @@
 // Peak search on a Raman spectrum: local maxima (a plateau counts once) that rise
 // far enough above their surroundings (topographic prominence), are narrow enough to be
-// a line, stand out of the noise beside them and keep a minimum distance from any higher
-// peak. The strongest ones up to the caller's capacity are returned in ascending shift.
+// a line, stand out of the noise where they stand and keep a minimum distance from any
+// higher peak. The strongest ones up to the caller's capacity are returned in ascending shift.
 
 #include "raman/RamanTools.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -68,54 +69,166 @@ double medianOf(std::vector<double> &v)
     return *middle;
 }
 
-// Level and noise width of the spectrum on both sides of a peak, over kPeakSurroundings of
-// shift that begin one peak width beyond its body. The higher level and the larger noise
-// of the two sides count, so a dead stretch beside the peak (zeros where nothing was
-// measured) cannot make noise look like a line. The noise width is the median absolute
-// deviation of the values: the grid may be finer than the measurement, so neighbouring
-// values move together and their differences would understate it.
+// The stretch of the spectrum that was measured: zeros running to either end are where
+// nothing was (below the laser edge), not a quiet signal.
+struct Measured {
+    int first = 0;
+    int last = -1;
+};
+
+Measured measuredStretch(const double *values, int count)
+{
+    Measured m;
+    while (m.first < count && values[m.first] == 0.0)
+        ++m.first;
+    m.last = count - 1;
+    while (m.last >= m.first && values[m.last] == 0.0)
+        --m.last;
+    return m;
+}
+
+// Shift (cm^-1) around a value whose median the noise is measured from, and the
+// measured shift at either end where the baseline is free to stray and no noise is taken.
+constexpr double kResidualReach = 100.0;
+// A normal variable's median absolute deviation in widths, and the deviations (in such
+// widths) beyond which a value counts no more than this.
+constexpr double kNormalMadToWidth = 1.0 / 0.6745;
+constexpr double kNoiseClip = 3.0;
+// Values the noise is measured from at least; with fewer, only the prominence counts.
+constexpr size_t kLeastNoiseValues = 6;
+// The noise where a peak stands is never taken below this fraction of the mean around it:
+// a trend carried to the end of its data is no measure.
+constexpr double kLeastNoiseOfMean = 0.25;
+
+// Residuals are taken at every this many grid points: the grid is finer than the
+// measurement, so the others would add time and hardly any knowledge.
+constexpr int kResidualStride = 2;
+
+// Deviation of every measured value from the median of the values within kResidualReach
+// around it: the noise, without the slow change of the level beneath it. NaN where there
+// is none, between the strides, and within kResidualReach of the ends of the measured stretch.
+std::vector<double> residualsOf(const double *shift, const double *values, int count, const Measured &measured)
+{
+    std::vector<double> residuals(size_t(count), std::numeric_limits<double>::quiet_NaN());
+    std::vector<double> window;
+    int from = measured.first, to = measured.first;
+    for (int i = measured.first; i <= measured.last; ++i) {
+        while (shift[i] - shift[from] > kResidualReach)
+            ++from;
+        while (to + 1 <= measured.last && shift[to + 1] - shift[i] <= kResidualReach)
+            ++to;
+        if (i % kResidualStride != 0 || shift[i] - shift[measured.first] < kResidualReach
+            || shift[measured.last] - shift[i] < kResidualReach || !std::isfinite(values[i]))
+            continue;
+        window.clear();
+        for (int j = from; j <= to; ++j)
+            if (std::isfinite(values[j]))
+                window.push_back(values[j]);
+        residuals[size_t(i)] = values[i] - medianOf(window);
+    }
+    return residuals;
+}
+
+// Variance at 0 of the straight line fitted by least squares through squared residuals
+// at offsets x, each clipped at kNoiseClip robust widths so a line nearby hardly counts;
+// not below kLeastNoiseOfMean of their mean.
+double varianceAt(const std::vector<double> &x, const std::vector<double> &r, std::vector<double> &magnitudes)
+{
+    magnitudes.resize(r.size());
+    for (size_t i = 0; i < r.size(); ++i)
+        magnitudes[i] = std::fabs(r[i]);
+    const double clip = kNoiseClip * kNormalMadToWidth * medianOf(magnitudes);
+    double n = 0.0, sx = 0.0, sxx = 0.0, sy = 0.0, sxy = 0.0;
+    for (size_t i = 0; i < r.size(); ++i) {
+        const double d = std::min(std::fabs(r[i]), clip);
+        n += 1.0;
+        sx += x[i];
+        sxx += x[i] * x[i];
+        sy += d * d;
+        sxy += x[i] * d * d;
+    }
+    const double mean = sy / n;
+    const double spread = n * sxx - sx * sx;
+    const double atZero = spread > 0.0 ? (sxx * sy - sx * sxy) / spread : mean;
+    return std::max(atZero, kLeastNoiseOfMean * mean);
+}
+
+// What every peak's judgement reads, and room that one judgement after another reuses.
+struct Judging {
+    const double *shift = nullptr;
+    const double *values = nullptr;
+    Measured measured;
+    std::vector<double> residuals;
+    std::vector<double> levels, x, r, magnitudes;
+};
+
+// Level and noise width where a peak stands, from the measured values on either side of
+// it beginning one peak width beyond its body, leaving out the bodies of other likely
+// lines. The level is the median of the values within kPeakLevelReach. Shot noise follows
+// the fluorescence under the lines, which changes severalfold over kPeakSurroundings on a
+// flank, so the noise is a straight line fitted through the squared residuals of that
+// stretch and taken where the peak stands; near the ends of the data it follows the trend
+// of the one side there is. The residuals are those of the values, not of their
+// differences: the grid may be finer than the measurement, so neighbouring values move
+// together and their differences would understate the noise.
 struct Surroundings {
-    bool known = false;
+    bool levelKnown = false;
     double level = 0.0;
     double noise = 0.0;
 };
 
-Surroundings surroundingsOf(const Candidate &c, const double *shift, const double *values, int count)
+Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
 {
+    const double *shift = j.shift;
+    const double *values = j.values;
+    const Measured &measured = j.measured;
+    const std::vector<double> &residuals = j.residuals;
+    std::vector<double> &levels = j.levels, &x = j.x, &r = j.r;
+    levels.clear();
+    x.clear();
+    r.clear();
     const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    Surroundings found;
     for (int direction : {-1, +1}) {
         const int edge = direction < 0 ? c.bodyFirst : c.bodyLast;
-        std::vector<double> side;
-        for (int i = edge + direction; i >= 0 && i < count; i += direction) {
+        for (int i = edge + direction; i >= measured.first && i <= measured.last; i += direction) {
             const double distance = std::fabs(shift[i] - shift[edge]);
             if (!(distance <= width + raman::kPeakSurroundings))
                 break;
-            if (distance > width && std::isfinite(values[i]))
-                side.push_back(values[i]);
+            if (distance <= width || leftOut[size_t(i)])
+                continue;
+            if (distance <= width + raman::kPeakLevelReach && std::isfinite(values[i]))
+                levels.push_back(values[i]);
+            if (std::isfinite(residuals[size_t(i)])) {
+                x.push_back(shift[i] - shift[c.first]);
+                r.push_back(residuals[size_t(i)]);
+            }
         }
-        if (side.size() < 3)
-            continue;
-        const double level = medianOf(side);
-        for (double &v : side)
-            v = std::fabs(v - level);
-        const double noise = medianOf(side) / 0.6745; // a normal variable's MAD in widths
-        found.level = found.known ? std::max(found.level, level) : level;
-        found.noise = std::max(found.noise, noise);
-        found.known = true;
     }
+    Surroundings found;
+    found.levelKnown = !levels.empty();
+    found.level = found.levelKnown ? medianOf(levels) : 0.0;
+    found.noise = r.size() >= kLeastNoiseValues ? std::sqrt(varianceAt(x, r, j.magnitudes)) : 0.0;
     return found;
 }
 
-// A line rises kPeakMinSignalToNoise noise widths above the higher of its valleys and
-// above the level of its surroundings, and is no broader than kPeakMaxWidth.
-bool isLine(const Candidate &c, const double *shift, const double *values, int count)
+// How many noise widths a peak rises above the higher of its valleys and above the level
+// of its surroundings; 0 for a bump broader than kPeakMaxWidth. Within one peak width of
+// an end of the measured data, where the baseline is least sure, the noise counts
+// kPeakEndNoiseFactor times.
+double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
 {
-    if (shift[c.bodyLast] - shift[c.bodyFirst] > raman::kPeakMaxWidth)
-        return false;
-    const Surroundings around = surroundingsOf(c, shift, values, count);
-    const double rise = around.known ? std::min(c.prominence, c.height - around.level) : c.prominence;
-    return rise > 0.0 && rise >= raman::kPeakMinSignalToNoise * around.noise;
+    const double *shift = j.shift;
+    const Measured &measured = j.measured;
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    if (width > raman::kPeakMaxWidth)
+        return 0.0;
+    const Surroundings around = surroundingsOf(c, j, leftOut);
+    const double rise = around.levelKnown ? std::min(c.prominence, c.height - around.level) : c.prominence;
+    if (!(rise > 0.0))
+        return 0.0;
+    const bool nearEnd = shift[c.first] - shift[measured.first] < width || shift[measured.last] - shift[c.last] < width;
+    const double noise = nearEnd ? raman::kPeakEndNoiseFactor * around.noise : around.noise;
+    return noise > 0.0 ? rise / noise : std::numeric_limits<double>::infinity();
 }
 
 std::vector<Candidate> localMaxima(const double *values, int count)
@@ -145,6 +258,67 @@ std::vector<Candidate> localMaxima(const double *values, int count)
     return found;
 }
 
+// Marks the body of a peak and one body width on either side of it.
+void leaveOut(const Candidate &c, const double *shift, int count, std::vector<char> &leftOut)
+{
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    for (int i = c.bodyFirst; i >= 0 && shift[c.bodyFirst] - shift[i] <= width; --i)
+        leftOut[size_t(i)] = 1;
+    for (int i = c.bodyFirst; i < count && shift[i] - shift[c.bodyLast] <= width; ++i)
+        leftOut[size_t(i)] = 1;
+}
+
+// The lines among the prominent maxima. Peaks that may be lines (kPeakLikelySignalToNoise)
+// are first left out of each other's surroundings, so a line does not hide a weaker
+// neighbour by raising the noise beside it; then each whose surroundings that changed is
+// judged again.
+std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const double *shift,
+                                  const double *values, int count)
+{
+    Judging j;
+    j.shift = shift;
+    j.values = values;
+    j.measured = measuredStretch(values, count);
+    j.residuals = residualsOf(shift, values, count, j.measured);
+    const std::vector<char> nothingLeftOut(size_t(count), 0);
+    std::vector<char> leftOut(size_t(count), 0);
+    std::vector<double> ratios;
+    for (const Candidate &c : prominent) {
+        ratios.push_back(signalToNoise(c, j, nothingLeftOut));
+        if (ratios.back() >= raman::kPeakLikelySignalToNoise)
+            leaveOut(c, shift, count, leftOut);
+    }
+    // Marks before each index, so whether a stretch holds one is a subtraction.
+    std::vector<int> marksBefore(size_t(count) + 1, 0);
+    for (int i = 0; i < count; ++i)
+        marksBefore[size_t(i) + 1] = marksBefore[size_t(i)] + leftOut[size_t(i)];
+    const auto marksIn = [&](int from, int to) {
+        return from > to ? 0 : marksBefore[size_t(to) + 1] - marksBefore[size_t(from)];
+    };
+    std::vector<Candidate> lines;
+    for (size_t k = 0; k < prominent.size(); ++k) {
+        const Candidate &c = prominent[k];
+        const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+        int from = c.bodyFirst, to = c.bodyLast;
+        while (from > 0 && shift[c.bodyFirst] - shift[from - 1] <= width)
+            --from;
+        while (to + 1 < count && shift[to + 1] - shift[c.bodyLast] <= width)
+            ++to;
+        int reachFirst = from, reachLast = to;
+        while (reachFirst > 0 && shift[from] - shift[reachFirst - 1] <= raman::kPeakSurroundings)
+            --reachFirst;
+        while (reachLast + 1 < count && shift[reachLast + 1] - shift[to] <= raman::kPeakSurroundings)
+            ++reachLast;
+        const bool changed = marksIn(reachFirst, from - 1) + marksIn(to + 1, reachLast) > 0;
+        const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
+        if (ratio >= raman::kPeakMinSignalToNoise) {
+            lines.push_back(c);
+            lines.back().position = centreOf(c, shift, values);
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 int find_raman_peaks(const double *shift, const double *values, int count,
@@ -167,16 +341,14 @@ int find_raman_peaks(const double *shift, const double *values, int count,
         return 0;
     const double minProminence = raman::kPeakMinRelativeProminence * range;
 
-    std::vector<Candidate> candidates;
+    std::vector<Candidate> prominent;
     for (Candidate &c : localMaxima(values, count)) {
-        if (!(c.prominence >= minProminence && c.prominence > 0.0))
-            continue;
-        findBody(c, values, count);
-        if (isLine(c, shift, values, count)) {
-            c.position = centreOf(c, shift, values);
-            candidates.push_back(c);
+        if (c.prominence >= minProminence && c.prominence > 0.0) {
+            findBody(c, values, count);
+            prominent.push_back(c);
         }
     }
+    std::vector<Candidate> candidates = linesAmong(prominent, shift, values, count);
     // Highest first; a peak too close to a higher accepted one is dropped.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate &a, const Candidate &b) { return a.height > b.height; });
