@@ -93,7 +93,7 @@ constexpr double kResidualReach = 100.0;
 // A normal variable's median absolute deviation in widths, and the deviations (in such
 // widths) beyond which a value counts no more than this.
 constexpr double kNormalMadToWidth = 1.0 / 0.6745;
-constexpr double kNoiseClip = 3.0;
+constexpr double kNoiseClip = 3.5;
 // Values the noise is measured from at least; with fewer, only the prominence counts.
 constexpr size_t kLeastNoiseValues = 6;
 // The noise where a peak stands is never taken below this fraction of the mean around it:

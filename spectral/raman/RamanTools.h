@@ -35,14 +35,14 @@ constexpr double kPeakMinSeparation = 15.0;
 // where the peak stands, from the spread of the values about their local median over this
 // much shift (cm^-1) on either side, one peak width away from it (a local median leaves
 // the slow wander of the baseline out, hence so many widths); the level from the nearer
-// part up to kPeakLevelReach. Peaks rising kPeakLikelySignalToNoise are kept out
+// part up to kPeakLevelReach, close enough that the slope of a flank hardly moves it. Peaks rising kPeakLikelySignalToNoise are kept out
 // of each other's surroundings. Near an end of the data the noise counts
 // kPeakEndNoiseFactor times. A bump broader than kPeakMaxWidth (cm^-1) at half its rise is
 // fluorescence the baseline left, not a line.
 constexpr double kPeakMinSignalToNoise = 9.25;
 constexpr double kPeakLikelySignalToNoise = 4.5;
 constexpr double kPeakSurroundings = 1500.0;
-constexpr double kPeakLevelReach = 400.0;
+constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndNoiseFactor = 1.5;
 constexpr double kPeakMaxWidth = 300.0;
 
