@@ -22,8 +22,9 @@ constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
 // Samples this many local noise widths above the curve, and at least this fraction of
 // the data's range (less is the fit's own error), are lines: they hardly pull the curve
-// up, so a tall line does not lift the baseline under and beside it.
-constexpr double kBaselineLineThreshold = 3.0;
+// up, so a tall line does not lift the baseline under and beside it. Shot noise on a bright
+// hump passes three widths often enough that, taken for lines, it would leave bumps behind.
+constexpr double kBaselineLineThreshold = 4.0;
 constexpr double kBaselineLineMinRise = 1e-3;
 constexpr double kBaselineLineWeight = 1e-4;
 
@@ -39,7 +40,7 @@ constexpr double kPeakMinSeparation = 15.0;
 // of each other's surroundings. Near an end of the data the noise counts
 // kPeakEndNoiseFactor times. A bump broader than kPeakMaxWidth (cm^-1) at half its rise is
 // fluorescence the baseline left, not a line.
-constexpr double kPeakMinSignalToNoise = 9.25;
+constexpr double kPeakMinSignalToNoise = 8.75;
 constexpr double kPeakLikelySignalToNoise = 4.5;
 constexpr double kPeakSurroundings = 1500.0;
 constexpr double kPeakLevelReach = 100.0;
