@@ -13,6 +13,22 @@ constexpr int kMaxDigits = 15;
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 bool isSeparator(QChar c) { return c == QLatin1Char('.') || c == QLatin1Char(','); }
 
+// A full-width input method types these for a digit, a point or a comma; nothing else can
+// be meant by them.
+QString withAsciiDigitsAndSeparators(QString text)
+{
+    for (QChar &c : text) {
+        const char16_t code = c.unicode();
+        if (code >= 0xFF10 && code <= 0xFF19)
+            c = QLatin1Char(char('0' + (code - 0xFF10)));
+        else if (code == 0xFF0E || code == 0x3002) // full-width and ideographic full stop
+            c = QLatin1Char('.');
+        else if (code == 0xFF0C) // full-width comma
+            c = QLatin1Char(',');
+    }
+    return text;
+}
+
 // One to three digits, not led by 0, then a separator and exactly three digits: a thousand
 // and more to one language, a number below a thousand to another.
 bool readsAsGrouped(qsizetype integerDigits, qsizetype fractionDigits, QChar first)
@@ -31,7 +47,8 @@ QChar decimalSeparator(const QString &language)
 
 std::optional<double> read(const QString &text, Kind kind)
 {
-    const QString trimmed = text.trimmed();
+    // Every kind of blank (no-break, narrow, ideographic) is trimmed like a plain one.
+    const QString trimmed = withAsciiDigitsAndSeparators(text).trimmed();
     qsizetype separatorAt = -1;
     int digits = 0;
     for (qsizetype i = 0; i < trimmed.size(); ++i) {

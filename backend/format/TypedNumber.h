@@ -7,7 +7,9 @@
 // a space between digits, and text that one language reads with a group separator and
 // another with a decimal one ("1.000", "1,000"), is no number. So what a field shows is
 // the number read whatever the interface language or the system locale; the language only
-// decides how a number is written back (its decimal separator).
+// decides how a number is written back (its decimal separator). Full-width digits, points
+// and commas and the ideographic full stop read as their ASCII forms; any Unicode blank
+// counts as a blank.
 
 #include <QString>
 #include <optional>

@@ -85,12 +85,14 @@ class TestTypedNumbers : public QObject
         const QString refusal = QCoreApplication::translate("StudioService", "Enter an exposure time in milliseconds from 0 to %1, such as %2.")
                                     .arg(4294967)
                                     .arg(twelveAndAHalf());
-        using Typed = std::pair<const char *, quint32>; // microseconds sent, 0 for refused
+        using Typed = std::pair<QString, quint32>; // microseconds sent, 0 for refused
+        // The last two as a full-width input method types them: 12,5 and a no-break space.
         for (const auto &[typed, microseconds] :
-             {Typed{"12,5", 12500}, Typed{"1,000", 0}, Typed{"10.000", 0}, Typed{"3 600", 0}, Typed{"250", 250000}}) {
-            typeAndClick("exposeTime", QLatin1String(typed), "setExposeTime");
+             {Typed{"12,5", 12500}, Typed{"1,000", 0}, Typed{"10.000", 0}, Typed{"3 600", 0}, Typed{"250", 250000},
+              Typed{QStringLiteral("\uff11\uff12\uff0c\uff15"), 12500}, Typed{QStringLiteral("3\u00a0600"), 0}}) {
+            typeAndClick("exposeTime", typed, "setExposeTime");
             if (!microseconds) {
-                QVERIFY2(refusedWith(refusal), typed);
+                QVERIFY2(refusedWith(refusal), qPrintable(typed));
                 continue;
             }
             QByteArray payload(4, 0);
@@ -110,21 +112,28 @@ class TestTypedNumbers : public QObject
         QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
         const QString refusal = QCoreApplication::translate(
             "CustomizedTestDialog", "Enter the duration and the intervals as whole numbers in digits only, such as 3600.");
-        using Series = std::pair<const char *, const char *>; // duration, intervals
+        using Series = std::pair<QString, QString>; // duration, intervals
         for (const auto &[duration, intervals] : {Series{"10.000", "5"}, Series{"3 600", "5"}, Series{"60", "5.000"},
-                                                  Series{"1,5", "5"}, Series{"60", "1,000"}}) {
-            QVERIFY(m_ui->type(QStringLiteral("intervalsField"), QLatin1String(intervals)));
-            typeAndClick("durationField", QLatin1String(duration), "customizedTestStartButton");
-            QVERIFY2(refusedWith(refusal), duration);
+                                                  Series{"1,5", "5"}, Series{"60", "1,000"},
+                                                  Series{QStringLiteral("3\u202f600"), "5"}}) {
+            QVERIFY(m_ui->type(QStringLiteral("intervalsField"), intervals));
+            typeAndClick("durationField", duration, "customizedTestStartButton");
+            QVERIFY2(refusedWith(refusal), qPrintable(duration));
         }
         QVERIFY(begin.isEmpty() && !studio()->isAuto());
 
-        QVERIFY(m_ui->type(QStringLiteral("intervalsField"), QStringLiteral("6")));
-        typeAndClick("durationField", QStringLiteral("3600"), "customizedTestStartButton");
-        QTRY_COMPARE_WITH_TIMEOUT(begin.count(), 1, kReplyTimeoutMs);
-        QCOMPARE(std::make_pair(studio()->testDuration(), studio()->testIntervals()), std::make_pair(3600, 6));
-        m_ui->find(QStringLiteral("customizedTestDialog"))->setProperty("visible", false);
-        QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto(), kReplyTimeoutMs);
+        // Typed on a plain keyboard, then in the full-width digits of a Chinese input method.
+        for (const auto &[duration, intervals] :
+             {Series{"3600", "6"}, Series{QStringLiteral("\uff13\uff16\uff10\uff10"), QStringLiteral("\uff16")}}) {
+            trigger("customizedTestAction");
+            QVERIFY(m_ui->type(QStringLiteral("intervalsField"), intervals));
+            typeAndClick("durationField", duration, "customizedTestStartButton");
+            QTRY_COMPARE_WITH_TIMEOUT(begin.count(), 1, kReplyTimeoutMs);
+            QCOMPARE(std::make_pair(studio()->testDuration(), studio()->testIntervals()), std::make_pair(3600, 6));
+            m_ui->find(QStringLiteral("customizedTestDialog"))->setProperty("visible", false);
+            QTRY_VERIFY_WITH_TIMEOUT(!studio()->isAuto(), kReplyTimeoutMs);
+            begin.clear();
+        }
     }
 
     void illuminanceRatio()

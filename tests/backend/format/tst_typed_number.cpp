@@ -15,7 +15,10 @@ private slots:
     {
         const QList<std::pair<QString, double>> numbers{
             {"12,5", 12.5}, {"12.5", 12.5}, {"1,5", 1.5},     {" 7.25 ", 7.25}, {"250", 250.0},   {"0,125", 0.125},
-            {",5", 0.5},    {"5.", 5.0},    {"1234.567", 1234.567}, {"4294967.3", 4294967.3}, {"0", 0.0}};
+            {",5", 0.5},    {"5.", 5.0},    {"1234.567", 1234.567}, {"4294967.3", 4294967.3}, {"0", 0.0},
+            // A full-width input method's digits and separators; blanks of every kind around.
+            {QStringLiteral("\uff11\uff12\uff0e\uff15"), 12.5}, {QStringLiteral("\uff11\uff12\uff0c\uff15"), 12.5},
+            {QStringLiteral("12\u30025"), 12.5}, {QStringLiteral("\u00a07.25\u202f"), 7.25}, {QStringLiteral("\u30000,5\u2009"), 0.5}};
         for (const auto &[text, value] : numbers)
             QCOMPARE(TypedNumber::read(text, Kind::Decimal), std::optional<double>(value));
 
@@ -23,15 +26,16 @@ private slots:
         // below it in another, or anything else that is not digits and one separator.
         const QStringList refused{"10.000",   "1,000",   "1.000",      "3 600",  QStringLiteral("3\u00a0600"),
                                   QStringLiteral("3\u202f600"), "1.000,5", "1,000.5", "12,5,0", "-1", "+1",
-                                  "1e3",      "",        " ",          ".",      "12ms",   QStringLiteral("\uff11\uff12"),
-                                  "1234567890123456"};
+                                  "1e3",      "",        " ",          ".",      "12ms",   QStringLiteral("\uff11\uff0e\uff10\uff10\uff10"),
+                                  QStringLiteral("1\u3000000"), QStringLiteral("\u3002"), "1234567890123456"};
         for (const QString &text : refused)
             QVERIFY2(!TypedNumber::read(text, Kind::Decimal), qPrintable(text));
     }
 
     void wholeNumbersAreDigitsOnly()
     {
-        for (const auto &[text, value] : QList<std::pair<QString, double>>{{"3600", 3600.0}, {" 400 ", 400.0}, {"4294967300", 4294967300.0}})
+        for (const auto &[text, value] : QList<std::pair<QString, double>>{{"3600", 3600.0}, {" 400 ", 400.0}, {"4294967300", 4294967300.0},
+                                                                        {QStringLiteral("\uff13\uff18\uff10"), 380.0}})
             QCOMPARE(TypedNumber::read(text, Kind::Whole), std::optional<double>(value));
         for (const char *text : {"10.000", "3 600", "5,0", "5.", "1,5", "-5", "1e3", ""})
             QVERIFY2(!TypedNumber::read(QLatin1String(text), Kind::Whole), text);
