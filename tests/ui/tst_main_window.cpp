@@ -630,6 +630,23 @@ private slots:
         find("efficiencyDialog")->setProperty("visible", false);
     }
 
+    // Leaving the page closes its dialogs, and the folder chooser with them: none stays modal
+    // over the window.
+    void folderChooserClosesWithItsDialog()
+    {
+        pageSwitch(QStringLiteral("Spectrum Only"));
+        trigger("setEfficiencyAction");
+        QVERIFY(m_ui->click(QStringLiteral("efficiencySelectButton")));
+        QQuickItem *list = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((list = m_ui->item(QStringLiteral("folderDialogListView"))) && list->window()->isVisible(),
+                                 kUiTimeoutMs);
+        const QPointer<QQuickWindow> chooser = list->window();
+        QCOMPARE(QGuiApplication::modalWindow(), chooser.data());
+        backToModePage();
+        QTRY_VERIFY_WITH_TIMEOUT(!chooser->isVisible(), kUiTimeoutMs);
+        QCOMPARE(QGuiApplication::modalWindow(), nullptr);
+    }
+
     void customizedTestShowsElapsedTimeAndStopsWhenHidden()
     {
         QObject *dialog = find("customizedTestDialog");

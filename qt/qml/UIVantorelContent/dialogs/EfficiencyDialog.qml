@@ -22,6 +22,13 @@ FormDialog {
     preferredHeight: 200
     formSpacing: 24
 
+    // Whatever hides the form (its close button, a page change, a lost link), the chooser
+    // goes with it: left open, it would stay modal over a window that no longer shows the form.
+    onVisibleChanged: {
+        if (!visible)
+            folderChooser.close()
+    }
+
     LocalFileUrl {
         id: localFileUrl
     }
