@@ -29,6 +29,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,6 +60,31 @@ QQuickItem *buttonLabelled(QQuickItem *item, const QString &text)
         if (QQuickItem *found = buttonLabelled(child, text))
             return found;
     return nullptr;
+}
+
+// The item that draws `item`'s text: the item itself or the first text below it.
+QQuickItem *textItemOf(QQuickItem *item)
+{
+    if (!item || item->inherits("QQuickText"))
+        return item;
+    for (QQuickItem *child : item->childItems())
+        if (QQuickItem *found = textItemOf(child))
+            return found;
+    return nullptr;
+}
+
+// The item draws its text character for character on one line of its own font; markup would
+// draw other characters in other sizes.
+bool drawnAsWritten(QQuickItem *item)
+{
+    QQuickItem *text = textItemOf(item);
+    if (!text)
+        return false;
+    const QFontMetricsF metrics(text->property("font").value<QFont>());
+    const qreal written = metrics.horizontalAdvance(text->property("text").toString());
+    const qreal width = text->property("contentWidth").toReal();
+    return written > 0 && qAbs(width - written) <= 0.05 * written + 1
+        && text->property("contentHeight").toReal() <= 1.5 * metrics.height();
 }
 
 // What the log said about QML modules that are not installed.
@@ -788,6 +814,61 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(bleRow(0), kUiTimeoutMs);
         QVERIFY(bleRow(0)->property("checked").toBool());
         m_app->studio()->setConnectType(DriverTypes::CONNECT_UART);
+    }
+
+    // A long port name ends in an ellipsis before the combo's arrow; the choice stays whole.
+    void longPortNameStopsShortOfTheArrow()
+    {
+        const QString port = QStringLiteral("/dev/serial/by-id/usb-Example_USB_to_Serial_Bridge_0123456789-if00-port0");
+        setPortList({port});
+        QQuickItem *combo = item("selectSerialPortComboBox");
+        auto *field = combo->property("contentItem").value<QQuickItem *>();
+        auto *arrow = combo->property("indicator").value<QQuickItem *>();
+        QCOMPARE(combo->property("currentText").toString(), port);
+        QTRY_VERIFY(field->property("text").toString().endsWith(QChar(0x2026)));
+        QVERIFY(port.startsWith(field->property("text").toString().chopped(1)));
+        const qreal textEnd = field->mapToItem(combo, QPointF(field->property("leftPadding").toReal()
+                                                                  + field->property("contentWidth").toReal(), 0)).x();
+        QVERIFY2(textEnd <= arrow->x(), qPrintable(QStringLiteral("%1 > %2").arg(textEnd).arg(arrow->x())));
+        setPortList({});
+    }
+
+    // Texts from outside the program (a port, a Bluetooth name, a message, a device's model
+    // reply) show as written: markup in them is neither drawn nor fetched.
+    void outsideTextShowsAsWritten()
+    {
+        QTcpServer fetches;
+        QVERIFY(fetches.listen(QHostAddress::LocalHost));
+        const QString markup = QStringLiteral("<font size=7>BIG</font>");
+
+        setPortList({markup});
+        QQuickItem *combo = item("selectSerialPortComboBox");
+        click(combo);
+        auto *popup = combo->property("popup").value<QObject *>();
+        QTRY_VERIFY_WITH_TIMEOUT(popup->property("opened").toBool(), kUiTimeoutMs);
+        QQuickItem *row = nullptr;
+        QVERIFY(QMetaObject::invokeMethod(popup->property("contentItem").value<QObject *>(), "itemAtIndex",
+                                          Q_RETURN_ARG(QQuickItem *, row), Q_ARG(int, 0)));
+        QVERIFY(drawnAsWritten(row));
+        QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+        setPortList({});
+
+        welcome()->addBleDevice(markup);
+        QTRY_VERIFY_WITH_TIMEOUT(bleRow(0), kUiTimeoutMs);
+        QVERIFY(drawnAsWritten(bleRow(0)));
+
+        writeMessage(markup);
+        QVERIFY(drawnAsWritten(box()->findChild<QQuickItem *>("messageLabel")));
+        m_app->closeMessage();
+
+        connectDevice(QStringLiteral("<img src=\"http://127.0.0.1:%1/x.png\">").arg(fetches.serverPort()) + markup);
+        pageSwitch(QStringLiteral("Spectrum Only"));
+        QQuickItem *modelLine = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((modelLine = m_ui->item(QStringLiteral("modelLine"))) && modelLine->isVisible(), kUiTimeoutMs);
+        QVERIFY(modelLine->property("text").toString().startsWith(buffer()->deviceModel()));
+        QVERIFY(drawnAsWritten(modelLine));
+        QVERIFY2(!QTest::qWaitFor([&] { return fetches.hasPendingConnections(); }, 1000), "the name's image was fetched");
+        studio()->handleHardwareDisconnectSignal();
     }
 };
 

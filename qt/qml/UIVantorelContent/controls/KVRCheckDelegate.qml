@@ -16,22 +16,16 @@ CheckDelegate {
     padding: 12
     spacing: 12
 
-    icon.width: 16
-    icon.height: 16
-    icon.color: control.palette.text
-
-    contentItem: IconLabel {
+    // Rows name devices found nearby as they name themselves: shown as written, never as markup.
+    contentItem: Text {
         leftPadding: control.mirrored ? control.indicator.width + control.spacing : 0
         rightPadding: !control.mirrored ? control.indicator.width + control.spacing : 0
-        spacing: control.spacing
-        mirrored: control.mirrored
-        display: control.display
-        alignment: control.display === IconLabel.IconOnly || control.display === IconLabel.TextUnderIcon
-                   ? Qt.AlignCenter : Qt.AlignLeft
-        icon: control.icon
         text: control.text
         font: control.font
         color: control.palette.text
+        elide: Text.ElideRight
+        verticalAlignment: Text.AlignVCenter
+        textFormat: Text.PlainText
     }
 
     indicator: Rectangle {

@@ -30,6 +30,8 @@ ComboBox {
     palette.window: ThemeManager.background
 
     delegate: ItemDelegate {
+        id: entry
+
         required property int index
         required property var model
 
@@ -48,6 +50,16 @@ ComboBox {
         hoverEnabled: control.hoverEnabled
         palette.highlightedText: control.palette.highlightedText
         palette.text: control.palette.text
+
+        // Entries may be names from outside (ports, folders): shown as written, never as markup.
+        contentItem: Text {
+            text: entry.text
+            font: entry.font
+            color: entry.highlighted ? entry.palette.highlightedText : entry.palette.text
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+            textFormat: Text.PlainText
+        }
 
         background: Rectangle {
             color: parent.highlighted ? ThemeManager.menuItmeDownBackground
@@ -82,12 +94,19 @@ ComboBox {
     }
 
     contentItem: T.TextField {
+        id: field
+
         leftPadding: 12 - control.padding
         rightPadding: 12 - control.padding
         topPadding: 5 - control.padding
         bottomPadding: 5 - control.padding
 
-        text: control.editable ? control.editText : control.displayText
+        // A long entry (a port or folder name) ends in an ellipsis short of the arrow; the
+        // box still asks for the room of the whole text.
+        text: control.editable ? control.editText
+                               : fieldMetrics.elidedText(control.displayText, Text.ElideRight, width - leftPadding - rightPadding)
+        implicitWidth: fieldMetrics.advanceWidth(control.editable ? control.editText : control.displayText)
+                       + leftPadding + rightPadding
         font.pixelSize: 14
         verticalAlignment: Text.AlignVCenter
 
@@ -108,6 +127,11 @@ ComboBox {
             color: ThemeManager.inputBackgroundColor
             border.width: parent && parent.activeFocus ? 2 : 1
             border.color: parent && parent.activeFocus ? ThemeManager.primary : ThemeManager.buttonBorderColor1
+        }
+
+        FontMetrics {
+            id: fieldMetrics
+            font: field.font
         }
     }
 

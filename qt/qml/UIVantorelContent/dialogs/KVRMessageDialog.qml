@@ -51,6 +51,8 @@ CustomWindow {
         y: Math.max(0, ((dialog.boxButtonAcceptShown ? acceptButton.y : parent.height) - height) / 2)
         width: parent.width - 20
         text: dialog.boxMessage
+        // Messages carry paths, names and replies from outside: shown as written.
+        textFormat: Text.PlainText
         color: ThemeManager.text
         font.pixelSize: 14
         horizontalAlignment: Text.AlignHCenter

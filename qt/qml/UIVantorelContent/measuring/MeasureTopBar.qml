@@ -125,6 +125,8 @@ Rectangle {
                 Label {
                     objectName: "modelLine"
                     color: ThemeManager.text
+                    // The name is the device's own reply: shown as written, never as markup.
+                    textFormat: Text.PlainText
                     text: dataBuffer.deviceModel + " "
                           + (Number(studioService.connectType) === 0 ? qsTranslate(topBar.context, "Serial")
                                                                      : qsTranslate(topBar.context, "Bluetooth"))

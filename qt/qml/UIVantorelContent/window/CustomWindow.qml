@@ -99,6 +99,7 @@ Window {
                     anchors.verticalCenter: parent.verticalCenter
                     elide: Text.ElideRight
                     text: root.windowTitle
+                    textFormat: Text.PlainText
                     color: ThemeManager.text
                     font.bold: true
                     font.pixelSize: 14

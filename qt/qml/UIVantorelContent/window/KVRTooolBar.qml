@@ -80,6 +80,7 @@ ToolBar {
 
         Label {
             text: titleBar.windowsRoot ? titleBar.windowsRoot.title : ""
+            textFormat: Text.PlainText
             color: ThemeManager.text
             font.pixelSize: titleBar.height * 0.4
             font.bold: true
