@@ -154,7 +154,9 @@ void ChartDualSpectrum::showTextTip()
     const bool sourceHigher = !hasReference || source >= reference;
     ChartHoverTip::place(m_tipText, sourceHigher ? m_sourceTracer : m_referenceTracer, key,
                          sourceHigher ? source : reference);
-    m_tipText->setText(m_tipTemplate.arg(NumberText::fixed(key, 0), NumberText::general(reference, 3),
+    // A curve without data has no value to read: its place stays empty.
+    m_tipText->setText(m_tipTemplate.arg(NumberText::fixed(key, 0),
+                                         hasReference ? NumberText::general(reference, 3) : QString(),
                                          NumberText::general(source, 3)));
 }
 

@@ -66,6 +66,11 @@ private:
 
 OffscreenPlot::OffscreenPlot(QWidget *parent) : QCustomPlot(parent)
 {
+    // Tick labels are written in the plot's locale, which would follow the system's; every
+    // number a person reads takes a point and no group separators, as NumberText writes them.
+    QLocale numbers = QLocale::c();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    setLocale(numbers);
     // Every replot redraws all layers anyway; a separate buffer for the overlay would only
     // cost one more clear and one more full-size blend per picture.
     if (QCPLayer *overlay = layer(QStringLiteral("overlay")))

@@ -1,6 +1,7 @@
 #include "RatioChartItem.h"
 
 #include "ChartCommon.h"
+#include "DeferredRefresh.h"
 #include "OffscreenPlot.h"
 #include "store/DataBuffer.h"
 #include "theme/Theme.h"
@@ -20,6 +21,19 @@ RatioChartItem::RatioChartItem(QQuickItem *parent) : CustomPlotBaseItem(parent)
         connect(m_dataBuffer, &DataBuffer::referenceDataUpdated, this, &RatioChartItem::plot);
     }
     connect(this, &QQuickItem::visibleChanged, this, &RatioChartItem::onShown);
+    // A hidden chart takes the new language's names when it is next shown.
+    new DeferredRefresh(this, [this] {
+        applyNames();
+        queueReplot();
+    }, DeferredRefresh::AlsoOnLanguageChange);
+}
+
+void RatioChartItem::applyNames()
+{
+    if (!m_plot || !m_graph)
+        return;
+    m_graph->setName(graphName());
+    m_plot->yAxis->setLabel(graphName());
 }
 
 void RatioChartItem::setupPlot()
@@ -27,7 +41,7 @@ void RatioChartItem::setupPlot()
     setupChartAxes(m_plot, QStringLiteral("nm"));
     if (!m_graph)
         m_graph = m_plot->addGraph();
-    m_graph->setName(graphName());
+    applyNames();
     m_graph->setPen(QPen(Theme::chartAccentColor(), 2));
     if (!m_tracer)
         m_tracer = ChartHoverTip::createTracer(m_plot, m_graph);

@@ -28,7 +28,7 @@ protected:
 
     // The list this chart shows, one value per wavelength, NaN where there is none.
     virtual const QList<double> &ratioValues() = 0;
-    // The translated name of the curve.
+    // The translated name of the curve and of the value axis.
     virtual QString graphName() const = 0;
     // Upper end of the value axis for these values.
     virtual double upperRange(const QList<double> &values) const;
@@ -38,6 +38,9 @@ private slots:
     void onShown();
 
 private:
+    // The curve's name and the value axis' label, in the current language.
+    void applyNames();
+
     QCPItemTracer *m_tracer = nullptr;
     QCPItemText *m_tipText = nullptr;
     QCPGraph *m_graph = nullptr;

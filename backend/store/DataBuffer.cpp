@@ -291,6 +291,7 @@ void DataBuffer::dropPendingPhotoResult()
 void DataBuffer::clearSource()
 {
     m_specDataSize = 0; // nothing held: a unit change must not bring the sample back
+    m_sampleAfterReference = false;
     std::fill(m_source.begin(), m_source.end(), 0.0);
     std::fill(m_scaled.begin(), m_scaled.end(), 0.0);
     m_sourceMax = 0.0;

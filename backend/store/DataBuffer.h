@@ -8,6 +8,7 @@
 #include "store/PhotometricFormat.h"
 #include "store/RamanPipeline.h"
 #include "store/RangeAnalysis.h"
+#include "store/RatioSpectra.h"
 #include "store/SpectrumPayload.h"
 
 #include <QByteArray>
@@ -277,6 +278,8 @@ private:
     void setHasDataFlag(bool has);
     void computeRaman();
     void clearDerivedSpectra();
+    // Absorbance, transmittance or reflectance of the sample into `out`.
+    void computeRatio(RatioKind kind, QList<double> &out) const;
     // Back to the 901 zero rows of a device whose table was never read.
     void forgetEfficiencyTable();
     float photoWord(int i) const;
@@ -334,6 +337,8 @@ private:
     double m_scaledMax = 0.0;
     QList<double> m_reference;
     bool m_hasReference = false;
+    // A source spectrum has arrived since the reference: only such a sample has a ratio.
+    bool m_sampleAfterReference = false;
     double m_referenceMax = 0.0;
     QList<double> m_wavelengths;
     QList<double> m_flickerValues;

@@ -6,23 +6,28 @@
 #include <algorithm>
 #include <limits>
 
+void DataBuffer::computeRatio(RatioKind kind, QList<double> &out) const
+{
+    // The zeros left by clearing the source before a reference are no sample: they would read
+    // as an opaque one.
+    computeRatioSpectrum(kind, m_source, m_reference, m_hasReference && m_sampleAfterReference, out);
+}
+
 const QList<double> &DataBuffer::getAbsorbance()
 {
-    computeRatioSpectrum(RatioKind::Absorbance, m_source, m_reference, m_hasReference, m_absorbance);
+    computeRatio(RatioKind::Absorbance, m_absorbance);
     return m_absorbance;
 }
 
 const QList<double> &DataBuffer::getTransmittance()
 {
-    computeRatioSpectrum(RatioKind::Transmittance, m_source, m_reference, m_hasReference,
-                         m_transmittance);
+    computeRatio(RatioKind::Transmittance, m_transmittance);
     return m_transmittance;
 }
 
 const QList<double> &DataBuffer::getReflectance()
 {
-    computeRatioSpectrum(RatioKind::Reflectance, m_source, m_reference, m_hasReference,
-                         m_reflectance);
+    computeRatio(RatioKind::Reflectance, m_reflectance);
     return m_reflectance;
 }
 

@@ -99,6 +99,7 @@ void DataBuffer::acceptSpectrum(const quint8 *data, int size, bool isReload, con
 void DataBuffer::storeReference(const QList<double> &values)
 {
     m_reference = values;
+    m_sampleAfterReference = false;
     m_referenceMax = 0.0;
     for (double v : values)
         m_referenceMax = std::max(m_referenceMax, v);
@@ -113,6 +114,7 @@ void DataBuffer::storeSource(const QList<double> &values, const quint8 *payload,
     // The frame's own exposure, set just before its spectrum: a later setting is not this spectrum's.
     m_sourceExpoTime = m_expoTime;
     m_source = values;
+    m_sampleAfterReference = true;
     scaleSource();
     fillAxis();
 }

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <utility>
@@ -114,6 +115,10 @@ private slots:
         auto chart = makeChart<ChartDualSpectrum>();
         hoverAt(chart.get(), kWidth / 2, kHeight / 2);
         runQueuedReplots(); // cleanup() counts the complaints
+        // The tip reads the source and leaves the reference's value empty.
+        QCPItemText *tip = visibleTip(chart->customPlot());
+        QVERIFY(tip);
+        QVERIFY2(tip->text().endsWith(QStringLiteral(" nm\nRef: \nSrc: 0")), qPrintable(tip->text()));
 
         // A second init keeps the plot and its content.
         auto ratio = makeChart<ChartReflectance>();
@@ -304,6 +309,40 @@ private slots:
         }
     }
 
+    // After "ref" and before a sample the ratio charts show nothing, as without a reference.
+    void ratioChartsWaitForASampleAfterTheReference()
+    {
+        auto chart = makeChart<ChartAbsorbance>();
+        QCustomPlot *plot = chart->customPlot();
+        buffer()->clearSource(); // as "ref" does
+        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
+        chart->setVisible(false), chart->setVisible(true); // redrawn with the reference complete
+        hoverAt(chart.get(), plot->xAxis->coordToPixel(550), kHeight / 2);
+        QVERIFY(!visibleTip(plot));
+        const auto data = plot->graph(0)->data();
+        QVERIFY(std::all_of(data->constBegin(), data->constEnd(), [](const QCPGraphData &d) { return std::isnan(d.value); }));
+
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 200)));
+        QCPItemText *tip = visibleTip(plot);
+        QVERIFY(tip);
+        QCOMPARE(tip->text(), QStringLiteral("550\n1"));
+    }
+
+    // Tick labels write numbers as every other text does, whatever the system's locale.
+    void tickLabelsTakeAPointUnderAnyLocale()
+    {
+        const QLocale system;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&system] { QLocale::setDefault(system); });
+        auto ratio = makeChart<ChartReflectance>();
+        auto diagram = makeChart<ChartCie1931>();
+        for (QCPAxis *axis : {ratio->customPlot()->yAxis, diagram->customPlot()->xAxis}) {
+            axis->parentPlot()->replot(QCustomPlot::rpImmediateRefresh);
+            const QString labels = axis->tickVectorLabels().join(QLatin1Char(' '));
+            QVERIFY2(labels.contains(QLatin1Char('.')) && !labels.contains(QLatin1Char(',')), qPrintable(labels));
+        }
+    }
+
     void hiddenRatioChartsCatchUpWhenShown()
     {
         auto chart = makeChart<ChartTransmittance>(); // no reference yet: all NaN
@@ -372,11 +411,12 @@ private slots:
                                 .arg(y->range().lower).arg(y->range().upper)));
     }
 
-    // A language switch renames the flicker read-out in place; the next flicker record shows
-    // the whole waveform again.
+    // A language switch renames the flicker read-out and a ratio chart's value axis in place;
+    // the next flicker record shows the whole waveform again.
     void flickerReadOutFollowsTheLanguageAndDataResetTheView()
     {
         auto chart = makeChart<ChartFlicker>();
+        auto ratio = makeChart<ChartAbsorbance>(); // its axis label too
         QCustomPlot *plot = chart->customPlot();
         QVariantList wave;
         for (int i = 0; i < 1024; ++i)
@@ -391,14 +431,17 @@ private slots:
             QVERIFY(german.apply(QStringLiteral("de"), nullptr));
             QVERIFY(readOut->text().startsWith(QStringLiteral("Flimmerfrequenz (Hz): 100.00\n")));
             QVERIFY(plot->xAxis->range() == QCPRange(10, 20) && plot->yAxis->range() == QCPRange(0.5, 1.0));
+            QCOMPARE(ratio->customPlot()->yAxis->label(), QStringLiteral("Absorbanz"));
         }
+        QCOMPARE(ratio->customPlot()->yAxis->label(), QStringLiteral("Absorbance"));
         m_feeder.feedFlicker(wave, 50.0, 80.0, 40.0, 0.1, 1);
         QVERIFY(readOut->text().startsWith(QStringLiteral("Flicker frequency(Hz): 50.00\n")));
         QVERIFY(plot->xAxis->range() == whole && plot->yAxis->range() == QCPRange(0, 1.2));
     }
 
     // The value axis names the spectrum's unit, at set-up and on a change, but counts
-    // photons on "T" models whatever the unit; the dual, ratio and Raman charts name none.
+    // photons on "T" models whatever the unit; a ratio chart names its ratio; the dual and
+    // Raman charts name none.
     void valueAxisLabelFollowsUnitAndModel_data()
     {
         QTest::addColumn<ChartMaker>("make");
@@ -412,7 +455,7 @@ private slots:
         QTest::newRow("uW/cm^2") << spectrum << "PQV-21" << 3 << QStringLiteral("\u03bcW/cm^2");
         QTest::newRow("T model") << spectrum << "TQV-11" << 2 << "Photon Counts";
         QTest::newRow("dual") << &madeChart<ChartDualSpectrum> << "PQV-21" << 1 << QString();
-        QTest::newRow("transmittance") << &madeChart<ChartTransmittance> << "PQV-21" << 1 << QString();
+        QTest::newRow("transmittance") << &madeChart<ChartTransmittance> << "PQV-21" << 1 << "Transmittance";
         QTest::newRow("raman raw") << &madeChart<ChartRamanRaw> << "PQV-21" << 1 << QString();
     }
     void valueAxisLabelFollowsUnitAndModel()

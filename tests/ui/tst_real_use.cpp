@@ -440,6 +440,7 @@ class TestRealUse : public QObject
             m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 1; });
             QVERIFY(m_ui->click(QStringLiteral("referenceButton")));
             QTRY_VERIFY_WITH_TIMEOUT(studio()->isAuto() && studio()->isMeasuringReference(), kReplyTimeoutMs);
+            QTRY_COMPARE_WITH_TIMEOUT(text("exposureStatusText"), QStringLiteral("Over Exposure"), kReplyTimeoutMs);
             QVERIFY(!operable("referenceButton") && !operable("manualSpectrum") && operable("autoSpectrum"));
             QCOMPARE(text("autoSpectrum"), QStringLiteral("Stop"));
             QVERIFY(m_ui->click("autoSpectrum"));
@@ -467,10 +468,14 @@ class TestRealUse : public QObject
         }
         QVERIFY2(matching >= 200, qPrintable(QString::number(matching)));
 
-        // Picked again: the same page, emptied, back on the spectrum, the reference gone.
+        QCOMPARE(text("exposureStatusText"), QStringLiteral("Normal Exposure"));
+
+        // Picked again: the same page, emptied, back on the spectrum, the reference gone, and
+        // with the measurement its exposure status.
         openFromModePage(feature, file);
         QCOMPARE(m_ui->property(QStringLiteral("selectShowChart"), "currentIndex").toInt(), 0);
         QVERIFY(!buffer()->hasReference() && !operable("manualSpectrum"));
+        QCOMPARE(text("exposureStatusText"), QString());
 
         switchThemeAndLanguage(QStringLiteral("referenceButton"), QStringLiteral("Ref"));
     }

@@ -184,6 +184,18 @@ private slots:
         // The getters hand out the store's own lists, refilled in place.
         QCOMPARE(&store.getAbsorbance(), &a);
 
+        // A new reference, cleared for as "ref" does: no ratio until the next sample, not
+        // the ratio of an opaque one.
+        store.clearReference();
+        store.clearSource();
+        flags.reference = true;
+        feed(store, reference);
+        store.setHasReference(true);
+        flags.reference = false;
+        QVERIFY(allNaN(store.getAbsorbance()) && allNaN(store.getTransmittance()) && allNaN(store.getReflectance()));
+        feed(store, source);
+        QVERIFY(store.getTransmittance()[0] == 0.5 && store.getAbsorbance()[0] == std::log10(2.0));
+
         store.clearReference();
         QVERIFY(allNaN(store.getReflectance()));
         // Clearing the buffer leaves the list a chart still holds without a stale ratio.

@@ -68,12 +68,13 @@ Item {
             // The next measurement of as many groups updates the same rows in place.
             var value = named(rows[0], "value")[0]
             table.tableData = [{ titleId: 0, items: [item(10, "", "5700"), item(40, "W/m^2", "1.30"), item(777, "", "3")] },
-                               { titleId: 1, items: [item(201, "", "2")] }]
+                               { titleId: 1, items: [item(201, "", "2"), item(307, "", "1.67")] }]
             wait(0)
             compare(named(table, "resultRow")[0], rows[0])
             compare(value.text, "5700")
             compare(texts(named(table, "groupTitle")), ["BASE", "IR"])
-            compare(texts(named(named(table, "resultRow")[2], "label")), ["Red irradiance Red_Ee:"])
+            // A plain ratio, not a percentage.
+            compare(texts(named(named(table, "resultRow")[2], "label")), ["Red irradiance Red_Ee:", "Red blue irradiance ratio Erb_Ratio:"])
         }
 
         // Never cut: a long label wraps as far as it needs, between words, and the row grows.

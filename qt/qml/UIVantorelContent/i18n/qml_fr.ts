@@ -259,8 +259,8 @@
         <translation>Éclairement énergétique rouge-orange Er</translation>
     </message>
     <message>
-        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
-        <translation>Rapport d'éclairement rouge/bleu Erb_Ratio(%)</translation>
+        <source>Red blue irradiance ratio Erb_Ratio</source>
+        <translation>Rapport d'éclairement rouge/bleu Erb_Ratio</translation>
     </message>
     <message>
         <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>

@@ -259,8 +259,8 @@
         <translation>红橙光辐照度Er</translation>
     </message>
     <message>
-        <source>Red blue irradiance ratio Erb_Ratio(%)</source>
-        <translation>红蓝辐照度比Erb_Ratio(%)</translation>
+        <source>Red blue irradiance ratio Erb_Ratio</source>
+        <translation>红蓝辐照度比Erb_Ratio</translation>
     </message>
     <message>
         <source>Photosynthetic photon flux density PPFD(umol/(m^2·s))</source>

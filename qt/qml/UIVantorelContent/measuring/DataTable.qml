@@ -69,7 +69,7 @@ Rectangle {
     property string data_304: QT_TR_NOOP("Blue purple irradiance Eb")
     property string data_305: QT_TR_NOOP("Yellow green irradiance Ey")
     property string data_306: QT_TR_NOOP("Red orange irradiance Er")
-    property string data_307: QT_TR_NOOP("Red blue irradiance ratio Erb_Ratio(%)")
+    property string data_307: QT_TR_NOOP("Red blue irradiance ratio Erb_Ratio")
     property string data_308: QT_TR_NOOP("Photosynthetic photon flux density PPFD(umol/(m^2·s))")
     property string data_309: QT_TR_NOOP("Blue purple photosynthetic photon flux density PPFDb(umol/(m^2·s))")
     property string data_310: QT_TR_NOOP("Yellow green photosynthetic photon flux density PPFDy(umol/(m^2·s))")

@@ -11,6 +11,10 @@ Row {
     function statusText() {
         if (studioService.isSingle)
             return qsTranslate(context, "Adjusting Exposure")
+        // The status belongs to a spectrum the store holds (a sample, or a reference taken or
+        // coming in): once the store is cleared there is nothing it describes.
+        if (!dataBuffer.hasData && !dataBuffer.hasReference && !studioService.isMeasuringReference)
+            return ""
         switch (Number(dataBuffer.expoStatus)) {
         case 2: return qsTranslate(context, "Under Exposure")
         case 0: return qsTranslate(context, "Normal Exposure")
