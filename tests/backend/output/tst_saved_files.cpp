@@ -479,9 +479,10 @@ private slots:
     {
         QTest::addColumn<QString>("road");
         QTest::addColumn<QString>("message");
-        QTest::newRow("report") << "report" << "Failed to open file for writing.";
+        const QString unopened = QStringLiteral("Failed to open file for writing in %1.").arg(SaveFolder::path());
+        QTest::newRow("report") << "report" << unopened;
         QTest::newRow("CSV") << "csv" << "Failed to create directory for saving.";
-        QTest::newRow("series, at its end") << "series" << "Failed to open file for writing.";
+        QTest::newRow("series, at its end") << "series" << unopened;
     }
 
     void blockedFolderReportsFailureAndWritesNothing()
