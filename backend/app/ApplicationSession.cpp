@@ -15,6 +15,8 @@
 #include <QQmlContext>
 #include <QtQml/qqml.h>
 
+#include <csignal>
+
 const char kApplicationVersion[] = "2.4.0";
 
 void setStartupEnvironment()
@@ -24,6 +26,9 @@ void setStartupEnvironment()
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qputenv("QT_LOGGING_RULES", "qt.qml.connections=false");
     qputenv("QT_QUICK_CONTROLS_CONF", ":/qtquickcontrols2.conf");
+    // Under a file-size limit (ulimit -f) a write past it then fails with EFBIG, as on a full
+    // disk, and the save says so, instead of the signal ending the process mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 QUrl mainQmlUrl() { return QUrl(QStringLiteral("qrc:/qt/qml/UIVantorelContent/Main.qml")); }
@@ -39,7 +44,13 @@ struct ApplicationSession::StackObjects {
 
 ApplicationSession::ApplicationSession() : m_stack(std::make_unique<StackObjects>()) {}
 
-ApplicationSession::~ApplicationSession() = default;
+ApplicationSession::~ApplicationSession()
+{
+    // The event loop has ended: a connected device is stopped and its port let go, as
+    // Disconnect does, rather than left measuring with the port's lock file behind.
+    if (m_stack->studio)
+        m_stack->studio->closeLink();
+}
 
 void ApplicationSession::createServices(QQmlApplicationEngine &engine)
 {

@@ -8,7 +8,7 @@
 class QQmlApplicationEngine;
 class QQmlEngine;
 
-// Sets the five environment variables; must run before any Qt object exists.
+// Sets the five environment variables and ignores SIGXFSZ; must run before any Qt object exists.
 void setStartupEnvironment();
 
 extern const char kApplicationVersion[]; // "2.4.0"
@@ -18,7 +18,9 @@ class ApplicationSession
 {
 public:
     ApplicationSession();
-    ~ApplicationSession(); // destroys what main() keeps on its stack (the welcome service)
+    // Closes the link as Disconnect does, then destroys what main() keeps on its stack (the
+    // welcome service).
+    ~ApplicationSession();
 
     // Settings, catalogues, services, context properties, import paths and the load of
     // the main QML file. Returns 0 when a root object exists, else -1.

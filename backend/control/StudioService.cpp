@@ -406,7 +406,7 @@ void StudioService::abortMeasuring()
     setTestTimer(0);
 }
 
-void StudioService::handleHardwareDisconnectSignal()
+void StudioService::closeLink()
 {
     abortMeasuring();
     DataBuffer::instance()->resetAll();
@@ -414,6 +414,11 @@ void StudioService::handleHardwareDisconnectSignal()
         m_ble->disconnectDevice();
     else
         m_uart->disconnectDevice();
+}
+
+void StudioService::handleHardwareDisconnectSignal()
+{
+    closeLink();
     showPage(QmlScene::WelcomePage);
     QmlScene::restoreWelcomeWindow(m_engine);
 }

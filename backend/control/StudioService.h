@@ -90,6 +90,10 @@ public:
     // running reference capture ends without a reference and a running timed series
     // ends (so its samples are written). Sends nothing.
     void abortMeasuring();
+    // Disconnect without the page switch: measuring ends as abortMeasuring has it, the
+    // store is emptied, the device gets the stop command and the active transport lets
+    // the link go.
+    void closeLink();
     // A new link starts: the device's exposure time is not known until it reports it (an
     // exposure reply or a spectrum); the store's value is the default until then.
     void forgetDeviceExposure();

@@ -71,6 +71,9 @@ QString fileSafeModelName(const QString &model)
         if (!allowed)
             c = QLatin1Char('_');
     }
+    // A leading '.' hides the file; a leading '-' reads as an option in a shell.
+    if (safe.startsWith(QLatin1Char('.')) || safe.startsWith(QLatin1Char('-')))
+        safe[0] = QLatin1Char('_');
     return safe;
 }
 

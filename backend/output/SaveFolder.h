@@ -25,7 +25,7 @@ QString numberedFilePath(const QString &folder, const QString &stem, const QStri
 
 // The device reports its own name, so it may hold path separators or other characters
 // that must not reach a file name: anything but letters, digits, '.', '_' and '-'
-// becomes '_'.
+// becomes '_', and so does a '.' or '-' at the start, so no export name begins with one.
 QString fileSafeModelName(const QString &model);
 
 // The longest file name the file systems take, in bytes of UTF-8.

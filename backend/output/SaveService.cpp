@@ -10,6 +10,7 @@
 #include "store/DataBuffer.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QQmlApplicationEngine>
 
 namespace {
@@ -154,7 +155,9 @@ void SaveService::reportWritten(WholeFile::Outcome outcome, const QString &path)
         emit saveFinished(true, path, QString());
         return;
     case WholeFile::Outcome::NotOpened:
-        emit saveFinished(false, path, QStringLiteral("Failed to open file for writing."));
+        emit saveFinished(false, path,
+                          tr("Failed to open file for writing in %1.")
+                              .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
         return;
     case WholeFile::Outcome::NotWritten:
         emit saveFinished(false, path, tr("Failed to write file."));

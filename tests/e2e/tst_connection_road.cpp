@@ -67,6 +67,18 @@ std::unique_ptr<SimulatedDevice> startDevice(const QString &model, int baud = 11
     return device->start() ? std::move(device) : nullptr;
 }
 
+// The lock file that holds the serial port `portName` open, in whichever of the system's
+// lock folders it is; empty when there is none.
+QString serialLockFile(const QString &portName)
+{
+    const QString name = QStringLiteral("LCK..") + QString(portName).remove(QStringLiteral("/dev/")).replace('/', '_');
+    for (const QString &folder : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"), QDir::tempPath()}) {
+        if (QFile::exists(folder + '/' + name))
+            return folder + '/' + name;
+    }
+    return QString();
+}
+
 // Child process: report which catalogues the start-up language loaded.
 int runLanguageChild()
 {
@@ -524,6 +536,25 @@ private slots:
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
         QCOMPARE(child.readAllStandardError().contains("Failed to load App translator"),
                  expected.contains(QStringLiteral("pt")));
+    }
+
+    // Last, as it ends the session. The window closes with the device connected and the
+    // session ends as main()'s does: the device is told to stop and the port's lock file goes.
+    void quittingStopsTheDeviceAndReleasesThePort()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
+        const QString lock = serialLockFile(device->portName());
+        QVERIFY2(!lock.isEmpty(), qPrintable(device->portName()));
+        const qsizetype sent = device->receivedFrames().size();
+
+        m_app->window()->close();
+        m_app.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(device->receivedFrames().mid(sent), QList<QByteArray>{DeviceFrame::build(4, {})},
+                                  kReplyTimeoutMs);
+        QVERIFY(!QFile::exists(lock));
     }
 };
 

@@ -1,7 +1,11 @@
 // Start-up through the same session main() runs, with engines owned by the test.
+#include "StoreFixtures.h"
 #include "TemporaryHome.h"
 #include "app/ApplicationSession.h"
+#include "output/SaveFolder.h"
+#include "output/SaveService.h"
 #include "settings/MeasurementSettings.h"
+#include "store/DataBuffer.h"
 #include "theme/Theme.h"
 
 #include <QApplication>
@@ -14,6 +18,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -38,6 +45,32 @@ int runChildStart()
         MeasurementSettings::setRangeEnable(true);
     }
     return rc;
+}
+
+// A start as main() makes it, then a report and a CSV of a measurement, each reported as
+// "success message", then what the save folder holds.
+int runChildSaves()
+{
+    testsupport::MeasurementFlags measuring; // outlives the session, which ends with the store in use
+    QQmlApplicationEngine engine;
+    ApplicationSession session;
+    if (session.start(engine) != 0)
+        return 1;
+    DataBuffer &buffer = *DataBuffer::instance();
+    buffer.setMeasurementState(&measuring);
+    buffer.setDeviceModel(QStringLiteral("PQV-21"));
+    buffer.setWl(380, 780);
+    testsupport::feedSpectrum(buffer, testsupport::plainSpectrum(0, testsupport::rampSamples(401)));
+
+    auto *save = engine.rootContext()->contextProperty("saveService").value<SaveService *>();
+    QSignalSpy finished(save, &SaveService::saveFinished);
+    save->handleExportSignal(SaveService::SAVE_SPECTRUM, "1", "2", "3", "4", "5");
+    save->handleSaveSignal(SaveService::SAVE_SPECTRUM);
+    QTextStream out(stdout);
+    for (const QList<QVariant> &outcome : finished)
+        out << outcome.at(0).toString() << ' ' << outcome.at(2).toString() << '\n';
+    out << "folder:" << QDir(SaveFolder::path()).entryList(QDir::Files | QDir::Hidden).join(' ') << Qt::endl;
+    return 0;
 }
 
 // The three keys as the settings file holds them.
@@ -164,6 +197,35 @@ Item {
         QVERIFY(window.isNull()); // the scene goes with its engine
     }
 
+    // Under a file-size limit, with the signal at the disposition a shell leaves it: the
+    // saves that cross the limit fail and say so, leaving neither files nor chart pictures.
+    void savesPastTheFileSizeLimitFailWithoutEndingTheProcess()
+    {
+        QTemporaryDir temporary;
+        QVERIFY(temporary.isValid());
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kChildVariable, QStringLiteral("saves"));
+        env.insert(QStringLiteral("TMPDIR"), temporary.path());
+        child.setProcessEnvironment(env);
+        child.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 1024;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(120000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit,
+                 qPrintable(QStringLiteral("ended by signal %1").arg(child.exitCode())));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(),
+                 QStringLiteral("false Failed to write file.\nfalse Failed to write file.\nfolder:"));
+        QDirIterator left(temporary.path(), {QStringLiteral("*.jpg")}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(!left.hasNext(), qPrintable(left.hasNext() ? left.next() : QString()));
+    }
+
     void defaultsExistEvenWhenTheWindowFailsToLoad()
     {
         // Settings come before the load, so a broken UI still leaves them written.
@@ -200,6 +262,8 @@ int main(int argc, char *argv[])
     setStartupEnvironment();
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
+    if (qEnvironmentVariable(kChildVariable) == QLatin1String("saves"))
+        return runChildSaves();
     if (qEnvironmentVariableIsSet(kChildVariable))
         return runChildStart() == 0 ? 0 : 1;
     TestStartup test;

@@ -479,9 +479,10 @@ private slots:
     {
         QTest::addColumn<QString>("road");
         QTest::addColumn<QString>("message");
-        QTest::newRow("report") << "report" << "Failed to open file for writing.";
+        const QString unopened = QStringLiteral("Failed to open file for writing in %1.").arg(SaveFolder::path());
+        QTest::newRow("report") << "report" << unopened;
         QTest::newRow("CSV") << "csv" << "Failed to create directory for saving.";
-        QTest::newRow("series, at its end") << "series" << "Failed to open file for writing.";
+        QTest::newRow("series, at its end") << "series" << unopened;
     }
 
     void blockedFolderReportsFailureAndWritesNothing()
@@ -598,6 +599,29 @@ private slots:
             QVERIFY2(parts.hasMatch(), qPrintable(fileName));
             QVERIFY2(safeModel.startsWith(parts.captured(1)) && parts.captured(1).size() > 200, qPrintable(fileName));
         }
+    }
+
+    // Names a device gives itself that would hide the file or read as a shell option: every
+    // writer replaces the leading character and keeps the rest of the name.
+    void fileNamesBeginWithNeitherADotNorADash()
+    {
+        useScene(true);
+        const QStringList models{".hidden", "..", "-rf"};
+        for (const QString &model : models) {
+            measure(model);
+            beginSeries();
+            QVERIFY(!endSeries().value(0).startsWith('<'));
+            QVERIFY(!save(SaveService::SAVE_SPECTRUM).value(0).startsWith('<'));
+            QVERIFY(!exportAndCheck(SaveService::SAVE_SPECTRUM).isEmpty());
+        }
+        QStringList stems;
+        const QRegularExpression name(QStringLiteral("^(.+?)(_CustomizedTest)?_\\d{17}(_\\d+)?\\.(csv|pdf)$"));
+        for (const QString &file : QDir(SaveFolder::path()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            const QRegularExpressionMatch parts = name.match(file);
+            QVERIFY2(parts.hasMatch(), qPrintable(file));
+            stems << parts.captured(1);
+        }
+        QCOMPARE(stems, (QStringList{"_.", "_.", "_.", "_hidden", "_hidden", "_hidden", "_rf", "_rf", "_rf"}));
     }
 
     void spectrumInTwoUnits()

@@ -411,6 +411,10 @@
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
+        <source>Failed to open file for writing in %1.</source>
+        <translation>In %1 konnte keine Datei zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
         <source>There is no measurement to report. Connect a device and measure first.</source>
         <translation>Keine Messung für den Bericht. Erst ein Gerät verbinden und messen.</translation>
     </message>

@@ -411,6 +411,10 @@
         <translation>Failed to write file.</translation>
     </message>
     <message>
+        <source>Failed to open file for writing in %1.</source>
+        <translation>Failed to open file for writing in %1.</translation>
+    </message>
+    <message>
         <source>There is no measurement to report. Connect a device and measure first.</source>
         <translation>There is no measurement to report. Connect a device and measure first.</translation>
     </message>

@@ -411,6 +411,10 @@
         <translation>Impossible d'écrire le fichier.</translation>
     </message>
     <message>
+        <source>Failed to open file for writing in %1.</source>
+        <translation>Impossible d'ouvrir un fichier en écriture dans %1.</translation>
+    </message>
+    <message>
         <source>There is no measurement to report. Connect a device and measure first.</source>
         <translation>Aucune mesure pour le rapport. Connectez un appareil et mesurez.</translation>
     </message>

@@ -411,6 +411,10 @@
         <translation>写入文件失败。</translation>
     </message>
     <message>
+        <source>Failed to open file for writing in %1.</source>
+        <translation>无法在 %1 中打开文件进行写入。</translation>
+    </message>
+    <message>
         <source>There is no measurement to report. Connect a device and measure first.</source>
         <translation>没有可写入报告的测量。请先连接设备并测量。</translation>
     </message>
