@@ -1,21 +1,9 @@
 #include "ReferenceCapture.h"
 
-#include <QElapsedTimer>
-
-namespace {
-qint64 monotonicMs()
-{
-    static QElapsedTimer clock = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
-    return clock.elapsed();
-}
-} // namespace
+#include "control/MonotonicClock.h"
 
 ReferenceCapture::ReferenceCapture(Clock clock)
-    : m_clock(clock ? std::move(clock) : Clock(monotonicMs))
+    : m_clock(clock ? std::move(clock) : Clock(MonotonicClock::nowMs))
 {
 }
 

@@ -4,14 +4,13 @@
 // Time is taken from a monotonic clock, so a capture across midnight or a change of
 // the wall clock cannot make it wait forever.
 
-#include <QtGlobal>
-#include <functional>
+#include "control/MonotonicClock.h"
 
 class ReferenceCapture
 {
 public:
     static constexpr qint64 kTimeLimitSeconds = 16;
-    using Clock = std::function<qint64()>; // monotonic milliseconds
+    using Clock = MonotonicClock::Clock;
 
     explicit ReferenceCapture(Clock clock = Clock());
 

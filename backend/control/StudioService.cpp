@@ -45,17 +45,20 @@ StudioService::StudioService(QQmlApplicationEngine *engine)
       m_ble(BLEInterface::instance()),
       m_snapshotWatchdog(new ReplyWatchdog(this)),
       m_referenceWatchdog(new ReplyWatchdog(this)),
+      m_seriesWatchdog(new ReplyWatchdog(this)),
       m_efficiency(new EfficiencyCurveService(engine, this))
 {
     DataBuffer *buffer = DataBuffer::instance();
     buffer->setMeasurementState(this);
     connect(buffer, &DataBuffer::specDataChanged, this, &StudioService::handleSpecDataChanged);
+    connect(buffer, &DataBuffer::specDataChanged, this, &StudioService::onSeriesSpectrum);
     connect(buffer, &DataBuffer::referenceDataUpdated, this, &StudioService::handleRefDataChanged);
     connect(buffer, &DataBuffer::deviceModelChanged, this, &StudioService::reloadFeatures);
     connect(buffer, &DataBuffer::expoTimeChanged, this, &StudioService::onExposureTimeReported);
     connect(m_snapshotWatchdog, &ReplyWatchdog::expired, this, &StudioService::onSnapshotTimeout);
     connect(m_referenceWatchdog, &ReplyWatchdog::expired, this,
             &StudioService::onReferenceSilence);
+    connect(m_seriesWatchdog, &ReplyWatchdog::expired, this, &StudioService::onSeriesSilence);
     connect(m_efficiency, &EfficiencyCurveService::stopContinuousRequested, this, [this] {
         if (m_isAuto) {
             ActiveTransport::stopContinuous(m_connectType);
@@ -203,6 +206,9 @@ void StudioService::requestExposureIfUnknown()
 void StudioService::onExposureTimeReported()
 {
     m_exposureTimeKnown = true;
+    // A longer exposure set during a series is no silence.
+    if (m_seriesWatchdog->isArmed())
+        armForNextSpectrum(m_seriesWatchdog);
     if (!m_awaitingExposure)
         return;
     m_awaitingExposure = false;
@@ -215,14 +221,20 @@ void StudioService::onExposureTimeReported()
 
 void StudioService::armSpectrumWatchdog(ReplyWatchdog *watchdog)
 {
-    const int frameBytes = FrameDispatcher::spectrumFrameBytes(*DataBuffer::instance());
     if (m_awaitingExposure) {
         // The exposure reply (4 bytes of microseconds), behind at most a spectrum frame
         // already under way.
         constexpr int kExposureReplyBytes = DeviceFrame::kOverhead + 4;
+        const int frameBytes = FrameDispatcher::spectrumFrameBytes(*DataBuffer::instance());
         watchdog->arm(0, ActiveTransport::lineMs(m_connectType, frameBytes + kExposureReplyBytes));
         return;
     }
+    armForNextSpectrum(watchdog);
+}
+
+void StudioService::armForNextSpectrum(ReplyWatchdog *watchdog)
+{
+    const int frameBytes = FrameDispatcher::spectrumFrameBytes(*DataBuffer::instance());
     watchdog->arm(longestExpectedExposureUs(), ActiveTransport::lineMs(m_connectType, frameBytes));
 }
 

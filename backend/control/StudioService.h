@@ -5,6 +5,7 @@
 #include "DynamicArray.h"
 #include "protocol/DriverTypes.h"
 #include "control/ReferenceCapture.h"
+#include "control/SeriesSchedule.h"
 #include "store/MeasurementState.h"
 
 #include <QObject>
@@ -38,6 +39,7 @@ class StudioService : public QObject, public MeasurementState
     Q_PROPERTY(int testIntervals READ testIntervals WRITE setTestIntervals
                    NOTIFY testIntervalsChanged)
     Q_PROPERTY(QVariantMap features READ features NOTIFY featuresChanged)
+    Q_PROPERTY(bool spectrumOverdue READ spectrumOverdue NOTIFY spectrumOverdueChanged)
 
 public:
     // Longest exposure the device chooses by itself in automatic mode, in milliseconds.
@@ -45,7 +47,6 @@ public:
     static constexpr int kMinTestIntervalSeconds = 5;
     // Times the exposure is asked for before a snapshot or reference whose deadline needs it.
     static constexpr int kExposureRequests = 3;
-    static constexpr int kTestTickMs = 1000;
 
     // Created on the first call with that call's engine; later arguments are ignored.
     static StudioService *instance(QQmlApplicationEngine *engine = nullptr);
@@ -80,6 +81,10 @@ public:
     Q_INVOKABLE void setTestTimer(int seconds);
     Q_INVOKABLE int testIntervals() const { return m_testIntervals; }
     Q_INVOKABLE void setTestIntervals(int seconds);
+    // A timed series has waited for a spectrum longer than the device's exposure allows.
+    bool spectrumOverdue() const { return m_spectrumOverdue; }
+    // The clock a timed series runs on; the monotonic clock unless a test sets its own.
+    void setSeriesClock(MonotonicClock::Clock clock);
 
     QVariantMap features() const { return m_features; }
 
@@ -146,6 +151,7 @@ signals:
     void testTimerChanged();
     void testIntervalsChanged();
     void featuresChanged();
+    void spectrumOverdueChanged();
     void requestCustomizedTestBegin();
     void requestCustomizedTestAppend();
     void requestCustomizedTestEnd();
@@ -170,13 +176,21 @@ private:
     // Arms a reply guard for a spectrum: its exposure and its frame's time on the line; or,
     // while the exposure is being asked for, the time of that reply.
     void armSpectrumWatchdog(ReplyWatchdog *watchdog);
+    void armForNextSpectrum(ReplyWatchdog *watchdog);
     // An expired guard that waited for the exposure asks again, a bounded number of times;
     // true when it did, and the guard runs again.
     bool retryExposureRequest(ReplyWatchdog *watchdog);
     void onSnapshotTimeout();
     void onReferenceSilence();
     void onCustomizedTestTick();
-    // Stops and releases the test timer; emits the end request when a series was running.
+    // Records a sample when a spectrum has come since the last one.
+    void takeSeriesSample();
+    void onSeriesSpectrum();
+    void onSeriesSilence();
+    void setSpectrumOverdue(bool value);
+    // Stops and releases the test timer; true when a series was running.
+    bool releaseCustomizedTest();
+    // Releases the series and emits the end request when one was running.
     void finishCustomizedTest();
 
     QPointer<QQmlApplicationEngine> m_engine;
@@ -191,6 +205,13 @@ private:
     int m_testTimer = 0;
     int m_testIntervals = kMinTestIntervalSeconds;
     QTimer *m_customizedTestTimer = nullptr;
+    SeriesSchedule m_seriesSchedule;
+    ReplyWatchdog *m_seriesWatchdog = nullptr;
+    // The store's count of received spectra when the series last took note of it.
+    quint64 m_spectraAtLastSample = 0;
+    quint64 m_spectraSeenBySeries = 0;
+    int m_seriesSamples = 0;
+    bool m_spectrumOverdue = false;
     ReferenceCapture m_reference;
     bool m_isMeasuringReference = false;
     quint64 m_spectraBeforeSnapshot = 0;

@@ -3,6 +3,7 @@
 #include "StudioService.h"
 
 #include "link/ActiveTransport.h"
+#include "link/ReplyWatchdog.h"
 #include "store/DataBuffer.h"
 
 #include <QTimer>
@@ -56,6 +57,9 @@ void StudioService::handleCustomizedTest(double duration, const QString &unit, d
     }
 
     // A series under way ends here, saved as it stands; the new one takes the new numbers.
+    // One that has no sample yet has nothing to save and goes without a word.
+    if (m_seriesSamples == 0)
+        releaseCustomizedTest();
     setTestTimer(0);
     handleCloseCustomizedTest();
     emit requestCustomizedTestBegin();
@@ -68,21 +72,70 @@ void StudioService::handleCustomizedTest(double duration, const QString &unit, d
     setTestDuration(int(seconds));
     setTestIntervals(int(interval));
 
+    // A spectrum stored before the start belongs to no sample of this series.
+    m_spectraAtLastSample = m_spectraSeenBySeries = DataBuffer::instance()->receivedSpectra();
+    m_seriesSamples = 0;
+    armForNextSpectrum(m_seriesWatchdog);
+    m_seriesSchedule.start(m_testDuration, m_testIntervals);
+
     m_customizedTestTimer = new QTimer(this);
-    m_customizedTestTimer->setInterval(kTestTickMs);
+    m_customizedTestTimer->setSingleShot(true);
+    m_customizedTestTimer->setTimerType(Qt::PreciseTimer);
     connect(m_customizedTestTimer, &QTimer::timeout, this, &StudioService::onCustomizedTestTick);
-    m_customizedTestTimer->start();
+    m_customizedTestTimer->start(m_seriesSchedule.msToNextSecond());
 }
+
+void StudioService::setSeriesClock(MonotonicClock::Clock clock) { m_seriesSchedule.setClock(std::move(clock)); }
 
 void StudioService::onCustomizedTestTick()
 {
-    setTestTimer(m_testTimer + 1);
-    // The interval is writable from QML while the test runs; never divide by <= 0.
+    // Running again before anything below may end the series.
+    m_customizedTestTimer->start(m_seriesSchedule.msToNextSecond());
+    // The interval is writable from QML while the test runs; never use one <= 0.
     const int interval = m_testIntervals > 0 ? m_testIntervals : kMinTestIntervalSeconds;
-    if (m_testTimer > 0 && m_testTimer % interval == 0)
-        emit requestCustomizedTestAppend();
-    if (m_testTimer >= m_testDuration)
+    const SeriesSchedule::Step step = m_seriesSchedule.advance(interval);
+    setTestTimer(step.elapsedSeconds);
+    if (step.sampleDue)
+        takeSeriesSample();
+    if (step.ended)
         handleCloseCustomizedTest(); // emits the end request
+}
+
+void StudioService::takeSeriesSample()
+{
+    // The store still holds the last sample's spectrum when none came since: that interval
+    // is left out rather than recorded again under a new time.
+    const quint64 received = DataBuffer::instance()->receivedSpectra();
+    if (received == m_spectraAtLastSample)
+        return;
+    m_spectraAtLastSample = received;
+    ++m_seriesSamples;
+    emit requestCustomizedTestAppend();
+}
+
+void StudioService::onSeriesSpectrum()
+{
+    // Only the device's spectra count; a unit change or a clearing redraws as well.
+    const quint64 received = DataBuffer::instance()->receivedSpectra();
+    if (!m_customizedTestTimer || received == m_spectraSeenBySeries)
+        return;
+    m_spectraSeenBySeries = received;
+    setSpectrumOverdue(false);
+    armForNextSpectrum(m_seriesWatchdog);
+}
+
+void StudioService::onSeriesSilence()
+{
+    if (m_customizedTestTimer)
+        setSpectrumOverdue(true);
+}
+
+void StudioService::setSpectrumOverdue(bool value)
+{
+    if (value == m_spectrumOverdue)
+        return;
+    m_spectrumOverdue = value;
+    emit spectrumOverdueChanged();
 }
 
 void StudioService::handleCloseCustomizedTest()
@@ -100,12 +153,20 @@ void StudioService::handleCloseCustomizedTest()
     finishCustomizedTest();
 }
 
-void StudioService::finishCustomizedTest()
+bool StudioService::releaseCustomizedTest()
 {
     if (!m_customizedTestTimer)
-        return;
+        return false;
     m_customizedTestTimer->stop();
     m_customizedTestTimer->deleteLater();
     m_customizedTestTimer = nullptr;
-    emit requestCustomizedTestEnd();
+    m_seriesWatchdog->disarm();
+    setSpectrumOverdue(false);
+    return true;
+}
+
+void StudioService::finishCustomizedTest()
+{
+    if (releaseCustomizedTest())
+        emit requestCustomizedTestEnd();
 }

@@ -4,6 +4,7 @@
 #include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
+#include "SeriesClock.h"
 #include "TemporaryHome.h"
 #include "ReplyPayloads.h"
 #include "SimulatedDevice.h"
@@ -65,6 +66,14 @@ class TestMeasurementRoad : public QObject
 
     StudioService *studio() const { return m_app->studio(); }
     DataBuffer *buffer() const { return m_app->dataBuffer(); }
+    SaveService *saveService() const
+    {
+        return m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<SaveService *>();
+    }
+    bool spectrumAfter(quint64 received)
+    {
+        return QTest::qWaitFor([&] { return buffer()->receivedSpectra() > received; }, kReplyTimeoutMs);
+    }
 
     // Waits until the device has received exactly `expected` since the last clear.
     bool received(const QList<QByteArray> &expected, int timeoutMs = kReplyTimeoutMs)
@@ -216,7 +225,7 @@ private slots:
         studio()->handleSetExposeTimeSignal(250.0f);
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoTime(), 250000u, kReplyTimeoutMs);
 
-        auto *save = m_app->engine().rootContext()->contextProperty(QStringLiteral("saveService")).value<SaveService *>();
+        SaveService *save = saveService();
         QVERIFY(save);
         QSignalSpy finished(save, &SaveService::saveFinished);
         save->handleSaveSignal(SaveService::SAVE_PHOTOMETRIC);
@@ -615,11 +624,68 @@ private slots:
         // A second Start ends the running series and begins one with its own numbers.
         studio()->handleCustomizedTest(10, QStringLiteral("s"), 5);
         QVERIFY(received({frame(4), frame(51), frame(4), frame(51)}));
-        QVERIFY(begin.count() == 2 && end.count() == 1 && studio()->isAuto());
+        // The first had no sample yet: it ends without an end request, so nothing is reported.
+        QVERIFY(begin.count() == 2 && end.count() == 0 && studio()->isAuto());
         QCOMPARE(studio()->testDuration(), 10);
         QCOMPARE(studio()->testTimer(), 0);
         studio()->handleCloseCustomizedTest();
-        QCOMPARE(end.count(), 2);
+        QCOMPARE(end.count(), 1);
+    }
+
+    // The series keeps to its clock: a stall of half a minute takes the one sample then due
+    // and the series ends at its time. A sample holds a spectrum that came after the one
+    // before; intervals without one are left out, and the dialog says so while none comes.
+    void seriesSamplesFreshSpectraOnItsClock()
+    {
+        testsupport::SeriesClock clock(studio());
+        const auto seriesAt = [&clock](int seconds) { return clock.moveTo(seconds, kSeriesTimeoutMs); };
+        QSignalSpy append(studio(), &StudioService::requestCustomizedTestAppend);
+        QSignalSpy end(studio(), &StudioService::requestCustomizedTestEnd);
+        QObject *notice = m_app->find(QStringLiteral("noSpectrumNotice"));
+        QVERIFY(notice);
+        studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
+        QVERIFY(spectrumAfter(buffer()->receivedSpectra()));
+        QVERIFY(seriesAt(5));
+        QCOMPARE(append.count(), 1);
+        QVERIFY(spectrumAfter(buffer()->receivedSpectra()));
+
+        silenceWithShortExposure();
+        QTRY_VERIFY_WITH_TIMEOUT(studio()->spectrumOverdue(), kReplyTimeoutMs);
+        QVERIFY(notice->property("visible").toBool());
+        QVERIFY(seriesAt(37)); // a stall: one sample, with the spectrum that came before the silence
+        QCOMPARE(append.count(), 2);
+        QVERIFY(seriesAt(40) && seriesAt(45));
+        QCOMPARE(append.count(), 2);
+
+        m_device->setSilent(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!studio()->spectrumOverdue(), kReplyTimeoutMs);
+        QVERIFY(!notice->property("visible").toBool());
+        QVERIFY(seriesAt(50));
+        QCOMPARE(append.count(), 3);
+        QVERIFY(spectrumAfter(buffer()->receivedSpectra()));
+        clock.set(60); // the last sample, and the end
+        QTRY_COMPARE_WITH_TIMEOUT(end.count(), 1, kSeriesTimeoutMs);
+        QVERIFY(append.count() == 4 && !studio()->isAuto());
+
+        const QStringList files = testsupport::savedFiles(kSeriesFiles);
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(testsupport::csvLines(files.first()).first().count(QLatin1Char(',')), 4);
+    }
+
+    // Start again before the first sample replaces the series without a word; a series a
+    // person stops before its first sample is still reported as saving nothing.
+    void restartBeforeTheFirstSampleIsQuiet()
+    {
+        testsupport::SeriesClock clock(studio()); // still: no sample falls due
+        hideMessage(); // one an earlier test left
+        QSignalSpy finished(saveService(), &SaveService::saveFinished);
+        for (int start = 0; start < 3; ++start)
+            studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
+        QVERIFY(finished.isEmpty() && messageShown().isEmpty() && studio()->isAuto());
+        studio()->handleCloseCustomizedTest();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(messageShown(), QStringLiteral("The test ended before its first sample; nothing was saved."));
+        hideMessage();
     }
 
     // Last: it takes the device away.

@@ -4,6 +4,7 @@
 // Each test costs one or two such frames; they are the slowest in the suite by design.
 #include "RunningApplication.h"
 #include "SerialLink.h"
+#include "SeriesClock.h"
 #include "TemporaryHome.h"
 #include "ReplyPayloads.h"
 #include "SimulatedDevice.h"
@@ -141,6 +142,32 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!studio()->isSingle(), kSpectrumTimeoutMs);
         QCOMPARE(spectra.count(), 1);
         QCOMPARE(buffer()->expoTime(), 4000000u);
+    }
+
+    // Exposures longer than the series' interval: an interval in which no exposure ended is
+    // left out, every sample holds a spectrum that came after the one before, and waiting
+    // out an exposure is no silence.
+    void aSeriesOfLongExposuresRecordsEachSpectrumOnce()
+    {
+        QVERIFY(connectTimedDevice(921600, 6000000));
+        m_device->updateState([](DeviceState &s) { s.streamIntervalMs = 100; });
+        studio()->handleSetExposeTimeSignal(6000.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(buffer()->expoTime(), 6000000u, kConnectTimeoutMs);
+        testsupport::SeriesClock clock(studio());
+        QObject sampling;
+        QList<quint64> received{buffer()->receivedSpectra()};
+        connect(studio(), &StudioService::requestCustomizedTestAppend, &sampling,
+                [&] { received << buffer()->receivedSpectra(); });
+        QSignalSpy overdue(studio(), &StudioService::spectrumOverdueChanged);
+        studio()->handleCustomizedTest(60, QStringLiteral("s"), 5);
+        // An interval passes at each tick, about a second apart: a sixth of an exposure.
+        for (int seconds = 5; seconds <= 45; seconds += 5)
+            QVERIFY(clock.moveTo(seconds, kSpectrumTimeoutMs));
+        QVERIFY(received.size() >= 2);
+        for (int i = 1; i < received.size(); ++i)
+            QVERIFY2(received.at(i) > received.at(i - 1), qPrintable(QString::number(i)));
+        QVERIFY(overdue.isEmpty());
+        studio()->handleCloseCustomizedTest();
     }
 };
 

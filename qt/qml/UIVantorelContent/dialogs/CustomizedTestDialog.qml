@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import AppBackend 1.0
 import UIVantorelContent
+import UIVantorel
 
 // The timed series: it runs only while this dialog is open.
 FormDialog {
@@ -111,5 +112,14 @@ FormDialog {
                 onClicked: dialog.start()
             }
         }
+    }
+
+    FormLabel {
+        objectName: "noSpectrumNotice"
+        Layout.fillWidth: true
+        visible: studioService.spectrumOverdue
+        wrapMode: Text.WordWrap
+        color: ThemeManager.warning
+        text: qsTr("No spectrum is arriving from the device; intervals without one are left out.")
     }
 }

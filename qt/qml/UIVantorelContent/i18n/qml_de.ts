@@ -1003,6 +1003,10 @@
         <source>Start</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>No spectrum is arriving from the device; intervals without one are left out.</source>
+        <translation>Vom Gerät kommt kein Spektrum; Intervalle ohne Spektrum werden ausgelassen.</translation>
+    </message>
 </context>
 <context>
     <name>SupportDialog</name>

@@ -1003,6 +1003,10 @@
         <source>Start</source>
         <translation>Start</translation>
     </message>
+    <message>
+        <source>No spectrum is arriving from the device; intervals without one are left out.</source>
+        <translation>No spectrum is arriving from the device; intervals without one are left out.</translation>
+    </message>
 </context>
 <context>
     <name>SupportDialog</name>

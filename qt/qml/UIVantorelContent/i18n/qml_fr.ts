@@ -1003,6 +1003,10 @@
         <source>Start</source>
         <translation>Démarrer</translation>
     </message>
+    <message>
+        <source>No spectrum is arriving from the device; intervals without one are left out.</source>
+        <translation>Aucun spectre n'arrive de l'appareil ; les intervalles sans spectre sont omis.</translation>
+    </message>
 </context>
 <context>
     <name>SupportDialog</name>

@@ -1003,6 +1003,10 @@
         <source>Start</source>
         <translation>开始</translation>
     </message>
+    <message>
+        <source>No spectrum is arriving from the device; intervals without one are left out.</source>
+        <translation>设备没有传来光谱；没有光谱的间隔不记录。</translation>
+    </message>
 </context>
 <context>
     <name>SupportDialog</name>
