@@ -1,6 +1,7 @@
 // Connecting through the welcome page's back end to the simulated spectrometer: the
 // settings requests after a connect, the model's features, the page switch, failures,
 // link loss, the Bluetooth LE device list and the language switch.
+#include "ChildStart.h"
 #include "ExtraSerialPorts.h"
 #include "FakeGattService.h"
 #include "RunningApplication.h"
@@ -523,7 +524,7 @@ private slots:
         env.insert(QStringLiteral("LANG"), locale);
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(60000));
+        QVERIFY(child.waitForFinished(testsupport::kHungChildMs));
         QCOMPARE(child.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
         QCOMPARE(child.readAllStandardError().contains("Failed to load App translator"),

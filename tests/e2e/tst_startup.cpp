@@ -1,4 +1,5 @@
 // Start-up through the same session main() runs, with engines owned by the test.
+#include "ChildStart.h"
 #include "TemporaryHome.h"
 #include "app/ApplicationSession.h"
 #include "settings/MeasurementSettings.h"
@@ -75,10 +76,7 @@ class TestStartup : public QObject
         env.insert(kChildVariable, mode);
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});
-        // A start takes seconds, many times that under the sanitizers on a busy machine. The
-        // bound only stops a hung child, leaving both starts within the test's 300 s limit.
-        constexpr int kHungChildMs = 120000;
-        if (!child.waitForFinished(kHungChildMs) || child.exitCode() != 0)
+        if (!child.waitForFinished(testsupport::kHungChildMs) || child.exitCode() != 0)
             return QStringLiteral("child failed: ") + child.readAllStandardError();
         return QString::fromUtf8(child.readAllStandardOutput()).trimmed();
     }
