@@ -77,8 +77,7 @@ class TestEfficiencyCurve : public QObject
         if (expected > 0)
             (void)QTest::qWaitFor([&] { return m_device.receivedFrames().size() >= expected; },
                                   kReplyTimeoutMs);
-        QTest::qWait(150); // nothing further may follow
-        return m_device.receivedFrames();
+        return testsupport::takeSentFrames(m_device); // and nothing further
     }
 
     // A folder holding the given files (a null content leaves that file out), as a URL.

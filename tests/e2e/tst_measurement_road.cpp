@@ -4,6 +4,7 @@
 #include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
+#include "SerialLink.h"
 #include "SeriesClock.h"
 #include "TemporaryHome.h"
 #include "ReplyPayloads.h"
@@ -79,11 +80,9 @@ class TestMeasurementRoad : public QObject
     bool received(const QList<QByteArray> &expected, int timeoutMs = kReplyTimeoutMs)
     {
         (void)QTest::qWaitFor([&] { return m_device->receivedFrames().size() >= expected.size(); }, timeoutMs);
-        QTest::qWait(100); // nothing more may follow
-        const QList<QByteArray> got = m_device->receivedFrames();
+        const QList<QByteArray> got = testsupport::takeSentFrames(*m_device);
         if (got != expected)
             qWarning() << "received" << got << "expected" << expected;
-        m_device->clearReceived();
         return got == expected;
     }
 
@@ -123,7 +122,7 @@ private slots:
         QVERIFY(m_device->start());
         m_app->welcome()->handleSerialConnectionSignal(m_device->portName(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), state.model, kReplyTimeoutMs);
-        QTest::qWait(100);
+        (void)testsupport::takeSentFrames(*m_device); // the connection's requests
     }
 
     void cleanupTestCase()
@@ -142,8 +141,7 @@ private slots:
         if (studio()->isAuto())
             studio()->handleAutoSpectrumSignal();
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->isStreaming(), kReplyTimeoutMs);
-        QTest::qWait(150);
-        m_device->clearReceived();
+        (void)testsupport::takeSentFrames(*m_device); // nothing of this case reaches the next
         testsupport::removeSavedFiles(kSeriesFiles);
     }
 
@@ -297,14 +295,11 @@ private slots:
         QVERIFY(!studio()->isAuto() && !studio()->isMeasuring());
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->isStreaming(), kReplyTimeoutMs);
         QVERIFY(received({frame(51), frame(4)}));
-        // Spectra already on the line may still come in; then the stream must stay quiet.
-        int settled = -1;
-        QElapsedTimer quiet;
-        quiet.start();
-        while (settled != spectra.count() && quiet.elapsed() < kReplyTimeoutMs) {
-            settled = spectra.count();
-            QTest::qWait(300);
-        }
+        // Spectra already on the line may still come in; once the host has read them all,
+        // the stream must stay quiet.
+        QTRY_VERIFY_WITH_TIMEOUT(m_device->repliesTaken(), kReplyTimeoutMs);
+        QCoreApplication::sendPostedEvents();
+        const int settled = spectra.count();
         QTest::qWait(400);
         QCOMPARE(spectra.count(), settled);
     }

@@ -1,4 +1,5 @@
 // Start-up through the same session main() runs, with engines owned by the test.
+#include "ChildStart.h"
 #include "StoreFixtures.h"
 #include "TemporaryHome.h"
 #include "app/ApplicationSession.h"
@@ -108,7 +109,7 @@ class TestStartup : public QObject
         env.insert(kChildVariable, mode);
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});
-        if (!child.waitForFinished(60000) || child.exitCode() != 0)
+        if (!child.waitForFinished(testsupport::kHungChildMs) || child.exitCode() != 0)
             return QStringLiteral("child failed: ") + child.readAllStandardError();
         return QString::fromUtf8(child.readAllStandardOutput()).trimmed();
     }
@@ -216,7 +217,7 @@ Item {
             setrlimit(RLIMIT_FSIZE, &limit);
         });
         child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForFinished(120000));
+        QVERIFY(child.waitForFinished(testsupport::kHungChildMs));
         QVERIFY2(child.exitStatus() == QProcess::NormalExit,
                  qPrintable(QStringLiteral("ended by signal %1").arg(child.exitCode())));
         QCOMPARE(child.exitCode(), 0);

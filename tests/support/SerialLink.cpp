@@ -1,9 +1,20 @@
 #include "SerialLink.h"
 
+#include "protocol/DeviceFrame.h"
 #include "protocol/DriverTypes.h"
 #include "transport/UARTInterface.h"
 
+#include <QDeadlineTimer>
+#include <QSerialPort>
+#include <QTest>
+#include <algorithm>
+
 namespace testsupport {
+
+namespace {
+// A request code the device does not know: it records the frame and answers nothing.
+constexpr uint8_t kMarkerCode = 0xEE;
+} // namespace
 
 std::unique_ptr<simdevice::SimulatedDevice> startDevice(int baud)
 {
@@ -47,6 +58,33 @@ void disconnectSerial()
 std::pair<bool, int> statusOf(const QList<QVariant> &arguments)
 {
     return {arguments.at(0).toBool(), int(arguments.at(1).value<DriverErrorCode>())};
+}
+
+QList<QByteArray> takeSentFrames(simdevice::SimulatedDevice &device, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    const auto remaining = [&deadline] { return int(deadline.remainingTime()); };
+    bool settled = true;
+    QSerialPort *port = UARTInterface::instance()->findChild<QSerialPort *>();
+    // A closed port sends nothing more; a stream's spectra never stop coming.
+    if (port && port->isOpen()) {
+        if (!device.isStreaming()) {
+            settled = QTest::qWaitFor([&device] { return device.repliesTaken(); }, remaining());
+            QCoreApplication::sendPostedEvents(); // the host acts on what it read
+        }
+        port->write(DeviceFrame::build(kMarkerCode, {}));
+        const bool marked = QTest::qWaitFor([port] { return port->flush(), port->bytesToWrite() == 0; }, remaining())
+            && QTest::qWaitFor([&device] { return !device.framesWithCode(kMarkerCode).isEmpty(); }, remaining());
+        settled = settled && marked;
+    }
+    if (!settled)
+        qWarning("The line did not settle: the frames below may be incomplete");
+    QList<QByteArray> frames = device.receivedFrames();
+    device.clearReceived();
+    const qsizetype marker = std::find_if(frames.cbegin(), frames.cend(), [](const QByteArray &frame) {
+        return DeviceFrame::code(frame) == kMarkerCode;
+    }) - frames.cbegin();
+    return frames.mid(0, marker);
 }
 
 QByteArray joinedBytes(const QSignalSpy &spy)

@@ -27,6 +27,13 @@ void disconnectSerial();
 // (success, code) of a connect-status signal of either transport.
 std::pair<bool, int> statusOf(const QList<QVariant> &arguments);
 
+// The frames the host sent since the device's log was last emptied, once the device has
+// read them all; the log is emptied again. Replies under way reach the host first (unless
+// the device streams), then a frame the device leaves unanswered follows the host's own
+// frames through its port: what the device received before it is all the host sent,
+// however slow the machine.
+QList<QByteArray> takeSentFrames(simdevice::SimulatedDevice &device, int timeoutMs = 15000);
+
 // Everything a spy on a QByteArray signal (uartSendRawData, bleSendRawData) has seen, joined.
 QByteArray joinedBytes(const QSignalSpy &spy);
 

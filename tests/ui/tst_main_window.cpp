@@ -554,7 +554,8 @@ private slots:
         QVERIFY(dialog->property("visible").toBool());
         // Opening the dialog asks for the device's table.
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->framesWithCode(DeviceCommand::CMD_GET_EFFICIENCY).isEmpty(), kReplyTimeoutMs);
-        QTest::qWait(200);
+        // Ratios are refused until the table has arrived.
+        QTRY_VERIFY_WITH_TIMEOUT(buffer()->efficiencyTableRead() && buffer()->efficiencyTable(), kReplyTimeoutMs);
         QObject *current = find("currentIlluminanceField");
         QObject *target = find("targetIlluminanceField");
         // Refused ratios tell so and send nothing; the last one is sent.
@@ -568,8 +569,7 @@ private slots:
                 continue;
             }
             QVERIFY2(visible("messageDialog"), qPrintable(a + "/" + b));
-            QTest::qWait(100);
-            QVERIFY(m_device->framesWithCode(DeviceCommand::CMD_SET_EFFICIENCY).isEmpty());
+            QVERIFY(testsupport::takeSentFrames(*m_device).isEmpty());
         }
         QVERIFY(dialog->property("visible").toBool());
         dialog->setProperty("visible", false);

@@ -9,6 +9,7 @@
 #include "PdfTools.h"
 #include "RunningApplication.h"
 #include "SavedFiles.h"
+#include "SerialLink.h"
 #include "SimulatedDevice.h"
 #include "SyntheticRamanSpectrum.h"
 #include "TemporaryHome.h"
@@ -239,10 +240,7 @@ class TestRealUse : public QObject
     QList<QByteArray> receivedFrames(int count)
     {
         (void)QTest::qWaitFor([&] { return m_device->receivedFrames().size() >= count; }, kReplyTimeoutMs);
-        QTest::qWait(100); // nothing more may follow
-        const QList<QByteArray> frames = m_device->receivedFrames();
-        m_device->clearReceived();
-        return frames;
+        return testsupport::takeSentFrames(*m_device); // and nothing more
     }
     QAbstractItemModel *hueBins() const { return qobject_cast<QAbstractItemModel *>(m_ui->property("hueBinRows", "model").value<QObject *>()); }
     // One hue bin as shown: angle, fidelity, chroma shift, hue shift.
@@ -575,8 +573,7 @@ private slots:
             QVERIFY(m_ui->type("exposeTime", typed) && m_ui->click("setExposeTime"));
             if (sent.isEmpty()) {
                 QTRY_COMPARE(m_app->shownMessage(), refusal);
-                QTest::qWait(200);
-                QCOMPARE(m_device->receivedFrames(), QList<QByteArray>{});
+                QCOMPARE(testsupport::takeSentFrames(*m_device), QList<QByteArray>{});
                 m_app->closeMessage();
                 return;
             }
@@ -709,8 +706,6 @@ private slots:
         QTRY_VERIFY(m_ui->property("exportDialog", "visible").toBool());
         auto *dialog = qobject_cast<QQuickWindow *>(m_ui->find(QStringLiteral("exportDialog")));
         QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
-        dialog->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
         QVERIFY(m_ui->type(QStringLiteral("sampleName"), QStringLiteral("Lamp A")));
         QSignalSpy finished(saveService(), SIGNAL(saveFinished(bool, QString, QString)));
         QVERIFY(m_ui->click(QStringLiteral("exportConfirmButton")));
@@ -835,8 +830,8 @@ private slots:
                          QStringLiteral("Enter a duration of at least one interval (5 s) and at most 2147483647 s."));
             m_app->closeMessage();
         }
-        QTest::qWait(200);
-        QVERIFY(begin.isEmpty() && !studio()->isAuto() && m_device->receivedFrames().isEmpty());
+        QVERIFY(testsupport::takeSentFrames(*m_device).isEmpty());
+        QVERIFY(begin.isEmpty() && !studio()->isAuto());
 
         QVERIFY(m_ui->type("durationField", "60"));
         QQuickItem *start = item(QStringLiteral("customizedTestStartButton"));

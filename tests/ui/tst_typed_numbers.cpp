@@ -5,6 +5,7 @@
 // the number the field shows; a text that names no single number is refused with a message
 // and sends nothing.
 #include "RunningApplication.h"
+#include "SerialLink.h"
 #include "SimulatedDevice.h"
 #include "TemporaryHome.h"
 #include "UiDriver.h"
@@ -62,8 +63,7 @@ class TestTypedNumbers : public QObject
         const bool shown = QTest::qWaitFor([&] { return m_app->shownMessage() == message; }, kReplyTimeoutMs);
         if (!shown)
             qWarning().noquote() << "shown:" << m_app->shownMessage() << "| expected:" << message;
-        QTest::qWait(150);
-        const bool silent = m_device->receivedFrames().isEmpty();
+        const bool silent = testsupport::takeSentFrames(*m_device).isEmpty();
         m_app->closeMessage();
         return shown && silent;
     }

@@ -5,6 +5,9 @@
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <cerrno>
 #include <chrono>
@@ -13,6 +16,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -74,7 +78,14 @@ bool SimulatedDevice::start()
     ::fcntl(m_masterFd, F_SETFL, ::fcntl(m_masterFd, F_GETFL) | O_NONBLOCK);
     ::fcntl(m_masterFd, F_SETFD, FD_CLOEXEC);
     ::fcntl(m_slaveFd, F_SETFD, FD_CLOEXEC);
-    m_portName = QString::fromLocal8Bit(name);
+    m_portFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/simulated-device-XXXXXX"));
+    const QString link = m_portFolder->filePath(QStringLiteral("port"));
+    if (!m_portFolder->isValid() || ::symlink(name, QFile::encodeName(link).constData()) != 0) {
+        m_error = m_portFolder->isValid() ? QString::fromLocal8Bit(std::strerror(errno)) : m_portFolder->errorString();
+        closeLine();
+        return false;
+    }
+    m_portName = link;
     m_clock.start();
     m_thread = std::thread([this] { run(); });
     return true;
@@ -139,6 +150,15 @@ bool SimulatedDevice::isStreaming() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_streaming;
+}
+
+bool SimulatedDevice::repliesTaken() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_masterFd < 0)
+        return true;
+    int unread = 0;
+    return m_output.empty() && ::ioctl(m_slaveFd, FIONREAD, &unread) == 0 && unread == 0;
 }
 
 QList<ReceivedFrame> SimulatedDevice::receivedLog() const
@@ -297,6 +317,7 @@ void SimulatedDevice::wake()
 
 void SimulatedDevice::closeLine()
 {
+    m_portFolder.reset(); // first: the freed terminal number must not stay reachable
     if (m_masterFd >= 0)
         ::close(m_masterFd);
     if (m_slaveFd >= 0)

@@ -19,8 +19,11 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
+
+class QTemporaryDir;
 
 namespace simdevice {
 
@@ -50,7 +53,9 @@ public:
     // Opens the pseudo-terminal and starts answering. False (see errorString) on failure.
     bool start();
     QString errorString() const;
-    // The path the host opens, such as /dev/pts/7.
+    // The path the host opens: a link to the pseudo-terminal in a folder of the device's own.
+    // The link goes before the line closes, so a host that opens the path again finds
+    // nothing, never a terminal the system has since handed to another program.
     QString portName() const;
 
     // Content and settings. Safe from any thread; replies use the state at sending time.
@@ -63,6 +68,8 @@ public:
     void setPhotometricWords(const QVector<float> &words);
     void setFlicker(const FlickerRecord &record);
     bool isStreaming() const;
+    // Every reply queued so far has gone out, and the host has read it off the line.
+    bool repliesTaken() const;
 
     // What the host sent.
     QList<ReceivedFrame> receivedLog() const;
@@ -134,6 +141,7 @@ private:
     std::condition_variable m_closed;
     DeviceState m_state;
     QString m_portName;
+    std::unique_ptr<QTemporaryDir> m_portFolder;
     QString m_error;
     int m_masterFd = -1;
     int m_slaveFd = -1;
