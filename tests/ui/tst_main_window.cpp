@@ -566,6 +566,10 @@ private slots:
             click("illuminanceConfirmButton");
             if (sent) {
                 QTRY_VERIFY_WITH_TIMEOUT(!m_device->framesWithCode(DeviceCommand::CMD_SET_EFFICIENCY).isEmpty(), kReplyTimeoutMs);
+                // The device acknowledges the upload with a message of its own, which a later
+                // test must not find open.
+                QTRY_VERIFY_WITH_TIMEOUT(messageShown(0, "OK"), kReplyTimeoutMs);
+                m_app->closeMessage();
                 continue;
             }
             QVERIFY2(visible("messageDialog"), qPrintable(a + "/" + b));

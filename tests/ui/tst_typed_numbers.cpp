@@ -156,6 +156,10 @@ class TestTypedNumbers : public QObject
             }
             QTRY_COMPARE_WITH_TIMEOUT(m_device->savedEfficiencyUploads().size(), uploads + 1, kReplyTimeoutMs);
             QCOMPARE(m_device->savedEfficiencyUploads().last().value(0), ratio);
+            // The device's acknowledgement shows a message of its own; a late one would take
+            // the place of the next refusal.
+            QTRY_COMPARE_WITH_TIMEOUT(m_app->shownMessage(), QCoreApplication::translate("Main", "OK"), kReplyTimeoutMs);
+            m_app->closeMessage();
         }
         m_ui->find(QStringLiteral("illuminanceDialog"))->setProperty("visible", false);
         m_app->closeMessage();
