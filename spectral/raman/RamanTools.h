@@ -20,6 +20,11 @@ inline double ramanShift(double wavelengthNm)
 // the data a penalty on second differences (straightness) keeps the free end of the curve
 // from bending up towards the lines.
 constexpr double kBaselineSmoothness = 100.0;
+// A stiffer curve, fitted first, tells the lines from the hump: it cannot follow a cluster
+// of lines into its valleys. Samples within kBaselineLineReach samples of a line sample
+// (one of at least two neighbours above the line level) belong to the line too.
+constexpr double kBaselineLineFindingSmoothness = 1000.0;
+constexpr int kBaselineLineReach = 3;
 constexpr double kBaselineStraightness = 100.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;

@@ -143,6 +143,25 @@ std::vector<double> localNoiseWidths(const double *spectrum, int n)
     return widths;
 }
 
+// The samples that belong to lines, in nearLine: those more than their line level above the
+// curve z, unless alone (a line spans samples; a lone one is noise), and those within
+// kBaselineLineReach of them, a line's flanks and the valleys between close lines.
+void markLineSamples(const double *spectrum, const std::vector<double> &y, const std::vector<double> &z,
+                     const std::vector<double> &lineLevel, std::vector<char> &line, std::vector<char> &nearLine)
+{
+    const int n = int(y.size());
+    for (int i = 0; i < n; ++i)
+        line[size_t(i)] = std::isfinite(spectrum[i]) && y[size_t(i)] - z[size_t(i)] > lineLevel[size_t(i)];
+    const auto lineAt = [&](int i) { return i >= 0 && i < n && line[size_t(i)]; };
+    std::fill(nearLine.begin(), nearLine.end(), 0);
+    for (int i = 0; i < n; ++i) {
+        if (!lineAt(i) || (!lineAt(i - 1) && !lineAt(i + 1)))
+            continue;
+        for (int k = std::max(0, i - raman::kBaselineLineReach); k <= std::min(n - 1, i + raman::kBaselineLineReach); ++k)
+            nearLine[size_t(k)] = 1;
+    }
+}
+
 } // namespace
 
 void extract_spec_baseline(const double *spectrum, int length, double *baseline)
@@ -182,28 +201,34 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
     const double leastLineRise = raman::kBaselineLineMinRise * (highest - lowest);
     for (double &level : lineLevel)
         level = std::max(raman::kBaselineLineThreshold * level, leastLineRise);
-    Band smoothness, P, L;
-    differencePenalty(n, raman::kBaselineSmoothness, smoothness);
+    // A stiff curve first finds the lines, clusters included, without settling into the
+    // valleys between them; the flexible one then follows the hump beside them.
+    Band stiff, flexible, P, L;
+    differencePenalty(n, raman::kBaselineLineFindingSmoothness, stiff);
+    differencePenalty(n, raman::kBaselineSmoothness, flexible);
     for (auto &column : L)
         column.assign(size_t(n), 0.0);
     std::vector<double> z(size_t(n), 0.0), d(size_t(n), 0.0);
+    std::vector<char> line(size_t(n), 0), nearLine(size_t(n), 0);
     const double p = raman::kBaselineAsymmetry;
-    for (int pass = 0; pass < raman::kBaselineIterations; ++pass) {
-        P = smoothness;
-        straightUnderEndLines(w, raman::kBaselineStraightness, P);
-        solveWeighted(P, w, y, z, L, d);
-        bool changed = false;
-        for (int i = 0; i < n; ++i) {
-            if (!std::isfinite(spectrum[i]))
-                continue;
-            const double above = y[size_t(i)] - z[size_t(i)];
-            const double next = above <= 0.0 ? 1.0 - p
-                : above > lineLevel[size_t(i)] ? raman::kBaselineLineWeight : p;
-            changed = changed || next != w[size_t(i)];
-            w[size_t(i)] = next;
+    for (const Band *smoothness : {&stiff, &flexible}) {
+        for (int pass = 0; pass < raman::kBaselineIterations; ++pass) {
+            P = *smoothness;
+            straightUnderEndLines(w, raman::kBaselineStraightness, P);
+            solveWeighted(P, w, y, z, L, d);
+            markLineSamples(spectrum, y, z, lineLevel, line, nearLine);
+            bool changed = false;
+            for (int i = 0; i < n; ++i) {
+                if (!std::isfinite(spectrum[i]))
+                    continue;
+                const double above = y[size_t(i)] - z[size_t(i)];
+                const double next = nearLine[size_t(i)] ? raman::kBaselineLineWeight : above <= 0.0 ? 1.0 - p : p;
+                changed = changed || next != w[size_t(i)];
+                w[size_t(i)] = next;
+            }
+            if (!changed)
+                break;
         }
-        if (!changed)
-            break;
     }
     // Where the curve comes within rounding of a sample, it is the sample: a smooth
     // signal then leaves exactly nothing above its baseline.

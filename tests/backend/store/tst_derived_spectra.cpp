@@ -316,6 +316,21 @@ private slots:
         }
     }
 
+    // Shot noise alone on humps of any height centred from 600 to 800 nm lists no peak: a
+    // lone sample far above the curve is noise, not a line the curve must pass under.
+    void noiseOnHumpsListsNoPeak()
+    {
+        const struct { double hump; double centre; uint32_t seed; } blanks[] = {
+            {50000.0, 658.0, 3004014u}, {5000.0, 702.0, 3000331u}, {500.0, 646.0, 3000674u},
+        };
+        for (const auto &b : blanks) {
+            const SyntheticRamanSpectrum blank = fluorescentSample(b.hump, {}, b.centre);
+            const RamanResults r = run(toList(blank.axis()), toList(shotNoiseCounts(blank, b.seed)));
+            QVERIFY2(r.peakPositions.isEmpty(), qPrintable(QString("%1 counts at %2 nm: a peak at %3")
+                                                              .arg(b.hump).arg(b.centre).arg(r.peakPositions.value(0))));
+        }
+    }
+
     void storeComputesOncePerSpectrumAndClearsWithTheBuffer()
     {
         DataBuffer store;
