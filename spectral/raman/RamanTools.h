@@ -24,7 +24,7 @@ constexpr double kBaselineSmoothness = 100.0;
 // of lines into its valleys. Samples within kBaselineLineReach samples of a line sample
 // (one of at least two neighbours above the line level) belong to the line too.
 constexpr double kBaselineLineFindingSmoothness = 1000.0;
-constexpr int kBaselineLineReach = 3;
+constexpr int kBaselineLineReach = 4;
 constexpr double kBaselineStraightness = 100.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
