@@ -211,24 +211,51 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
     return found;
 }
 
-// How many noise widths a peak rises above the higher of its valleys and above the level
-// of its surroundings; 0 for a bump broader than kPeakMaxWidth. Within one peak width of
-// an end of the measured data, where the baseline is least sure, the noise counts
-// kPeakEndNoiseFactor times.
+// A short record keeps its peaks: the end reach is at most this fraction of the measured stretch.
+constexpr double kEndReachOfStretch = 0.125;
+
+// The highest value of a peak's body at least kPeakEndReach from both ends of the measured
+// data, and its prominence counted from there; no height when the whole body is that near.
+bool heightAwayFromEnds(const Candidate &c, const Judging &j, double &height, double &prominence)
+{
+    const double *shift = j.shift;
+    const double stretch = shift[j.measured.last] - shift[j.measured.first];
+    const double reach = std::min(raman::kPeakEndReach, kEndReachOfStretch * stretch);
+    const double from = shift[j.measured.first] + reach;
+    const double to = shift[j.measured.last] - reach;
+    if (shift[c.first] >= from && shift[c.last] <= to) {
+        height = c.height;
+        prominence = c.prominence;
+        return true;
+    }
+    bool found = false;
+    for (int i = c.bodyFirst; i <= c.bodyLast; ++i) {
+        if (shift[i] >= from && shift[i] <= to && std::isfinite(j.values[i]) && (!found || j.values[i] > height)) {
+            height = j.values[i];
+            found = true;
+        }
+    }
+    prominence = c.prominence - (c.height - height);
+    return found;
+}
+
+// How many noise widths a peak rises above the level of its surroundings (above the higher
+// of its valleys where no level is known); 0 for a bump broader than kPeakMaxWidth and for
+// one whose prominence stays under kPeakMinProminenceToNoise noise widths.
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
 {
     const double *shift = j.shift;
-    const Measured &measured = j.measured;
     const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    if (width > raman::kPeakMaxWidth)
+    double height = 0.0, prominence = 0.0;
+    if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence))
         return 0.0;
     const Surroundings around = surroundingsOf(c, j, leftOut);
-    const double rise = around.levelKnown ? std::min(c.prominence, c.height - around.level) : c.prominence;
+    if (around.noise > 0.0 && !(prominence >= raman::kPeakMinProminenceToNoise * around.noise))
+        return 0.0;
+    const double rise = around.levelKnown ? height - around.level : prominence;
     if (!(rise > 0.0))
         return 0.0;
-    const bool nearEnd = shift[c.first] - shift[measured.first] < width || shift[measured.last] - shift[c.last] < width;
-    const double noise = nearEnd ? raman::kPeakEndNoiseFactor * around.noise : around.noise;
-    return noise > 0.0 ? rise / noise : std::numeric_limits<double>::infinity();
+    return around.noise > 0.0 ? rise / around.noise : std::numeric_limits<double>::infinity();
 }
 
 std::vector<Candidate> localMaxima(const double *values, int count)

@@ -16,11 +16,19 @@ inline double ramanShift(double wavelengthNm)
 
 // Baseline by asymmetric least squares with a penalty on third differences, so the curve
 // may keep the curvature of a broad hump right up to the ends of the data: smoothness, the
-// weight of samples above the curve, and passes.
+// weight of samples above the curve, and passes. Under a run of line samples at an end of
+// the data a penalty on second differences (straightness) keeps the free end of the curve
+// from bending up towards the lines.
 constexpr double kBaselineSmoothness = 100.0;
+// A stiffer curve, fitted first, tells the lines from the hump: it cannot follow a cluster
+// of lines into its valleys. Samples within kBaselineLineReach samples of a line sample
+// (one of at least two neighbours above the line level) belong to the line too.
+constexpr double kBaselineLineFindingSmoothness = 1000.0;
+constexpr int kBaselineLineReach = 4;
+constexpr double kBaselineStraightness = 100.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
-// Samples this many local noise widths above the curve, and at least this fraction of
+// Samples this many noise widths above the curve, and at least this fraction of
 // the data's range (less is the fit's own error), are lines: they hardly pull the curve
 // up, so a tall line does not lift the baseline under and beside it. Shot noise on a bright
 // hump passes three widths often enough that, taken for lines, it would leave bumps behind.
@@ -32,19 +40,23 @@ constexpr double kBaselineLineWeight = 1e-4;
 // its two surrounding valleys, and stand this far (cm^-1) from any higher peak.
 constexpr double kPeakMinRelativeProminence = 0.05;
 constexpr double kPeakMinSeparation = 15.0;
-// It must also rise this many noise widths above its surroundings. The noise is measured
-// where the peak stands, from the spread of the values about their local median over this
-// much shift (cm^-1) on either side, one peak width away from it (a local median leaves
-// the slow wander of the baseline out, hence so many widths); the level from the nearer
-// part up to kPeakLevelReach, close enough that the slope of a flank hardly moves it. Peaks rising kPeakLikelySignalToNoise are kept out
-// of each other's surroundings. Near an end of the data the noise counts
-// kPeakEndNoiseFactor times. A bump broader than kPeakMaxWidth (cm^-1) at half its rise is
-// fluorescence the baseline left, not a line.
-constexpr double kPeakMinSignalToNoise = 8.75;
+// It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings,
+// and kPeakMinProminenceToNoise above the higher of its valleys, so a line on the flank of
+// another counts by its own height while a wiggle on a flank does not. The noise is measured
+// where the peak stands, from the spread of the values about their local median over
+// kPeakSurroundings (cm^-1) on either side, one peak width away from it (a local median
+// leaves the slow wander of the baseline out, hence so many widths); the level from the
+// nearer part up to kPeakLevelReach, close enough that the slope of a flank hardly moves
+// it. Peaks rising kPeakLikelySignalToNoise are kept out of each other's surroundings.
+// Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
+// end of the baseline, so a peak's height is read beyond it. A bump broader than
+// kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
+constexpr double kPeakMinSignalToNoise = 10.0;
+constexpr double kPeakMinProminenceToNoise = 5.0;
 constexpr double kPeakLikelySignalToNoise = 4.5;
 constexpr double kPeakSurroundings = 1500.0;
 constexpr double kPeakLevelReach = 100.0;
-constexpr double kPeakEndNoiseFactor = 1.5;
+constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
 
 } // namespace raman

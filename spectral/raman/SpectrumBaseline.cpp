@@ -22,8 +22,10 @@ constexpr int kOrder = 3;
 // Relative size below which a difference between curve and data is the fit's rounding.
 constexpr double kFitResidue = 1e-9;
 
-// Samples on either side over which the noise width at a sample is measured.
-constexpr int kNoiseReach = 25;
+// Passes of the robust fit of the noise model, and the squared deviation (in model
+// variances) beyond which a second difference is a line's, not noise.
+constexpr int kNoiseModelPasses = 4;
+constexpr double kNoiseModelClip = 9.0;
 
 // Band of a symmetric matrix: band[k][i] holds entry (i, i + k), k = 0 .. kOrder.
 using Band = std::array<std::vector<double>, kOrder + 1>;
@@ -38,6 +40,28 @@ void differencePenalty(int n, double lambda, Band &penalty)
         for (int a = 0; a <= kOrder; ++a)
             for (int b = a; b <= kOrder; ++b)
                 penalty[b - a][size_t(r + a)] += lambda * c[a] * c[b];
+}
+
+// Adds lambda * D2'D2 over the rows of second differences within a run of line-weighted
+// samples that reaches an end of the data: where lines hide the fluorescence at a free end,
+// the curve runs straight under them instead of bending up towards them, which nothing
+// else would stop there.
+void straightUnderEndLines(const std::vector<double> &w, double lambda, Band &penalty)
+{
+    static const double c[3] = {1.0, -2.0, 1.0};
+    const size_t n = w.size();
+    size_t head = 0, tail = n;
+    while (head < n && w[head] == raman::kBaselineLineWeight)
+        ++head;
+    while (tail > head && w[tail - 1] == raman::kBaselineLineWeight)
+        --tail;
+    for (size_t r = 0; r + 2 < n; ++r) {
+        if (r + 2 >= head && r < tail)
+            continue;
+        for (size_t a = 0; a <= 2; ++a)
+            for (size_t b = a; b <= 2; ++b)
+                penalty[b - a][r + a] += lambda * c[a] * c[b];
+    }
 }
 
 // Solves (diag(w) + P) z = w .* y by an LDL' factorisation within the band. The matrix
@@ -76,29 +100,66 @@ void solveWeighted(const Band &P, const std::vector<double> &w, const std::vecto
     }
 }
 
-// Robust noise width around each sample, from the second differences, which a smooth
-// hump hardly moves. Measured locally, since shot noise grows with the signal and one
-// width for the whole spectrum would be too small on a tall hump.
+// Noise width at each sample from a detector's noise model: a variance a + g * signal
+// (read noise and shot noise), fitted over the whole spectrum to the squared second
+// differences, which a smooth hump hardly moves. Squares far above the model are lines
+// and are left out of the next pass, so a cluster of lines does not raise the noise
+// beside it, as any width measured near them would.
 std::vector<double> localNoiseWidths(const double *spectrum, int n)
 {
-    std::vector<double> second(size_t(n), std::numeric_limits<double>::quiet_NaN());
-    for (int i = 1; i + 1 < n; ++i)
-        second[size_t(i)] = std::fabs(spectrum[i - 1] - 2.0 * spectrum[i] + spectrum[i + 1]);
-    std::vector<double> widths(size_t(n), 0.0), window;
-    for (int i = 0; i < n; ++i) {
-        window.clear();
-        for (int j = std::max(0, i - kNoiseReach); j <= std::min(n - 1, i + kNoiseReach); ++j)
-            if (std::isfinite(second[size_t(j)]))
-                window.push_back(second[size_t(j)]);
-        if (window.empty())
-            continue;
-        auto middle = window.begin() + std::ptrdiff_t(window.size() / 2);
-        std::nth_element(window.begin(), middle, window.end());
-        // Median absolute value of a normal variable is 0.6745 of its width; a second
-        // difference of white noise is sqrt(6) times wider than the noise.
-        widths[size_t(i)] = *middle / 0.6745 / std::sqrt(6.0);
+    std::vector<double> level, square;
+    for (int i = 1; i + 1 < n; ++i) {
+        const double second = spectrum[i - 1] - 2.0 * spectrum[i] + spectrum[i + 1];
+        const double mean = (spectrum[i - 1] + spectrum[i] + spectrum[i + 1]) / 3.0;
+        if (std::isfinite(second) && std::isfinite(mean)) {
+            level.push_back(std::max(mean, 0.0));
+            // A second difference of white noise has six times its variance.
+            square.push_back(second * second / 6.0);
+        }
     }
+    double a = 0.0, g = 0.0;
+    for (int pass = 0; pass < kNoiseModelPasses && !level.empty(); ++pass) {
+        // Least squares weighted by the inverse squared model variance, the spread of a square.
+        double sw = 0.0, sx = 0.0, sxx = 0.0, sy = 0.0, sxy = 0.0;
+        for (size_t k = 0; k < level.size(); ++k) {
+            const double model = a + g * level[k];
+            if (pass > 0 && !(square[k] <= kNoiseModelClip * model))
+                continue;
+            const double weight = pass > 0 && model > 0.0 ? 1.0 / (model * model) : 1.0;
+            sw += weight;
+            sx += weight * level[k];
+            sxx += weight * level[k] * level[k];
+            sy += weight * square[k];
+            sxy += weight * level[k] * square[k];
+        }
+        const double spread = sw * sxx - sx * sx;
+        g = spread > 0.0 ? std::max(0.0, (sw * sxy - sx * sy) / spread) : 0.0;
+        a = sw > 0.0 ? std::max(0.0, (sy - g * sx) / sw) : 0.0;
+    }
+    std::vector<double> widths(size_t(n), 0.0);
+    for (int i = 0; i < n; ++i)
+        if (std::isfinite(spectrum[i]))
+            widths[size_t(i)] = std::sqrt(a + g * std::max(spectrum[i], 0.0));
     return widths;
+}
+
+// The samples that belong to lines, in nearLine: those more than their line level above the
+// curve z, unless alone (a line spans samples; a lone one is noise), and those within
+// kBaselineLineReach of them, a line's flanks and the valleys between close lines.
+void markLineSamples(const double *spectrum, const std::vector<double> &y, const std::vector<double> &z,
+                     const std::vector<double> &lineLevel, std::vector<char> &line, std::vector<char> &nearLine)
+{
+    const int n = int(y.size());
+    for (int i = 0; i < n; ++i)
+        line[size_t(i)] = std::isfinite(spectrum[i]) && y[size_t(i)] - z[size_t(i)] > lineLevel[size_t(i)];
+    const auto lineAt = [&](int i) { return i >= 0 && i < n && line[size_t(i)]; };
+    std::fill(nearLine.begin(), nearLine.end(), 0);
+    for (int i = 0; i < n; ++i) {
+        if (!lineAt(i) || (!lineAt(i - 1) && !lineAt(i + 1)))
+            continue;
+        for (int k = std::max(0, i - raman::kBaselineLineReach); k <= std::min(n - 1, i + raman::kBaselineLineReach); ++k)
+            nearLine[size_t(k)] = 1;
+    }
 }
 
 } // namespace
@@ -140,26 +201,34 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
     const double leastLineRise = raman::kBaselineLineMinRise * (highest - lowest);
     for (double &level : lineLevel)
         level = std::max(raman::kBaselineLineThreshold * level, leastLineRise);
-    Band P, L;
-    differencePenalty(n, raman::kBaselineSmoothness, P);
+    // A stiff curve first finds the lines, clusters included, without settling into the
+    // valleys between them; the flexible one then follows the hump beside them.
+    Band stiff, flexible, P, L;
+    differencePenalty(n, raman::kBaselineLineFindingSmoothness, stiff);
+    differencePenalty(n, raman::kBaselineSmoothness, flexible);
     for (auto &column : L)
         column.assign(size_t(n), 0.0);
     std::vector<double> z(size_t(n), 0.0), d(size_t(n), 0.0);
+    std::vector<char> line(size_t(n), 0), nearLine(size_t(n), 0);
     const double p = raman::kBaselineAsymmetry;
-    for (int pass = 0; pass < raman::kBaselineIterations; ++pass) {
-        solveWeighted(P, w, y, z, L, d);
-        bool changed = false;
-        for (int i = 0; i < n; ++i) {
-            if (!std::isfinite(spectrum[i]))
-                continue;
-            const double above = y[size_t(i)] - z[size_t(i)];
-            const double next = above <= 0.0 ? 1.0 - p
-                : above > lineLevel[size_t(i)] ? raman::kBaselineLineWeight : p;
-            changed = changed || next != w[size_t(i)];
-            w[size_t(i)] = next;
+    for (const Band *smoothness : {&stiff, &flexible}) {
+        for (int pass = 0; pass < raman::kBaselineIterations; ++pass) {
+            P = *smoothness;
+            straightUnderEndLines(w, raman::kBaselineStraightness, P);
+            solveWeighted(P, w, y, z, L, d);
+            markLineSamples(spectrum, y, z, lineLevel, line, nearLine);
+            bool changed = false;
+            for (int i = 0; i < n; ++i) {
+                if (!std::isfinite(spectrum[i]))
+                    continue;
+                const double above = y[size_t(i)] - z[size_t(i)];
+                const double next = nearLine[size_t(i)] ? raman::kBaselineLineWeight : above <= 0.0 ? 1.0 - p : p;
+                changed = changed || next != w[size_t(i)];
+                w[size_t(i)] = next;
+            }
+            if (!changed)
+                break;
         }
-        if (!changed)
-            break;
     }
     // Where the curve comes within rounding of a sample, it is the sample: a smooth
     // signal then leaves exactly nothing above its baseline.

@@ -1,6 +1,6 @@
 #pragma once
-// Seeded Raman measurements as a detector reads them: a fluorescence hump at 740 nm with
-// narrow lines on its flank, every sample a Poisson count around the expected signal.
+// Seeded Raman measurements as a detector reads them: a fluorescence hump (at 740 nm unless
+// told) with narrow lines on it, every sample a Poisson count around the expected signal.
 // Only the raw output of std::mt19937 (fixed by the standard) is used, turned into
 // uniform, normal and Poisson draws here, so every platform reads the same counts.
 // Plain C++ so the tests and the benchmarks can share it.
@@ -51,13 +51,14 @@ private:
 };
 
 // The sample of the Raman model's measurements: 532 nm excitation, the device's
-// 340-1020 nm axis, a hump of `humpCounts` at 740 nm (60 nm standard deviation, so the
-// side of a line towards the hump is up to four times brighter 1000 cm^-1 away), lines
+// 340-1020 nm axis, a hump of `humpCounts` at `humpCentreNm` (60 nm standard deviation, so
+// the side of a line towards the hump is up to four times brighter 1000 cm^-1 away), lines
 // 1.5 nm wide.
-inline SyntheticRamanSpectrum fluorescentSample(double humpCounts, std::vector<RamanLine> lines = {})
+inline SyntheticRamanSpectrum fluorescentSample(double humpCounts, std::vector<RamanLine> lines = {},
+                                                double humpCentreNm = 740.0)
 {
     SyntheticRamanSpectrum s;
-    s.humpCentre = 740.0;
+    s.humpCentre = humpCentreNm;
     s.humpWidth = 60.0;
     s.humpAmplitude = humpCounts;
     s.lineWidth = 1.5;
@@ -76,9 +77,9 @@ inline std::vector<double> shotNoiseCounts(const SyntheticRamanSpectrum &sample,
     return counts;
 }
 
-// A line's height over the shot noise of the fluorescence under it.
+// A line's height over the shot noise of the counts at its centre.
 inline double localSignalToNoise(const SyntheticRamanSpectrum &sample, const RamanLine &line)
 {
-    return line.amplitude
-        / std::sqrt(sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(line.shift)));
+    const double w = SyntheticRamanSpectrum::wavelengthOfShift(line.shift);
+    return line.amplitude / std::sqrt(sample.fluorescence(w) + sample.linesAt(w));
 }

@@ -1,6 +1,7 @@
 // Spectra the store derives from the measurement: absorbance, transmittance and
 // reflectance against a reference with weak points, and the Raman pipeline's separation of a
 // synthetic fluorescence hump and narrow lines, alone and through the store's getters.
+#include "PublishedRamanSamples.h"
 #include "ShotNoiseRamanSpectrum.h"
 #include "StoreFixtures.h"
 #include "SyntheticRamanSpectrum.h"
@@ -292,6 +293,53 @@ private slots:
                                                                    .arg(blank.first).arg(seed)
                                                                    .arg(r.peakPositions.value(0))));
             }
+        }
+    }
+
+    // Polystyrene on a bright hump at 620 nm, its strongest line 4000 counts: the lines
+    // chemists calibrate with, 1001 cm^-1 at the very start of the clean spectrum and 1602
+    // cm^-1 (about 9 shot-noise widths), are listed from one measurement to the next; blanks
+    // on that hump, on seeds where noise once passed for a line, list nothing.
+    void peakListHoldsForAReferenceSampleOnABrightHump()
+    {
+        const PublishedRamanSample &polystyrene = publishedRamanSamples().front();
+        const SyntheticRamanSpectrum sample = fluorescentSample(50000.0, scaledLines(polystyrene, 4000.0), 620.0);
+        const QList<double> axis = toList(sample.axis());
+        const auto listedNear = [](const QList<double> &peaks, double from, double to) {
+            return std::any_of(peaks.begin(), peaks.end(), [=](double p) { return p >= from - 15.0 && p <= to + 15.0; });
+        };
+        int start = 0, line1602 = 0;
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            const RamanResults r = run(axis, toList(shotNoiseCounts(sample, seed)));
+            start += listedNear(r.peakPositions, 1001.4, 1031.8) ? 1 : 0;
+            line1602 += listedNear(r.peakPositions, 1583.1, 1602.3) ? 1 : 0;
+        }
+        QVERIFY2(start == 20 && line1602 >= 18,
+                 qPrintable(QString("1001 listed %1, 1602 listed %2 of 20").arg(start).arg(line1602)));
+
+        const SyntheticRamanSpectrum blank = fluorescentSample(50000.0, {}, 620.0);
+        std::vector<uint32_t> seeds{104, 151, 264, 435, 717, 1552, 1714, 2468};
+        for (uint32_t seed = 1; seed <= 20; ++seed)
+            seeds.push_back(seed);
+        for (uint32_t seed : seeds) {
+            const RamanResults r = run(axis, toList(shotNoiseCounts(blank, seed)));
+            QVERIFY2(r.peakPositions.isEmpty(),
+                     qPrintable(QString("seed %1: a peak at %2").arg(seed).arg(r.peakPositions.value(0))));
+        }
+    }
+
+    // Shot noise alone on humps of any height centred from 600 to 800 nm lists no peak: a
+    // lone sample far above the curve is noise, not a line the curve must pass under.
+    void noiseOnHumpsListsNoPeak()
+    {
+        const struct { double hump; double centre; uint32_t seed; } blanks[] = {
+            {50000.0, 658.0, 3004014u}, {5000.0, 702.0, 3000331u}, {500.0, 646.0, 3000674u},
+        };
+        for (const auto &b : blanks) {
+            const SyntheticRamanSpectrum blank = fluorescentSample(b.hump, {}, b.centre);
+            const RamanResults r = run(toList(blank.axis()), toList(shotNoiseCounts(blank, b.seed)));
+            QVERIFY2(r.peakPositions.isEmpty(), qPrintable(QString("%1 counts at %2 nm: a peak at %3")
+                                                              .arg(b.hump).arg(b.centre).arg(r.peakPositions.value(0))));
         }
     }
 
