@@ -26,6 +26,9 @@ constexpr double kBaselineSmoothness = 100.0;
 constexpr double kBaselineLineFindingSmoothness = 1000.0;
 constexpr int kBaselineLineReach = 4;
 constexpr double kBaselineStraightness = 100.0;
+// Samples beyond the lines at the start of the data that the curve under those lines is
+// carried back from.
+constexpr int kBaselineHeadFitReach = 120;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
 // Samples this many noise widths above the curve, and at least this fraction of

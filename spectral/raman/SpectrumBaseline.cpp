@@ -162,6 +162,72 @@ void markLineSamples(const double *spectrum, const std::vector<double> &y, const
     }
 }
 
+// Coefficients c0 + c1 x + c2 x^2 of the least-squares parabola through (x, y) with weights;
+// false when the points do not fix one.
+bool weightedParabola(const std::vector<double> &x, const std::vector<double> &y, const std::vector<double> &weight,
+                      double c[3])
+{
+    // Normal equations, augmented by their right-hand side, solved by Gauss-Jordan elimination.
+    double a[3][4] = {};
+    for (size_t k = 0; k < x.size(); ++k) {
+        const double powers[3] = {1.0, x[k], x[k] * x[k]};
+        for (int r = 0; r < 3; ++r) {
+            for (int col = 0; col < 3; ++col)
+                a[r][col] += weight[k] * powers[r] * powers[col];
+            a[r][3] += weight[k] * powers[r] * y[k];
+        }
+    }
+    for (int p = 0; p < 3; ++p) {
+        if (!(std::fabs(a[p][p]) > 0.0))
+            return false;
+        for (int r = 0; r < 3; ++r) {
+            const double f = r == p ? 0.0 : a[r][p] / a[p][p];
+            for (int col = 0; col < 4; ++col)
+                a[r][col] -= f * a[p][col];
+        }
+    }
+    for (int p = 0; p < 3; ++p)
+        c[p] = a[p][3] / a[p][p];
+    return std::isfinite(c[0]) && std::isfinite(c[1]) && std::isfinite(c[2]);
+}
+
+// Under the run of line samples that opens the data, the curve is the hump's own shape
+// carried back from the kBaselineHeadFitReach samples beyond it: a parabola through the
+// logarithm of their line-free values (a fluorescence flank is close to one, where a
+// straight line or the free fit strays by more than a weak line's height). The values are
+// weighted by their size, as shot noise spreads their logarithm. Nothing changes where
+// those samples are too few or not all positive.
+void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, double lowest,
+                        std::vector<double> &z)
+{
+    const int n = int(w.size());
+    int head = 0;
+    while (head < n && w[size_t(head)] == raman::kBaselineLineWeight)
+        ++head;
+    const int end = head + raman::kBaselineHeadFitReach;
+    if (head == 0 || end > n)
+        return;
+    std::vector<double> x, logValue, weight;
+    for (int i = head; i < end; ++i) {
+        if (w[size_t(i)] == raman::kBaselineLineWeight || !std::isfinite(spectrum[i]))
+            continue;
+        if (!(spectrum[i] > 0.0))
+            return;
+        x.push_back(double(i - head));
+        logValue.push_back(std::log(spectrum[i]));
+        weight.push_back(spectrum[i]);
+    }
+    double c[3];
+    if (int(x.size()) < raman::kBaselineHeadFitReach / 2 || !weightedParabola(x, logValue, weight, c))
+        return;
+    for (int i = 0; i < head; ++i) {
+        const double at = double(i - head);
+        const double value = std::exp(c[0] + c[1] * at + c[2] * at * at);
+        if (std::isfinite(value))
+            z[size_t(i)] = value - lowest;
+    }
+}
+
 } // namespace
 
 void extract_spec_baseline(const double *spectrum, int length, double *baseline)
@@ -230,6 +296,7 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
                 break;
         }
     }
+    shapeUnderHeadLines(spectrum, w, lowest, z);
     // Where the curve comes within rounding of a sample, it is the sample: a smooth
     // signal then leaves exactly nothing above its baseline.
     double magnitude = 0.0;
