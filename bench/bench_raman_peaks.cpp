@@ -139,15 +139,20 @@ std::vector<Group> groupsOf(const SyntheticRamanSpectrum &sample)
     return groups;
 }
 
+bool within(const Group &g, double peak, double reach)
+{
+    return peak >= g.from - reach && peak <= g.to + reach;
+}
+
 bool listedIn(const QList<double> &peaks, const Group &g)
 {
-    return std::any_of(peaks.begin(), peaks.end(), [&g](double p) { return p >= g.from - kFar && p <= g.to + kFar; });
+    return std::any_of(peaks.begin(), peaks.end(), [&g](double p) { return within(g, p, kFar); });
 }
 
 bool anyBeyond(const QList<double> &peaks, const std::vector<Group> &groups, double reach)
 {
     return std::any_of(peaks.begin(), peaks.end(), [&groups, reach](double p) {
-        return std::none_of(groups.begin(), groups.end(), [p, reach](const Group &g) { return p >= g.from - reach && p <= g.to + reach; });
+        return std::none_of(groups.begin(), groups.end(), [p, reach](const Group &g) { return within(g, p, reach); });
     });
 }
 
