@@ -64,11 +64,11 @@ double centreOf(const Candidate &c, const double *shift, const double *values)
 }
 
 // Top of the Gaussian (a parabola in the logarithm) fitted through the values of the plateau
-// and its neighbours within kPeakTopFitDepth of the prominence below the top; false where
-// they do not make one with its top within the body.
+// and its neighbours within kPeakTopFitDepth of the height below the top; false where they
+// do not make one with its top among them.
 bool fittedTopOf(const Candidate &c, const double *shift, const double *values, int count, double &top)
 {
-    const double floor = c.height - raman::kPeakTopFitDepth * c.prominence;
+    const double floor = (1.0 - raman::kPeakTopFitDepth) * c.height;
     const auto inTop = [&](int i) { return i >= 0 && i < count && values[i] > floor && values[i] > 0.0; };
     int from = c.first, to = c.last;
     while (inTop(from - 1))
@@ -87,7 +87,7 @@ bool fittedTopOf(const Candidate &c, const double *shift, const double *values, 
     if (!raman::weightedParabola(x, logValue, weight, p) || !(p[2] < 0.0))
         return false;
     top = shift[c.first] - p[1] / (2.0 * p[2]);
-    return std::isfinite(top) && top >= shift[c.bodyFirst] && top <= shift[c.bodyLast];
+    return std::isfinite(top) && top >= shift[from] && top <= shift[to];
 }
 
 double medianOf(std::vector<double> &v)

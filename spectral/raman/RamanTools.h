@@ -75,8 +75,8 @@ constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side, and a cluster may lean on the other: its position is the top
-// of a Gaussian fitted through the values within kPeakTopFitDepth of its prominence below
-// its top, not the centre of its body.
+// of a Gaussian fitted through the values within kPeakTopFitDepth of its height below its
+// top (a neighbour's shoulder lies lower), not the centre of its body.
 constexpr double kPeakCutReach = 40.0;
 constexpr double kPeakTopFitDepth = 0.3;
 
