@@ -46,6 +46,9 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
 
     QList<double> baseline(n, 0.0);
     QList<double> clean(n, 0.0);
+    // The noise of the measurement at each clean point, so the peak search need not guess
+    // it from the few values around each peak.
+    QList<double> noise(n, 0.0);
     const qsizetype k = baselineStartIndex(wavelengths.front(), n);
     if (k >= 0 && k < n) {
         extract_spec_baseline(source.constData() + k, int(n - k), baseline.data() + k);
@@ -58,6 +61,7 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
             baseline[i] = b;
             clean[i] = source[i] - b;
         }
+        spectrum_noise_widths(source.constData() + k, int(n - k), noise.data() + k);
     }
 
     std::vector<double> shiftArea(ramanpipeline::kPointCapacity);
@@ -76,12 +80,15 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     results.fluorescence = firstPoints(valueArea, count);
     convert(clean);
     results.clean = firstPoints(valueArea, count);
+    convert(noise);
+    const std::vector<double> noiseOnShift(valueArea.begin(), valueArea.begin() + count);
 
     results.peakPositions = QList<double>(ramanpipeline::kPeakCapacity, 0.0);
     results.peakHeights = QList<double>(ramanpipeline::kPeakCapacity, 0.0);
     const int found = find_raman_peaks(results.shift.constData(), results.clean.constData(),
                                        int(results.clean.size()), results.peakPositions.data(),
-                                       results.peakHeights.data(), ramanpipeline::kPeakCapacity);
+                                       results.peakHeights.data(), ramanpipeline::kPeakCapacity,
+                                       noiseOnShift.data());
     if (found >= 0 && found <= ramanpipeline::kPeakCapacity) {
         results.peakPositions.resize(found);
         results.peakHeights.resize(found);

@@ -4,6 +4,7 @@
 // higher peak. The strongest ones up to the caller's capacity are returned in ascending shift.
 
 #include "raman/RamanTools.h"
+#include "raman/WeightedParabola.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,6 +61,33 @@ double centreOf(const Candidate &c, const double *shift, const double *values)
         total += excess;
     }
     return total > 0.0 ? weighted / total : shift[(c.first + c.last) / 2];
+}
+
+// Top of the Gaussian (a parabola in the logarithm) fitted through the values of the plateau
+// and its neighbours within kPeakTopFitDepth of the height below the top; false where they
+// do not make one with its top among them.
+bool fittedTopOf(const Candidate &c, const double *shift, const double *values, int count, double &top)
+{
+    const double floor = (1.0 - raman::kPeakTopFitDepth) * c.height;
+    const auto inTop = [&](int i) { return i >= 0 && i < count && values[i] > floor && values[i] > 0.0; };
+    int from = c.first, to = c.last;
+    while (inTop(from - 1))
+        --from;
+    while (inTop(to + 1))
+        ++to;
+    if (to - from < 2)
+        return false;
+    std::vector<double> x, logValue, weight;
+    for (int i = from; i <= to; ++i) {
+        x.push_back(shift[i] - shift[c.first]);
+        logValue.push_back(std::log(values[i]));
+        weight.push_back(1.0);
+    }
+    double p[3];
+    if (!raman::weightedParabola(x, logValue, weight, p) || !(p[2] < 0.0))
+        return false;
+    top = shift[c.first] - p[1] / (2.0 * p[2]);
+    return std::isfinite(top) && top >= shift[from] && top <= shift[to];
 }
 
 double medianOf(std::vector<double> &v)
@@ -157,9 +185,12 @@ double varianceAt(const std::vector<double> &x, const std::vector<double> &r, st
 struct Judging {
     const double *shift = nullptr;
     const double *values = nullptr;
+    const double *noiseWidths = nullptr; // the caller's, or null
+    double minSignalToNoise = raman::kPeakMinSignalToMeasuredNoise;
+    double minProminenceToNoise = raman::kPeakMinProminenceToMeasuredNoise;
     Measured measured;
     std::vector<double> residuals;
-    std::vector<double> levels, x, r, magnitudes;
+    std::vector<double> levels, sideLevels, x, r, magnitudes;
 };
 
 // Level and noise width where a peak stands, from the measured values on either side of
@@ -174,6 +205,8 @@ struct Judging {
 struct Surroundings {
     bool levelKnown = false;
     double level = 0.0;
+    int sidesRead = 0;         // sides with values for the level
+    double lowerSideLevel = 0.0;
     double noise = 0.0;
 };
 
@@ -188,7 +221,10 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
     x.clear();
     r.clear();
     const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    Surroundings found;
+    std::vector<double> &side = j.sideLevels;
     for (int direction : {-1, +1}) {
+        const size_t sideFrom = levels.size();
         const int edge = direction < 0 ? c.bodyFirst : c.bodyLast;
         for (int i = edge + direction; i >= measured.first && i <= measured.last; i += direction) {
             const double distance = std::fabs(shift[i] - shift[edge]);
@@ -198,16 +234,24 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
                 continue;
             if (distance <= width + raman::kPeakLevelReach && std::isfinite(values[i]))
                 levels.push_back(values[i]);
-            if (std::isfinite(residuals[size_t(i)])) {
+            if (!residuals.empty() && std::isfinite(residuals[size_t(i)])) {
                 x.push_back(shift[i] - shift[c.first]);
                 r.push_back(residuals[size_t(i)]);
             }
         }
+        if (levels.size() > sideFrom) {
+            side.assign(levels.begin() + std::ptrdiff_t(sideFrom), levels.end());
+            const double sideLevel = medianOf(side);
+            found.lowerSideLevel = found.sidesRead == 0 ? sideLevel : std::min(found.lowerSideLevel, sideLevel);
+            ++found.sidesRead;
+        }
     }
-    Surroundings found;
     found.levelKnown = !levels.empty();
     found.level = found.levelKnown ? medianOf(levels) : 0.0;
-    found.noise = r.size() >= kLeastNoiseValues ? std::sqrt(varianceAt(x, r, j.magnitudes)) : 0.0;
+    if (j.noiseWidths)
+        found.noise = j.noiseWidths[(c.first + c.last) / 2];
+    else
+        found.noise = r.size() >= kLeastNoiseValues ? std::sqrt(varianceAt(x, r, j.magnitudes)) : 0.0;
     return found;
 }
 
@@ -250,9 +294,12 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence))
         return 0.0;
     const Surroundings around = surroundingsOf(c, j, leftOut);
-    if (around.noise > 0.0 && !(prominence >= raman::kPeakMinProminenceToNoise * around.noise))
+    if (around.noise > 0.0 && !(prominence >= j.minProminenceToNoise * around.noise))
         return 0.0;
-    const double rise = around.levelKnown ? height - around.level : prominence;
+    double level = around.level;
+    if (j.noiseWidths && around.levelKnown)
+        level = around.sidesRead == 2 ? around.lowerSideLevel : std::min(around.level, 0.0);
+    const double rise = around.levelKnown ? height - level : prominence;
     if (!(rise > 0.0))
         return 0.0;
     return around.noise > 0.0 ? rise / around.noise : std::numeric_limits<double>::infinity();
@@ -295,18 +342,35 @@ void leaveOut(const Candidate &c, const double *shift, int count, std::vector<ch
         leftOut[size_t(i)] = 1;
 }
 
+// Where a line stands: the centre of its body, or the top fitted to its values where the
+// start of the measured data has cut its body.
+double positionOf(const Candidate &c, const Judging &j, int count)
+{
+    double top = 0.0;
+    const bool cut = j.shift[c.bodyFirst] - j.shift[j.measured.first] <= raman::kPeakCutReach;
+    if (cut && fittedTopOf(c, j.shift, j.values, count, top))
+        return top;
+    return centreOf(c, j.shift, j.values);
+}
+
 // The lines among the prominent maxima. Peaks that may be lines (kPeakLikelySignalToNoise)
 // are first left out of each other's surroundings, so a line does not hide a weaker
 // neighbour by raising the noise beside it; then each whose surroundings that changed is
 // judged again.
 std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const double *shift,
-                                  const double *values, int count)
+                                  const double *values, const double *noiseWidths, int count)
 {
     Judging j;
     j.shift = shift;
     j.values = values;
     j.measured = measuredStretch(values, count);
-    j.residuals = residualsOf(shift, values, count, j.measured);
+    j.noiseWidths = noiseWidths;
+    if (noiseWidths) {
+        j.minSignalToNoise = raman::kPeakMinSignalToNoise;
+        j.minProminenceToNoise = raman::kPeakMinProminenceToNoise;
+    } else {
+        j.residuals = residualsOf(shift, values, count, j.measured);
+    }
     const std::vector<char> nothingLeftOut(size_t(count), 0);
     std::vector<char> leftOut(size_t(count), 0);
     std::vector<double> ratios;
@@ -338,9 +402,9 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
             ++reachLast;
         const bool changed = marksIn(reachFirst, from - 1) + marksIn(to + 1, reachLast) > 0;
         const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
-        if (ratio >= raman::kPeakMinSignalToNoise) {
+        if (ratio >= j.minSignalToNoise) {
             lines.push_back(c);
-            lines.back().position = centreOf(c, shift, values);
+            lines.back().position = positionOf(c, j, count);
         }
     }
     return lines;
@@ -349,7 +413,7 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
 } // namespace
 
 int find_raman_peaks(const double *shift, const double *values, int count,
-                     double *positions, double *heights, int capacity)
+                     double *positions, double *heights, int capacity, const double *noiseWidths)
 {
     if (!shift || !values || !positions || !heights || count < 3 || capacity <= 0)
         return 0;
@@ -375,7 +439,7 @@ int find_raman_peaks(const double *shift, const double *values, int count,
             prominent.push_back(c);
         }
     }
-    std::vector<Candidate> candidates = linesAmong(prominent, shift, values, count);
+    std::vector<Candidate> candidates = linesAmong(prominent, shift, values, noiseWidths, count);
     // Highest first; a peak too close to a higher accepted one is dropped.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate &a, const Candidate &b) { return a.height > b.height; });

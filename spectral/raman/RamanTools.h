@@ -27,8 +27,13 @@ constexpr double kBaselineLineFindingSmoothness = 1000.0;
 constexpr int kBaselineLineReach = 4;
 constexpr double kBaselineStraightness = 100.0;
 // Samples beyond the lines at the start of the data that the curve under those lines is
-// carried back from.
+// carried back from. Lines at the start with at most kBaselineHeadClusterGap line-free
+// samples between them are one cluster, which hides the fluorescence in its valleys too; the curve carried back
+// from beyond it is taken where no sample lies kBaselineHeadClusterRefutation noise widths
+// below it.
 constexpr int kBaselineHeadFitReach = 120;
+constexpr int kBaselineHeadClusterGap = 9;
+constexpr double kBaselineHeadClusterRefutation = 3.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
 // Samples this many noise widths above the curve, and at least this fraction of
@@ -45,28 +50,46 @@ constexpr double kPeakMinRelativeProminence = 0.05;
 constexpr double kPeakMinSeparation = 15.0;
 // It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings,
 // and kPeakMinProminenceToNoise above the higher of its valleys, so a line on the flank of
-// another counts by its own height while a wiggle on a flank does not. The noise is measured
-// where the peak stands, from the spread of the values about their local median over
-// kPeakSurroundings (cm^-1) on either side, one peak width away from it (a local median
-// leaves the slow wander of the baseline out, hence so many widths); the level from the
-// nearer part up to kPeakLevelReach, close enough that the slope of a flank hardly moves
+// another counts by its own height while a wiggle on a flank does not. The noise width is
+// the measurement's where the caller knows it; the level is then the lower of the two
+// sides' (a line in a cluster stands beside its neighbours, not on them), and the baseline
+// itself where one side has no values to read (an end of the data, or other lines). Where the caller does not know the noise, it
+// is measured where the peak stands, from the spread of the values about their local
+// median over kPeakSurroundings (cm^-1) on either side, one peak width away from it (a
+// local median leaves the slow wander of the baseline out, hence so many widths), and the
+// stricter kPeakMinSignalToMeasuredNoise and kPeakMinProminenceToMeasuredNoise hold, as
+// such a width is itself uncertain by a third. The level comes from the nearer part of the
+// surroundings up to kPeakLevelReach, close enough that the slope of a flank hardly moves
 // it. Peaks rising kPeakLikelySignalToNoise are kept out of each other's surroundings.
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
 // kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
-constexpr double kPeakMinSignalToNoise = 10.0;
-constexpr double kPeakMinProminenceToNoise = 5.0;
+constexpr double kPeakMinSignalToNoise = 7.5;
+constexpr double kPeakMinProminenceToNoise = 3.5;
+constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
+constexpr double kPeakMinProminenceToMeasuredNoise = 5.0;
 constexpr double kPeakLikelySignalToNoise = 4.5;
 constexpr double kPeakSurroundings = 1500.0;
 constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
+// A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
+// has lost part of one side, and a cluster may lean on the other: its position is the top
+// of a Gaussian fitted through the values within kPeakTopFitDepth of its height below its
+// top (a neighbour's shoulder lies lower), not the centre of its body.
+constexpr double kPeakCutReach = 40.0;
+constexpr double kPeakTopFitDepth = 0.3;
 
 } // namespace raman
 
 // Writes exactly `length` values into `baseline`: a smooth curve lying under the
 // peaks of `spectrum`. Nothing is written for a length of 0 or less.
 void extract_spec_baseline(const double *spectrum, int length, double *baseline);
+
+// Writes exactly `length` noise widths into `widths`: the spread a measurement has at each
+// sample's own value, by a detector's read-plus-shot-noise model fitted over `spectrum`,
+// and never less than one count's.
+void spectrum_noise_widths(const double *spectrum, int length, double *widths);
 
 // Resamples a spectrum over an ascending wavelength axis (nm) onto Stokes Raman shifts
 // (cm^-1) that are whole multiples of `step`, interpolating linearly. The grid depends
@@ -76,8 +99,10 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
                         double *valuesOut, int *countOut, int length, double step, int capacity);
 
 // Finds the local maxima of `values` over `shift` (ascending) that are narrow, stand out of
-// the noise and keep their distance from higher ones.
+// the noise and keep their distance from higher ones. `noiseWidths`, where given, holds the
+// measurement's noise width at each point; without it the noise is measured from the values.
 // Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
 // their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
-                     double *positions, double *heights, int capacity);
+                     double *positions, double *heights, int capacity,
+                     const double *noiseWidths = nullptr);

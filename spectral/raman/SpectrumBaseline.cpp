@@ -6,6 +6,7 @@
 // cut off. Each pass solves a symmetric banded system in O(n).
 
 #include "raman/RamanTools.h"
+#include "raman/WeightedParabola.h"
 
 #include <algorithm>
 #include <array>
@@ -100,12 +101,18 @@ void solveWeighted(const Band &P, const std::vector<double> &w, const std::vecto
     }
 }
 
-// Noise width at each sample from a detector's noise model: a variance a + g * signal
-// (read noise and shot noise), fitted over the whole spectrum to the squared second
-// differences, which a smooth hump hardly moves. Squares far above the model are lines
-// and are left out of the next pass, so a cluster of lines does not raise the noise
-// beside it, as any width measured near them would.
-std::vector<double> localNoiseWidths(const double *spectrum, int n)
+// A detector's noise: a variance of read + gain * signal (read noise and shot noise).
+struct NoiseModel {
+    double read = 0.0;
+    double gain = 0.0;
+    double widthAt(double signal) const { return std::sqrt(read + gain * std::max(signal, 0.0)); }
+};
+
+// The noise model fitted over the whole spectrum to the squared second differences, which
+// a smooth hump hardly moves. Squares far above the model are lines and are left out of
+// the next pass, so a cluster of lines does not raise the noise beside it, as any width
+// measured near them would.
+NoiseModel noiseModelOf(const double *spectrum, int n)
 {
     std::vector<double> level, square;
     for (int i = 1; i + 1 < n; ++i) {
@@ -136,10 +143,17 @@ std::vector<double> localNoiseWidths(const double *spectrum, int n)
         g = spread > 0.0 ? std::max(0.0, (sw * sxy - sx * sy) / spread) : 0.0;
         a = sw > 0.0 ? std::max(0.0, (sy - g * sx) / sw) : 0.0;
     }
+    return {a, g};
+}
+
+// Noise width at each sample, by the model at the sample's own value.
+std::vector<double> localNoiseWidths(const double *spectrum, int n)
+{
+    const NoiseModel model = noiseModelOf(spectrum, n);
     std::vector<double> widths(size_t(n), 0.0);
     for (int i = 0; i < n; ++i)
         if (std::isfinite(spectrum[i]))
-            widths[size_t(i)] = std::sqrt(a + g * std::max(spectrum[i], 0.0));
+            widths[size_t(i)] = model.widthAt(spectrum[i]);
     return widths;
 }
 
@@ -162,70 +176,75 @@ void markLineSamples(const double *spectrum, const std::vector<double> &y, const
     }
 }
 
-// Coefficients c0 + c1 x + c2 x^2 of the least-squares parabola through (x, y) with weights;
-// false when the points do not fix one.
-bool weightedParabola(const std::vector<double> &x, const std::vector<double> &y, const std::vector<double> &weight,
-                      double c[3])
+// The hump's own shape carried back under the samples before `from`, from the
+// kBaselineHeadFitReach samples beginning there: a parabola through the logarithm of their
+// line-free values (a fluorescence flank is close to one, where a straight line or the free
+// fit strays by more than a weak line's height), weighted by their size, as shot noise
+// spreads their logarithm. False where those samples are too few or not all positive.
+bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int from, std::vector<double> &shape)
 {
-    // Normal equations, augmented by their right-hand side, solved by Gauss-Jordan elimination.
-    double a[3][4] = {};
-    for (size_t k = 0; k < x.size(); ++k) {
-        const double powers[3] = {1.0, x[k], x[k] * x[k]};
-        for (int r = 0; r < 3; ++r) {
-            for (int col = 0; col < 3; ++col)
-                a[r][col] += weight[k] * powers[r] * powers[col];
-            a[r][3] += weight[k] * powers[r] * y[k];
-        }
-    }
-    for (int p = 0; p < 3; ++p) {
-        if (!(std::fabs(a[p][p]) > 0.0))
-            return false;
-        for (int r = 0; r < 3; ++r) {
-            const double f = r == p ? 0.0 : a[r][p] / a[p][p];
-            for (int col = 0; col < 4; ++col)
-                a[r][col] -= f * a[p][col];
-        }
-    }
-    for (int p = 0; p < 3; ++p)
-        c[p] = a[p][3] / a[p][p];
-    return std::isfinite(c[0]) && std::isfinite(c[1]) && std::isfinite(c[2]);
-}
-
-// Under the run of line samples that opens the data, the curve is the hump's own shape
-// carried back from the kBaselineHeadFitReach samples beyond it: a parabola through the
-// logarithm of their line-free values (a fluorescence flank is close to one, where a
-// straight line or the free fit strays by more than a weak line's height). The values are
-// weighted by their size, as shot noise spreads their logarithm. Nothing changes where
-// those samples are too few or not all positive.
-void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, double lowest,
-                        std::vector<double> &z)
-{
-    const int n = int(w.size());
-    int head = 0;
-    while (head < n && w[size_t(head)] == raman::kBaselineLineWeight)
-        ++head;
-    const int end = head + raman::kBaselineHeadFitReach;
-    if (head == 0 || end > n)
-        return;
+    const int end = from + raman::kBaselineHeadFitReach;
+    if (from <= 0 || end > int(w.size()))
+        return false;
     std::vector<double> x, logValue, weight;
-    for (int i = head; i < end; ++i) {
+    for (int i = from; i < end; ++i) {
         if (w[size_t(i)] == raman::kBaselineLineWeight || !std::isfinite(spectrum[i]))
             continue;
         if (!(spectrum[i] > 0.0))
-            return;
-        x.push_back(double(i - head));
+            return false;
+        x.push_back(double(i - from));
         logValue.push_back(std::log(spectrum[i]));
         weight.push_back(spectrum[i]);
     }
     double c[3];
-    if (int(x.size()) < raman::kBaselineHeadFitReach / 2 || !weightedParabola(x, logValue, weight, c))
-        return;
-    for (int i = 0; i < head; ++i) {
-        const double at = double(i - head);
-        const double value = std::exp(c[0] + c[1] * at + c[2] * at * at);
-        if (std::isfinite(value))
-            z[size_t(i)] = value - lowest;
+    if (int(x.size()) < raman::kBaselineHeadFitReach / 2 || !raman::weightedParabola(x, logValue, weight, c))
+        return false;
+    shape.assign(size_t(from), 0.0);
+    for (int i = 0; i < from; ++i) {
+        const double at = double(i - from);
+        shape[size_t(i)] = std::exp(c[0] + c[1] * at + c[2] * at * at);
+        if (!std::isfinite(shape[size_t(i)]))
+            return false;
     }
+    return true;
+}
+
+// Under the run of line samples that opens the data, the curve is the hump's shape
+// carried back from beyond it.
+void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, double lowest,
+                         std::vector<double> &z)
+{
+    int head = 0;
+    while (head < int(w.size()) && w[size_t(head)] == raman::kBaselineLineWeight)
+        ++head;
+    std::vector<double> shape;
+    if (!carriedBackShape(spectrum, w, head, shape))
+        return;
+    for (int i = 0; i < head; ++i)
+        z[size_t(i)] = shape[size_t(i)] - lowest;
+}
+
+// Under a cluster of lines at the start, whose valleys hide the fluorescence as well as its
+// lines do, the free fit settles on the valleys. Where it lies above the hump's shape
+// carried back from beyond the cluster, the curve follows that shape instead, unless a
+// sample falls clearly below it, which a true shape would not leave.
+void lowerUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
+                           const std::vector<double> &widths, double lowest, std::vector<double> &z)
+{
+    const int n = int(w.size());
+    int last = -1;
+    for (int i = 0; i < n && i - last <= raman::kBaselineHeadClusterGap + 1; ++i)
+        if (w[size_t(i)] == raman::kBaselineLineWeight)
+            last = i;
+    std::vector<double> shape;
+    if (last < 0 || !carriedBackShape(spectrum, w, last + 1, shape))
+        return;
+    for (int i = 0; i <= last; ++i)
+        if (std::isfinite(spectrum[i])
+            && spectrum[i] < shape[size_t(i)] - raman::kBaselineHeadClusterRefutation * widths[size_t(i)])
+            return;
+    for (int i = 0; i <= last; ++i)
+        z[size_t(i)] = std::min(z[size_t(i)], shape[size_t(i)] - lowest);
 }
 
 } // namespace
@@ -263,7 +282,8 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
             y[size_t(i)] -= lowest;
 
     // Above this a sample is a line: some local noise widths, and more than the fit's own error.
-    std::vector<double> lineLevel = localNoiseWidths(spectrum, n);
+    const std::vector<double> widths = localNoiseWidths(spectrum, n);
+    std::vector<double> lineLevel = widths;
     const double leastLineRise = raman::kBaselineLineMinRise * (highest - lowest);
     for (double &level : lineLevel)
         level = std::max(raman::kBaselineLineThreshold * level, leastLineRise);
@@ -297,6 +317,7 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
         }
     }
     shapeUnderHeadLines(spectrum, w, lowest, z);
+    lowerUnderHeadCluster(spectrum, w, widths, lowest, z);
     // Where the curve comes within rounding of a sample, it is the sample: a smooth
     // signal then leaves exactly nothing above its baseline.
     double magnitude = 0.0;
@@ -309,4 +330,14 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
         const bool onTheData = std::isfinite(spectrum[i]) && std::fabs(spectrum[i] - b) <= residue;
         baseline[i] = onTheData ? spectrum[i] : b;
     }
+}
+
+void spectrum_noise_widths(const double *spectrum, int length, double *widths)
+{
+    if (length <= 0 || !spectrum || !widths)
+        return;
+    const NoiseModel model = noiseModelOf(spectrum, length);
+    // A detector reads whole counts, so below one count its spread is that of one.
+    for (int i = 0; i < length; ++i)
+        widths[i] = std::isfinite(spectrum[i]) ? model.widthAt(std::max(spectrum[i], model.gain)) : 0.0;
 }

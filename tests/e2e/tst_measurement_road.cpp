@@ -10,6 +10,7 @@
 #include "ReplyPayloads.h"
 #include "SimulatedDevice.h"
 
+#include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
 #include "link/ReplyWatchdog.h"
 #include "output/SaveFolder.h"
@@ -132,7 +133,16 @@ private slots:
         m_app.reset();
     }
 
-    void init() { m_device->clearReceived(); }
+    void init()
+    {
+        // What the device still had on its way from the last case (a spectrum streamed
+        // before its stop, the reply to a snapshot a stale spectrum ended) arrives now, not
+        // as a reply in this case: a record sent behind it is applied only after it.
+        QSignalSpy flushed(buffer(), &DataBuffer::flickerDataChanged);
+        m_device->injectRaw(simdevice::deviceFrame(DeviceCommand::CMD_FLICKER, simdevice::flickerPayload(m_device->state())));
+        QTRY_VERIFY_WITH_TIMEOUT(!flushed.isEmpty(), kReplyTimeoutMs);
+        m_device->clearReceived();
+    }
 
     void cleanup()
     {

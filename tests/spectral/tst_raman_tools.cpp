@@ -1,4 +1,5 @@
 #include "raman/RamanTools.h"
+#include "ShotNoiseRamanSpectrum.h"
 #include "SyntheticRamanSpectrum.h"
 
 #include <QtTest>
@@ -110,6 +111,28 @@ private slots:
                 QVERIFY2(std::fabs(y[i] - b[i]) <= 2e-4 * hump.humpAmplitude,
                          qPrintable(QString("hump at %1 nm: %2 left at %3 nm").arg(centre).arg(y[i] - b[i]).arg(562 + i)));
         }
+    }
+
+    // Shot-noise counts of a hump with lines, bright at one end and empty at the other: the
+    // width at each sample is the spread of its own count, lines included, and never less
+    // than one count's where nothing was counted.
+    void noiseWidths()
+    {
+        const SyntheticRamanSpectrum sample = fluorescentSample(20000.0, {{1001.0, 3000.0}, {1031.0, 900.0}, {1602.0, 1400.0}}, 600.0);
+        const Values counts = shotNoiseCounts(sample, 11u);
+        Values widths(counts.size() + 4, kSentinel);
+        spectrum_noise_widths(counts.data(), int(counts.size()), widths.data());
+        QVERIFY(untouchedFrom(widths, counts.size()));
+        const Values axis = sample.axis();
+        double worst = 0.0;
+        for (size_t i = 0; i < counts.size(); ++i) {
+            const double expected = sample.fluorescence(axis[i]) + sample.linesAt(axis[i]);
+            if (counts[i] == 0.0)
+                QVERIFY2(widths[i] >= 0.9, qPrintable(QString("%1 at %2 nm").arg(widths[i]).arg(axis[i])));
+            else if (expected >= 100.0)
+                worst = std::max(worst, std::fabs(widths[i] / std::sqrt(counts[i]) - 1.0));
+        }
+        QVERIFY2(worst < 0.1, qPrintable(QString("off by %1").arg(worst)));
     }
 
     void shiftGrid()

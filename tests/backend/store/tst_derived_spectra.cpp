@@ -352,6 +352,31 @@ private slots:
                  qPrintable(QString("listed in %1, a peak elsewhere in %2 of 80").arg(listed).arg(elsewhere)));
     }
 
+    // Cyclohexane on a hump at 700 nm: its lines from 1028 to 1444 cm^-1 are a cluster at the
+    // very start of the clean spectrum, with no fluorescence to be seen between them, and
+    // 1028 cm^-1 stands on its first samples. Both ends of the cluster are listed where they
+    // are from one measurement to the next, and nothing beside the lines.
+    void clusterAtTheStartIsListed()
+    {
+        const PublishedRamanSample &cyclohexane = publishedRamanSamples()[1];
+        const SyntheticRamanSpectrum sample = fluorescentSample(5000.0, scaledLines(cyclohexane, 2000.0), 700.0);
+        const QList<double> axis = toList(sample.axis());
+        const auto near = [](double p, double shift) { return std::fabs(p - shift) <= 15.0; };
+        int line1028 = 0, line1444 = 0, elsewhere = 0;
+        for (uint32_t seed = 1; seed <= 20; ++seed) {
+            const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
+            for (double p : peaks) {
+                line1028 += near(p, 1028.3) ? 1 : 0;
+                line1444 += near(p, 1444.4) ? 1 : 0;
+                elsewhere += std::none_of(cyclohexane.lines.begin(), cyclohexane.lines.end(),
+                                          [&](const RamanLine &l) { return std::fabs(p - l.shift) <= 40.0; }) ? 1 : 0;
+            }
+        }
+        QVERIFY2(line1028 >= 19 && line1444 >= 19 && elsewhere == 0,
+                 qPrintable(QString("1028 listed %1, 1444 listed %2 of 20; %3 peaks beside the lines")
+                                .arg(line1028).arg(line1444).arg(elsewhere)));
+    }
+
     // Shot noise alone on humps of any height centred from 600 to 800 nm lists no peak: a
     // lone sample far above the curve is noise, not a line the curve must pass under.
     void noiseOnHumpsListsNoPeak()
