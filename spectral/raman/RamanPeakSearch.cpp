@@ -195,9 +195,10 @@ struct Judging {
 
 // Level and noise width where a peak stands, from the measured values on either side of
 // it beginning one peak width beyond its body, leaving out the bodies of other likely
-// lines. The level is the median of the values within kPeakLevelReach. Shot noise follows
-// the fluorescence under the lines, which changes severalfold over kPeakSurroundings on a
-// flank, so the noise is a straight line fitted through the squared residuals of that
+// lines. The level is the median of the values within kPeakLevelReach, of both sides and of
+// each. The noise is the caller's where it is known. Otherwise it is measured: shot noise
+// follows the fluorescence under the lines, which changes severalfold over kPeakSurroundings
+// on a flank, so the noise is a straight line fitted through the squared residuals of that
 // stretch and taken where the peak stands; near the ends of the data it follows the trend
 // of the one side there is. The residuals are those of the values, not of their
 // differences: the grid may be finer than the measurement, so neighbouring values move
@@ -248,10 +249,12 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
     }
     found.levelKnown = !levels.empty();
     found.level = found.levelKnown ? medianOf(levels) : 0.0;
-    if (j.noiseWidths)
-        found.noise = j.noiseWidths[(c.first + c.last) / 2];
-    else
+    if (j.noiseWidths) {
+        const double known = j.noiseWidths[(c.first + c.last) / 2];
+        found.noise = std::isfinite(known) && known > 0.0 ? known : 0.0;
+    } else {
         found.noise = r.size() >= kLeastNoiseValues ? std::sqrt(varianceAt(x, r, j.magnitudes)) : 0.0;
+    }
     return found;
 }
 
