@@ -63,33 +63,6 @@ double centreOf(const Candidate &c, const double *shift, const double *values)
     return total > 0.0 ? weighted / total : shift[(c.first + c.last) / 2];
 }
 
-// Top of the Gaussian (a parabola in the logarithm) fitted through the values of the plateau
-// and its neighbours within kPeakTopFitDepth of the height below the top; false where they
-// do not make one with its top among them.
-bool fittedTopOf(const Candidate &c, const double *shift, const double *values, int count, double &top)
-{
-    const double floor = (1.0 - raman::kPeakTopFitDepth) * c.height;
-    const auto inTop = [&](int i) { return i >= 0 && i < count && values[i] > floor && values[i] > 0.0; };
-    int from = c.first, to = c.last;
-    while (inTop(from - 1))
-        --from;
-    while (inTop(to + 1))
-        ++to;
-    if (to - from < 2)
-        return false;
-    std::vector<double> x, logValue, weight;
-    for (int i = from; i <= to; ++i) {
-        x.push_back(shift[i] - shift[c.first]);
-        logValue.push_back(std::log(values[i]));
-        weight.push_back(1.0);
-    }
-    double p[3];
-    if (!raman::weightedParabola(x, logValue, weight, p) || !(p[2] < 0.0))
-        return false;
-    top = shift[c.first] - p[1] / (2.0 * p[2]);
-    return std::isfinite(top) && top >= shift[from] && top <= shift[to];
-}
-
 double medianOf(std::vector<double> &v)
 {
     auto middle = v.begin() + std::ptrdiff_t(v.size() / 2);
@@ -191,6 +164,7 @@ struct Judging {
     Measured measured;
     std::vector<double> residuals;
     std::vector<double> levels, sideLevels, x, r, magnitudes;
+    std::vector<double> topX, topY, topWeight;
 };
 
 // Level and noise width where a peak stands, from the measured values on either side of
@@ -263,14 +237,16 @@ constexpr double kEndReachOfStretch = 0.125;
 
 // The highest value of a peak's body at least kPeakEndReach from both ends of the measured
 // data, and its prominence counted from there; no height when the whole body is that near.
-bool heightAwayFromEnds(const Candidate &c, const Judging &j, double &height, double &prominence)
+// `whole` tells whether the plateau itself lies that far.
+bool heightAwayFromEnds(const Candidate &c, const Judging &j, double &height, double &prominence, bool &whole)
 {
     const double *shift = j.shift;
     const double stretch = shift[j.measured.last] - shift[j.measured.first];
     const double reach = std::min(raman::kPeakEndReach, kEndReachOfStretch * stretch);
     const double from = shift[j.measured.first] + reach;
     const double to = shift[j.measured.last] - reach;
-    if (shift[c.first] >= from && shift[c.last] <= to) {
+    whole = shift[c.first] >= from && shift[c.last] <= to;
+    if (whole) {
         height = c.height;
         prominence = c.prominence;
         return true;
@@ -286,6 +262,35 @@ bool heightAwayFromEnds(const Candidate &c, const Judging &j, double &height, do
     return found;
 }
 
+// Top of the least-squares parabola through the values within kPeakTopReach of the body's
+// width from the middle of the plateau, taken within that reach; the highest value where
+// they make no top.
+double topOfParabola(const Candidate &c, Judging &j, double width)
+{
+    const int middle = (c.first + c.last) / 2;
+    const double centre = j.shift[middle];
+    const double reach = raman::kPeakTopReach * width;
+    j.topX.clear();
+    j.topY.clear();
+    const auto take = [&](int i) {
+        if (std::isfinite(j.values[i])) {
+            j.topX.push_back(j.shift[i] - centre);
+            j.topY.push_back(j.values[i]);
+        }
+    };
+    for (int i = middle; i >= j.measured.first && centre - j.shift[i] <= reach; --i)
+        take(i);
+    for (int i = middle + 1; i <= j.measured.last && j.shift[i] - centre <= reach; ++i)
+        take(i);
+    j.topWeight.assign(j.topX.size(), 1.0);
+    double p[3];
+    if (j.topX.size() < 3 || !raman::weightedParabola(j.topX, j.topY, j.topWeight, p) || !(p[2] < 0.0))
+        return c.height;
+    const double top = std::clamp(-p[1] / (2.0 * p[2]), -reach, reach);
+    const double height = p[0] + p[1] * top + p[2] * top * top;
+    return std::isfinite(height) ? height : c.height;
+}
+
 // How many noise widths a peak rises above the level of its surroundings (above the higher
 // of its valleys where no level is known); 0 for a bump broader than kPeakMaxWidth and for
 // one whose prominence stays under kPeakMinProminenceToNoise noise widths.
@@ -294,8 +299,11 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     const double *shift = j.shift;
     const double width = shift[c.bodyLast] - shift[c.bodyFirst];
     double height = 0.0, prominence = 0.0;
-    if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence))
+    bool whole = false;
+    if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence, whole))
         return 0.0;
+    if (j.noiseWidths && whole)
+        height = topOfParabola(c, j, width);
     const Surroundings around = surroundingsOf(c, j, leftOut);
     if (around.noise > 0.0 && !(prominence >= j.minProminenceToNoise * around.noise))
         return 0.0;
@@ -345,15 +353,133 @@ void leaveOut(const Candidate &c, const double *shift, int count, std::vector<ch
         leftOut[size_t(i)] = 1;
 }
 
-// Where a line stands: the centre of its body, or the top fitted to its values where the
-// start of the measured data has cut its body.
-double positionOf(const Candidate &c, const Judging &j, int count)
+// Full width at half maximum of a Gaussian in its standard deviations.
+constexpr double kFwhmPerSigma = 2.3548200450309493;
+
+// Where a Gaussian kPeakMatchWidth as wide as the body best matches the values (on a level
+// of their own) within kPeakMatchReach body widths of `centre`: searched in whole cm^-1
+// within kPeakMatchShift body widths of it and refined between the best three; `centre`
+// itself where the values are too few or match no such top.
+double matchedCentre(const Candidate &c, const Judging &j, double centre)
 {
-    double top = 0.0;
+    const double *shift = j.shift;
+    const double *values = j.values;
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    const double sigma = raman::kPeakMatchWidth * width / kFwhmPerSigma;
+    const double reach = raman::kPeakMatchReach * width;
+    if (!(sigma > 0.0) || !std::isfinite(sigma))
+        return centre;
+    int from = c.first, to = c.last;
+    while (from > j.measured.first && shift[from - 1] >= centre - reach)
+        --from;
+    while (to < j.measured.last && shift[to + 1] <= centre + reach)
+        ++to;
+    if (to - from < 4)
+        return centre;
+    // Explained variance of the least-squares fit a * gaussian + b with its top at `top`.
+    const auto match = [&](double top) {
+        double n = 0.0, sg = 0.0, sy = 0.0, sgg = 0.0, sgy = 0.0;
+        for (int i = from; i <= to; ++i) {
+            if (!std::isfinite(values[i]))
+                continue;
+            const double d = (shift[i] - top) / sigma;
+            const double g = std::exp(-0.5 * d * d);
+            n += 1.0;
+            sg += g;
+            sy += values[i];
+            sgg += g * g;
+            sgy += g * values[i];
+        }
+        if (n < 3.0)
+            return 0.0;
+        const double cgg = sgg - sg * sg / n, cgy = sgy - sg * sy / n;
+        return cgy > 0.0 && cgg > 0.0 ? cgy * cgy / cgg : 0.0;
+    };
+    const int steps = int(raman::kPeakMatchShift * width);
+    std::vector<double> scores;
+    int best = -1;
+    for (int k = -steps; k <= steps; ++k) {
+        scores.push_back(match(centre + k));
+        if (scores.back() > 0.0 && (best < 0 || scores.back() > scores[size_t(best)]))
+            best = int(scores.size()) - 1;
+    }
+    if (best < 0)
+        return centre;
+    double offset = 0.0;
+    if (best > 0 && best + 1 < int(scores.size())) {
+        const double before = scores[size_t(best) - 1], at = scores[size_t(best)], after = scores[size_t(best) + 1];
+        const double curvature = before - 2.0 * at + after;
+        if (curvature < 0.0)
+            offset = 0.5 * (before - after) / curvature;
+    }
+    return centre + (best - steps) + offset;
+}
+
+// The last value of the straight stretch that resampling draws from the zeros before the
+// first measured value up to it (no measurement of its own), or the first measured value
+// where the data begin otherwise.
+int endOfStartRamp(const Judging &j)
+{
+    const auto slope = [&](int i) { return (j.values[i + 1] - j.values[i]) / (j.shift[i + 1] - j.shift[i]); };
+    int i = j.measured.first;
+    while (i + 2 <= j.measured.last && std::fabs(slope(i + 1) - slope(i)) <= 1e-9 * std::fabs(slope(i)))
+        ++i;
+    return i > j.measured.first ? i + 1 : j.measured.first;
+}
+
+// Centre of what a line rises above the chord between the lowest values within one body
+// width on either side of its plateau, weighted by the rise beyond half the highest rise
+// and leaving out the ramp before the first measured value; false where one side has no
+// lower value.
+bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
+{
+    const double *shift = j.shift;
+    const double *values = j.values;
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    int left = c.first, right = c.last;
+    for (int i = c.first; i >= j.measured.first && shift[c.first] - shift[i] <= width; --i)
+        if (std::isfinite(values[i]) && values[i] <= values[left])
+            left = i;
+    for (int i = c.last; i <= j.measured.last && shift[i] - shift[c.last] <= width; ++i)
+        if (std::isfinite(values[i]) && values[i] <= values[right])
+            right = i;
+    if (left >= c.first || right <= c.last)
+        return false;
+    const auto rise = [&](int i) {
+        return values[i] - (values[left] + (values[right] - values[left]) * (shift[i] - shift[left]) / (shift[right] - shift[left]));
+    };
+    int top = left;
+    for (int i = left; i <= right; ++i)
+        if (rise(i) > rise(top))
+            top = i;
+    const double half = 0.5 * rise(top);
+    const int firstCounted = endOfStartRamp(j);
+    int from = top, to = top;
+    while (from - 1 > left && from - 1 >= firstCounted && rise(from - 1) > half)
+        --from;
+    while (to + 1 < right && rise(to + 1) > half)
+        ++to;
+    double weighted = 0.0, total = 0.0;
+    for (int i = from; i <= to; ++i) {
+        weighted += (rise(i) - half) * shift[i];
+        total += rise(i) - half;
+    }
+    if (!(total > 0.0))
+        return false;
+    centre = weighted / total;
+    return true;
+}
+
+// Where a line stands: where a Gaussian matches it best near the centre of its body, or
+// the centre of its rise above the chord beneath it where the start of the measured data
+// has cut its body.
+double positionOf(const Candidate &c, const Judging &j)
+{
+    double centre = 0.0;
     const bool cut = j.shift[c.bodyFirst] - j.shift[j.measured.first] <= raman::kPeakCutReach;
-    if (cut && fittedTopOf(c, j.shift, j.values, count, top))
-        return top;
-    return centreOf(c, j.shift, j.values);
+    if (cut && centreAboveChord(c, j, centre))
+        return centre;
+    return matchedCentre(c, j, centreOf(c, j.shift, j.values));
 }
 
 // The lines among the prominent maxima. Peaks that may be lines (kPeakLikelySignalToNoise)
@@ -407,7 +533,7 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
         const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
         if (ratio >= j.minSignalToNoise) {
             lines.push_back(c);
-            lines.back().position = positionOf(c, j, count);
+            lines.back().position = positionOf(c, j);
         }
     }
     return lines;

@@ -48,7 +48,10 @@ constexpr double kBaselineLineWeight = 1e-4;
 // its two surrounding valleys, and stand this far (cm^-1) from any higher peak.
 constexpr double kPeakMinRelativeProminence = 0.05;
 constexpr double kPeakMinSeparation = 15.0;
-// It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings,
+// It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings
+// (where the noise is known, its height is the top of a parabola through its values within
+// kPeakTopReach of its body's width from its highest one, so one value lifted by the noise
+// does not make a line of a bump),
 // and kPeakMinProminenceToNoise above the higher of its valleys, so a line on the flank of
 // another counts by its own height while a wiggle on a flank does not. The noise width is
 // the measurement's where the caller knows it; the level is then the lower of the two
@@ -64,7 +67,7 @@ constexpr double kPeakMinSeparation = 15.0;
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
 // kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
-constexpr double kPeakMinSignalToNoise = 7.5;
+constexpr double kPeakMinSignalToNoise = 7.25;
 constexpr double kPeakMinProminenceToNoise = 3.5;
 constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
 constexpr double kPeakMinProminenceToMeasuredNoise = 5.0;
@@ -73,12 +76,19 @@ constexpr double kPeakSurroundings = 1500.0;
 constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
+constexpr double kPeakTopReach = 0.5;
+// A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
+// values within kPeakMatchReach body widths of the centre of its body, searched within
+// kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
+// the noise of a weak line moves it less.
+constexpr double kPeakMatchWidth = 0.8;
+constexpr double kPeakMatchReach = 1.0;
+constexpr double kPeakMatchShift = 0.25;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
-// has lost part of one side, and a cluster may lean on the other: its position is the top
-// of a Gaussian fitted through the values within kPeakTopFitDepth of its height below its
-// top (a neighbour's shoulder lies lower), not the centre of its body.
+// has lost part of one side, and a cluster may lean on the other: it stands at the centre
+// of what it rises above the straight line between the lowest values within one body width
+// on either side of its top (the start's on one side, a neighbour's valley on the other).
 constexpr double kPeakCutReach = 40.0;
-constexpr double kPeakTopFitDepth = 0.3;
 
 } // namespace raman
 
