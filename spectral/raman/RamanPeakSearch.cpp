@@ -407,8 +407,8 @@ double matchedCentre(const Candidate &c, const Judging &j, double centre)
         return centre;
     double offset = 0.0;
     if (best > 0 && best + 1 < int(scores.size())) {
-        const double before = scores[size_t(best) - 1], at = scores[size_t(best)], after = scores[size_t(best) + 1];
-        const double curvature = before - 2.0 * at + after;
+        const double before = scores[size_t(best) - 1], after = scores[size_t(best) + 1];
+        const double curvature = before - 2.0 * scores[size_t(best)] + after;
         if (curvature < 0.0)
             offset = 0.5 * (before - after) / curvature;
     }
@@ -445,9 +445,8 @@ bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
             right = i;
     if (left >= c.first || right <= c.last)
         return false;
-    const auto rise = [&](int i) {
-        return values[i] - (values[left] + (values[right] - values[left]) * (shift[i] - shift[left]) / (shift[right] - shift[left]));
-    };
+    const double slope = (values[right] - values[left]) / (shift[right] - shift[left]);
+    const auto rise = [&](int i) { return values[i] - (values[left] + slope * (shift[i] - shift[left])); };
     int top = left;
     for (int i = left; i <= right; ++i)
         if (rise(i) > rise(top))

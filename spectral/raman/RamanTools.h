@@ -28,9 +28,9 @@ constexpr int kBaselineLineReach = 4;
 constexpr double kBaselineStraightness = 100.0;
 // Samples beyond the lines at the start of the data that the curve under those lines is
 // carried back from. Lines at the start with at most kBaselineHeadClusterGap line-free
-// samples between them are one cluster, which hides the fluorescence in its valleys too; the curve carried back
-// from beyond it is taken where no sample lies kBaselineHeadClusterRefutation noise widths
-// below it.
+// samples between them are one cluster, which hides the fluorescence in its valleys too;
+// the curve carried back from beyond it is taken where no sample lies
+// kBaselineHeadClusterRefutation noise widths below it.
 constexpr int kBaselineHeadFitReach = 120;
 constexpr int kBaselineHeadClusterGap = 9;
 constexpr double kBaselineHeadClusterRefutation = 3.0;
@@ -51,15 +51,15 @@ constexpr double kPeakMinSeparation = 15.0;
 // It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings
 // (where the noise is known, its height is the top of a parabola through its values within
 // kPeakTopReach of its body's width from its highest one, so one value lifted by the noise
-// does not make a line of a bump),
-// and kPeakMinProminenceToNoise above the higher of its valleys, so a line on the flank of
-// another counts by its own height while a wiggle on a flank does not. The noise width is
-// the measurement's where the caller knows it; the level is then the lower of the two
-// sides' (a line in a cluster stands beside its neighbours, not on them), and the baseline
-// itself where one side has no values to read (an end of the data, or other lines). Where the caller does not know the noise, it
-// is measured where the peak stands, from the spread of the values about their local
-// median over kPeakSurroundings (cm^-1) on either side, one peak width away from it (a
-// local median leaves the slow wander of the baseline out, hence so many widths), and the
+// does not make a line of a bump), and kPeakMinProminenceToNoise above the higher of its
+// valleys, so a line on the flank of another counts by its own height while a wiggle on a
+// flank does not. The noise width is the measurement's where the caller knows it; the
+// level is then the lower of the two sides' (a line in a cluster stands beside its
+// neighbours, not on them), and the baseline itself where one side has no values to read
+// (an end of the data, or other lines). Where the caller does not know the noise, it is
+// measured where the peak stands, from the spread of the values about their local median
+// over kPeakSurroundings (cm^-1) on either side, one peak width away from it (a local
+// median leaves the slow wander of the baseline out, hence so many widths), and the
 // stricter kPeakMinSignalToMeasuredNoise and kPeakMinProminenceToMeasuredNoise hold, as
 // such a width is itself uncertain by a third. The level comes from the nearer part of the
 // surroundings up to kPeakLevelReach, close enough that the slope of a flank hardly moves
