@@ -638,6 +638,12 @@ private slots:
                 chooserWindow->close();
         });
         QVERIFY2(g_missingModules.isEmpty(), qPrintable(g_missingModules.join(QLatin1Char('\n'))));
+        // The chooser first lists the folder it opened on; its count can pass through twelve
+        // on the way, so wait until it lists the chosen folder's first row.
+        const QUrl firstFolder = QUrl::fromLocalFile(QDir(root.path()).filePath(names.first()));
+        QTRY_VERIFY_WITH_TIMEOUT(m_ui->item(QStringLiteral("folderDialogDelegate0"))
+                                     && m_ui->item(QStringLiteral("folderDialogDelegate0"))->property("fileUrl").toUrl() == firstFolder,
+                                 kUiTimeoutMs);
         QTRY_COMPARE_WITH_TIMEOUT(list->property("count").toInt(), int(names.size()), kUiTimeoutMs);
 
         // Room for several rows, the whole chooser on its window and that window on the screen.
