@@ -34,8 +34,9 @@ const char kChildVariable[] = "TERMINATION_TEST_CHILD";
 const QString kSeriesFiles = QStringLiteral("PQV-32_CustomizedTest_*.csv");
 // Generous bounds for a loaded machine; a passing wait ends as soon as it can.
 constexpr int kReplyTimeoutMs = 30000;
-// From the signal to the process's end: the teardown writes one file and stops one device.
-constexpr int kPromptEndMs = 30000;
+// From the signal to the process's end: the teardown writes one file and stops one device,
+// which takes well under a second; the bound leaves room for the sanitizers' exit checks.
+constexpr int kPromptEndMs = 60000;
 
 // Child: the application as main() runs it, linked to the device at `port`, with a series
 // of two samples under way when it says so on its output; then the event loop.
