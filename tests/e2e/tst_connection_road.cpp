@@ -69,18 +69,6 @@ std::unique_ptr<SimulatedDevice> startDevice(const QString &model, int baud = 11
     return device->start() ? std::move(device) : nullptr;
 }
 
-// The lock file that holds the serial port `portName` open, in whichever of the system's
-// lock folders it is; empty when there is none.
-QString serialLockFile(const QString &portName)
-{
-    const QString name = QStringLiteral("LCK..") + QString(portName).remove(QStringLiteral("/dev/")).replace('/', '_');
-    for (const QString &folder : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"), QDir::tempPath()}) {
-        if (QFile::exists(folder + '/' + name))
-            return folder + '/' + name;
-    }
-    return QString();
-}
-
 // Child process: report which catalogues the start-up language loaded.
 int runLanguageChild()
 {
@@ -551,7 +539,7 @@ private slots:
         QVERIFY(device);
         welcome()->handleSerialConnectionSignal(device->portName(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), QStringLiteral("PQV-21"), kConnectTimeoutMs);
-        const QString lock = serialLockFile(device->portName());
+        const QString lock = testsupport::serialLockFile(device->portName());
         QVERIFY2(!lock.isEmpty(), qPrintable(device->portName()));
         const qsizetype sent = device->receivedFrames().size();
 

@@ -5,6 +5,8 @@
 #include "transport/UARTInterface.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QSerialPort>
 #include <QTest>
 #include <algorithm>
@@ -53,6 +55,16 @@ bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs)
 void disconnectSerial()
 {
     UARTInterface::instance()->disconnectDevice();
+}
+
+QString serialLockFile(const QString &portName)
+{
+    const QString name = QStringLiteral("LCK..") + QString(portName).remove(QStringLiteral("/dev/")).replace('/', '_');
+    for (const QString &folder : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"), QDir::tempPath()}) {
+        if (QFile::exists(folder + '/' + name))
+            return folder + '/' + name;
+    }
+    return QString();
 }
 
 std::pair<bool, int> statusOf(const QList<QVariant> &arguments)

@@ -24,6 +24,10 @@ bool connectSerial(const simdevice::SimulatedDevice &device, int timeoutMs = 150
 // Closes the serial link (stop command, pause, close).
 void disconnectSerial();
 
+// The lock file that holds the serial port `portName` open, in whichever of the system's
+// lock folders it is; empty when there is none.
+QString serialLockFile(const QString &portName);
+
 // (success, code) of a connect-status signal of either transport.
 std::pair<bool, int> statusOf(const QList<QVariant> &arguments);
 
