@@ -43,6 +43,15 @@ QChar decimalSeparator(const QString &language)
     return code == QLatin1String("de") || code == QLatin1String("fr") ? QLatin1Char(',') : QLatin1Char('.');
 }
 
+// `plain` (digits with at most one point) as a double; nothing when zeros put it beyond
+// what a double can hold (infinity, or 0 for a number that is not).
+std::optional<double> finite(const QString &plain)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(plain, &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 } // namespace
 
 std::optional<double> read(const QString &text, Kind kind)
@@ -51,9 +60,18 @@ std::optional<double> read(const QString &text, Kind kind)
     const QString trimmed = withAsciiDigitsAndSeparators(text).trimmed();
     qsizetype separatorAt = -1;
     int digits = 0;
+    // The digits from the first to the last that is not 0 are what a double must carry:
+    // "0.50", ".5" and "000005" are as exact as "5".
+    int firstSignificant = -1;
+    int lastSignificant = -1;
     for (qsizetype i = 0; i < trimmed.size(); ++i) {
         const QChar c = trimmed.at(i);
         if (isDigit(c)) {
+            if (c != QLatin1Char('0')) {
+                if (firstSignificant < 0)
+                    firstSignificant = digits;
+                lastSignificant = digits;
+            }
             ++digits;
         } else if (kind == Kind::Decimal && isSeparator(c) && separatorAt < 0) {
             separatorAt = i;
@@ -61,10 +79,10 @@ std::optional<double> read(const QString &text, Kind kind)
             return std::nullopt;
         }
     }
-    if (digits == 0 || digits > kMaxDigits)
+    if (digits == 0 || lastSignificant - firstSignificant + 1 > kMaxDigits)
         return std::nullopt;
     if (separatorAt < 0)
-        return QLocale::c().toDouble(trimmed);
+        return finite(trimmed);
     const QStringView integer = QStringView(trimmed).left(separatorAt);
     const QStringView fraction = QStringView(trimmed).mid(separatorAt + 1);
     if (readsAsGrouped(integer.size(), fraction.size(), trimmed.at(0)))
@@ -72,14 +90,17 @@ std::optional<double> read(const QString &text, Kind kind)
     // ".5" is 0.5 and "5." is 5, as a person leaves out a zero.
     const QString plain = (integer.isEmpty() ? QStringLiteral("0") : integer.toString()) + QLatin1Char('.')
                           + (fraction.isEmpty() ? QStringLiteral("0") : fraction.toString());
-    return QLocale::c().toDouble(plain);
+    return finite(plain);
 }
 
 QString text(double value, const QString &language)
 {
     if (!std::isfinite(value))
         return QString();
-    QString written = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    // No more significant digits than read() takes: a value that needs more is written as
+    // the nearest number that a person could type.
+    const double typeable = QLocale::c().toDouble(QString::number(value, 'e', kMaxDigits - 1));
+    QString written = QString::number(typeable, 'f', QLocale::FloatingPointShortest);
     const qsizetype point = written.indexOf(QLatin1Char('.'));
     if (point < 0)
         return written;

@@ -22,14 +22,16 @@ enum class Kind {
 };
 
 // The non-negative number `text` names, leading and trailing blanks aside; nothing when it
-// is no number of that kind, or has more digits than a double carries exactly.
+// is no number of that kind, or has more significant digits (those from the first to the
+// last that is not 0) than a double carries exactly, 15.
 std::optional<double> read(const QString &text, Kind kind);
 
 // A non-negative `value` as the interface language `language` ("de", "fr", "en", "zh", or a
 // longer code such as "de_DE") writes it, with the fewest digits that name it and
 // no group separators: 12.5 is "12,5" in German. Three decimals after one to three digits
 // get a fourth, 0, so the text cannot be taken for a thousand: 1.25 is "1.25", 1.234 is
-// "1.2340". read() gives `value` back.
+// "1.2340". A value that needs more than 15 significant digits is written to 15. read()
+// gives back the number written: `value` itself when it has at most 15.
 QString text(double value, const QString &language);
 
 } // namespace TypedNumber

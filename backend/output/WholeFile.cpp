@@ -2,9 +2,22 @@
 
 #include "output/SaveFolder.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace WholeFile {
+
+namespace {
+
+// Whether any directory entry is at `path`: exists() follows a link and misses one that
+// points nowhere.
+bool hasEntry(const QString &path)
+{
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
+} // namespace
 
 bool write(const QString &path, const QByteArray &content, QIODevice::OpenMode mode)
 {
@@ -24,13 +37,13 @@ bool openNew(QFile &file, const QString &folder, const QString &stem, const QStr
     const QString first = SaveFolder::numberedFilePath(folder, stem, suffix, 1);
     for (int attempt = 1; attempt <= SaveFolder::kMaxNameAttempts; ++attempt) {
         const QString name = SaveFolder::numberedFilePath(folder, stem, suffix, attempt);
-        if (QFile::exists(name))
-            continue;
         file.setFileName(name);
+        // NewOnly creates exclusively (O_CREAT | O_EXCL): it fails on any entry at the name, a
+        // link that points anywhere or nowhere included, and so never opens through a link.
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
-        // Lost a race for this name: try the next one; any other failure is final.
-        if (!QFile::exists(name))
+        // The name is taken: try the next one; a folder that refuses the file is final.
+        if (!hasEntry(name))
             break;
     }
     file.setFileName(first);

@@ -32,6 +32,24 @@ private slots:
             QVERIFY2(!TypedNumber::read(text, Kind::Decimal), qPrintable(text));
     }
 
+    // The limit of 15 digits counts those a double must carry, so that every spelling of a
+    // number reads alike: zeros before the first other digit or after the last one are free.
+    void theDigitLimitCountsSignificantDigits()
+    {
+        for (const auto &[text, value] : QList<std::pair<QString, double>>{
+                 {"0.666666666666665", 0.666666666666665}, {".666666666666665", 0.666666666666665},
+                 {"0,666666666666665000", 0.666666666666665}, {"0.0000000000000000000123456789012345", 1.23456789012345e-20},
+                 {"1234567890123450000000", 1.23456789012345e21}})
+            QCOMPARE(TypedNumber::read(text, Kind::Decimal), std::optional<double>(value));
+        for (const char *text : {"000000000000001", "0000000000000001", "000000000000000000001"})
+            QCOMPARE(TypedNumber::read(QLatin1String(text), Kind::Whole), std::optional<double>(1.0));
+        // Sixteen digits between the first and the last that is not 0, or a number beyond a
+        // double's range.
+        for (const QString &text : {QStringLiteral("0.1000000000000001"), QStringLiteral("1000000000000001"),
+                                    QStringLiteral("0.") + QString(400, '0') + '1', '1' + QString(400, '0')})
+            QVERIFY2(!TypedNumber::read(text, Kind::Decimal), qPrintable(text.left(20)));
+    }
+
     void wholeNumbersAreDigitsOnly()
     {
         for (const auto &[text, value] : QList<std::pair<QString, double>>{{"3600", 3600.0}, {" 400 ", 400.0}, {"4294967300", 4294967300.0},
@@ -58,6 +76,21 @@ private slots:
                 const double milliseconds = double(microseconds) / 1000.0;
                 const QString shown = TypedNumber::text(milliseconds, QLatin1String(language));
                 QVERIFY2(TypedNumber::read(shown, Kind::Decimal) == milliseconds, qPrintable(shown));
+            }
+        }
+
+        // Values of every size, of up to 15 digits, come back themselves; those that need 16 or
+        // 17 are written as the nearest of 15, which reads back and is written alike.
+        for (double value :
+             {1e-20, 2.5e-9, 1.0 / 3.0, 0.1 + 0.2, 2.0 / 3.0, 1e15 + 1, 123456789.123456789, 6.02214076e23, 1e290}) {
+            for (double scale = 1e-12; scale < 1e13; scale *= 7.3) {
+                for (const char *language : {"de", "en"}) {
+                    const QString shown = TypedNumber::text(value * scale, QLatin1String(language));
+                    const std::optional<double> read = TypedNumber::read(shown, Kind::Decimal);
+                    QVERIFY2(read && TypedNumber::text(*read, QLatin1String(language)) == shown, qPrintable(shown));
+                    if (QString::number(value * scale, 'g', 15).toDouble() == value * scale)
+                        QVERIFY2(*read == value * scale, qPrintable(shown));
+                }
             }
         }
     }

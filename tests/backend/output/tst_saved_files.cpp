@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -32,6 +33,8 @@
 using testsupport::PdfImage;
 using testsupport::savedFiles;
 using testsupport::kBom;
+
+const QString kCsv = QStringLiteral(".csv");
 
 namespace {
 
@@ -65,6 +68,8 @@ struct ExportBench {
 
     static void removeSaveFolder()
     {
+        // A folder a test made read-only gives up its entries again.
+        QFile::setPermissions(SaveFolder::path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QDir(SaveFolder::path()).removeRecursively();
         QFile::remove(SaveFolder::path());
     }
@@ -474,26 +479,42 @@ private slots:
                                                       .arg(leftEnd).arg(rightStart)));
     }
 
-    // A file where the save folder belongs: each road reports its failure and leaves the file alone.
+    // A file where the save folder belongs, or a folder that refuses new files: each road
+    // reports its failure and leaves the place alone.
     void blockedFolderReportsFailureAndWritesNothing_data()
     {
         QTest::addColumn<QString>("road");
+        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("message");
         const QString unopened = QStringLiteral("Failed to open file for writing in %1.").arg(SaveFolder::path());
-        QTest::newRow("report") << "report" << unopened;
-        QTest::newRow("CSV") << "csv" << "Failed to create directory for saving.";
-        QTest::newRow("series, at its end") << "series" << unopened;
+        QTest::newRow("report") << "report" << false << unopened;
+        QTest::newRow("CSV") << "csv" << false << "Failed to create directory for saving.";
+        QTest::newRow("series, at its end") << "series" << false << unopened;
+        QTest::newRow("report, read-only folder") << "report" << true << unopened;
+        QTest::newRow("CSV, read-only folder") << "csv" << true << unopened;
+        QTest::newRow("series, read-only folder") << "series" << true << unopened;
     }
 
     void blockedFolderReportsFailureAndWritesNothing()
     {
         QFETCH(QString, road);
+        QFETCH(bool, readOnly);
         QFETCH(QString, message);
         useScene(true);
         measure(QStringLiteral("PQV-21"));
         if (road == "series")
             beginSeries();
-        m_bench.blockSaveFolder();
+        if (readOnly) {
+            QVERIFY(QDir().mkpath(SaveFolder::path()));
+            QFile::setPermissions(SaveFolder::path(), QFile::ReadOwner | QFile::ExeOwner);
+            QFile probe(QDir(SaveFolder::path()).filePath(QStringLiteral("probe")));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QSKIP("This user writes into a read-only folder.");
+            }
+        } else {
+            m_bench.blockSaveFolder();
+        }
         if (road == "report") {
             const Outcome outcome = exportReport(*m_report, SaveService::SAVE_SPECTRUM);
             QVERIFY(!outcome.success);
@@ -502,6 +523,11 @@ private slots:
             QVERIFY(outcome.path.endsWith(QLatin1String(".pdf")));
         } else {
             QCOMPARE(road == "csv" ? save(SaveService::SAVE_SPECTRUM) : endSeries(), QStringList{"<failed> " + message});
+        }
+        if (readOnly) {
+            QCOMPARE(QDir(SaveFolder::path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                     QStringList());
+            return;
         }
         QVERIFY(QFileInfo(SaveFolder::path()).isFile());
         QCOMPARE(QFileInfo(SaveFolder::path()).size(), 0);
@@ -782,6 +808,51 @@ private slots:
         QVERIFY(WholeFile::openNew(second, SaveFolder::path(), QStringLiteral("M"), QStringLiteral(".csv")));
         QCOMPARE(second.fileName(), SaveFolder::path() + "/M_2.csv");
         QCOMPARE(QFileInfo(first.fileName()).size(), 5);
+    }
+
+    // A link at a name takes it, whether or not it leads anywhere: the save goes to the next
+    // free name and leaves the link, and what it leads to or the lack of it, as they were.
+    void linksTakeTheirNames()
+    {
+        const QDir folder(SaveFolder::path());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QTemporaryDir elsewhere;
+        const QString missing = elsewhere.filePath(QStringLiteral("missing.csv"));
+        const QString theirs = elsewhere.filePath(QStringLiteral("theirs.csv"));
+        QFile theirFile(theirs);
+        QVERIFY(theirFile.open(QIODevice::WriteOnly) && theirFile.write("theirs") == 6);
+        theirFile.close();
+        QVERIFY(QFile::link(missing, folder.filePath(QStringLiteral("M.csv"))));
+        QVERIFY(QFile::link(theirs, folder.filePath(QStringLiteral("M_2.csv"))));
+        QString path;
+        QCOMPARE(WholeFile::writeNew(folder.path(), QStringLiteral("M"), kCsv, "ours", {}, path), WholeFile::Outcome::Written);
+        QCOMPARE(path, folder.filePath(QStringLiteral("M_3.csv")));
+        QCOMPARE(testsupport::csvLines(path), QStringList{"ours"});
+        QCOMPARE(QFileInfo(folder.filePath(QStringLiteral("M.csv"))).symLinkTarget(), missing);
+        QCOMPARE(QFileInfo(folder.filePath(QStringLiteral("M_2.csv"))).symLinkTarget(), theirs);
+        QVERIFY(!QFileInfo::exists(missing));
+        QCOMPARE(testsupport::csvLines(theirs), QStringList{"theirs"});
+
+        // The name of a timed series is chosen at its begin; a link that points nowhere
+        // appears there while it runs.
+        feed({100, 200, 300, 400});
+        const QDateTime before = QDateTime::currentDateTime();
+        beginSeries();
+        const QDateTime after = QDateTime::currentDateTime();
+        const QString model = m_bench.buffer->deviceModel();
+        for (QDateTime at = before; at <= after; at = at.addMSecs(1)) {
+            const QString stem = SaveFolder::fileStem(model, QStringLiteral("_CustomizedTest_"), at, kCsv);
+            QVERIFY(QFile::link(missing, folder.filePath(stem + kCsv)));
+        }
+        QSignalSpy finished(&save(), &SaveService::saveFinished);
+        save().endCustomizedTestSave();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(2).toString()));
+        const QString series = finished.first().at(1).toString();
+        QVERIFY2(series.endsWith(QLatin1String("_2.csv")) && QFileInfo(series).isFile() && !QFileInfo(series).isSymLink(),
+                 qPrintable(series));
+        QCOMPARE(testsupport::csvLines(series).last(), QStringLiteral("383,4"));
+        QVERIFY(!QFileInfo::exists(missing));
     }
 
     void failuresAreReportedAndWriteNothing()
