@@ -173,7 +173,7 @@ QString ReportWriter::shownDeviceModel(const QString &label) const
 {
     // The device names itself: its name stays on one line of the left column, cut where
     // it would not fit, and cannot turn the label around it.
-    const QFontMetricsF metrics(m_painter.font(), &m_device);
+    const QFontMetricsF metrics(m_bodyFont, &m_device);
     const qreal room = leftColumnWidth() - metrics.horizontalAdvance(label.arg(QString()));
     const QString name = OutsideText::oneLine(m_buffer.deviceModel());
     return OutsideText::isolated(metrics.elidedText(name, Qt::ElideRight, std::max<qreal>(0, room)));

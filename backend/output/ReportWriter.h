@@ -47,7 +47,7 @@ public:
 private:
     void drawHead(const ReportFields &fields);
     void drawInformationRow(const QString &left, const QString &right);
-    // The device's name as the row labelled `label` (with %1) shows it, in the body font.
+    // The device's name as the row labelled `label` (with its %1) shows it in the body font.
     QString shownDeviceModel(const QString &label) const;
     int leftColumnWidth() const;
     void drawHeading(const QString &text);
