@@ -15,6 +15,9 @@ packages=(
   qml6-module-qt-labs-folderlistmodel
   libbenchmark-dev xvfb xauth poppler-utils imagemagick
   fonts-noto-cjk
+  # The report's Song face: unlike the CJK fallbacks, it gives each ideograph a glyph of its
+  # own, so that a PDF reader reads back what was drawn.
+  fonts-arphic-uming
 )
 
 missing=()

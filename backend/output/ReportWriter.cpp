@@ -1,6 +1,7 @@
 #include "ReportWriter.h"
 
 #include "format/NumberText.h"
+#include "format/OutsideText.h"
 #include "output/Brand.h"
 #include "output/ReportChartImages.h"
 #include "output/ReportTexts.h"
@@ -8,6 +9,7 @@
 #include "store/DataBuffer.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QJsonObject>
 #include <QPageLayout>
 #include <QPageSize>
@@ -24,7 +26,14 @@ namespace {
 using ReportTexts::Text;
 
 const QString kFontFamily = QStringLiteral("宋体");
+// Where that family is not installed, a Song face of the same kind. The fallbacks for Han
+// that fontconfig would pick (Noto CJK) draw the common ideographs with the glyphs of their
+// Kangxi radicals, and a PDF's text map then names the radicals: the report would read
+// back and search as other characters. This face keeps every character its own glyph.
+const QString kSongFallback = QStringLiteral("AR PL UMing CN");
 constexpr int kFontPointSize = 26;
+// Song faces come in one weight; a bold is drawn for them from Bold up, not from DemiBold.
+constexpr QFont::Weight kHeadingWeight = QFont::Bold;
 constexpr int kPageBottomReserve = 100;
 constexpr int kNewPageTop = 100;
 constexpr int kInformationLineHeight = 60;
@@ -40,9 +49,16 @@ constexpr int kLongCellLength = 10;
 // the rectangles laid out for it; the rows are spaced wide enough to let the text out.
 constexpr int kUnclipped = Qt::TextDontClip;
 
+QFont songFont(int pointSize)
+{
+    QFont font(kFontFamily, pointSize);
+    font.setFamilies({kFontFamily, kSongFallback});
+    return font;
+}
+
 QFont reportFont(int pixelSize, QFont::Weight weight)
 {
-    QFont font(kFontFamily, kFontPointSize);
+    QFont font = songFont(kFontPointSize);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
@@ -89,8 +105,8 @@ ReportWriter::ReportWriter(QPagedPaintDevice &device, QPainter &painter, ReportC
       m_charts(charts),
       m_buffer(buffer),
       m_chinese(chinese),
-      m_titleFont(reportFont(86, QFont::DemiBold)),
-      m_headingFont(reportFont(61, QFont::DemiBold)),
+      m_titleFont(reportFont(86, kHeadingWeight)),
+      m_headingFont(reportFont(61, kHeadingWeight)),
       m_bodyFont(reportFont(61, QFont::Normal)),
       m_smallFont(reportFont(38, QFont::Normal))
 {
@@ -147,10 +163,25 @@ void ReportWriter::drawHead(const ReportFields &fields)
     drawInformationRow(label(Text::SampleName, fields.sampleName), label(Text::SampleModel, fields.sampleModel));
     drawInformationRow(label(Text::SampleNumber, fields.sampleNumber), label(Text::Manufacturer, maker));
     drawInformationRow(label(Text::TestTime, fields.testTime), label(Text::Tester, fields.tester));
-    drawInformationRow(label(Text::DeviceId, m_buffer.deviceModel()),
+    drawInformationRow(label(Text::DeviceId, shownDeviceModel(ReportTexts::text(Text::DeviceId, m_chinese))),
                        ReportTexts::text(Text::IntegrationTime, m_chinese).arg(NumberText::general(exposureMs)));
 
     drawHeading(ReportTexts::text(Text::MeasurementParameters, m_chinese));
+}
+
+QString ReportWriter::shownDeviceModel(const QString &label) const
+{
+    // The device names itself: its name stays on one line of the left column, cut where
+    // it would not fit, and cannot turn the label around it.
+    const QFontMetricsF metrics(m_bodyFont, &m_device);
+    const qreal room = leftColumnWidth() - metrics.horizontalAdvance(label.arg(QString()));
+    const QString name = OutsideText::oneLine(m_buffer.deviceModel());
+    return OutsideText::isolated(metrics.elidedText(name, Qt::ElideRight, std::max<qreal>(0, room)));
+}
+
+int ReportWriter::leftColumnWidth() const
+{
+    return width() / 2 - kInformationColumnGap;
 }
 
 void ReportWriter::drawInformationRow(const QString &left, const QString &right)
@@ -159,7 +190,7 @@ void ReportWriter::drawInformationRow(const QString &left, const QString &right)
     // right column, the right one at the printable edge. A row grows by what its wrapped
     // lines add, and one that would reach the foot of the page starts a new page.
     const int half = width() / 2;
-    QRectF leftCell(100, m_y, half - kInformationColumnGap, kInformationLineHeight);
+    QRectF leftCell(100, m_y, leftColumnWidth(), kInformationLineHeight);
     QRectF rightCell(half + 100, m_y, half - 100, kInformationLineHeight);
     QTextOption wrapped(Qt::AlignLeft);
     wrapped.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -307,7 +338,7 @@ void ReportWriter::drawParameterTable(int y, int x, int rows, int cols, int rowH
     if (cols <= 0)
         return;
     const int cellWidth = (width() - 2 * x) / cols;
-    QFont tinyFont(kFontFamily, 5);
+    QFont tinyFont = songFont(5);
     tinyFont.setWeight(QFont::Normal);
     m_painter.setPen(QPen(QColor(0, 0, 0, 255), 2, Qt::SolidLine));
     for (int row = 0; row < rows; ++row) {

@@ -47,6 +47,9 @@ public:
 private:
     void drawHead(const ReportFields &fields);
     void drawInformationRow(const QString &left, const QString &right);
+    // The device's name as the row labelled `label` (with its %1) shows it in the body font.
+    QString shownDeviceModel(const QString &label) const;
+    int leftColumnWidth() const;
     void drawHeading(const QString &text);
     // A new page when `contentHeight` from the current line would reach the page's foot.
     void keepOnPage(int contentHeight);

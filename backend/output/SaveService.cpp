@@ -1,5 +1,6 @@
 #include "SaveService.h"
 
+#include "format/OutsideText.h"
 #include "output/CsvFile.h"
 #include "output/ReportChartImages.h"
 #include "output/ReportTexts.h"
@@ -157,7 +158,7 @@ void SaveService::reportWritten(WholeFile::Outcome outcome, const QString &path)
     case WholeFile::Outcome::NotOpened:
         emit saveFinished(false, path,
                           tr("Failed to open file for writing in %1.")
-                              .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+                              .arg(OutsideText::isolated(QDir::toNativeSeparators(QFileInfo(path).absolutePath()))));
         return;
     case WholeFile::Outcome::NotWritten:
         emit saveFinished(false, path, tr("Failed to write file."));

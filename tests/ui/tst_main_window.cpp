@@ -10,6 +10,7 @@
 #include "UiDriver.h"
 #include "UrlRecorder.h"
 #include "control/StudioService.h"
+#include "format/OutsideText.h"
 #include "output/SaveService.h"
 #include "protocol/DeviceCommand.h"
 #include "settings/MeasurementSettings.h"
@@ -31,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 
 using simdevice::SimulatedDevice;
@@ -332,7 +334,7 @@ private slots:
         for (const auto &[path, expectedFolder] : paths) {
             emit save->saveFinished(true, path, QString());
             QVERIFY(success->property("visible").toBool() && success->property("boxTitle") == QStringLiteral("Save Successful"));
-            QCOMPARE(success->property("boxMessage").toString(), "Data has been successfully saved to:\n" + path);
+            QCOMPARE(success->property("boxMessage").toString(), "Data has been successfully saved to:\n" + OutsideText::isolated(path));
             QCOMPARE(success->property("savePath").toString(), expectedFolder);
         }
 
@@ -875,10 +877,63 @@ private slots:
         pageSwitch(QStringLiteral("Spectrum Only"));
         QQuickItem *modelLine = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((modelLine = m_ui->item(QStringLiteral("modelLine"))) && modelLine->isVisible(), kUiTimeoutMs);
-        QVERIFY(modelLine->property("text").toString().startsWith(buffer()->deviceModel()));
+        // The name first, isolated, whole or cut with an ellipsis where the row is too narrow.
+        const QString text = modelLine->property("text").toString();
+        const QString name = text.mid(1, text.indexOf(QChar(0x2069)) - 1);
+        QVERIFY2(text.startsWith(QChar(0x2068))
+                     && (name == buffer()->deviceModel()
+                         || (name.endsWith(QChar(0x2026)) && buffer()->deviceModel().startsWith(name.chopped(1)))),
+                 qPrintable(text));
         QVERIFY(drawnAsWritten(modelLine));
         QVERIFY2(!QTest::qWaitFor([&] { return fetches.hasPendingConnections(); }, 1000), "the name's image was fetched");
         studio()->handleHardwareDisconnectSignal();
+    }
+
+    // A device's name that overrides the direction, breaks the line and runs 200 characters:
+    // the model line stays one line within the window, the name cut with an ellipsis, and
+    // "Serial" after it still reads left to right at the line's end.
+    void turningDeviceNameStaysInTheModelLine()
+    {
+        QString model = QStringLiteral("PQV-21 ") + QChar(0x202E) + QStringLiteral("gnirut\nnext line ");
+        while (model.size() < 200)
+            model += QStringLiteral("long name ");
+        model.truncate(200);
+        connectDevice(model);
+        pageSwitch(QStringLiteral("Spectrum Only"));
+        QQuickItem *line = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((line = m_ui->item(QStringLiteral("modelLine"))) && line->isVisible(), kUiTimeoutMs);
+        // Cut once the row has given the line its width.
+        QTRY_VERIFY_WITH_TIMEOUT(line->property("text").toString().contains(QChar(0x2026)), kUiTimeoutMs);
+        const QString text = line->property("text").toString();
+        const QString serial = QStringLiteral(" Serial");
+        QVERIFY2(text.endsWith(serial), qPrintable(text));
+        QCOMPARE(line->property("lineCount").toInt(), 1);
+        QVERIFY(line->property("contentWidth").toReal() <= line->width() + 0.5);
+        const qreal right = line->mapToScene(QPointF(line->width(), 0)).x();
+        QVERIFY2(right <= window()->width(), qPrintable(QStringLiteral("%1 > %2").arg(right).arg(window()->width())));
+        // Laid out as the label lays it out: "Serial" left to right, after every character of the name.
+        QTextLayout layout(text, line->property("font").value<QFont>());
+        layout.beginLayout();
+        const QTextLine row = layout.createLine();
+        layout.endLayout();
+        const qsizetype serialStart = text.size() - serial.size() + 1;
+        const qreal serialLeft = row.cursorToX(int(serialStart));
+        QVERIFY2(serialLeft < row.cursorToX(int(text.size())), "Serial is drawn right to left");
+        for (qsizetype i = 0; i < serialStart; ++i)
+            QVERIFY2(row.cursorToX(int(i)) <= serialLeft + 0.5, qPrintable(QStringLiteral("character %1 right of Serial").arg(i)));
+        studio()->handleHardwareDisconnectSignal();
+
+        // A folder of that name in the save message: a line of its own, cut in the middle.
+        auto *save = qobject_cast<SaveService *>(m_app->engine().rootContext()->contextProperty("saveService").value<QObject *>());
+        QVERIFY(save);
+        emit save->saveFinished(true, QStringLiteral("/home/me/") + model + QStringLiteral("/PQV-21_1.csv"), QString());
+        auto *message = find("saveSuccessDialog")->findChild<QQuickItem *>(QStringLiteral("messageLabel"));
+        QVERIFY(message);
+        QTRY_VERIFY_WITH_TIMEOUT(message->property("text").toString().contains(QChar(0x2026)), kUiTimeoutMs);
+        const QString shown = message->property("text").toString();
+        QVERIFY2(shown.endsWith(QStringLiteral("PQV-21_1.csv") + QChar(0x2069)), qPrintable(shown));
+        QCOMPARE(message->property("lineCount").toInt(), 2);
+        find("saveSuccessDialog")->setProperty("visible", false);
     }
 };
 

@@ -18,6 +18,7 @@
 
 #include "CustomPlotBaseItem.h"
 #include "format/NumberText.h"
+#include "format/OutsideText.h"
 #include "output/SaveFolder.h"
 #include "protocol/DeviceFrame.h"
 #include <QQuickItem>
@@ -363,7 +364,7 @@ class TestRealUse : public QObject
         // The main window tells where the file went; close its box as the user would.
         const QString path = finished.first().at(1).toString();
         QObject *box = m_ui->find(QStringLiteral("saveSuccessDialog"));
-        if (!box || !box->property("visible").toBool() || !box->property("boxMessage").toString().endsWith(path))
+        if (!box || !box->property("visible").toBool() || !box->property("boxMessage").toString().endsWith(OutsideText::isolated(path)))
             return QString();
         box->setProperty("visible", false);
         return QFileInfo(path).absolutePath() == QDir(SaveFolder::path()).absolutePath() && QFile::exists(path)

@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import Qt5Compat.GraphicalEffects
 import UIVantorel
 import BrandConfig
+import AppBackend 1.0
 
 CustomWindow {
     id: windowsRoot
@@ -206,7 +207,9 @@ CustomWindow {
         function onSaveFinished(success, filePath, errorMessage) {
             if (success) {
                 saveSuccessDialog.boxTitle = qsTr("Save Successful")
-                saveSuccessDialog.boxMessage = qsTr("Data has been successfully saved to:\n") + filePath
+                // The path's folders come from the file system: isolated from the sentence.
+                saveSuccessDialog.boxMessage = qsTr("Data has been successfully saved to:\n")
+                                               + OutsideText.isolated(filePath)
                 saveSuccessDialog.savePath = saveSuccessDialog.folderOf(filePath)
                 saveSuccessDialog.visible = true
             } else {

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Controls.impl
 import UIVantorel
+import AppBackend 1.0
 
 // List row with a check indicator at its right edge.
 CheckDelegate {
@@ -16,11 +17,12 @@ CheckDelegate {
     padding: 12
     spacing: 12
 
-    // Rows name devices found nearby as they name themselves: shown as written, never as markup.
+    // Rows name devices found nearby as they name themselves: shown as written, never as
+    // markup, on one line.
     contentItem: Text {
         leftPadding: control.mirrored ? control.indicator.width + control.spacing : 0
         rightPadding: !control.mirrored ? control.indicator.width + control.spacing : 0
-        text: control.text
+        text: OutsideText.oneLine(control.text)
         font: control.font
         color: control.palette.text
         elide: Text.ElideRight

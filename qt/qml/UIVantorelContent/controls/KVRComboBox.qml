@@ -3,6 +3,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Templates as T
 import Qt5Compat.GraphicalEffects
 import UIVantorel
+import AppBackend 1.0
 
 // Drop-down list of every page and dialog, following the theme.
 ComboBox {
@@ -51,9 +52,10 @@ ComboBox {
         palette.highlightedText: control.palette.highlightedText
         palette.text: control.palette.text
 
-        // Entries may be names from outside (ports, folders): shown as written, never as markup.
+        // Entries may be names from outside (ports, folders): shown as written, never as
+        // markup, on one line.
         contentItem: Text {
-            text: entry.text
+            text: OutsideText.oneLine(entry.text)
             font: entry.font
             color: entry.highlighted ? entry.palette.highlightedText : entry.palette.text
             elide: Text.ElideRight
@@ -103,9 +105,10 @@ ComboBox {
 
         // A long entry (a port or folder name) ends in an ellipsis short of the arrow; the
         // box still asks for the room of the whole text.
+        readonly property string shownText: OutsideText.oneLine(control.displayText)
         text: control.editable ? control.editText
-                               : fieldMetrics.elidedText(control.displayText, Text.ElideRight, width - leftPadding - rightPadding)
-        implicitWidth: fieldMetrics.advanceWidth(control.editable ? control.editText : control.displayText)
+                               : fieldMetrics.elidedText(shownText, Text.ElideRight, width - leftPadding - rightPadding)
+        implicitWidth: fieldMetrics.advanceWidth(control.editable ? control.editText : shownText)
                        + leftPadding + rightPadding
         font.pixelSize: 14
         verticalAlignment: Text.AlignVCenter

@@ -18,6 +18,22 @@ CustomWindow {
 
     signal accepted()
 
+    // Text from outside arrives isolated (OutsideText.isolated): each such run starts a line
+    // of its own and is cut in the middle where it and the rest of its line are wider than
+    // the box, so that a long path neither splits over lines nor pushes the message out.
+    // Whole until the box has a width.
+    function shownMessage(message, lineWidth) {
+        const text = String(message)
+        if (lineWidth <= 0)
+            return text
+        return text.replace(/[ \t]*\n?(\u2068[^\u2069]*\u2069)/g, (match, run, offset) => {
+            const restOfLine = text.slice(offset + match.length).split("\n")[0]
+            const room = lineWidth - messageMetrics.advanceWidth(restOfLine)
+            return (offset > 0 ? "\n" : "") + "\u2068"
+                   + messageMetrics.elidedText(run.slice(1, -1), Text.ElideMiddle, room) + "\u2069"
+        })
+    }
+
     visible: false
     resizable: false
     showMinimizeButton: true
@@ -50,7 +66,7 @@ CustomWindow {
         // Centred in the room above the button, so a second line never runs into it.
         y: Math.max(0, ((dialog.boxButtonAcceptShown ? acceptButton.y : parent.height) - height) / 2)
         width: parent.width - 20
-        text: dialog.boxMessage
+        text: dialog.shownMessage(dialog.boxMessage, width)
         // Messages carry paths, names and replies from outside: shown as written.
         textFormat: Text.PlainText
         color: ThemeManager.text
@@ -58,6 +74,11 @@ CustomWindow {
         horizontalAlignment: Text.AlignHCenter
         // Between words; a word longer than the line, such as a file path, where the line is full.
         wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+    }
+
+    FontMetrics {
+        id: messageMetrics
+        font: messageLabel.font
     }
 
     Component.onCompleted: console.log("CustomWindow:", boxTitle, " width:", width, " height:", height)

@@ -61,7 +61,8 @@ Rectangle {
 
         RowLayout {
             id: exposureRow
-            width: topBar.compact ? implicitWidth : rows.width
+            // Compact, it still ends at the bar's edge, where a long model name is cut.
+            width: topBar.compact ? Math.min(implicitWidth, topBar.width - 2 * rows.anchors.margins) : rows.width
             height: 32
 
             Label {
@@ -115,22 +116,21 @@ Rectangle {
                 Layout.preferredHeight: 1
                 color: "transparent"
             }
-            Row {
-                Layout.alignment: Qt.AlignRight | Qt.AlignVCenter
-                spacing: 4
-                Label {
-                    text: qsTranslate(topBar.context, "Model:")
-                    color: ThemeManager.text
-                }
-                Label {
-                    objectName: "modelLine"
-                    color: ThemeManager.text
-                    // The name is the device's own reply: shown as written, never as markup.
-                    textFormat: Text.PlainText
-                    text: dataBuffer.deviceModel + " "
-                          + (Number(studioService.connectType) === 0 ? qsTranslate(topBar.context, "Serial")
-                                                                     : qsTranslate(topBar.context, "Bluetooth"))
-                }
+            Label {
+                text: qsTranslate(topBar.context, "Model:")
+                color: ThemeManager.text
+            }
+            // The device's name as it gave it, cut short of the row's end where it is long.
+            OutsideTextLabel {
+                objectName: "modelLine"
+                Layout.fillWidth: true
+                Layout.minimumWidth: leastWidth
+                Layout.preferredWidth: naturalWidth
+                Layout.maximumWidth: naturalWidth
+                color: ThemeManager.text
+                outside: dataBuffer.deviceModel
+                after: " " + (Number(studioService.connectType) === 0 ? qsTranslate(topBar.context, "Serial")
+                                                                      : qsTranslate(topBar.context, "Bluetooth"))
             }
         }
     }
