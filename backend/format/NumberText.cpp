@@ -80,21 +80,22 @@ QString nonFinite(double value)
     return value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
 }
 
-// Text of general(), which is never longer than this, made without the heap.
+// Text written into room that general()'s longest (under 32 characters) fits, without the heap.
 struct ShortText {
-    char data[32];
+    char *data;
     size_t size = 0;
 
+    // A few characters at a time: plain loops beat a call to memcpy here.
     void operator+=(char c) { data[size++] = c; }
     void append(const char *from, size_t count)
     {
-        std::memcpy(data + size, from, count);
-        size += count;
+        for (size_t i = 0; i < count; ++i)
+            data[size++] = from[i];
     }
     void append(size_t count, char c)
     {
-        std::memset(data + size, c, count);
-        size += count;
+        for (size_t i = 0; i < count; ++i)
+            data[size++] = c;
     }
 };
 
@@ -186,7 +187,8 @@ template <typename T> QString generalOf(T value, int digits)
     if (!std::isfinite(value))
         return nonFinite(double(value));
     digits = digits < 1 ? 1 : digits > kMaxDigits ? kMaxDigits : digits;
-    ShortText text;
+    char characters[32];
+    ShortText text{characters};
     writeGeneral(text, generalDecimal(value, digits), digits);
     return latin1(text);
 }
@@ -219,7 +221,7 @@ quint32 packGeneral(double value)
 
 char *writePacked(char *out, quint32 packed)
 {
-    ShortText text;
+    ShortText text{out};
     const quint32 code = packed & kDigitsMask;
     const bool negative = packed & kSignBit;
     if (packed == kPackedBlank) {
@@ -237,7 +239,6 @@ char *writePacked(char *out, quint32 packed)
             --decimal.count;
         writeGeneral(text, decimal, kPackedDigits);
     }
-    std::memcpy(out, text.data, text.size);
     return out + text.size;
 }
 

@@ -96,35 +96,38 @@ namespace {
 class PieceWriter
 {
 public:
-    explicit PieceWriter(QIODevice &device) : m_device(device), m_piece(kPieceBytes, Qt::Uninitialized) {}
+    explicit PieceWriter(QIODevice &device)
+        : m_device(device), m_piece(kPieceBytes, Qt::Uninitialized), m_begin(m_piece.data())
+    {
+    }
 
-    // Room for `bytes` more, handing the piece over first when it has less.
+    // Room for `bytes` more (at most a piece), handing the piece over first when it has less.
     char *room(qsizetype bytes)
     {
-        if (m_size + bytes > m_piece.size())
+        if (m_size + bytes > kPieceBytes)
             handOver();
-        return m_piece.data() + m_size;
+        return m_begin + m_size;
     }
-    void advanceTo(const char *end) { m_size = end - m_piece.constData(); }
-    void append(const char *bytes, qsizetype count)
+    void advanceTo(const char *end) { m_size = end - m_begin; }
+    void append(char byte)
     {
-        while (count > 0) {
-            if (m_size == m_piece.size())
-                handOver();
-            const qsizetype part = std::min(count, m_piece.size() - m_size);
-            std::memcpy(m_piece.data() + m_size, bytes, size_t(part));
+        *room(1) = byte;
+        ++m_size;
+    }
+    void append(const QByteArray &bytes)
+    {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const qsizetype part = std::min(bytes.size() - done, kPieceBytes);
+            std::memcpy(room(part), bytes.constData() + done, size_t(part));
             m_size += part;
-            bytes += part;
-            count -= part;
+            done += part;
         }
     }
-    void append(const QByteArray &bytes) { append(bytes.constData(), bytes.size()); }
-    void append(char byte) { append(&byte, 1); }
     bool failed() const { return !m_taken; }
     // False when the device took fewer bytes than it was given, now or before.
     bool handOver()
     {
-        m_taken = m_taken && m_device.write(m_piece.constData(), m_size) == m_size;
+        m_taken = m_taken && m_device.write(m_begin, m_size) == m_size;
         m_size = 0;
         return m_taken;
     }
@@ -132,6 +135,7 @@ public:
 private:
     QIODevice &m_device;
     QByteArray m_piece;
+    char *m_begin;
     qsizetype m_size = 0;
     bool m_taken = true;
 };

@@ -589,6 +589,8 @@ private slots:
         QTest::newRow("report, a few kilobytes") << "report" << 4096;
         QTest::newRow("report, its last byte") << "report" << 0;
         QTest::newRow("CSV, its last byte") << "csv" << 0;
+        QTest::newRow("series, a few kilobytes") << "series" << 4096;
+        QTest::newRow("series, its last byte") << "series" << 0;
     }
 
     void cutShortLeavesNoFile()
@@ -600,7 +602,14 @@ private slots:
         const auto saveOnce = [this, road]() -> Outcome {
             if (road == "report")
                 return exportReport(*m_report, SaveService::SAVE_PHOTOMETRIC);
-            const QString failure = save(SaveService::SAVE_PHOTOMETRIC).value(0);
+            if (road == "series") {
+                // Over a megabyte, written in more than one piece.
+                beginSeries();
+                for (int sample = 1; sample < 4000; ++sample)
+                    save().appendCustomizedTestSave();
+            }
+            const QString failure =
+                (road == "series" ? endSeries() : save(SaveService::SAVE_PHOTOMETRIC)).value(0);
             if (failure.startsWith(QLatin1String("<failed> ")))
                 return {false, QString(), failure.mid(9)};
             return {true, savedFiles().value(0), QString()};
