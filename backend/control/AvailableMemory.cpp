@@ -1,6 +1,7 @@
 #include "AvailableMemory.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -26,12 +27,10 @@ AvailableMemory::Gauge &gauge()
 qint64 kilobytesField(const char *file, const std::string &key)
 {
     std::ifstream in(file);
-    std::string name;
-    long long kilobytes = 0;
-    while (in >> name >> kilobytes) {
-        if (name == key)
-            return qint64(kilobytes) * 1024;
-        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(key, 0) == 0)
+            return qint64(std::atoll(line.c_str() + key.size())) * 1024;
     }
     return kUnknown;
 }
@@ -53,23 +52,33 @@ qint64 limitLeft(int resource, const char *usedKey)
     return used == kUnknown ? kUnknown : std::max<qint64>(0, qint64(limit.rlim_cur) - used);
 }
 
-// The tightest memory.max of this process's control group and of the groups above it (v2).
+// What the memory limit of this process's control group, and of each group above it, leaves
+// (version 2: memory.max; version 1: the memory controller's limit_in_bytes).
 qint64 groupLeft()
 {
     std::ifstream in("/proc/self/cgroup");
     std::string line;
     qint64 left = kUnknown;
     while (std::getline(in, line)) {
-        if (line.rfind("0::", 0) != 0)
+        // "id:controllers:path"; version 2 names no controllers.
+        const size_t first = line.find(':');
+        const size_t second = line.find(':', first + 1);
+        if (first == std::string::npos || second == std::string::npos)
             continue;
-        std::string group = line.substr(3);
-        for (;;) {
-            const std::string dir = "/sys/fs/cgroup" + (group == "/" ? std::string() : group);
-            const qint64 max = groupValue(dir + "/memory.max");
-            const qint64 current = groupValue(dir + "/memory.current");
-            if (max != kUnknown && current != kUnknown)
-                left = std::min(left, std::max<qint64>(0, max - current));
-            if (group.empty() || group == "/")
+        const std::string controllers = "," + line.substr(first + 1, second - first - 1) + ",";
+        const bool unified = controllers == ",,";
+        if (!unified && controllers.find(",memory,") == std::string::npos)
+            continue;
+        const std::string root = unified ? "/sys/fs/cgroup" : "/sys/fs/cgroup/memory";
+        const char *limitFile = unified ? "/memory.max" : "/memory.limit_in_bytes";
+        const char *usageFile = unified ? "/memory.current" : "/memory.usage_in_bytes";
+        for (std::string group = line.substr(second + 1);;) {
+            const std::string dir = root + (group == "/" ? std::string() : group);
+            const qint64 limit = groupValue(dir + limitFile);
+            const qint64 used = groupValue(dir + usageFile);
+            if (limit != kUnknown && used != kUnknown)
+                left = std::min(left, std::max<qint64>(0, limit - used));
+            if (group.size() <= 1)
                 break;
             group.erase(std::max<size_t>(group.rfind('/'), 1));
         }
