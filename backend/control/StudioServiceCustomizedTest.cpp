@@ -2,13 +2,32 @@
 // the results every few seconds (the timed series that SaveService writes).
 #include "StudioService.h"
 
+#include "control/AvailableMemory.h"
 #include "link/ActiveTransport.h"
 #include "link/ReplyWatchdog.h"
+#include "output/TimedSeriesTable.h"
 #include "store/DataBuffer.h"
 
 #include <QTimer>
 #include <cmath>
 #include <limits>
+
+namespace {
+
+// Room kept for the end, which writes the file a piece at a time.
+constexpr qint64 kEndReserveBytes = 16 << 20;
+
+// The longest series at `interval` seconds whose samples fit in the memory left now.
+qint64 longestSeriesHeld(const DataBuffer &buffer, qint64 interval)
+{
+    const qint64 room = AvailableMemory::bytes() - kEndReserveBytes;
+    const qint64 samples = room > 0 ? room / TimedSeriesTable::bytesPerSample(buffer) : 0;
+    // A sample falls at every whole interval: the next one is one interval on.
+    return samples > std::numeric_limits<qint64>::max() / interval - 1 ? std::numeric_limits<qint64>::max()
+                                                                        : (samples + 1) * interval - 1;
+}
+
+} // namespace
 
 void StudioService::setTestDuration(int seconds)
 {
@@ -53,6 +72,14 @@ void StudioService::handleCustomizedTest(double duration, const QString &unit, d
     if (!(seconds >= interval && seconds <= longest)) {
         showMessage(tr("Enter a duration of at least one interval (%1 s) and at most %2 s.")
                         .arg(QString::number(interval, 'f', 0), QString::number(longest, 'f', 0)));
+        return;
+    }
+
+    // Its samples are held until its end: a series that cannot be, is refused before it runs.
+    const qint64 longestHeld = longestSeriesHeld(*buffer, qint64(interval));
+    if (seconds > longestHeld) {
+        showMessage(tr("This computer's memory cannot hold a series that long: at %1 s intervals it can last at most %2 s.")
+                        .arg(QString::number(interval, 'f', 0), QString::number(longestHeld)));
         return;
     }
 

@@ -19,4 +19,13 @@ QString fixed(double value, int decimals);
 QString general(float value, int digits = 6);
 QString general(double value, int digits = 6);
 
+// general(value) kept in four bytes, for tables that hold many numbers until they write them:
+// writePacked(out, packGeneral(value)) writes the Latin-1 text of general(value) at `out`,
+// at most kMaxPackedTextBytes bytes, and returns where it ends.
+quint32 packGeneral(double value);
+char *writePacked(char *out, quint32 packed);
+constexpr int kMaxPackedTextBytes = 16;
+// A field that stays empty: packGeneral never gives it, and writePacked writes nothing.
+constexpr quint32 kPackedBlank = 0xFFFFFFFFu;
+
 } // namespace NumberText

@@ -135,17 +135,18 @@ void SaveService::endCustomizedTestSave()
         emit saveFinished(false, QString(), tr("The test ended before its first sample; nothing was saved."));
         return;
     }
-    const QStringList lines = m_customizedTest.lines();
-    m_customizedTest.clear();
-
     // The folder may have gone since the begin.
     ensureDirectory(m_customizedTestFolder);
-    const QByteArray content = CsvFile::text(true, [&lines](QTextStream &out) {
-        for (const QString &line : lines)
-            out << line << '\n';
-    });
-    const WholeFile::Outcome outcome = WholeFile::writeNew(m_customizedTestFolder, m_customizedTestStem, kCsvSuffix,
-                                                           content, QIODevice::Text, m_customizedTestFilePath);
+    // Written as it is made: a series of days is never held twice.
+    const TimedSeriesTable &table = m_customizedTest;
+    const WholeFile::Outcome outcome = WholeFile::writeNew(
+        m_customizedTestFolder, m_customizedTestStem, kCsvSuffix,
+        [&table](QIODevice &file) {
+            const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+            return file.write(byteOrderMark) == byteOrderMark.size() && table.write(file);
+        },
+        QIODevice::Text, m_customizedTestFilePath);
+    m_customizedTest.clear();
     reportWritten(outcome, m_customizedTestFilePath);
 }
 

@@ -17,15 +17,24 @@ bool hasEntry(const QString &path)
     return entry.exists() || entry.isSymLink();
 }
 
+ContentWriter allOf(const QByteArray &content)
+{
+    return [&content](QIODevice &file) { return file.write(content) == content.size(); };
+}
 } // namespace
 
 bool write(const QString &path, const QByteArray &content, QIODevice::OpenMode mode)
+{
+    return write(path, allOf(content), mode);
+}
+
+bool write(const QString &path, const ContentWriter &content, QIODevice::OpenMode mode)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | mode))
         return false;
     // The flush is checked here: a failure of the one inside commit() goes unnoticed.
-    if (file.write(content) != content.size() || !file.flush()) {
+    if (!content(file) || !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -52,6 +61,12 @@ bool openNew(QFile &file, const QString &folder, const QString &stem, const QStr
 
 Outcome writeNew(const QString &folder, const QString &stem, const QString &suffix,
                  const QByteArray &content, QIODevice::OpenMode mode, QString &path)
+{
+    return writeNew(folder, stem, suffix, allOf(content), mode, path);
+}
+
+Outcome writeNew(const QString &folder, const QString &stem, const QString &suffix,
+                 const ContentWriter &content, QIODevice::OpenMode mode, QString &path)
 {
     // The empty file holds the name while the content is written beside it.
     QFile reserved;

@@ -15,6 +15,7 @@
 #include "link/ReplyWatchdog.h"
 #include "output/SaveFolder.h"
 #include "output/SaveService.h"
+#include "control/AvailableMemory.h"
 #include "control/StudioService.h"
 #include "welcome/WelcomeService.h"
 #include "settings/MeasurementSettings.h"
@@ -622,6 +623,9 @@ private slots:
         QVERIFY(received({}, 300));
         QVERIFY(begin.isEmpty() && !studio()->isAuto());
 
+        // A machine that can hold its samples.
+        AvailableMemory::setGauge([] { return std::numeric_limits<qint64>::max(); });
+        const auto measuredMemory = qScopeGuard([] { AvailableMemory::setGauge({}); });
         studio()->handleCustomizedTest(longest, QStringLiteral("s"), 5);
         QCOMPARE(studio()->testDuration(), longest);
         QTRY_VERIFY_WITH_TIMEOUT(studio()->testTimer() >= 1, kSeriesTimeoutMs);
@@ -635,6 +639,37 @@ private slots:
         QCOMPARE(studio()->testTimer(), 0);
         studio()->handleCloseCustomizedTest();
         QCOMPARE(end.count(), 1);
+    }
+
+    // A series' samples are held until its end: a Start that the memory left cannot hold is
+    // refused before anything is sent, naming the longest duration that fits; that one runs.
+    void aSeriesBeyondTheMemoryLeftIsRefused()
+    {
+        constexpr qint64 kRoom = 50 << 20; // beside the 16 MB the end may take
+        AvailableMemory::setGauge([] { return (16 << 20) + kRoom; });
+        const auto measuredMemory = qScopeGuard([] { AvailableMemory::setGauge({}); });
+        QSignalSpy begin(studio(), &StudioService::requestCustomizedTestBegin);
+        const QRegularExpression refusal(QRegularExpression::anchoredPattern(
+            "This computer's memory cannot hold a series that long: at 5 s intervals it can last at most (\\d+) s."));
+
+        studio()->handleCustomizedTest(7 * 24 * 60, QStringLiteral("min"), 5);
+        const QRegularExpressionMatch week = refusal.match(messageShown());
+        QVERIFY2(week.hasMatch(), qPrintable(messageShown()));
+        hideMessage();
+        // Between 4 KB a sample and four bytes a wavelength (401 here).
+        const qint64 longest = week.captured(1).toLongLong();
+        QVERIFY2(longest >= kRoom / 4096 * 5 && longest <= kRoom / (4 * 401) * 5, qPrintable(week.captured(1)));
+
+        studio()->handleCustomizedTest(double(longest + 1), QStringLiteral("s"), 5);
+        QCOMPARE(refusal.match(messageShown()).captured(1), week.captured(1));
+        hideMessage();
+        QVERIFY(received({}, 300));
+        QVERIFY(begin.isEmpty() && !studio()->isAuto());
+
+        studio()->handleCustomizedTest(double(longest), QStringLiteral("s"), 5);
+        QCOMPARE(messageShown(), QString());
+        QVERIFY(begin.count() == 1 && studio()->isAuto());
+        studio()->handleCloseCustomizedTest();
     }
 
     // The series keeps to its clock: a stall of half a minute takes the one sample then due

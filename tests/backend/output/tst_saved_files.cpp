@@ -14,6 +14,7 @@
 #include "output/SaveFolder.h"
 #include "output/SaveService.h"
 #include "output/WholeFile.h"
+#include "format/NumberText.h"
 #include "settings/MeasurementSettings.h"
 #include "store/DataBuffer.h"
 #include "welcome/LanguageSwitcher.h"
@@ -27,9 +28,15 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <fstream>
 #include <functional>
+#include <malloc.h>
 #include <memory>
 #include <numeric>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using testsupport::PdfImage;
 using testsupport::savedFiles;
@@ -150,6 +157,63 @@ QString entryOf(QChar mark, int length, bool words)
             entry += QLatin1Char(' ');
     }
     return entry;
+}
+
+// The sanitizer's allocator is not the one that the heap and data-size figures count.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kOwnAllocator = false;
+#else
+constexpr bool kOwnAllocator = true;
+#endif
+
+qint64 heapInUse()
+{
+    malloc_trim(0);
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+}
+
+// The data size the kernel counts against RLIMIT_DATA, in bytes.
+rlim_t dataSegmentBytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    rlim_t kilobytes = 0;
+    while (status >> key) {
+        if (key == "VmData:" && status >> kilobytes)
+            return kilobytes * 1024;
+    }
+    return 0;
+}
+
+// Runs `action` in a forked copy of this process that may map at most `extraBytes` more
+// data than it has now: "done", "failed", "out of memory" or how the copy ended.
+QString outcomeUnderDataLimit(rlim_t extraBytes, const std::function<bool()> &action)
+{
+    enum Exit { Done, Failed, OutOfMemory, NoLimit };
+    malloc_trim(0);
+    const pid_t child = fork();
+    if (child == 0) {
+        // The test's crash report would run a debugger under the limit.
+        std::signal(SIGABRT, SIG_DFL);
+        std::signal(SIGSEGV, SIG_DFL);
+        rlimit limit{};
+        getrlimit(RLIMIT_DATA, &limit);
+        limit.rlim_cur = dataSegmentBytes() + extraBytes;
+        if (setrlimit(RLIMIT_DATA, &limit) != 0)
+            _exit(NoLimit);
+        try {
+            _exit(action() ? Done : Failed);
+        } catch (const std::bad_alloc &) {
+            _exit(OutOfMemory);
+        }
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return QStringLiteral("not started");
+    if (WIFSIGNALED(status))
+        return QStringLiteral("ended by signal %1").arg(WTERMSIG(status));
+    return QStringList{"done", "failed", "out of memory", "no limit"}.value(WEXITSTATUS(status), "exit ?");
 }
 
 struct Outcome {
@@ -560,6 +624,8 @@ private slots:
         QTest::newRow("report, a few kilobytes") << "report" << 4096;
         QTest::newRow("report, its last byte") << "report" << 0;
         QTest::newRow("CSV, its last byte") << "csv" << 0;
+        QTest::newRow("series, a few kilobytes") << "series" << 4096;
+        QTest::newRow("series, its last byte") << "series" << 0;
     }
 
     void cutShortLeavesNoFile()
@@ -571,7 +637,14 @@ private slots:
         const auto saveOnce = [this, road]() -> Outcome {
             if (road == "report")
                 return exportReport(*m_report, SaveService::SAVE_PHOTOMETRIC);
-            const QString failure = save(SaveService::SAVE_PHOTOMETRIC).value(0);
+            if (road == "series") {
+                // Over a megabyte, written in more than one piece.
+                beginSeries();
+                for (int sample = 1; sample < 4000; ++sample)
+                    save().appendCustomizedTestSave();
+            }
+            const QString failure =
+                (road == "series" ? endSeries() : save(SaveService::SAVE_PHOTOMETRIC)).value(0);
             if (failure.startsWith(QLatin1String("<failed> ")))
                 return {false, QString(), failure.mid(9)};
             return {true, savedFiles().value(0), QString()};
@@ -943,6 +1016,57 @@ private slots:
         QCOMPARE(lines.size(), 1 + kItems + 1 + 4);
         QCOMPARE(lines.at(1), QStringLiteral("X,0.00,0.00,"));
         QCOMPARE(lines.mid(kItems + 2), (QStringList{"380,1,,", "381,2,,", "382,3,0.1,", "383,4,0.2,"}));
+    }
+
+    // Days of samples on a 681-point device with its result values: each is held in at most
+    // 4 KB, and the end writes the file with at most 16 MB more than the series holds (the
+    // copy that runs it would fail to allocate more), byte for byte in the layout above.
+    void aLongSeriesIsHeldCompactlyAndWrittenWithoutACopy()
+    {
+        constexpr int kSamples = 5000; // a file of over 20 MB
+        m_bench.setDevice(QStringLiteral("PQV-21"), 340, 1020);
+        QVector<uint16_t> samples(681);
+        for (int i = 0; i < samples.size(); ++i)
+            samples[i] = uint16_t((i * 7919) % 65521);
+        feed(samples);
+        m_bench.feedWords(1234.5f);
+        QCOMPARE(m_bench.buffer->lastResultItems().size(), kItems);
+
+        const qint64 heapBefore = heapInUse();
+        save().beginCustomizedTestSave();
+        for (int i = 0; i < kSamples; ++i)
+            save().appendCustomizedTestSave();
+        const double heldPerSample = double(heapInUse() - heapBefore) / kSamples;
+        if (kOwnAllocator)
+            QVERIFY2(heldPerSample <= 4096, qPrintable(QString::number(heldPerSample) + " bytes per sample"));
+
+        const auto end = [this] {
+            QSignalSpy finished(&save(), &SaveService::saveFinished);
+            save().endCustomizedTestSave();
+            return finished.count() == 1 && finished.first().at(0).toBool();
+        };
+        if (kOwnAllocator)
+            QCOMPARE(outcomeUnderDataLimit(16 << 20, end), QStringLiteral("done"));
+        else
+            QVERIFY(end());
+
+        QByteArray expected;
+        for (const QJsonObject &item : m_bench.buffer->lastResultItems())
+            expected += item.value("key").toString().toUtf8()
+                + QByteArray("," + item.value("value").toString().toUtf8()).repeated(kSamples) + '\n';
+        expected += "exposure time(ms)" + QByteArray(",12.5").repeated(kSamples) + '\n';
+        for (int i = 0; i < samples.size(); ++i)
+            expected += QByteArray::number(340 + i)
+                + QByteArray("," + NumberText::general(samples[i] / 100.0).toLatin1()).repeated(kSamples) + '\n';
+        QFile file(testsupport::savedFiles().value(0));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray timeLine = file.readLine();
+        QVERIFY(timeLine.startsWith("\xEF\xBB\xBFTime,"));
+        const QStringList times = QString::fromUtf8(timeLine).chopped(1).split(QLatin1Char(','));
+        QCOMPARE(times.size(), 1 + kSamples);
+        const QRegularExpression time(QRegularExpression::anchoredPattern("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d"));
+        QVERIFY(std::all_of(times.cbegin() + 1, times.cend(), [&time](const QString &t) { return time.match(t).hasMatch(); }));
+        QVERIFY(file.readAll() == expected);
     }
 
     void seriesBegunBeforeTheFirstSpectrumHasTheAxis()

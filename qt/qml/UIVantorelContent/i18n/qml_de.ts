@@ -738,6 +738,10 @@
         <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
         <translation>Dauer eingeben: mindestens ein Intervall (%1 s), höchstens %2 s.</translation>
     </message>
+    <message>
+        <source>This computer's memory cannot hold a series that long: at %1 s intervals it can last at most %2 s.</source>
+        <translation>Der Speicher dieses Computers kann eine so lange Serie nicht aufnehmen: Bei Intervallen von %1 s kann sie höchstens %2 s dauern.</translation>
+    </message>
 </context>
 <context>
     <name>KVRMessageDialog</name>

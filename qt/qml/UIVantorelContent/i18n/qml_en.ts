@@ -738,6 +738,10 @@
         <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
         <translation>Enter a duration of at least one interval (%1 s) and at most %2 s.</translation>
     </message>
+    <message>
+        <source>This computer's memory cannot hold a series that long: at %1 s intervals it can last at most %2 s.</source>
+        <translation>This computer's memory cannot hold a series that long: at %1 s intervals it can last at most %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>KVRMessageDialog</name>

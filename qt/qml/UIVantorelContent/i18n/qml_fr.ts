@@ -738,6 +738,10 @@
         <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
         <translation>Saisissez une durée d'au moins un intervalle (%1 s) et d'au plus %2 s.</translation>
     </message>
+    <message>
+        <source>This computer's memory cannot hold a series that long: at %1 s intervals it can last at most %2 s.</source>
+        <translation>La mémoire de cet ordinateur ne peut pas contenir une série aussi longue : à des intervalles de %1 s, elle peut durer au plus %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>KVRMessageDialog</name>

@@ -738,6 +738,10 @@
         <source>Enter a duration of at least one interval (%1 s) and at most %2 s.</source>
         <translation>时长须至少一个间隔（%1 s），最多 %2 s。</translation>
     </message>
+    <message>
+        <source>This computer's memory cannot hold a series that long: at %1 s intervals it can last at most %2 s.</source>
+        <translation>本机内存无法容纳这么长的系列：间隔为 %1 s 时，最长只能持续 %2 s。</translation>
+    </message>
 </context>
 <context>
     <name>KVRMessageDialog</name>
