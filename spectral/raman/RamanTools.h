@@ -77,8 +77,8 @@ constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
 constexpr double kPeakTopReach = 0.5;
-// A body that spans at most kLineFewSamples measured samples has its top between them, where
-// no value holds it: where the noise is known, such a line's height is the top of the
+// A body that spans at most kLineFewSamples measured samples (any line the device gives)
+// has its top between them, where no value holds it: where the noise is known, such a line's height is the top of the
 // Gaussian that best matches its measured samples, tried at kLineWidthTrials widths at half
 // maximum (nm) over the range the device's lines take, from its optics' narrowest to its
 // widest slit's. A wider body keeps the parabola's top. The matched top is the line's own,
@@ -87,7 +87,7 @@ constexpr double kPeakTopReach = 0.5;
 constexpr double kLineNarrowestFwhm = 1.5;
 constexpr double kLineWidestFwhm = 4.0;
 constexpr int kLineWidthTrials = 6;
-constexpr int kLineFewSamples = 3;
+constexpr int kLineFewSamples = 4;
 constexpr double kPeakMinMatchedSignalToNoise = 6.75;
 // A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
 // values within kPeakMatchReach body widths of the centre of its body, searched within
