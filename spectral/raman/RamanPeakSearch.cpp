@@ -360,12 +360,12 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence, whole)
         || touchesUnmeasured(c, j))
         return 0.0;
-    bool matched = false;
-    if (j.noiseWidths && whole)
-        height = topOfLine(c, j, width, matched);
     const Surroundings around = surroundingsOf(c, j, leftOut);
     if (around.noise > 0.0 && !(prominence >= j.minProminenceToNoise * around.noise))
         return 0.0;
+    bool matched = false;
+    if (j.noiseWidths && whole)
+        height = topOfLine(c, j, width, matched);
     double level = around.level;
     if (j.noiseWidths && around.levelKnown)
         level = around.sidesRead == 2 ? around.lowerSideLevel : std::min(around.level, 0.0);
