@@ -33,6 +33,11 @@ QList<double> firstPoints(const std::vector<double> &area, int count)
     return QList<double>(area.begin(), area.begin() + count);
 }
 
+bool clipped(double count)
+{
+    return count >= ramanpipeline::kFullScaleCounts;
+}
+
 } // namespace
 
 bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &source,
@@ -49,19 +54,30 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     // The noise of the measurement at each clean point, so the peak search need not guess
     // it from the few values around each peak.
     QList<double> noise(n, 0.0);
+    // 1 where the detector read its full scale: the light there was brighter, by how much
+    // nothing tells.
+    QList<double> fullScale(n, 0.0);
     const qsizetype k = baselineStartIndex(wavelengths.front(), n);
     if (k >= 0 && k < n) {
-        extract_spec_baseline(source.constData() + k, int(n - k), baseline.data() + k);
+        // A clipped sample is no measurement of the hump: the baseline bends beside it as the
+        // samples around it lead, rather than into the corners of a plateau.
+        std::vector<double> measured(source.begin() + k, source.end());
+        for (double &count : measured)
+            if (clipped(count))
+                count = std::numeric_limits<double>::quiet_NaN();
+        extract_spec_baseline(measured.data(), int(n - k), baseline.data() + k);
         // Under the laser and filter edge the whole signal counts as baseline.
         for (qsizetype i = 0; i < k; ++i)
             baseline[i] = source[i];
-        // Between zero and the signal, so the clean part is never negative.
+        // Between zero and the signal, so the clean part is never negative; all of a clipped
+        // sample counts as baseline.
         for (qsizetype i = k; i < n; ++i) {
-            const double b = std::min(std::max(baseline[i], 0.0), source[i]);
+            const double b = clipped(source[i]) ? source[i] : std::min(std::max(baseline[i], 0.0), source[i]);
             baseline[i] = b;
             clean[i] = source[i] - b;
+            fullScale[i] = clipped(source[i]) ? 1.0 : 0.0;
         }
-        spectrum_noise_widths(source.constData() + k, int(n - k), noise.data() + k);
+        spectrum_noise_widths(measured.data(), int(n - k), noise.data() + k);
     }
 
     std::vector<double> shiftArea(ramanpipeline::kPointCapacity);
@@ -81,7 +97,12 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     convert(clean);
     results.clean = firstPoints(valueArea, count);
     convert(noise);
-    const std::vector<double> noiseOnShift(valueArea.begin(), valueArea.begin() + count);
+    std::vector<double> noiseOnShift(valueArea.begin(), valueArea.begin() + count);
+    // No line stands on a point that a clipped sample reaches: its noise is without bound.
+    convert(fullScale);
+    for (int i = 0; i < count; ++i)
+        if (valueArea[size_t(i)] > 0.0)
+            noiseOnShift[size_t(i)] = std::numeric_limits<double>::infinity();
 
     results.peakPositions = QList<double>(ramanpipeline::kPeakCapacity, 0.0);
     results.peakHeights = QList<double>(ramanpipeline::kPeakCapacity, 0.0);

@@ -12,6 +12,8 @@ constexpr int kPeakCapacity = 10;
 constexpr double kShiftStep = 5.0;
 // Below this wavelength the measurement is all baseline (laser and filter edge).
 constexpr double kBaselineStartNm = 562.0;
+// The detector's full-scale count: a sample there was clipped.
+constexpr double kFullScaleCounts = 65535.0;
 } // namespace ramanpipeline
 
 struct RamanResults {

@@ -3,6 +3,7 @@
 // a line, stand out of the noise where they stand and keep a minimum distance from any
 // higher peak. The strongest ones up to the caller's capacity are returned in ascending shift.
 
+#include "raman/LineShape.h"
 #include "raman/RamanTools.h"
 #include "raman/WeightedParabola.h"
 
@@ -164,7 +165,8 @@ struct Judging {
     Measured measured;
     std::vector<double> residuals;
     std::vector<double> levels, sideLevels, x, r, magnitudes;
-    std::vector<double> topX, topY, topWeight;
+    std::vector<double> topX, topY, topWeight, sigmas;
+    std::vector<raman::MeasuredSample> samples;
 };
 
 // Level and noise width where a peak stands, from the measured values on either side of
@@ -291,6 +293,61 @@ double topOfParabola(const Candidate &c, Judging &j, double width)
     return std::isfinite(height) ? height : c.height;
 }
 
+// Full width at half maximum of a Gaussian in its standard deviations.
+constexpr double kFwhmPerSigma = 2.3548200450309493;
+
+// Top of the Gaussian, as wide as a line the device gives, that best matches the measured
+// samples within the body's width plus two of the narrowest such lines' standard deviations
+// of the plateau's middle, its top within half the body's width of there: a line narrower
+// than a few samples shows its top between them, which no grid value holds. The top of the
+// parabola over the top where no such Gaussian matches, or where the body spans more than
+// kLineFewSamples samples; `matched` tells which.
+double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
+{
+    matched = false;
+    const int middle = (c.first + c.last) / 2;
+    const double centre = j.shift[middle];
+    const double wavelength = 1e7 / (1e7 / raman::kExcitationWavelengthNm - centre);
+    const double shiftPerNm = 1e7 / (wavelength * wavelength);
+    j.sigmas.clear();
+    for (int k = 0; k < raman::kLineWidthTrials; ++k) {
+        const double fwhm = raman::kLineNarrowestFwhm
+            + (raman::kLineWidestFwhm - raman::kLineNarrowestFwhm) * k / (raman::kLineWidthTrials - 1);
+        j.sigmas.push_back(fwhm / kFwhmPerSigma * shiftPerNm);
+    }
+    const double reach = width + 2.0 * j.sigmas.front();
+    int from = middle, to = middle;
+    while (from > j.measured.first && centre - j.shift[from - 1] <= reach)
+        --from;
+    while (to < j.measured.last && j.shift[to + 1] - centre <= reach)
+        ++to;
+    raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
+    const auto inBody = std::count_if(j.samples.begin(), j.samples.end(), [&](const raman::MeasuredSample &m) {
+        return m.x >= j.shift[c.bodyFirst] && m.x <= j.shift[c.bodyLast];
+    });
+    if (inBody > raman::kLineFewSamples)
+        return topOfParabola(c, j, width);
+    const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
+    matched = match.found && std::isfinite(match.top);
+    return matched ? match.top : topOfParabola(c, j, width);
+}
+
+// Whether the body of a peak, or one body width on either side, holds a value whose noise
+// has no bound: a clipped sample is neither the top nor a flank of a line.
+bool touchesUnmeasured(const Candidate &c, const Judging &j)
+{
+    if (!j.noiseWidths)
+        return false;
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    for (int i = c.bodyFirst; i >= j.measured.first && j.shift[c.bodyFirst] - j.shift[i] <= width; --i)
+        if (std::isinf(j.noiseWidths[i]))
+            return true;
+    for (int i = c.bodyFirst; i <= j.measured.last && j.shift[i] - j.shift[c.bodyLast] <= width; ++i)
+        if (std::isinf(j.noiseWidths[i]))
+            return true;
+    return false;
+}
+
 // How many noise widths a peak rises above the level of its surroundings (above the higher
 // of its valleys where no level is known); 0 for a bump broader than kPeakMaxWidth and for
 // one whose prominence stays under kPeakMinProminenceToNoise noise widths.
@@ -300,20 +357,26 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     const double width = shift[c.bodyLast] - shift[c.bodyFirst];
     double height = 0.0, prominence = 0.0;
     bool whole = false;
-    if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence, whole))
+    if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence, whole)
+        || touchesUnmeasured(c, j))
         return 0.0;
-    if (j.noiseWidths && whole)
-        height = topOfParabola(c, j, width);
     const Surroundings around = surroundingsOf(c, j, leftOut);
     if (around.noise > 0.0 && !(prominence >= j.minProminenceToNoise * around.noise))
         return 0.0;
+    bool matched = false;
+    if (j.noiseWidths && whole)
+        height = topOfLine(c, j, width, matched);
     double level = around.level;
     if (j.noiseWidths && around.levelKnown)
         level = around.sidesRead == 2 ? around.lowerSideLevel : std::min(around.level, 0.0);
     const double rise = around.levelKnown ? height - level : prominence;
     if (!(rise > 0.0))
         return 0.0;
-    return around.noise > 0.0 ? rise / around.noise : std::numeric_limits<double>::infinity();
+    if (!(around.noise > 0.0))
+        return std::numeric_limits<double>::infinity();
+    // A matched top is judged against its own threshold, in the units of the one the caller holds.
+    const double scale = matched ? raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignalToNoise : 1.0;
+    return scale * rise / around.noise;
 }
 
 std::vector<Candidate> localMaxima(const double *values, int count)
@@ -352,9 +415,6 @@ void leaveOut(const Candidate &c, const double *shift, int count, std::vector<ch
     for (int i = c.bodyFirst; i < count && shift[i] - shift[c.bodyLast] <= width; ++i)
         leftOut[size_t(i)] = 1;
 }
-
-// Full width at half maximum of a Gaussian in its standard deviations.
-constexpr double kFwhmPerSigma = 2.3548200450309493;
 
 // Where a Gaussian kPeakMatchWidth as wide as the body best matches the values (on a level
 // of their own) within kPeakMatchReach body widths of `centre`: searched in whole cm^-1

@@ -77,6 +77,18 @@ constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
 constexpr double kPeakTopReach = 0.5;
+// A body that spans at most kLineFewSamples measured samples (any line the device gives)
+// has its top between them, where no value holds it: where the noise is known, such a line's height is the top of the
+// Gaussian that best matches its measured samples, tried at kLineWidthTrials widths at half
+// maximum (nm) over the range the device's lines take, from its optics' narrowest to its
+// widest slit's. A wider body keeps the parabola's top. The matched top is the line's own,
+// not the highest sample's, which lies up to a quarter below it: such a line must rise
+// kPeakMinMatchedSignalToNoise noise widths.
+constexpr double kLineNarrowestFwhm = 1.5;
+constexpr double kLineWidestFwhm = 4.0;
+constexpr int kLineWidthTrials = 6;
+constexpr int kLineFewSamples = 4;
+constexpr double kPeakMinMatchedSignalToNoise = 6.75;
 // A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
 // values within kPeakMatchReach body widths of the centre of its body, searched within
 // kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
@@ -110,7 +122,9 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
 
 // Finds the local maxima of `values` over `shift` (ascending) that are narrow, stand out of
 // the noise and keep their distance from higher ones. `noiseWidths`, where given, holds the
-// measurement's noise width at each point; without it the noise is measured from the values.
+// measurement's noise width at each point (infinite where the value was not measured, as
+// at a clipped sample: no line stands on or beside it); without it the noise is measured
+// from the values.
 // Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
 // their number.
 int find_raman_peaks(const double *shift, const double *values, int count,

@@ -67,13 +67,16 @@ inline SyntheticRamanSpectrum fluorescentSample(double humpCounts, std::vector<R
     return s;
 }
 
-// Counts of one measurement of `sample` with shot noise drawn from `seed`.
+// The detector's full-scale count: brighter light reads as this.
+constexpr double kFullScaleCounts = 65535.0;
+
+// Counts of one measurement of `sample` with shot noise drawn from `seed`, clipped at full scale.
 inline std::vector<double> shotNoiseCounts(const SyntheticRamanSpectrum &sample, uint32_t seed)
 {
     ShotNoise noise(seed);
     std::vector<double> counts;
     for (double w : sample.axis())
-        counts.push_back(noise.poisson(sample.fluorescence(w) + sample.linesAt(w)));
+        counts.push_back(std::min(kFullScaleCounts, noise.poisson(sample.fluorescence(w) + sample.linesAt(w))));
     return counts;
 }
 

@@ -14,6 +14,7 @@
 struct RamanLine {
     double shift;     // cm^-1
     double amplitude; // counts
+    double width = 0.0; // nm, standard deviation; 0: the spectrum's lineWidth
 };
 
 struct SyntheticRamanSpectrum {
@@ -52,7 +53,7 @@ struct SyntheticRamanSpectrum {
     {
         double sum = 0.0;
         for (const RamanLine &l : lines) {
-            const double x = (w - wavelengthOfShift(l.shift)) / lineWidth;
+            const double x = (w - wavelengthOfShift(l.shift)) / (l.width > 0.0 ? l.width : lineWidth);
             sum += l.amplitude * std::exp(-0.5 * x * x);
         }
         return sum;

@@ -296,6 +296,56 @@ private slots:
         }
     }
 
+    // The same pair as narrow as the device's optics make a line, 1.5 nm at half maximum: on
+    // the 1 nm axis its top often falls between two samples, neither of which holds it.
+    void narrowPairIsListedUnderShotNoise()
+    {
+        const double sigma = 1.5 / 2.3548200450309493;
+        const std::vector<RamanLine> lines{{1253.0, 300.0, sigma}, {1703.0, 300.0, sigma}};
+        const SyntheticRamanSpectrum pair = fluorescentSample(30000.0, lines);
+        const QList<double> axis = toList(pair.axis());
+        const auto listed = [](const QList<double> &peaks, double shift) {
+            return std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 15.0; });
+        };
+        int bothListed = 0;
+        for (uint32_t seed = 1; seed <= 40; ++seed) {
+            const RamanResults r = run(axis, toList(shotNoiseCounts(pair, seed)));
+            bothListed += listed(r.peakPositions, lines[0].shift) && listed(r.peakPositions, lines[1].shift) ? 1 : 0;
+        }
+        QVERIFY2(bothListed >= 36, qPrintable(QString("both lines listed in %1 of 40 measurements").arg(bothListed)));
+    }
+
+    // A hump so bright that the detector reads full scale over a third of it: the clipped
+    // plateau's corners are no lines and do not bend the baseline into any, so a blank lists
+    // nothing, and polystyrene on the flank before the plateau lists its lines and only them.
+    void clippedHumpListsOnlyItsLines()
+    {
+        for (double centre : {680.0, 740.0}) {
+            const SyntheticRamanSpectrum blank = fluorescentSample(120000.0, {}, centre);
+            const QList<double> axis = toList(blank.axis());
+            for (uint32_t seed = 1; seed <= 10; ++seed) {
+                const RamanResults r = run(axis, toList(shotNoiseCounts(blank, seed)));
+                QVERIFY2(r.peakPositions.isEmpty(), qPrintable(QString("hump at %1 nm, seed %2: %3 peaks, the first at %4")
+                                                                   .arg(centre).arg(seed).arg(r.peakPositions.size())
+                                                                   .arg(r.peakPositions.value(0))));
+            }
+        }
+        const PublishedRamanSample &polystyrene = publishedRamanSamples().front();
+        const SyntheticRamanSpectrum sample = fluorescentSample(120000.0, scaledLines(polystyrene, 3000.0), 760.0);
+        const QList<double> axis = toList(sample.axis());
+        for (uint32_t seed = 1; seed <= 10; ++seed) {
+            const RamanResults r = run(axis, toList(shotNoiseCounts(sample, seed)));
+            // Lines closer than the axis separates count as one.
+            for (const auto &group : {std::pair{1001.4, 1031.8}, {1583.1, 1602.3}, {3054.3, 3054.3}})
+                QVERIFY2(std::any_of(r.peakPositions.begin(), r.peakPositions.end(),
+                                     [&](double p) { return p >= group.first - 15.0 && p <= group.second + 15.0; }),
+                         qPrintable(QString("seed %1: %2 not listed").arg(seed).arg(group.second)));
+            for (double p : r.peakPositions)
+                QVERIFY2(std::any_of(polystyrene.lines.begin(), polystyrene.lines.end(), [p](const RamanLine &l) { return std::fabs(p - l.shift) <= 40.0; }),
+                         qPrintable(QString("seed %1: a peak at %2, beside every line").arg(seed).arg(p)));
+        }
+    }
+
     // Polystyrene on a bright hump at 620 nm, its strongest line 4000 counts: the lines
     // chemists calibrate with, 1001 cm^-1 at the very start of the clean spectrum and 1602
     // cm^-1 (about 9 shot-noise widths), are listed from one measurement to the next; blanks

@@ -1,0 +1,115 @@
+#include "raman/LineShape.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace raman {
+
+namespace {
+
+// Relative size below which two slopes differ by rounding only.
+constexpr double kSameSlope = 1e-9;
+// Fewer samples than this fix no Gaussian over a level.
+constexpr size_t kLeastSamples = 4;
+// Steps of the search for a top within its reach, refined by a parabola through the best three.
+constexpr int kTopSteps = 8;
+
+} // namespace
+
+void measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out)
+{
+    out.clear();
+    double magnitude = 0.0;
+    for (int i = from; i <= to; ++i)
+        if (std::isfinite(values[i]))
+            magnitude = std::max(magnitude, std::fabs(values[i]));
+    const auto slope = [&](int i) { return (values[i + 1] - values[i]) / (x[i + 1] - x[i]); };
+    const auto bends = [&](int i) {
+        const double left = slope(i - 1), right = slope(i);
+        const double scale = magnitude / (x[i + 1] - x[i - 1]) + std::fabs(left) + std::fabs(right);
+        return !(std::fabs(left - right) <= kSameSlope * scale);
+    };
+    for (int i = from + 1; i < to; ++i) {
+        if (!std::isfinite(values[i - 1]) || !std::isfinite(values[i]) || !std::isfinite(values[i + 1]) || !bends(i))
+            continue;
+        // A bend at two neighbouring grid points is one sample between them, where the
+        // stretches on either side meet; a bend at one alone is a sample on the grid point.
+        if (i + 2 <= to && std::isfinite(values[i + 2]) && bends(i + 1)) {
+            const double left = slope(i - 1), right = slope(i + 1);
+            double at = x[i];
+            if (left != right)
+                at = (values[i + 1] - values[i] - right * x[i + 1] + left * x[i]) / (left - right);
+            at = std::clamp(at, x[i], x[i + 1]);
+            out.push_back({at, values[i] + left * (at - x[i])});
+            ++i;
+        } else {
+            out.push_back({x[i], values[i]});
+        }
+    }
+    if (out.size() >= kLeastSamples)
+        return;
+    out.clear();
+    for (int i = from; i <= to; ++i)
+        if (std::isfinite(values[i]))
+            out.push_back({x[i], values[i]});
+}
+
+GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
+                           double centre, double reach)
+{
+    GaussianMatch best;
+    if (samples.size() < kLeastSamples)
+        return best;
+    double n = 0.0, sy = 0.0, syy = 0.0;
+    for (const MeasuredSample &s : samples) {
+        n += 1.0;
+        sy += s.y;
+        syy += s.y * s.y;
+    }
+    // What a * g + b leaves unexplained with the top at `top`, and its a and b.
+    const auto match = [&](double top, double sigma, double &a, double &b) {
+        double sg = 0.0, sgg = 0.0, sgy = 0.0;
+        for (const MeasuredSample &s : samples) {
+            const double d = (s.x - top) / sigma;
+            const double g = std::exp(-0.5 * d * d);
+            sg += g;
+            sgg += g * g;
+            sgy += g * s.y;
+        }
+        const double cgg = sgg - sg * sg / n, cgy = sgy - sg * sy / n;
+        a = cgg > 0.0 ? cgy / cgg : 0.0;
+        b = (sy - a * sg) / n;
+        return (syy - sy * sy / n) - (cgg > 0.0 ? cgy * cgy / cgg : 0.0);
+    };
+    double leastLeft = 0.0;
+    for (double sigma : sigmas) {
+        if (!(sigma > 0.0))
+            continue;
+        double left[2 * kTopSteps + 1];
+        int at = -1;
+        for (int k = -kTopSteps; k <= kTopSteps; ++k) {
+            double a = 0.0, b = 0.0;
+            left[k + kTopSteps] = match(centre + reach * k / kTopSteps, sigma, a, b);
+            if (a > 0.0 && (at < 0 || left[k + kTopSteps] < left[at]))
+                at = k + kTopSteps;
+        }
+        if (at < 0)
+            continue;
+        double offset = 0.0;
+        if (at > 0 && at < 2 * kTopSteps) {
+            const double curvature = left[at - 1] - 2.0 * left[at] + left[at + 1];
+            if (curvature > 0.0)
+                offset = std::clamp(0.5 * (left[at - 1] - left[at + 1]) / curvature, -0.5, 0.5);
+        }
+        const double top = centre + reach * (at - kTopSteps + offset) / kTopSteps;
+        double a = 0.0, b = 0.0;
+        const double unexplained = match(top, sigma, a, b);
+        if (a > 0.0 && (!best.found || unexplained < leastLeft)) {
+            leastLeft = unexplained;
+            best = {true, a + b, top, sigma};
+        }
+    }
+    return best;
+}
+
+} // namespace raman

@@ -1,0 +1,32 @@
+#pragma once
+// A Raman line's shape read from the data: the measured samples behind a spectrum that
+// linear interpolation drew on a finer grid, and the Gaussian of the widths the device
+// gives that best matches them. Plain C++.
+
+#include <vector>
+
+namespace raman {
+
+struct MeasuredSample {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// The measured samples behind `values[from..to]` over `x`: linear interpolation between
+// samples is straight from one to the next, so each sample is where the slope changes, at a
+// grid point or where the straight stretches on either side meet. The grid values themselves
+// where that finds too few (a grid no finer than the measurement).
+void measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out);
+
+// The best least-squares match a * Gaussian + b to `samples`, with the Gaussian's standard
+// deviation one of `sigmas` and its top within `reach` of `centre`.
+struct GaussianMatch {
+    bool found = false;
+    double top = 0.0;    // a + b
+    double centre = 0.0;
+    double sigma = 0.0;
+};
+GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
+                           double centre, double reach);
+
+} // namespace raman
