@@ -3,7 +3,11 @@
 #include "output/SaveFolder.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace WholeFile {
 
@@ -30,15 +34,23 @@ bool write(const QString &path, const QByteArray &content, QIODevice::OpenMode m
 
 bool write(const QString &path, const ContentWriter &content, QIODevice::OpenMode mode)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | mode))
+    // Written beside the name and renamed over it: rename() replaces whatever entry is at the
+    // name, a link included, where QSaveFile would write through a link to its target.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!file.open())
         return false;
-    // The flush is checked here: a failure of the one inside commit() goes unnoticed.
-    if (!content(file) || !file.flush()) {
-        file.cancelWriting();
+    file.setTextModeEnabled(mode.testFlag(QIODevice::Text));
+    // A new file gets the permissions any other new file of the user gets, not the private
+    // ones of a temporary file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    // The flush is checked here, and the bytes are on the disk before the name points at them.
+    if (::fchmod(file.handle(), 0666 & ~mask) != 0 || !content(file) || !file.flush() || ::fsync(file.handle()) != 0)
         return false;
-    }
-    return file.commit();
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return false;
+    file.setAutoRemove(false);
+    return true;
 }
 
 bool openNew(QFile &file, const QString &folder, const QString &stem, const QString &suffix)

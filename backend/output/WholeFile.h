@@ -1,8 +1,7 @@
 #pragma once
 // Writing a file whole or not at all. A write that a full disk cuts short is no error to
-// QPdfWriter or QImageWriter, and QSaveFile commits even when its final flush fails: here
-// every byte of the content is counted, whether it was made in memory first or is written
-// as it is made.
+// QPdfWriter or QImageWriter: here every byte of the content is counted, whether it was
+// made in memory first or is written as it is made.
 
 #include <QByteArray>
 #include <QFile>
@@ -18,7 +17,7 @@ constexpr int kTemporaryNameExtraBytes = 7;
 
 // Writes `content` as the file `path` through a temporary file beside it that takes the name
 // only when every byte was taken. False otherwise: no new file is left, and an earlier
-// file of that name stays as it was. `mode` adds open flags (QIODevice::Text).
+// file of that name stays as it was. A link at the name is replaced, never written through. `mode` adds open flags (QIODevice::Text).
 bool write(const QString &path, const QByteArray &content, QIODevice::OpenMode mode = {});
 
 // Writes the content into the open file; false when the file took fewer bytes than given.

@@ -904,6 +904,13 @@ private slots:
         QVERIFY(!QFileInfo::exists(missing));
         QCOMPARE(testsupport::csvLines(theirs), QStringList{"theirs"});
 
+        // A link that takes the place of a file being written is replaced, not written through.
+        QVERIFY(QFile::remove(path) && QFile::link(theirs, path));
+        QVERIFY(WholeFile::write(path, QByteArray("ours")));
+        QVERIFY(QFileInfo(path).isFile() && !QFileInfo(path).isSymLink());
+        QCOMPARE(testsupport::csvLines(path), QStringList{"ours"});
+        QCOMPARE(testsupport::csvLines(theirs), QStringList{"theirs"});
+
         // The name of a timed series is chosen at its begin; a link that points nowhere
         // appears there while it runs.
         feed({100, 200, 300, 400});
