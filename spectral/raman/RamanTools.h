@@ -92,9 +92,10 @@ constexpr double kPeakMinMatchedSignalToNoise = 6.75;
 // A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
 // values within kPeakMatchReach body widths of the centre of its body, searched within
 // kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
-// the noise of a weak line moves it less.
+// the noise of a weak line moves it less. Reaching further, a wide line's match takes in
+// the flank of a neighbour it blends with and moves towards it, off its own top.
 constexpr double kPeakMatchWidth = 0.8;
-constexpr double kPeakMatchReach = 1.0;
+constexpr double kPeakMatchReach = 0.6;
 constexpr double kPeakMatchShift = 0.25;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side, and a cluster may lean on the other: it stands at the centre
