@@ -26,8 +26,8 @@ constexpr double kBaselineSmoothness = 100.0;
 constexpr double kBaselineLineFindingSmoothness = 1000.0;
 constexpr int kBaselineLineReach = 4;
 constexpr double kBaselineStraightness = 100.0;
-// Samples beyond the lines at the start of the data that the curve under those lines is
-// carried back from. Lines at the start with at most kBaselineHeadClusterGap line-free
+// Known samples (a clipped one is none) beyond the lines at the start of the data that the
+// curve under those lines is carried back from. Lines at the start with at most kBaselineHeadClusterGap line-free
 // samples between them are one cluster, which hides the fluorescence in its valleys too;
 // the curve carried back from beyond it is taken where no sample lies
 // kBaselineHeadClusterRefutation noise widths below it.

@@ -183,9 +183,14 @@ void markLineSamples(const double *spectrum, const std::vector<double> &y, const
 // spreads their logarithm. False where those samples are too few or not all positive.
 bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int from, std::vector<double> &shape)
 {
-    const int end = from + raman::kBaselineHeadFitReach;
+    int end = from + raman::kBaselineHeadFitReach;
     if (from <= 0 || end > int(w.size()))
         return false;
+    // A clipped top tells nothing of the shape, and may fill most of the reach: it counts
+    // only known samples, or a flank before a plateau would be left to the free fit.
+    for (int i = from; i < end && end < int(w.size()); ++i)
+        if (!std::isfinite(spectrum[i]))
+            ++end;
     std::vector<double> x, logValue, weight;
     for (int i = from; i < end; ++i) {
         if (w[size_t(i)] == raman::kBaselineLineWeight || !std::isfinite(spectrum[i]))
