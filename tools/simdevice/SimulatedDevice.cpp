@@ -343,8 +343,9 @@ qint64 SimulatedDevice::nextWriteMs() const
 
 bool SimulatedDevice::streamMayQueue() const
 {
-    // A paced line takes the next spectrum only once it has carried the last one.
-    return m_streaming && !(m_linePacing && !m_output.empty());
+    // The next spectrum waits until the line has taken the last one: a host that stops
+    // reading finds at most one spectrum waiting when it reads again, not every one it missed.
+    return m_streaming && m_output.empty();
 }
 
 int SimulatedDevice::pollTimeoutMs() const

@@ -109,7 +109,8 @@ public:
     void setLinePacing(bool paced);
     // A spectrum is sent only once its exposure (the state's exposure time) has passed: a
     // snapshot that long after its request, continuous spectra no closer than one exposure
-    // apart. With line pacing on, the next continuous spectrum also waits for the line.
+    // apart. In any case the next continuous spectrum waits until the line has taken the
+    // last (with line pacing on, carried it).
     void setExposureTiming(bool timed);
     // Closes the device side of the line for good; the host's port then fails.
     void hangUp();
