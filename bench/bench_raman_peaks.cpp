@@ -393,7 +393,7 @@ struct Figures {
 constexpr int kFlankLines = 3200;
 constexpr int kPairs = 1000;
 constexpr int kClippedBlanks = 1500;
-constexpr int kClippedSamples = 1000;
+constexpr int kClippedSamples = 4000;
 
 void printFigures()
 {
