@@ -1,5 +1,7 @@
 #include "raman/LineShape.h"
 
+#include "raman/RamanTools.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,14 +11,24 @@ namespace {
 
 // Relative size below which two slopes differ by rounding only.
 constexpr double kSameSlope = 1e-9;
-// Fewer samples than this fix no Gaussian over a level.
-constexpr size_t kLeastSamples = 4;
 // Steps of the search for a top within its reach, refined by a parabola through the best three.
 constexpr int kTopSteps = 8;
 
 } // namespace
 
-void measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out)
+void deviceLineSigmas(double shift, std::vector<double> &out)
+{
+    constexpr double fwhmPerSigma = 2.3548200450309493;
+    const double wavelength = 1e7 / (1e7 / kExcitationWavelengthNm - shift);
+    const double shiftPerNm = 1e7 / (wavelength * wavelength);
+    out.clear();
+    for (int k = 0; k < kLineWidthTrials; ++k) {
+        const double fwhm = kLineNarrowestFwhm + (kLineWidestFwhm - kLineNarrowestFwhm) * k / (kLineWidthTrials - 1);
+        out.push_back(fwhm / fwhmPerSigma * shiftPerNm);
+    }
+}
+
+bool measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out)
 {
     out.clear();
     double magnitude = 0.0;
@@ -46,19 +58,20 @@ void measuredSamplesOf(const double *x, const double *values, int from, int to, 
             out.push_back({x[i], values[i]});
         }
     }
-    if (out.size() >= kLeastSamples)
-        return;
+    if (out.size() >= kLeastMatchSamples)
+        return true;
     out.clear();
     for (int i = from; i <= to; ++i)
         if (std::isfinite(values[i]))
             out.push_back({x[i], values[i]});
+    return false;
 }
 
 GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
                            double centre, double reach)
 {
     GaussianMatch best;
-    if (samples.size() < kLeastSamples)
+    if (samples.size() < kLeastMatchSamples)
         return best;
     double n = 0.0, sy = 0.0, syy = 0.0;
     for (const MeasuredSample &s : samples) {
@@ -106,7 +119,7 @@ GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std
         const double unexplained = match(top, sigma, a, b);
         if (a > 0.0 && (!best.found || unexplained < leastLeft)) {
             leastLeft = unexplained;
-            best = {true, a + b, top, sigma};
+            best = {true, a + b, b, top, sigma};
         }
     }
     return best;

@@ -3,9 +3,13 @@
 // linear interpolation drew on a finer grid, and the Gaussian of the widths the device
 // gives that best matches them. Plain C++.
 
+#include <cstddef>
 #include <vector>
 
 namespace raman {
+
+// Fewer measured samples than this fix no Gaussian over a level.
+constexpr size_t kLeastMatchSamples = 4;
 
 struct MeasuredSample {
     double x = 0.0;
@@ -15,14 +19,19 @@ struct MeasuredSample {
 // The measured samples behind `values[from..to]` over `x`: linear interpolation between
 // samples is straight from one to the next, so each sample is where the slope changes, at a
 // grid point or where the straight stretches on either side meet. The grid values themselves
-// where that finds too few (a grid no finer than the measurement).
-void measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out);
+// where that finds too few (a grid no finer than the measurement); true where it found enough.
+bool measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out);
+
+// Standard deviations (cm^-1) of the lines the device gives at `shift`: kLineWidthTrials
+// widths at half maximum, narrowest first, over the range of its optics and slits.
+void deviceLineSigmas(double shift, std::vector<double> &out);
 
 // The best least-squares match a * Gaussian + b to `samples`, with the Gaussian's standard
 // deviation one of `sigmas` and its top within `reach` of `centre`.
 struct GaussianMatch {
     bool found = false;
     double top = 0.0;    // a + b
+    double level = 0.0;  // b
     double centre = 0.0;
     double sigma = 0.0;
 };

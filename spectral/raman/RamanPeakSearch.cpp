@@ -296,6 +296,26 @@ double topOfParabola(const Candidate &c, Judging &j, double width)
 // Full width at half maximum of a Gaussian in its standard deviations.
 constexpr double kFwhmPerSigma = 2.3548200450309493;
 
+// The last value of the straight stretch that resampling draws from the zeros before the
+// first measured value up to it (no measurement of its own), or the first measured value
+// where the data begin otherwise.
+int endOfStartRamp(const Judging &j)
+{
+    const auto slope = [&](int i) { return (j.values[i + 1] - j.values[i]) / (j.shift[i + 1] - j.shift[i]); };
+    int i = j.measured.first;
+    while (i + 2 <= j.measured.last && std::fabs(slope(i + 1) - slope(i)) <= 1e-9 * std::fabs(slope(i)))
+        ++i;
+    return i > j.measured.first ? i + 1 : j.measured.first;
+}
+
+// Measured samples of `j.samples` that lie within a peak's body.
+long samplesInBody(const Candidate &c, const Judging &j)
+{
+    return std::count_if(j.samples.begin(), j.samples.end(), [&](const raman::MeasuredSample &m) {
+        return m.x >= j.shift[c.bodyFirst] && m.x <= j.shift[c.bodyLast];
+    });
+}
+
 // Top of the Gaussian, as wide as a line the device gives, that best matches the measured
 // samples within the body's width plus two of the narrowest such lines' standard deviations
 // of the plateau's middle, its top within half the body's width of there: a line narrower
@@ -307,14 +327,7 @@ double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
     matched = false;
     const int middle = (c.first + c.last) / 2;
     const double centre = j.shift[middle];
-    const double wavelength = 1e7 / (1e7 / raman::kExcitationWavelengthNm - centre);
-    const double shiftPerNm = 1e7 / (wavelength * wavelength);
-    j.sigmas.clear();
-    for (int k = 0; k < raman::kLineWidthTrials; ++k) {
-        const double fwhm = raman::kLineNarrowestFwhm
-            + (raman::kLineWidestFwhm - raman::kLineNarrowestFwhm) * k / (raman::kLineWidthTrials - 1);
-        j.sigmas.push_back(fwhm / kFwhmPerSigma * shiftPerNm);
-    }
+    raman::deviceLineSigmas(centre, j.sigmas);
     const double reach = width + 2.0 * j.sigmas.front();
     int from = middle, to = middle;
     while (from > j.measured.first && centre - j.shift[from - 1] <= reach)
@@ -322,14 +335,54 @@ double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
     while (to < j.measured.last && j.shift[to + 1] - centre <= reach)
         ++to;
     raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
-    const auto inBody = std::count_if(j.samples.begin(), j.samples.end(), [&](const raman::MeasuredSample &m) {
-        return m.x >= j.shift[c.bodyFirst] && m.x <= j.shift[c.bodyLast];
-    });
-    if (inBody > raman::kLineFewSamples)
+    if (samplesInBody(c, j) > raman::kLineFewSamples)
         return topOfParabola(c, j, width);
     const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
     matched = match.found && std::isfinite(match.top);
     return matched ? match.top : topOfParabola(c, j, width);
+}
+
+// Whether the start of the measured data has cut a peak's body.
+bool cutByStart(const Candidate &c, const Judging &j)
+{
+    return j.shift[c.bodyFirst] - j.shift[j.measured.first] <= raman::kPeakCutReach;
+}
+
+// Top and level of a line that the start has cut: the Gaussian of the device's widths that
+// best matches its measured side, its top anywhere from the first measured sample to half
+// the body's width past the plateau's middle (the ramp drawn up to that sample is no
+// measurement, and a top beyond the data would be a guess). The samples reach two of the
+// widest such lines' standard deviations past the body, and on until there are enough to fix
+// the level: values the baseline clamped to nothing show no samples among them. False for a
+// body of more than kLineFewSamples samples or where no such Gaussian matches.
+bool topOfCutLine(const Candidate &c, Judging &j, double width, double &top, double &level)
+{
+    const int middle = (c.first + c.last) / 2;
+    raman::deviceLineSigmas(j.shift[middle], j.sigmas);
+    const int ramp = endOfStartRamp(j);
+    const double reach = j.shift[c.bodyLast] + 2.0 * j.sigmas.back();
+    int to = c.bodyLast;
+    while (to < j.measured.last && j.shift[to + 1] - j.shift[c.bodyLast] <= raman::kPeakSurroundings)
+        ++to;
+    if (!raman::measuredSamplesOf(j.shift, j.values, std::max(j.measured.first, ramp - 1), to, j.samples))
+        return false;
+    size_t kept = 0;
+    while (kept < j.samples.size() && (j.samples[kept].x <= reach || kept < raman::kLeastMatchSamples))
+        ++kept;
+    j.samples.resize(kept);
+    j.samples.erase(std::remove_if(j.samples.begin(), j.samples.end(),
+                                   [&](const raman::MeasuredSample &m) { return m.x < j.shift[ramp]; }),
+                    j.samples.end());
+    if (j.samples.empty() || samplesInBody(c, j) > raman::kLineFewSamples)
+        return false;
+    const double first = j.samples.front().x;
+    const double last = std::max(first, j.shift[middle] + 0.5 * width);
+    const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, 0.5 * (first + last), 0.5 * (last - first));
+    if (!match.found || !std::isfinite(match.top))
+        return false;
+    top = match.top;
+    level = match.level;
+    return true;
 }
 
 // Whether the body of a peak, or one body width on either side, holds a value whose noise
@@ -348,27 +401,16 @@ bool touchesUnmeasured(const Candidate &c, const Judging &j)
     return false;
 }
 
-// How many noise widths a peak rises above the level of its surroundings (above the higher
-// of its valleys where no level is known); 0 for a bump broader than kPeakMaxWidth and for
-// one whose prominence stays under kPeakMinProminenceToNoise noise widths.
-double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
+// How many noise widths a top at `height` rises above the level of its surroundings (above
+// the higher of its valleys, `prominence`, where no level is known), the level taken no
+// lower than `floor`.
+double riseToNoise(const Surroundings &around, const Judging &j, double height, double prominence, double floor,
+                   bool matched)
 {
-    const double *shift = j.shift;
-    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    double height = 0.0, prominence = 0.0;
-    bool whole = false;
-    if (width > raman::kPeakMaxWidth || !heightAwayFromEnds(c, j, height, prominence, whole)
-        || touchesUnmeasured(c, j))
-        return 0.0;
-    const Surroundings around = surroundingsOf(c, j, leftOut);
-    if (around.noise > 0.0 && !(prominence >= j.minProminenceToNoise * around.noise))
-        return 0.0;
-    bool matched = false;
-    if (j.noiseWidths && whole)
-        height = topOfLine(c, j, width, matched);
     double level = around.level;
     if (j.noiseWidths && around.levelKnown)
         level = around.sidesRead == 2 ? around.lowerSideLevel : std::min(around.level, 0.0);
+    level = std::max(level, floor);
     const double rise = around.levelKnown ? height - level : prominence;
     if (!(rise > 0.0))
         return 0.0;
@@ -377,6 +419,39 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     // A matched top is judged against its own threshold, in the units of the one the caller holds.
     const double scale = matched ? raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignalToNoise : 1.0;
     return scale * rise / around.noise;
+}
+
+// How many noise widths a peak rises above its surroundings; 0 for a bump broader than
+// kPeakMaxWidth and for one whose prominence stays under kPeakMinProminenceToNoise noise
+// widths. A line the start has cut is judged by whichever tells more: its flank beyond the
+// end reach, which a wide line keeps, or the Gaussian that matches its measured side over
+// the level that match finds beside it, which a narrow one needs.
+double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
+{
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    if (width > raman::kPeakMaxWidth || touchesUnmeasured(c, j))
+        return 0.0;
+    double height = 0.0, prominence = 0.0;
+    bool whole = false;
+    const bool away = heightAwayFromEnds(c, j, height, prominence, whole);
+    const bool cut = !whole && j.noiseWidths && cutByStart(c, j);
+    if (!away && !cut)
+        return 0.0;
+    const Surroundings around = surroundingsOf(c, j, leftOut);
+    const auto prominentEnough = [&](double p) {
+        return !(around.noise > 0.0) || p >= j.minProminenceToNoise * around.noise;
+    };
+    double ratio = 0.0;
+    if (away && prominentEnough(prominence)) {
+        bool matched = false;
+        if (j.noiseWidths && whole)
+            height = topOfLine(c, j, width, matched);
+        ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
+    }
+    double cutTop = 0.0, cutLevel = 0.0;
+    if (cut && prominentEnough(c.prominence) && topOfCutLine(c, j, width, cutTop, cutLevel))
+        ratio = std::max(ratio, riseToNoise(around, j, cutTop, c.prominence, cutLevel, true));
+    return ratio;
 }
 
 std::vector<Candidate> localMaxima(const double *values, int count)
@@ -475,18 +550,6 @@ double matchedCentre(const Candidate &c, const Judging &j, double centre)
     return centre + (best - steps) + offset;
 }
 
-// The last value of the straight stretch that resampling draws from the zeros before the
-// first measured value up to it (no measurement of its own), or the first measured value
-// where the data begin otherwise.
-int endOfStartRamp(const Judging &j)
-{
-    const auto slope = [&](int i) { return (j.values[i + 1] - j.values[i]) / (j.shift[i + 1] - j.shift[i]); };
-    int i = j.measured.first;
-    while (i + 2 <= j.measured.last && std::fabs(slope(i + 1) - slope(i)) <= 1e-9 * std::fabs(slope(i)))
-        ++i;
-    return i > j.measured.first ? i + 1 : j.measured.first;
-}
-
 // Centre of what a line rises above the chord between the lowest values within one body
 // width on either side of its plateau, weighted by the rise beyond half the highest rise
 // and leaving out the ramp before the first measured value; false where one side has no
@@ -535,8 +598,7 @@ bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
 double positionOf(const Candidate &c, const Judging &j)
 {
     double centre = 0.0;
-    const bool cut = j.shift[c.bodyFirst] - j.shift[j.measured.first] <= raman::kPeakCutReach;
-    if (cut && centreAboveChord(c, j, centre))
+    if (cutByStart(c, j) && centreAboveChord(c, j, centre))
         return centre;
     return matchedCentre(c, j, centreOf(c, j.shift, j.values));
 }

@@ -101,6 +101,8 @@ constexpr double kPeakMatchShift = 0.25;
 // has lost part of one side, and a cluster may lean on the other: it stands at the centre
 // of what it rises above the straight line between the lowest values within one body width
 // on either side of its top (the start's on one side, a neighbour's valley on the other).
+// A line that narrow has no value beyond kPeakEndReach near its top: it may instead rise by
+// the Gaussian of the device's widths that matches its measured side.
 constexpr double kPeakCutReach = 40.0;
 
 } // namespace raman
