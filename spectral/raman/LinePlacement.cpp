@@ -1,0 +1,140 @@
+// Where a line stands: its position in cm^-1.
+
+#include "raman/PeakJudging.h"
+
+#include <cmath>
+#include <vector>
+
+namespace raman::detail {
+
+namespace {
+
+// Full width at half maximum of a Gaussian in its standard deviations.
+constexpr double kFwhmPerSigma = 2.3548200450309493;
+
+// Centre of the body, weighted by the excess over half the prominence, so the position
+// is not tied to the sample that happens to be highest.
+double centreOf(const Candidate &c, const double *shift, const double *values)
+{
+    const double level = c.height - 0.5 * c.prominence;
+    double weighted = 0.0, total = 0.0;
+    for (int i = c.bodyFirst; i <= c.bodyLast; ++i) {
+        const double excess = values[i] - level;
+        weighted += excess * shift[i];
+        total += excess;
+    }
+    return total > 0.0 ? weighted / total : shift[(c.first + c.last) / 2];
+}
+
+// Where a Gaussian kPeakMatchWidth as wide as the body best matches the values (on a level
+// of their own) within kPeakMatchReach body widths of `centre`: searched in whole cm^-1
+// within kPeakMatchShift body widths of it and refined between the best three; `centre`
+// itself where the values are too few or match no such top.
+double matchedCentre(const Candidate &c, const Judging &j, double centre)
+{
+    const double *shift = j.shift;
+    const double *values = j.values;
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    const double sigma = raman::kPeakMatchWidth * width / kFwhmPerSigma;
+    const double reach = raman::kPeakMatchReach * width;
+    if (!(sigma > 0.0) || !std::isfinite(sigma))
+        return centre;
+    int from = c.first, to = c.last;
+    while (from > j.measured.first && shift[from - 1] >= centre - reach)
+        --from;
+    while (to < j.measured.last && shift[to + 1] <= centre + reach)
+        ++to;
+    if (to - from < 4)
+        return centre;
+    // Explained variance of the least-squares fit a * gaussian + b with its top at `top`.
+    const auto match = [&](double top) {
+        double n = 0.0, sg = 0.0, sy = 0.0, sgg = 0.0, sgy = 0.0;
+        for (int i = from; i <= to; ++i) {
+            if (!std::isfinite(values[i]))
+                continue;
+            const double d = (shift[i] - top) / sigma;
+            const double g = std::exp(-0.5 * d * d);
+            n += 1.0;
+            sg += g;
+            sy += values[i];
+            sgg += g * g;
+            sgy += g * values[i];
+        }
+        if (n < 3.0)
+            return 0.0;
+        const double cgg = sgg - sg * sg / n, cgy = sgy - sg * sy / n;
+        return cgy > 0.0 && cgg > 0.0 ? cgy * cgy / cgg : 0.0;
+    };
+    const int steps = int(raman::kPeakMatchShift * width);
+    std::vector<double> scores;
+    int best = -1;
+    for (int k = -steps; k <= steps; ++k) {
+        scores.push_back(match(centre + k));
+        if (scores.back() > 0.0 && (best < 0 || scores.back() > scores[size_t(best)]))
+            best = int(scores.size()) - 1;
+    }
+    if (best < 0)
+        return centre;
+    double offset = 0.0;
+    if (best > 0 && best + 1 < int(scores.size())) {
+        const double before = scores[size_t(best) - 1], after = scores[size_t(best) + 1];
+        const double curvature = before - 2.0 * scores[size_t(best)] + after;
+        if (curvature < 0.0)
+            offset = 0.5 * (before - after) / curvature;
+    }
+    return centre + (best - steps) + offset;
+}
+
+// Centre of what a line rises above the chord between the lowest values within one body
+// width on either side of its plateau, weighted by the rise beyond half the highest rise
+// and leaving out the ramp before the first measured value; false where one side has no
+// lower value.
+bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
+{
+    const double *shift = j.shift;
+    const double *values = j.values;
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    int left = c.first, right = c.last;
+    for (int i = c.first; i >= j.measured.first && shift[c.first] - shift[i] <= width; --i)
+        if (std::isfinite(values[i]) && values[i] <= values[left])
+            left = i;
+    for (int i = c.last; i <= j.measured.last && shift[i] - shift[c.last] <= width; ++i)
+        if (std::isfinite(values[i]) && values[i] <= values[right])
+            right = i;
+    if (left >= c.first || right <= c.last)
+        return false;
+    const double slope = (values[right] - values[left]) / (shift[right] - shift[left]);
+    const auto rise = [&](int i) { return values[i] - (values[left] + slope * (shift[i] - shift[left])); };
+    int top = left;
+    for (int i = left; i <= right; ++i)
+        if (rise(i) > rise(top))
+            top = i;
+    const double half = 0.5 * rise(top);
+    const int firstCounted = endOfStartRamp(j);
+    int from = top, to = top;
+    while (from - 1 > left && from - 1 >= firstCounted && rise(from - 1) > half)
+        --from;
+    while (to + 1 < right && rise(to + 1) > half)
+        ++to;
+    double weighted = 0.0, total = 0.0;
+    for (int i = from; i <= to; ++i) {
+        weighted += (rise(i) - half) * shift[i];
+        total += rise(i) - half;
+    }
+    if (!(total > 0.0))
+        return false;
+    centre = weighted / total;
+    return true;
+}
+
+} // namespace
+
+double positionOf(const Candidate &c, const Judging &j)
+{
+    double centre = 0.0;
+    if (cutByStart(c, j) && centreAboveChord(c, j, centre))
+        return centre;
+    return matchedCentre(c, j, centreOf(c, j.shift, j.values));
+}
+
+} // namespace raman::detail

@@ -1,0 +1,100 @@
+#pragma once
+// What the files of the Raman peak search share: a candidate peak, the measured stretch of
+// the data, what every peak's judgement reads, and what each file asks of the others.
+// Plain C++.
+
+#include "raman/LineShape.h"
+#include "raman/RamanTools.h"
+
+#include <vector>
+
+namespace raman::detail {
+
+struct Candidate {
+    int first = 0; // plateau start
+    int last = 0;  // plateau end
+    double height = 0.0;
+    double prominence = 0.0;
+    int bodyFirst = 0; // first sample above half the prominence
+    int bodyLast = 0;  // last sample above half the prominence
+    double position = 0.0;
+};
+
+// The stretch of the spectrum that was measured: zeros running to either end are where
+// nothing was (below the laser edge), not a quiet signal.
+struct Measured {
+    int first = 0;
+    int last = -1;
+};
+
+// What every peak's judgement reads, and room that one judgement after another reuses.
+struct Judging {
+    const double *shift = nullptr;
+    const double *values = nullptr;
+    const double *noiseWidths = nullptr; // the caller's, or null
+    double minSignalToNoise = raman::kPeakMinSignalToMeasuredNoise;
+    double minProminenceToNoise = raman::kPeakMinProminenceToMeasuredNoise;
+    Measured measured;
+    std::vector<double> residuals;
+    std::vector<double> levels, sideLevels, x, r, magnitudes;
+    std::vector<double> topX, topY, topWeight, sigmas;
+    std::vector<raman::MeasuredSample> samples;
+};
+
+// Level and noise width where a peak stands, from the measured values on either side of
+// it beginning one peak width beyond its body, leaving out the bodies of other likely
+// lines. The level is the median of the values within kPeakLevelReach, of both sides and of
+// each. The noise is the caller's where it is known. Otherwise it is measured: shot noise
+// follows the fluorescence under the lines, which changes severalfold over kPeakSurroundings
+// on a flank, so the noise is a straight line fitted through the squared residuals of that
+// stretch and taken where the peak stands; near the ends of the data it follows the trend
+// of the one side there is. The residuals are those of the values, not of their
+// differences: the grid may be finer than the measurement, so neighbouring values move
+// together and their differences would understate the noise.
+struct Surroundings {
+    bool levelKnown = false;
+    double level = 0.0;
+    int sidesRead = 0;         // sides with values for the level
+    double lowerSideLevel = 0.0;
+    double noise = 0.0;
+};
+
+// Defined in MeasuredStretch.cpp.
+
+Measured measuredStretch(const double *values, int count);
+
+// The last value of the straight stretch that resampling draws from the zeros before the
+// first measured value up to it (no measurement of its own), or the first measured value
+// where the data begin otherwise.
+int endOfStartRamp(const Judging &j);
+
+// Whether the start of the measured data has cut a peak's body.
+bool cutByStart(const Candidate &c, const Judging &j);
+
+// Defined in PeakSurroundings.cpp, where kResidualReach and the strides are.
+
+// Deviation of every measured value from the median of the values within kResidualReach
+// around it: the noise, without the slow change of the level beneath it. NaN where there
+// is none, between the strides, and within kResidualReach of the ends of the measured stretch.
+std::vector<double> residualsOf(const double *shift, const double *values, int count, const Measured &measured);
+
+// The surroundings of a peak, leaving out the values marked in `leftOut`.
+Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<char> &leftOut);
+
+// Defined in PeakHeights.cpp.
+
+// How many noise widths a peak rises above its surroundings; 0 for a bump broader than
+// kPeakMaxWidth and for one whose prominence stays under kPeakMinProminenceToNoise noise
+// widths. A line the start has cut is judged by whichever tells more: its flank beyond the
+// end reach, which a wide line keeps, or the Gaussian that matches its measured side over
+// the level that match finds beside it, which a narrow one needs.
+double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut);
+
+// Defined in LinePlacement.cpp.
+
+// Where a line stands: where a Gaussian matches it best near the centre of its body, or
+// the centre of its rise above the chord beneath it where the start of the measured data
+// has cut its body.
+double positionOf(const Candidate &c, const Judging &j);
+
+} // namespace raman::detail
