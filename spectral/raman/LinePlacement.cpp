@@ -127,12 +127,45 @@ bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
     return true;
 }
 
+// Where a line whose body takes in a blended neighbour's flank stands (kBlendBodyOfWidest);
+// false where the body is no wider than one line, the noise is not known or a sloped level
+// explains too little more than a level one.
+bool placeInBlend(const Candidate &c, Judging &j, double &position)
+{
+    if (!j.noiseWidths)
+        return false;
+    const int middle = (c.first + c.last) / 2;
+    const double top = j.shift[middle];
+    const double noise = j.noiseWidths[middle];
+    raman::deviceLineSigmas(top, j.sigmas);
+    const double widest = kFwhmPerSigma * j.sigmas.back();
+    if (!(j.shift[c.bodyLast] - j.shift[c.bodyFirst] > raman::kBlendBodyOfWidest * widest) || !(noise > 0.0)
+        || !std::isfinite(noise))
+        return false;
+    int from = middle, to = middle;
+    while (from > j.measured.first && top - j.shift[from - 1] <= widest)
+        --from;
+    while (to < j.measured.last && j.shift[to + 1] - top <= widest)
+        ++to;
+    raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
+    const double reach = raman::kBlendTopReach * j.sigmas.back();
+    const raman::GaussianMatch level = raman::bestGaussian(j.samples, j.sigmas, top, reach);
+    const raman::GaussianMatch sloped = raman::bestGaussianOverSlope(j.samples, j.sigmas, top, reach);
+    if (!level.found || !sloped.found
+        || !(level.unexplained - sloped.unexplained > raman::kBlendMinSlopeExplained * noise * noise))
+        return false;
+    position = sloped.centre;
+    return true;
+}
+
 } // namespace
 
-double positionOf(const Candidate &c, const Judging &j)
+double positionOf(const Candidate &c, Judging &j)
 {
     double centre = 0.0;
     if (cutByStart(c, j) && centreAboveChord(c, j, centre))
+        return centre;
+    if (placeInBlend(c, j, centre))
         return centre;
     return matchedCentre(c, j, centreOf(c, j.shift, j.values));
 }

@@ -14,6 +14,32 @@ constexpr double kSameSlope = 1e-9;
 // Steps of the search for a top within its reach, refined by a parabola through the best three.
 constexpr int kTopSteps = 8;
 
+// The top within `reach` of `centre` where `leftAt(top, a)` leaves least unexplained with a
+// positive height a: searched in kTopSteps steps either side, refined by a parabola through
+// the best three. False where no top gives a positive height.
+template <typename LeftAt>
+bool bestTop(const LeftAt &leftAt, double centre, double reach, double &top)
+{
+    double left[2 * kTopSteps + 1];
+    int at = -1;
+    for (int k = -kTopSteps; k <= kTopSteps; ++k) {
+        double a = 0.0;
+        left[k + kTopSteps] = leftAt(centre + reach * k / kTopSteps, a);
+        if (a > 0.0 && (at < 0 || left[k + kTopSteps] < left[at]))
+            at = k + kTopSteps;
+    }
+    if (at < 0)
+        return false;
+    double offset = 0.0;
+    if (at > 0 && at < 2 * kTopSteps) {
+        const double curvature = left[at - 1] - 2.0 * left[at] + left[at + 1];
+        if (curvature > 0.0)
+            offset = std::clamp(0.5 * (left[at - 1] - left[at + 1]) / curvature, -0.5, 0.5);
+    }
+    top = centre + reach * (at - kTopSteps + offset) / kTopSteps;
+    return true;
+}
+
 } // namespace
 
 void deviceLineSigmas(double shift, std::vector<double> &out)
@@ -94,33 +120,76 @@ GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std
         b = (sy - a * sg) / n;
         return (syy - sy * sy / n) - (cgg > 0.0 ? cgy * cgy / cgg : 0.0);
     };
-    double leastLeft = 0.0;
     for (double sigma : sigmas) {
-        if (!(sigma > 0.0))
+        double top = 0.0;
+        const auto leftAt = [&](double t, double &a) {
+            double b = 0.0;
+            return match(t, sigma, a, b);
+        };
+        if (!(sigma > 0.0) || !bestTop(leftAt, centre, reach, top))
             continue;
-        double left[2 * kTopSteps + 1];
-        int at = -1;
-        for (int k = -kTopSteps; k <= kTopSteps; ++k) {
-            double a = 0.0, b = 0.0;
-            left[k + kTopSteps] = match(centre + reach * k / kTopSteps, sigma, a, b);
-            if (a > 0.0 && (at < 0 || left[k + kTopSteps] < left[at]))
-                at = k + kTopSteps;
-        }
-        if (at < 0)
-            continue;
-        double offset = 0.0;
-        if (at > 0 && at < 2 * kTopSteps) {
-            const double curvature = left[at - 1] - 2.0 * left[at] + left[at + 1];
-            if (curvature > 0.0)
-                offset = std::clamp(0.5 * (left[at - 1] - left[at + 1]) / curvature, -0.5, 0.5);
-        }
-        const double top = centre + reach * (at - kTopSteps + offset) / kTopSteps;
         double a = 0.0, b = 0.0;
         const double unexplained = match(top, sigma, a, b);
-        if (a > 0.0 && (!best.found || unexplained < leastLeft)) {
-            leastLeft = unexplained;
-            best = {true, a + b, b, top, sigma};
+        if (a > 0.0 && (!best.found || unexplained < best.unexplained))
+            best = {true, a + b, b, top, sigma, unexplained};
+    }
+    return best;
+}
+
+GaussianMatch bestGaussianOverSlope(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
+                                    double centre, double reach)
+{
+    GaussianMatch best;
+    if (samples.size() < kLeastMatchSamples + 1)
+        return best;
+    // What a * g + b + s * (x - top) / sigma leaves unexplained, by the normal equations
+    // solved by elimination; `a` is the Gaussian's height (0 where they have no solution).
+    const auto match = [&](double top, double sigma, double &a) {
+        double m[3][4] = {}, yy = 0.0;
+        for (const MeasuredSample &s : samples) {
+            const double d = (s.x - top) / sigma;
+            const double f[3] = {std::exp(-0.5 * d * d), 1.0, d};
+            for (int r = 0; r < 3; ++r) {
+                for (int k = 0; k < 3; ++k)
+                    m[r][k] += f[r] * f[k];
+                m[r][3] += f[r] * s.y;
+            }
+            yy += s.y * s.y;
         }
+        const double rhs[3] = {m[0][3], m[1][3], m[2][3]};
+        for (int col = 0; col < 3; ++col) {
+            int pivot = col;
+            for (int r = col + 1; r < 3; ++r)
+                if (std::fabs(m[r][col]) > std::fabs(m[pivot][col]))
+                    pivot = r;
+            std::swap(m[col], m[pivot]);
+            if (!(std::fabs(m[col][col]) > 1e-12)) {
+                a = 0.0;
+                return 0.0;
+            }
+            for (int r = 0; r < 3; ++r) {
+                if (r == col)
+                    continue;
+                const double factor = m[r][col] / m[col][col];
+                for (int k = col; k < 4; ++k)
+                    m[r][k] -= factor * m[col][k];
+            }
+        }
+        double explained = 0.0;
+        for (int r = 0; r < 3; ++r)
+            explained += m[r][3] / m[r][r] * rhs[r];
+        a = m[0][3] / m[0][0];
+        return yy - explained;
+    };
+    for (double sigma : sigmas) {
+        double top = 0.0;
+        const auto leftAt = [&](double t, double &a) { return match(t, sigma, a); };
+        if (!(sigma > 0.0) || !bestTop(leftAt, centre, reach, top))
+            continue;
+        double a = 0.0;
+        const double unexplained = match(top, sigma, a);
+        if (a > 0.0 && (!best.found || unexplained < best.unexplained))
+            best = {true, 0.0, 0.0, top, sigma, unexplained};
     }
     return best;
 }

@@ -34,8 +34,15 @@ struct GaussianMatch {
     double level = 0.0;  // b
     double centre = 0.0;
     double sigma = 0.0;
+    double unexplained = 0.0; // sum of the squared residuals
 };
 GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
                            double centre, double reach);
+
+// The same over a sloped level, a * Gaussian + b + s * (x - top): the flank of a neighbour
+// that blends with the line is taken up by the slope rather than by the Gaussian's place.
+// Only `found`, `centre`, `sigma` and `unexplained` are set.
+GaussianMatch bestGaussianOverSlope(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
+                                    double centre, double reach);
 
 } // namespace raman

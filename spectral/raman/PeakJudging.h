@@ -94,7 +94,7 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
 
 // Where a line stands: where a Gaussian matches it best near the centre of its body, or
 // the centre of its rise above the chord beneath it where the start of the measured data
-// has cut its body.
-double positionOf(const Candidate &c, const Judging &j);
+// has cut its body, or where it matches over a slope where its body takes in a neighbour's.
+double positionOf(const Candidate &c, Judging &j);
 
 } // namespace raman::detail

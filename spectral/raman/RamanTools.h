@@ -97,6 +97,17 @@ constexpr double kPeakMinMatchedSignalToNoise = 6.75;
 constexpr double kPeakMatchWidth = 0.8;
 constexpr double kPeakMatchReach = 0.6;
 constexpr double kPeakMatchShift = 0.25;
+// A body wider than kBlendBodyOfWidest times the widest line the device gives (the margin is
+// what the noise moves a lone line's edges by) holds a neighbour's flank too: its centre,
+// and a Gaussian matched as wide, lean towards that neighbour. Such a line stands where a
+// Gaussian of the device's widths over a sloped level, which takes up the flank, best matches
+// the measured samples within the widest line's width at half maximum of its top, placed
+// within kBlendTopReach of that line's standard deviations of the top; only where the slope
+// explains kBlendMinSlopeExplained squared noise widths more than a level does, so a lone
+// line on a curved level keeps its matched place.
+constexpr double kBlendBodyOfWidest = 1.15;
+constexpr double kBlendTopReach = 0.5;
+constexpr double kBlendMinSlopeExplained = 16.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side, and a cluster may lean on the other: it stands at the centre
 // of what it rises above the straight line between the lowest values within one body width
