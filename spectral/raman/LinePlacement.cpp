@@ -142,12 +142,7 @@ bool placeInBlend(const Candidate &c, Judging &j, double &position)
     if (!(j.shift[c.bodyLast] - j.shift[c.bodyFirst] > raman::kBlendBodyOfWidest * widest) || !(noise > 0.0)
         || !std::isfinite(noise))
         return false;
-    int from = middle, to = middle;
-    while (from > j.measured.first && top - j.shift[from - 1] <= widest)
-        --from;
-    while (to < j.measured.last && j.shift[to + 1] - top <= widest)
-        ++to;
-    raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
+    takeSamplesAround(j, middle, widest);
     const double reach = raman::kBlendTopReach * j.sigmas.back();
     const raman::GaussianMatch level = raman::bestGaussian(j.samples, j.sigmas, top, reach);
     const raman::GaussianMatch sloped = raman::bestGaussianOverSlope(j.samples, j.sigmas, top, reach);

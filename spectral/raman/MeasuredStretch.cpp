@@ -31,4 +31,15 @@ bool cutByStart(const Candidate &c, const Judging &j)
     return j.shift[c.bodyFirst] - j.shift[j.measured.first] <= raman::kPeakCutReach;
 }
 
+bool takeSamplesAround(Judging &j, int middle, double reach)
+{
+    const double centre = j.shift[middle];
+    int from = middle, to = middle;
+    while (from > j.measured.first && centre - j.shift[from - 1] <= reach)
+        --from;
+    while (to < j.measured.last && j.shift[to + 1] - centre <= reach)
+        ++to;
+    return raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
+}
+
 } // namespace raman::detail

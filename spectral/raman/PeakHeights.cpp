@@ -90,13 +90,7 @@ double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
     const int middle = (c.first + c.last) / 2;
     const double centre = j.shift[middle];
     raman::deviceLineSigmas(centre, j.sigmas);
-    const double reach = width + 2.0 * j.sigmas.front();
-    int from = middle, to = middle;
-    while (from > j.measured.first && centre - j.shift[from - 1] <= reach)
-        --from;
-    while (to < j.measured.last && j.shift[to + 1] - centre <= reach)
-        ++to;
-    raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
+    takeSamplesAround(j, middle, width + 2.0 * j.sigmas.front());
     if (samplesInBody(c, j) > raman::kLineFewSamples)
         return topOfParabola(c, j, width);
     const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);

@@ -71,6 +71,10 @@ int endOfStartRamp(const Judging &j);
 // Whether the start of the measured data has cut a peak's body.
 bool cutByStart(const Candidate &c, const Judging &j);
 
+// Puts into `j.samples` the device samples measured within `reach` (cm^-1) of the value at
+// `middle`; false where there are none.
+bool takeSamplesAround(Judging &j, int middle, double reach);
+
 // Defined in PeakSurroundings.cpp, where kResidualReach and the strides are.
 
 // Deviation of every measured value from the median of the values within kResidualReach
