@@ -16,4 +16,9 @@ QByteArray text(bool byteOrderMark, const std::function<void(QTextStream &)> &co
     return bytes;
 }
 
+QByteArray byteOrderMark()
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF");
+}
+
 } // namespace CsvFile

@@ -11,4 +11,7 @@ namespace CsvFile {
 // What `content` writes through a UTF-8 text stream, with a byte-order mark when asked.
 QByteArray text(bool byteOrderMark, const std::function<void(QTextStream &)> &content);
 
+// UTF-8's byte-order mark, for a file written as it is made rather than through text().
+QByteArray byteOrderMark();
+
 } // namespace CsvFile

@@ -142,7 +142,7 @@ void SaveService::endCustomizedTestSave()
     const WholeFile::Outcome outcome = WholeFile::writeNew(
         m_customizedTestFolder, m_customizedTestStem, kCsvSuffix,
         [&table](QIODevice &file) {
-            const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+            const QByteArray byteOrderMark = CsvFile::byteOrderMark();
             return file.write(byteOrderMark) == byteOrderMark.size() && table.write(file);
         },
         QIODevice::Text, m_customizedTestFilePath);

@@ -17,7 +17,8 @@ constexpr int kTemporaryNameExtraBytes = 7;
 
 // Writes `content` as the file `path` through a temporary file beside it that takes the name
 // only when every byte was taken. False otherwise: no new file is left, and an earlier
-// file of that name stays as it was. A link at the name is replaced, never written through. `mode` adds open flags (QIODevice::Text).
+// file of that name stays as it was. A link at the name is replaced, never written through.
+// `mode` adds open flags (QIODevice::Text).
 bool write(const QString &path, const QByteArray &content, QIODevice::OpenMode mode = {});
 
 // Writes the content into the open file; false when the file took fewer bytes than given.

@@ -9,9 +9,6 @@ namespace raman::detail {
 
 namespace {
 
-// Full width at half maximum of a Gaussian in its standard deviations.
-constexpr double kFwhmPerSigma = 2.3548200450309493;
-
 // Centre of the body, weighted by the excess over half the prominence, so the position
 // is not tied to the sample that happens to be highest.
 double centreOf(const Candidate &c, const double *shift, const double *values)
@@ -35,7 +32,7 @@ double matchedCentre(const Candidate &c, const Judging &j, double centre)
     const double *shift = j.shift;
     const double *values = j.values;
     const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    const double sigma = raman::kPeakMatchWidth * width / kFwhmPerSigma;
+    const double sigma = raman::kPeakMatchWidth * width / raman::kFwhmPerSigma;
     const double reach = raman::kPeakMatchReach * width;
     if (!(sigma > 0.0) || !std::isfinite(sigma))
         return centre;
@@ -138,7 +135,7 @@ bool placeInBlend(const Candidate &c, Judging &j, double &position)
     const double top = j.shift[middle];
     const double noise = j.noiseWidths[middle];
     raman::deviceLineSigmas(top, j.sigmas);
-    const double widest = kFwhmPerSigma * j.sigmas.back();
+    const double widest = raman::kFwhmPerSigma * j.sigmas.back();
     if (!(j.shift[c.bodyLast] - j.shift[c.bodyFirst] > raman::kBlendBodyOfWidest * widest) || !(noise > 0.0)
         || !std::isfinite(noise))
         return false;

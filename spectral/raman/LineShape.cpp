@@ -44,13 +44,12 @@ bool bestTop(const LeftAt &leftAt, double centre, double reach, double &top)
 
 void deviceLineSigmas(double shift, std::vector<double> &out)
 {
-    constexpr double fwhmPerSigma = 2.3548200450309493;
     const double wavelength = 1e7 / (1e7 / kExcitationWavelengthNm - shift);
     const double shiftPerNm = 1e7 / (wavelength * wavelength);
     out.clear();
     for (int k = 0; k < kLineWidthTrials; ++k) {
         const double fwhm = kLineNarrowestFwhm + (kLineWidestFwhm - kLineNarrowestFwhm) * k / (kLineWidthTrials - 1);
-        out.push_back(fwhm / fwhmPerSigma * shiftPerNm);
+        out.push_back(fwhm / kFwhmPerSigma * shiftPerNm);
     }
 }
 

@@ -8,6 +8,9 @@
 
 namespace raman {
 
+// A Gaussian's full width at half maximum in its standard deviations.
+constexpr double kFwhmPerSigma = 2.3548200450309493;
+
 // Fewer measured samples than this fix no Gaussian over a level.
 constexpr size_t kLeastMatchSamples = 4;
 

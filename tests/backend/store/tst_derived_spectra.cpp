@@ -19,6 +19,8 @@ using namespace testsupport;
 namespace {
 
 const double NaN = std::numeric_limits<double>::quiet_NaN();
+// A Gaussian line's width at half maximum in standard deviations.
+constexpr double kFwhmPerSigma = 2.3548200450309493;
 
 // Reference maximum 100, so 5 is exactly the weak limit.
 const QList<double> kReference{100, 100, 100, 5, 6, 0, 100, 40, 100, -3};
@@ -300,7 +302,7 @@ private slots:
     // the 1 nm axis its top often falls between two samples, neither of which holds it.
     void narrowPairIsListedUnderShotNoise()
     {
-        const double sigma = 1.5 / 2.3548200450309493;
+        const double sigma = 1.5 / kFwhmPerSigma;
         const std::vector<RamanLine> lines{{1253.0, 300.0, sigma}, {1703.0, 300.0, sigma}};
         const SyntheticRamanSpectrum pair = fluorescentSample(30000.0, lines);
         const QList<double> axis = toList(pair.axis());
@@ -320,7 +322,7 @@ private slots:
     // what is left falls below half its top within a sample or two. It is listed all the same.
     void narrowLineCutByTheStartIsListed()
     {
-        const double sigma = 1.5 / 2.3548200450309493;
+        const double sigma = 1.5 / kFwhmPerSigma;
         const auto &samples = publishedRamanSamples();
         int listed = 0;
         for (const char *name : {"polystyrene", "toluene"}) {
@@ -495,7 +497,7 @@ private slots:
         for (double fwhm : {2.8, 3.0, 3.2}) {
             std::vector<RamanLine> lines = scaledLines(cyclohexane, 1000.0);
             for (RamanLine &line : lines)
-                line.width = fwhm / 2.3548200450309493;
+                line.width = fwhm / kFwhmPerSigma;
             const SyntheticRamanSpectrum sample = fluorescentSample(5000.0, lines, 620.0);
             const QList<double> axis = toList(sample.axis());
             for (uint32_t seed = 1; seed <= 40; ++seed) {
