@@ -32,6 +32,7 @@ struct Judging {
     const double *shift = nullptr;
     const double *values = nullptr;
     const double *noiseWidths = nullptr; // the caller's, or null
+    const double *presenceNoiseWidths = nullptr; // those that judge whether a line is there
     double minSignalToNoise = raman::kPeakMinSignalToMeasuredNoise;
     double minProminenceToNoise = raman::kPeakMinProminenceToMeasuredNoise;
     Measured measured;

@@ -53,7 +53,8 @@ constexpr double kPeakMinSeparation = 15.0;
 // kPeakTopReach of its body's width from its highest one, so one value lifted by the noise
 // does not make a line of a bump), and kPeakMinProminenceToNoise above the higher of its
 // valleys, so a line on the flank of another counts by its own height while a wiggle on a
-// flank does not. The noise width is the measurement's where the caller knows it; the
+// flank does not. The noise width is the caller's where it knows it (that of the data without
+// the line where given, so a line's own shot noise does not hide it); the
 // level is then the lower of the two sides' (a line in a cluster stands beside its
 // neighbours, not on them), and the baseline itself where one side has no values to read
 // (an end of the data, or other lines). Where the caller does not know the noise, it is
@@ -127,6 +128,14 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
 // and never less than one count's.
 void spectrum_noise_widths(const double *spectrum, int length, double *widths);
 
+// Writes exactly `length` noise widths into `widths` that tell whether a line is there: the
+// spread the data would have without their lines (at `baseline`, raised to where the samples
+// around it lie), not at the count a line adds to, whose own shot noise would judge a line as
+// tall as the fluorescence under it at 0.7 of its signal-to-noise. Where a sample rises above
+// that level, the width is such that the rise counts what shot noise makes of it. By the
+// model `spectrum_noise_widths` fits; 0 where `spectrum` or `baseline` is not finite.
+void line_free_noise_widths(const double *spectrum, const double *baseline, int length, double *widths);
+
 // Resamples a spectrum over an ascending wavelength axis (nm) onto Stokes Raman shifts
 // (cm^-1) that are whole multiples of `step`, interpolating linearly. The grid depends
 // only on the axis and the step. Writes at most `capacity` points to `shiftOut` and
@@ -138,9 +147,10 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
 // the noise and keep their distance from higher ones. `noiseWidths`, where given, holds the
 // measurement's noise width at each point (infinite where the value was not measured, as
 // at a clipped sample: no line stands on or beside it); without it the noise is measured
-// from the values.
+// from the values. `lineFreeNoiseWidths`, where given with them, judges whether a line is
+// there instead (see line_free_noise_widths); the measurement's widths still place it.
 // Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
 // their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
                      double *positions, double *heights, int capacity,
-                     const double *noiseWidths = nullptr);
+                     const double *noiseWidths = nullptr, const double *lineFreeNoiseWidths = nullptr);

@@ -317,6 +317,25 @@ private slots:
         QVERIFY2(bothListed >= 36, qPrintable(QString("both lines listed in %1 of 40 measurements").arg(bothListed)));
     }
 
+    // A wide line as tall as the fluorescence under it, ten shot-noise widths of that
+    // fluorescence, is listed: whether it is there is judged against the noise the data
+    // would have without it, not against the noise its own counts add.
+    void lineAsTallAsItsFluorescenceIsListed()
+    {
+        constexpr double under = 110.0;
+        int listed = 0;
+        for (double shift : {1500.0, 2900.0}) {
+            const double atUnitHump = fluorescentSample(1.0).fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+            const SyntheticRamanSpectrum sample = fluorescentSample(under / atUnitHump, {{shift, under, 4.0 / kFwhmPerSigma}});
+            const QList<double> axis = toList(sample.axis());
+            for (uint32_t seed = 1; seed <= 20; ++seed) {
+                const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
+                listed += std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 40.0; }) ? 1 : 0;
+            }
+        }
+        QVERIFY2(listed >= 36, qPrintable(QString("the line listed in %1 of 40 measurements").arg(listed)));
+    }
+
     // Polystyrene 1001 and toluene 1004 cm^-1 at 1.5 nm, 10 shot-noise widths high, stand on
     // the first sample of the clean spectrum: half of such a line lies before the start, and
     // what is left falls below half its top within a sample or two. It is listed all the same.
