@@ -102,4 +102,9 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
 // has cut its body, or where it matches over a slope where its body takes in a neighbour's.
 double positionOf(const Candidate &c, Judging &j);
 
+// How far the noise moves the place of a line at `position` (cm^-1, one standard deviation),
+// as kPeakMaxPlaceSpread reads it; 0 where the noise is not known, the start has cut the
+// line or too few measured samples fix a Gaussian over a level.
+double placeSpread(const Candidate &c, Judging &j, double position);
+
 } // namespace raman::detail

@@ -129,10 +129,13 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
             ++reachLast;
         const bool changed = marksIn(reachFirst, from - 1) + marksIn(to + 1, reachLast) > 0;
         const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
-        if (ratio >= j.minSignalToNoise) {
-            lines.push_back(c);
-            lines.back().position = positionOf(c, j);
-        }
+        if (!(ratio >= j.minSignalToNoise))
+            continue;
+        const double position = positionOf(c, j);
+        if (placeSpread(c, j, position) > raman::kPeakMaxPlaceSpread)
+            continue;
+        lines.push_back(c);
+        lines.back().position = position;
     }
     return lines;
 }

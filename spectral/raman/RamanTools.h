@@ -109,6 +109,14 @@ constexpr double kPeakMatchShift = 0.25;
 constexpr double kBlendBodyOfWidest = 1.15;
 constexpr double kBlendTopReach = 0.5;
 constexpr double kBlendMinSlopeExplained = 16.0;
+// Where the noise is known, a line is listed only where its data fix its place to within
+// kPeakMaxPlaceSpread (cm^-1, one standard deviation): the least spread, given those noise
+// widths, of the top of the Gaussian of the device's width nearest its body's, over a level,
+// matched to the measured samples within that width at half maximum of it. A weak line as
+// wide as the device makes it is otherwise listed more than kPeakMinSeparation off its
+// place often enough to pass for another line. A line cut by the start is placed by its
+// chord, which such a match does not describe.
+constexpr double kPeakMaxPlaceSpread = 7.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side, and a cluster may lean on the other: it stands at the centre
 // of what it rises above the straight line between the lowest values within one body width
