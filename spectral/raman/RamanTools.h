@@ -54,8 +54,9 @@ constexpr double kPeakMinSeparation = 15.0;
 // does not make a line of a bump), and kPeakMinProminenceToNoise above the higher of its
 // valleys, so a line on the flank of another counts by its own height while a wiggle on a
 // flank does not. The noise width is the caller's where it knows it (that of the data without
-// the line where given, so a line's own shot noise does not hide it); the
-// level is then the lower of the two sides' (a line in a cluster stands beside its
+// the line where given, so a line's own shot noise does not hide it; judged so, a weak line
+// shows its whole rise, and the threshold stands higher than against the measured count,
+// where weak wide lines, which the noise moves furthest, are seldom listed); the level is then the lower of the two sides' (a line in a cluster stands beside its
 // neighbours, not on them), and the baseline itself where one side has no values to read
 // (an end of the data, or other lines). Where the caller does not know the noise, it is
 // measured where the peak stands, from the spread of the values about their local median
@@ -68,7 +69,7 @@ constexpr double kPeakMinSeparation = 15.0;
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
 // kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
-constexpr double kPeakMinSignalToNoise = 7.25;
+constexpr double kPeakMinSignalToNoise = 7.75;
 constexpr double kPeakMinProminenceToNoise = 3.5;
 constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
 constexpr double kPeakMinProminenceToMeasuredNoise = 5.0;
@@ -89,7 +90,7 @@ constexpr double kLineNarrowestFwhm = 1.5;
 constexpr double kLineWidestFwhm = 4.0;
 constexpr int kLineWidthTrials = 6;
 constexpr int kLineFewSamples = 4;
-constexpr double kPeakMinMatchedSignalToNoise = 6.75;
+constexpr double kPeakMinMatchedSignalToNoise = 7.25;
 // A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
 // values within kPeakMatchReach body widths of the centre of its body, searched within
 // kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
