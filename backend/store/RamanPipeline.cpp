@@ -54,6 +54,8 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     // The noise of the measurement at each clean point, so the peak search need not guess
     // it from the few values around each peak.
     QList<double> noise(n, 0.0);
+    // The noise the data would have without their lines, which tells whether one is there.
+    QList<double> lineFreeNoise(n, 0.0);
     // 1 where the detector read its full scale: the light there was brighter, by how much
     // nothing tells.
     QList<double> fullScale(n, 0.0);
@@ -78,6 +80,7 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
             fullScale[i] = clipped(source[i]) ? 1.0 : 0.0;
         }
         spectrum_noise_widths(measured.data(), int(n - k), noise.data() + k);
+        line_free_noise_widths(measured.data(), baseline.constData() + k, int(n - k), lineFreeNoise.data() + k);
     }
 
     std::vector<double> shiftArea(ramanpipeline::kPointCapacity);
@@ -98,18 +101,20 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     results.clean = firstPoints(valueArea, count);
     convert(noise);
     std::vector<double> noiseOnShift(valueArea.begin(), valueArea.begin() + count);
+    convert(lineFreeNoise);
+    std::vector<double> lineFreeNoiseOnShift(valueArea.begin(), valueArea.begin() + count);
     // No line stands on a point that a clipped sample reaches: its noise is without bound.
     convert(fullScale);
     for (int i = 0; i < count; ++i)
         if (valueArea[size_t(i)] > 0.0)
-            noiseOnShift[size_t(i)] = std::numeric_limits<double>::infinity();
+            noiseOnShift[size_t(i)] = lineFreeNoiseOnShift[size_t(i)] = std::numeric_limits<double>::infinity();
 
     results.peakPositions = QList<double>(ramanpipeline::kPeakCapacity, 0.0);
     results.peakHeights = QList<double>(ramanpipeline::kPeakCapacity, 0.0);
     const int found = find_raman_peaks(results.shift.constData(), results.clean.constData(),
                                        int(results.clean.size()), results.peakPositions.data(),
                                        results.peakHeights.data(), ramanpipeline::kPeakCapacity,
-                                       noiseOnShift.data());
+                                       noiseOnShift.data(), lineFreeNoiseOnShift.data());
     if (found >= 0 && found <= ramanpipeline::kPeakCapacity) {
         results.peakPositions.resize(found);
         results.peakHeights.resize(found);

@@ -2,7 +2,9 @@
 
 #include "raman/PeakJudging.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace raman::detail {
@@ -151,6 +153,53 @@ bool placeInBlend(const Candidate &c, Judging &j, double &position)
 }
 
 } // namespace
+
+double placeSpread(const Candidate &c, Judging &j, double position)
+{
+    if (!j.noiseWidths || cutByStart(c, j))
+        return 0.0;
+    int middle = j.measured.first;
+    while (middle < j.measured.last && j.shift[middle + 1] <= position)
+        ++middle;
+    // The line's shape: of the device's widths, the one nearest its body's.
+    raman::deviceLineSigmas(position, j.sigmas);
+    const double bodySigma = (j.shift[c.bodyLast] - j.shift[c.bodyFirst]) / raman::kFwhmPerSigma;
+    double sigma = j.sigmas.front();
+    for (double s : j.sigmas)
+        if (std::fabs(s - bodySigma) < std::fabs(sigma - bodySigma))
+            sigma = s;
+    j.sigmas.assign(1, sigma);
+    if (!takeSamplesAround(j, middle, raman::kFwhmPerSigma * sigma))
+        return 0.0;
+    const raman::GaussianMatch m = raman::bestGaussian(j.samples, j.sigmas, position, raman::kBlendTopReach * sigma);
+    if (!m.found)
+        return 0.0;
+    // Fisher information on the top, the height and the level, each sample weighted by its
+    // noise; the top's spread is what is left of it once the other two are matched too.
+    const double height = m.top - m.level;
+    double f[3][3] = {};
+    int at = j.measured.first;
+    for (const raman::MeasuredSample &s : j.samples) {
+        while (at < j.measured.last && j.shift[at + 1] <= s.x)
+            ++at;
+        const double noise = std::max(j.noiseWidths[at], at < j.measured.last ? j.noiseWidths[at + 1] : 0.0);
+        if (!(noise > 0.0) || !std::isfinite(noise))
+            continue;
+        const double d = (s.x - m.centre) / sigma;
+        const double g = std::exp(-0.5 * d * d);
+        const double v[3] = {height * g * d / sigma, g, 1.0};
+        for (int r = 0; r < 3; ++r)
+            for (int k = 0; k < 3; ++k)
+                f[r][k] += v[r] * v[k] / (noise * noise);
+    }
+    const double det = f[1][1] * f[2][2] - f[1][2] * f[1][2];
+    if (!(det > 0.0))
+        return std::numeric_limits<double>::infinity();
+    const double shared =
+        (f[0][1] * f[0][1] * f[2][2] - 2.0 * f[0][1] * f[0][2] * f[1][2] + f[0][2] * f[0][2] * f[1][1]) / det;
+    const double information = f[0][0] - shared;
+    return information > 0.0 ? 1.0 / std::sqrt(information) : std::numeric_limits<double>::infinity();
+}
 
 double positionOf(const Candidate &c, Judging &j)
 {

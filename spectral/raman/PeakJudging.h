@@ -32,6 +32,7 @@ struct Judging {
     const double *shift = nullptr;
     const double *values = nullptr;
     const double *noiseWidths = nullptr; // the caller's, or null
+    const double *presenceNoiseWidths = nullptr; // those that judge whether a line is there
     double minSignalToNoise = raman::kPeakMinSignalToMeasuredNoise;
     double minProminenceToNoise = raman::kPeakMinProminenceToMeasuredNoise;
     Measured measured;
@@ -100,5 +101,10 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
 // the centre of its rise above the chord beneath it where the start of the measured data
 // has cut its body, or where it matches over a slope where its body takes in a neighbour's.
 double positionOf(const Candidate &c, Judging &j);
+
+// How far the noise moves the place of a line at `position` (cm^-1, one standard deviation),
+// as kPeakMaxPlaceSpread reads it; 0 where the noise is not known, the start has cut the
+// line or too few measured samples fix a Gaussian over a level.
+double placeSpread(const Candidate &c, Judging &j, double position);
 
 } // namespace raman::detail

@@ -121,7 +121,7 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
     found.levelKnown = !levels.empty();
     found.level = found.levelKnown ? medianOf(levels) : 0.0;
     if (j.noiseWidths) {
-        const double known = j.noiseWidths[(c.first + c.last) / 2];
+        const double known = j.presenceNoiseWidths[(c.first + c.last) / 2];
         found.noise = std::isfinite(known) && known > 0.0 ? known : 0.0;
     } else {
         found.noise = r.size() >= kLeastNoiseValues ? std::sqrt(varianceAt(x, r, j.magnitudes)) : 0.0;

@@ -83,13 +83,15 @@ void leaveOut(const Candidate &c, const double *shift, int count, std::vector<ch
 // neighbour by raising the noise beside it; then each whose surroundings that changed is
 // judged again.
 std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const double *shift,
-                                  const double *values, const double *noiseWidths, int count)
+                                  const double *values, const double *noiseWidths,
+                                  const double *lineFreeNoiseWidths, int count)
 {
     Judging j;
     j.shift = shift;
     j.values = values;
     j.measured = measuredStretch(values, count);
     j.noiseWidths = noiseWidths;
+    j.presenceNoiseWidths = lineFreeNoiseWidths ? lineFreeNoiseWidths : noiseWidths;
     if (noiseWidths) {
         j.minSignalToNoise = raman::kPeakMinSignalToNoise;
         j.minProminenceToNoise = raman::kPeakMinProminenceToNoise;
@@ -127,10 +129,13 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
             ++reachLast;
         const bool changed = marksIn(reachFirst, from - 1) + marksIn(to + 1, reachLast) > 0;
         const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
-        if (ratio >= j.minSignalToNoise) {
-            lines.push_back(c);
-            lines.back().position = positionOf(c, j);
-        }
+        if (!(ratio >= j.minSignalToNoise))
+            continue;
+        const double position = positionOf(c, j);
+        if (placeSpread(c, j, position) > raman::kPeakMaxPlaceSpread)
+            continue;
+        lines.push_back(c);
+        lines.back().position = position;
     }
     return lines;
 }
@@ -142,7 +147,8 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
 using namespace raman::detail;
 
 int find_raman_peaks(const double *shift, const double *values, int count,
-                     double *positions, double *heights, int capacity, const double *noiseWidths)
+                     double *positions, double *heights, int capacity, const double *noiseWidths,
+                     const double *lineFreeNoiseWidths)
 {
     if (!shift || !values || !positions || !heights || count < 3 || capacity <= 0)
         return 0;
@@ -168,7 +174,7 @@ int find_raman_peaks(const double *shift, const double *values, int count,
             prominent.push_back(c);
         }
     }
-    std::vector<Candidate> candidates = linesAmong(prominent, shift, values, noiseWidths, count);
+    std::vector<Candidate> candidates = linesAmong(prominent, shift, values, noiseWidths, lineFreeNoiseWidths, count);
     // Highest first; a peak too close to a higher accepted one is dropped.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate &a, const Candidate &b) { return a.height > b.height; });

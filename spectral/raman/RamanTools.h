@@ -53,8 +53,10 @@ constexpr double kPeakMinSeparation = 15.0;
 // kPeakTopReach of its body's width from its highest one, so one value lifted by the noise
 // does not make a line of a bump), and kPeakMinProminenceToNoise above the higher of its
 // valleys, so a line on the flank of another counts by its own height while a wiggle on a
-// flank does not. The noise width is the measurement's where the caller knows it; the
-// level is then the lower of the two sides' (a line in a cluster stands beside its
+// flank does not. The noise width is the caller's where it knows it (that of the data without
+// the line where given, so a line's own shot noise does not hide it; judged so, a weak line
+// shows its whole rise, and the threshold stands higher than against the measured count,
+// where weak wide lines, which the noise moves furthest, are seldom listed); the level is then the lower of the two sides' (a line in a cluster stands beside its
 // neighbours, not on them), and the baseline itself where one side has no values to read
 // (an end of the data, or other lines). Where the caller does not know the noise, it is
 // measured where the peak stands, from the spread of the values about their local median
@@ -67,7 +69,7 @@ constexpr double kPeakMinSeparation = 15.0;
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
 // kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
-constexpr double kPeakMinSignalToNoise = 7.25;
+constexpr double kPeakMinSignalToNoise = 7.75;
 constexpr double kPeakMinProminenceToNoise = 3.5;
 constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
 constexpr double kPeakMinProminenceToMeasuredNoise = 5.0;
@@ -88,7 +90,7 @@ constexpr double kLineNarrowestFwhm = 1.5;
 constexpr double kLineWidestFwhm = 4.0;
 constexpr int kLineWidthTrials = 6;
 constexpr int kLineFewSamples = 4;
-constexpr double kPeakMinMatchedSignalToNoise = 6.75;
+constexpr double kPeakMinMatchedSignalToNoise = 7.25;
 // A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
 // values within kPeakMatchReach body widths of the centre of its body, searched within
 // kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
@@ -108,6 +110,14 @@ constexpr double kPeakMatchShift = 0.25;
 constexpr double kBlendBodyOfWidest = 1.15;
 constexpr double kBlendTopReach = 0.5;
 constexpr double kBlendMinSlopeExplained = 16.0;
+// Where the noise is known, a line is listed only where its data fix its place to within
+// kPeakMaxPlaceSpread (cm^-1, one standard deviation): the least spread, given those noise
+// widths, of the top of the Gaussian of the device's width nearest its body's, over a level,
+// matched to the measured samples within that width at half maximum of it. A weak line as
+// wide as the device makes it is otherwise listed more than kPeakMinSeparation off its
+// place often enough to pass for another line. A line cut by the start is placed by its
+// chord, which such a match does not describe.
+constexpr double kPeakMaxPlaceSpread = 7.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side, and a cluster may lean on the other: it stands at the centre
 // of what it rises above the straight line between the lowest values within one body width
@@ -127,6 +137,14 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
 // and never less than one count's.
 void spectrum_noise_widths(const double *spectrum, int length, double *widths);
 
+// Writes exactly `length` noise widths into `widths` that tell whether a line is there: the
+// spread the data would have without their lines (at `baseline`, raised to where the samples
+// around it lie), not at the count a line adds to, whose own shot noise would judge a line as
+// tall as the fluorescence under it at 0.7 of its signal-to-noise. Where a sample rises above
+// that level, the width is such that the rise counts what shot noise makes of it. By the
+// model `spectrum_noise_widths` fits; 0 where `spectrum` or `baseline` is not finite.
+void line_free_noise_widths(const double *spectrum, const double *baseline, int length, double *widths);
+
 // Resamples a spectrum over an ascending wavelength axis (nm) onto Stokes Raman shifts
 // (cm^-1) that are whole multiples of `step`, interpolating linearly. The grid depends
 // only on the axis and the step. Writes at most `capacity` points to `shiftOut` and
@@ -138,9 +156,10 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
 // the noise and keep their distance from higher ones. `noiseWidths`, where given, holds the
 // measurement's noise width at each point (infinite where the value was not measured, as
 // at a clipped sample: no line stands on or beside it); without it the noise is measured
-// from the values.
+// from the values. `lineFreeNoiseWidths`, where given with them, judges whether a line is
+// there instead (see line_free_noise_widths); the measurement's widths still place it.
 // Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
 // their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
                      double *positions, double *heights, int capacity,
-                     const double *noiseWidths = nullptr);
+                     const double *noiseWidths = nullptr, const double *lineFreeNoiseWidths = nullptr);

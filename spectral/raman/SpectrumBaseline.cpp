@@ -28,6 +28,10 @@ constexpr double kFitResidue = 1e-9;
 constexpr int kNoiseModelPasses = 4;
 constexpr double kNoiseModelClip = 9.0;
 
+// Samples on either side whose median rise above the baseline tells where the data lie
+// without their lines.
+constexpr int kLineFreeLevelReach = 15;
+
 // Band of a symmetric matrix: band[k][i] holds entry (i, i + k), k = 0 .. kOrder.
 using Band = std::array<std::vector<double>, kOrder + 1>;
 
@@ -144,6 +148,28 @@ NoiseModel noiseModelOf(const double *spectrum, int n)
         a = sw > 0.0 ? std::max(0.0, (sy - g * sx) / sw) : 0.0;
     }
     return {a, g};
+}
+
+// The level the data keep without their lines: the baseline, which the fit lays low in the
+// noise band (more than a noise width under a dim stretch's mean), raised by the median rise
+// of the samples around it. Lines among them can only raise it.
+std::vector<double> lineFreeLevels(const double *spectrum, const double *baseline, int n)
+{
+    std::vector<double> levels(size_t(n), 0.0), rises;
+    for (int i = 0; i < n; ++i) {
+        rises.clear();
+        for (int k = std::max(0, i - kLineFreeLevelReach); k <= std::min(n - 1, i + kLineFreeLevelReach); ++k)
+            if (std::isfinite(spectrum[k]) && std::isfinite(baseline[k]))
+                rises.push_back(spectrum[k] - baseline[k]);
+        double median = 0.0;
+        if (!rises.empty()) {
+            const auto middle = rises.begin() + std::ptrdiff_t(rises.size() / 2);
+            std::nth_element(rises.begin(), middle, rises.end());
+            median = *middle;
+        }
+        levels[size_t(i)] = baseline[i] + std::max(median, 0.0);
+    }
+    return levels;
 }
 
 // Noise width at each sample, by the model at the sample's own value.
@@ -345,4 +371,32 @@ void spectrum_noise_widths(const double *spectrum, int length, double *widths)
     // A detector reads whole counts, so below one count its spread is that of one.
     for (int i = 0; i < length; ++i)
         widths[i] = std::isfinite(spectrum[i]) ? model.widthAt(std::max(spectrum[i], model.gain)) : 0.0;
+}
+
+void line_free_noise_widths(const double *spectrum, const double *baseline, int length, double *widths)
+{
+    if (length <= 0 || !spectrum || !baseline || !widths)
+        return;
+    const NoiseModel model = noiseModelOf(spectrum, length);
+    const std::vector<double> levels = lineFreeLevels(spectrum, baseline, length);
+    for (int i = 0; i < length; ++i) {
+        const double level = levels[size_t(i)];
+        if (!std::isfinite(spectrum[i]) || !std::isfinite(level)) {
+            widths[i] = 0.0;
+            continue;
+        }
+        widths[i] = model.widthAt(std::max(level, model.gain));
+        // Counts of a dim level reach far up more often than a normal spread says: a rise
+        // counts as many widths as the likelihood ratio of the counts, read as shot noise
+        // on the level, gives it. It is the rise over the spread for a rise small beside
+        // the level; a line as tall as the level counts 0.88 of that.
+        const double rise = spectrum[i] - level;
+        if (!(rise > 0.0) || !(model.gain > 0.0))
+            continue;
+        const double counted = widths[i] * widths[i] / (model.gain * model.gain);
+        const double risen = rise / model.gain;
+        const double squaredWidths = 2.0 * ((counted + risen) * std::log1p(risen / counted) - risen);
+        if (squaredWidths > 0.0)
+            widths[i] = rise / std::sqrt(squaredWidths);
+    }
 }

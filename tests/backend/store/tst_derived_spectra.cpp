@@ -317,6 +317,25 @@ private slots:
         QVERIFY2(bothListed >= 36, qPrintable(QString("both lines listed in %1 of 40 measurements").arg(bothListed)));
     }
 
+    // A wide line as tall as the fluorescence under it, ten shot-noise widths of that
+    // fluorescence, is listed: whether it is there is judged against the noise the data
+    // would have without it, not against the noise its own counts add.
+    void lineAsTallAsItsFluorescenceIsListed()
+    {
+        constexpr double under = 110.0;
+        int listed = 0;
+        for (double shift : {1500.0, 2900.0}) {
+            const double atUnitHump = fluorescentSample(1.0).fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+            const SyntheticRamanSpectrum sample = fluorescentSample(under / atUnitHump, {{shift, under, 4.0 / kFwhmPerSigma}});
+            const QList<double> axis = toList(sample.axis());
+            for (uint32_t seed = 1; seed <= 20; ++seed) {
+                const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
+                listed += std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 40.0; }) ? 1 : 0;
+            }
+        }
+        QVERIFY2(listed >= 36, qPrintable(QString("the line listed in %1 of 40 measurements").arg(listed)));
+    }
+
     // Polystyrene 1001 and toluene 1004 cm^-1 at 1.5 nm, 10 shot-noise widths high, stand on
     // the first sample of the clean spectrum: half of such a line lies before the start, and
     // what is left falls below half its top within a sample or two. It is listed all the same.
@@ -510,6 +529,27 @@ private slots:
             }
         }
         QVERIFY2(beside <= 10, qPrintable(QString("%1 peaks off every line in 120 measurements:%2").arg(beside).arg(where)));
+    }
+
+    // Weak lines 4 nm wide at half maximum, 6 shot-noise widths high, on a hump at 620 nm: the
+    // noise moves the place of such a line by several cm^-1, on these seeds by more than 15.
+    // A line is listed near where it is, or not at all.
+    void wideWeakLineIsListedNearItsPlaceOrNotAtAll()
+    {
+        SyntheticRamanSpectrum sample = fluorescentSample(5000.0, {}, 620.0);
+        for (double shift : {1300.0, 1900.0, 2600.0}) {
+            const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+            // Height h with h / sqrt(under + h) = 6.
+            sample.lines.push_back({shift, 0.5 * (36.0 + 6.0 * std::sqrt(36.0 + 4.0 * under)), 4.0 / kFwhmPerSigma});
+        }
+        const QList<double> axis = toList(sample.axis());
+        for (uint32_t seed : {177u, 284u}) {
+            for (double p : run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions) {
+                QVERIFY2(std::any_of(sample.lines.begin(), sample.lines.end(),
+                                     [p](const RamanLine &l) { return std::fabs(p - l.shift) <= 15.0; }),
+                         qPrintable(QString("seed %1: a peak at %2, off every line").arg(seed).arg(p)));
+            }
+        }
     }
 
     // Shot noise alone on humps of any height centred from 600 to 800 nm lists no peak: a
