@@ -152,15 +152,20 @@ bool placeInBlend(const Candidate &c, Judging &j, double &position)
     return true;
 }
 
+// The last grid value of the measured stretch at or before `x`.
+int gridIndexAt(const Judging &j, double x)
+{
+    const double *after = std::upper_bound(j.shift + j.measured.first, j.shift + j.measured.last + 1, x);
+    return std::max(j.measured.first, int(after - j.shift) - 1);
+}
+
 } // namespace
 
 double placeSpread(const Candidate &c, Judging &j, double position)
 {
     if (!j.noiseWidths || cutByStart(c, j))
         return 0.0;
-    int middle = j.measured.first;
-    while (middle < j.measured.last && j.shift[middle + 1] <= position)
-        ++middle;
+    const int middle = gridIndexAt(j, position);
     // The line's shape: of the device's widths, the one nearest its body's.
     raman::deviceLineSigmas(position, j.sigmas);
     const double bodySigma = (j.shift[c.bodyLast] - j.shift[c.bodyFirst]) / raman::kFwhmPerSigma;
@@ -178,10 +183,8 @@ double placeSpread(const Candidate &c, Judging &j, double position)
     // noise; the top's spread is what is left of it once the other two are matched too.
     const double height = m.top - m.level;
     double f[3][3] = {};
-    int at = j.measured.first;
     for (const raman::MeasuredSample &s : j.samples) {
-        while (at < j.measured.last && j.shift[at + 1] <= s.x)
-            ++at;
+        const int at = gridIndexAt(j, s.x);
         const double noise = std::max(j.noiseWidths[at], at < j.measured.last ? j.noiseWidths[at + 1] : 0.0);
         if (!(noise > 0.0) || !std::isfinite(noise))
             continue;

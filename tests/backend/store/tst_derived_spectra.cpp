@@ -79,6 +79,22 @@ RamanResults run(const QList<double> &axis, const QList<double> &source)
     return r;
 }
 
+bool listedNear(const QList<double> &peaks, double shift, double reach)
+{
+    return std::any_of(peaks.begin(), peaks.end(), [=](double p) { return std::fabs(p - shift) <= reach; });
+}
+
+// Of the shot-noise measurements of `sample` with seeds 1 to `seeds`, how many list a peak
+// within `reach` of `shift`.
+int measurementsListing(const SyntheticRamanSpectrum &sample, double shift, double reach, uint32_t seeds)
+{
+    const QList<double> axis = toList(sample.axis());
+    int listed = 0;
+    for (uint32_t seed = 1; seed <= seeds; ++seed)
+        listed += listedNear(run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions, shift, reach) ? 1 : 0;
+    return listed;
+}
+
 // Every true line has a found peak within one grid step, and nothing else was found.
 void verifyPeaksAtLines(const QList<double> &positions, const QList<double> &heights,
                         const std::vector<RamanLine> &lines)
@@ -272,13 +288,10 @@ private slots:
         const std::vector<RamanLine> lines{{1253.0, 300.0}, {1703.0, 300.0}};
         const SyntheticRamanSpectrum pair = fluorescentSample(30000.0, lines);
         const QList<double> axis = toList(pair.axis());
-        const auto listed = [](const QList<double> &peaks, double shift) {
-            return std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 25.0; });
-        };
         int bothListed = 0;
         for (uint32_t seed = 1; seed <= 24; ++seed) {
             const RamanResults r = run(axis, toList(shotNoiseCounts(pair, seed)));
-            bothListed += listed(r.peakPositions, lines[0].shift) && listed(r.peakPositions, lines[1].shift) ? 1 : 0;
+            bothListed += listedNear(r.peakPositions, lines[0].shift, 25.0) && listedNear(r.peakPositions, lines[1].shift, 25.0) ? 1 : 0;
         }
         QVERIFY2(bothListed >= 19, qPrintable(QString("both lines listed in %1 of 24 measurements").arg(bothListed)));
 
@@ -306,13 +319,10 @@ private slots:
         const std::vector<RamanLine> lines{{1253.0, 300.0, sigma}, {1703.0, 300.0, sigma}};
         const SyntheticRamanSpectrum pair = fluorescentSample(30000.0, lines);
         const QList<double> axis = toList(pair.axis());
-        const auto listed = [](const QList<double> &peaks, double shift) {
-            return std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 15.0; });
-        };
         int bothListed = 0;
         for (uint32_t seed = 1; seed <= 40; ++seed) {
             const RamanResults r = run(axis, toList(shotNoiseCounts(pair, seed)));
-            bothListed += listed(r.peakPositions, lines[0].shift) && listed(r.peakPositions, lines[1].shift) ? 1 : 0;
+            bothListed += listedNear(r.peakPositions, lines[0].shift, 15.0) && listedNear(r.peakPositions, lines[1].shift, 15.0) ? 1 : 0;
         }
         QVERIFY2(bothListed >= 36, qPrintable(QString("both lines listed in %1 of 40 measurements").arg(bothListed)));
     }
@@ -327,11 +337,7 @@ private slots:
         for (double shift : {1500.0, 2900.0}) {
             const double atUnitHump = fluorescentSample(1.0).fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
             const SyntheticRamanSpectrum sample = fluorescentSample(under / atUnitHump, {{shift, under, 4.0 / kFwhmPerSigma}});
-            const QList<double> axis = toList(sample.axis());
-            for (uint32_t seed = 1; seed <= 20; ++seed) {
-                const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
-                listed += std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 40.0; }) ? 1 : 0;
-            }
+            listed += measurementsListing(sample, shift, 40.0, 20);
         }
         QVERIFY2(listed >= 36, qPrintable(QString("the line listed in %1 of 40 measurements").arg(listed)));
     }
@@ -355,12 +361,7 @@ private slots:
             std::vector<RamanLine> lines = scaledLines(substance, 0.5 * (100.0 + 10.0 * std::sqrt(100.0 + 4.0 * under)));
             for (RamanLine &line : lines)
                 line.width = sigma;
-            const SyntheticRamanSpectrum sample = fluorescentSample(5000.0, lines);
-            const QList<double> axis = toList(sample.axis());
-            for (uint32_t seed = 1; seed <= 20; ++seed) {
-                const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
-                listed += std::any_of(peaks.begin(), peaks.end(), [shift](double p) { return std::fabs(p - shift) <= 15.0; }) ? 1 : 0;
-            }
+            listed += measurementsListing(fluorescentSample(5000.0, lines), shift, 15.0, 20);
         }
         QVERIFY2(listed >= 36, qPrintable(QString("the line at the start listed in %1 of 40 measurements").arg(listed)));
     }
