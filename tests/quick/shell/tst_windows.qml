@@ -126,6 +126,23 @@ Item {
             tryCompare(d, "visible", false)
         }
 
+        // A dialog closed with the pointer on its close button opens again without that
+        // button lit: the window heard of no leave.
+        function test_closeButtonIsNotLitWhenTheDialogOpensAgain() {
+            const d = createTemporaryObject(messageDialog, root)
+            d.visible = true
+            waitForRendering(d.contentItem)
+            const close = find("closeButton", d)
+            const overlay = findChild(close, "hoverOverlay")
+            mouseMove(close, 20, 15)
+            tryCompare(overlay, "opacity", 0.3)
+            mouseClick(close, 20, 15)
+            tryCompare(d, "visible", false)
+            d.visible = true
+            waitForRendering(d.contentItem)
+            tryCompare(overlay, "opacity", 0)
+        }
+
         // A long title ends short of the caption buttons instead of running under them.
         function test_longTitleStopsBeforeTheButtons() {
             const d = createTemporaryObject(messageDialog, root, { boxTitle: "Beleuchtungsstärke kalibrieren" })

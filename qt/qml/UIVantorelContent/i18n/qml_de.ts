@@ -523,7 +523,7 @@
     <name>Welcome</name>
     <message>
         <source>Theme</source>
-        <translation>Thema</translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Light</source>

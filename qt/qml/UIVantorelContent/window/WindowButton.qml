@@ -12,6 +12,15 @@ Rectangle {
 
     signal clicked()
 
+    // A window hidden under the pointer (its close button clicked) hears of no leave, so the
+    // button would show its hover again when the window next opens: it waits for the pointer.
+    property bool hoverStale: false
+
+    Connections {
+        target: button.Window.window
+        function onVisibleChanged() { button.hoverStale = true }
+    }
+
     width: 46
     height: 30
     color: "transparent"
@@ -30,17 +39,20 @@ Rectangle {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: button.clicked()
+        onPositionChanged: button.hoverStale = false
+        onContainsMouseChanged: button.hoverStale = false
 
         ToolTip.text: button.tooltip
-        ToolTip.visible: containsMouse && button.tooltip !== ""
+        ToolTip.visible: containsMouse && !button.hoverStale && button.tooltip !== ""
         ToolTip.delay: 500
         ToolTip.timeout: 3000
     }
 
     Rectangle {
+        objectName: "hoverOverlay"
         anchors.fill: parent
         color: button.hoverColor
-        opacity: mouseArea.containsMouse ? 0.3 : 0
+        opacity: mouseArea.containsMouse && !button.hoverStale ? 0.3 : 0
 
         Behavior on opacity {
             NumberAnimation { duration: 200; easing.type: Easing.Linear }
