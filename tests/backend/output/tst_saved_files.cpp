@@ -29,13 +29,16 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <malloc.h>
 #include <memory>
 #include <numeric>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using testsupport::PdfImage;
@@ -214,6 +217,41 @@ QString outcomeUnderDataLimit(rlim_t extraBytes, const std::function<bool()> &ac
     if (WIFSIGNALED(status))
         return QStringLiteral("ended by signal %1").arg(WTERMSIG(status));
     return QStringList{"done", "failed", "out of memory", "no limit"}.value(WEXITSTATUS(status), "exit ?");
+}
+
+// An ACL as the kernel keeps it in a file's attribute (what setfacl writes): entries of tag,
+// permissions and id, in the order of their tags.
+struct AclEntry {
+    uint16_t tag;
+    uint16_t permissions;
+    uint32_t id;
+};
+enum : uint16_t { kUserObj = 0x01, kGroupObj = 0x04, kGroup = 0x08, kMask = 0x10, kOther = 0x20 };
+constexpr uint32_t kNoId = ~0u;
+
+QByteArray aclAttribute(std::initializer_list<AclEntry> entries)
+{
+    QByteArray bytes;
+    const auto put = [&bytes](auto value) { bytes.append(reinterpret_cast<const char *>(&value), sizeof value); };
+    put(uint32_t(2)); // the format's version
+    for (const AclEntry &entry : entries) {
+        put(entry.tag);
+        put(entry.permissions);
+        put(entry.id);
+    }
+    return bytes;
+}
+
+// Who may do what with a file: its mode bits and its ACL.
+QString accessOf(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("<missing>");
+    QByteArray acl(1024, '\0');
+    const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), "system.posix_acl_access", acl.data(), acl.size());
+    return QString::number(status.st_mode & 07777, 8) + QLatin1Char(' ')
+        + (size > 0 ? QString::fromLatin1(acl.left(size).toHex()) : QStringLiteral("no ACL"));
 }
 
 struct Outcome {
@@ -873,12 +911,13 @@ private slots:
         QCOMPARE(savedFiles().size(), 5);
 
         // The same stem for certain: the second file gets a number instead of replacing the first.
-        QFile first, second;
-        QVERIFY(WholeFile::openNew(first, SaveFolder::path(), QStringLiteral("M"), QStringLiteral(".csv")));
-        QVERIFY(first.write("first") == 5 && first.flush());
-        QVERIFY(WholeFile::openNew(second, SaveFolder::path(), QStringLiteral("M"), QStringLiteral(".csv")));
-        QCOMPARE(second.fileName(), SaveFolder::path() + "/M_2.csv");
-        QCOMPARE(QFileInfo(first.fileName()).size(), 5);
+        QString first, second;
+        QCOMPARE(WholeFile::writeNew(SaveFolder::path(), QStringLiteral("M"), kCsv, "first", {}, first),
+                 WholeFile::Outcome::Written);
+        QCOMPARE(WholeFile::writeNew(SaveFolder::path(), QStringLiteral("M"), kCsv, "second", {}, second),
+                 WholeFile::Outcome::Written);
+        QCOMPARE(second, SaveFolder::path() + "/M_2.csv");
+        QCOMPARE(testsupport::csvLines(first), QStringList{"first"});
     }
 
     // A link at a name takes it, whether or not it leads anywhere: the save goes to the next
@@ -931,6 +970,116 @@ private slots:
                  qPrintable(series));
         QCOMPARE(testsupport::csvLines(series).last(), QStringLiteral("383,4"));
         QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // A saved file lets in whom any new file of its folder lets in: by the umask, or by the
+    // folder's default ACL (a private folder, or one a group shares). A file written over keeps
+    // its own access.
+    void savedFilesGetTheFoldersAccess_data()
+    {
+        QTest::addColumn<QByteArray>("defaultAcl"); // empty: none
+        QTest::addColumn<int>("umask");
+        const QByteArray privateAcl = aclAttribute({{kUserObj, 7, kNoId}, {kGroupObj, 0, kNoId}, {kOther, 0, kNoId}});
+        const QByteArray sharedAcl = aclAttribute({{kUserObj, 7, kNoId}, {kGroupObj, 5, kNoId},
+                                                   {kGroup, 6, uint32_t(getgid())}, {kMask, 7, kNoId}, {kOther, 0, kNoId}});
+        for (int mask : {022, 077}) {
+            QTest::addRow("umask %03o", mask) << QByteArray() << mask;
+            QTest::addRow("private folder, umask %03o", mask) << privateAcl << mask;
+            QTest::addRow("shared folder, umask %03o", mask) << sharedAcl << mask;
+        }
+    }
+
+    void savedFilesGetTheFoldersAccess()
+    {
+        QFETCH(QByteArray, defaultAcl);
+        QFETCH(int, umask);
+        const QDir folder(SaveFolder::path());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        if (!defaultAcl.isEmpty()
+            && ::setxattr(QFile::encodeName(folder.path()).constData(), "system.posix_acl_default", defaultAcl.constData(),
+                          size_t(defaultAcl.size()), 0) != 0)
+            QSKIP("The file system here keeps no ACLs.");
+        const mode_t previous = ::umask(mode_t(umask));
+        const auto restore = qScopeGuard([previous] { ::umask(previous); });
+        const QString probe = folder.filePath(QStringLiteral("probe"));
+        const int fd = ::open(QFile::encodeName(probe).constData(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        QVERIFY(fd >= 0 && ::close(fd) == 0);
+        const QString newFile = accessOf(probe);
+        QVERIFY(QFile::remove(probe));
+
+        useScene(true);
+        measure(QStringLiteral("PQV-21"));
+        QVERIFY(!save(SaveService::SAVE_SPECTRUM).value(0).startsWith('<'));
+        QVERIFY(!exportAndCheck(SaveService::SAVE_SPECTRUM).isEmpty());
+        beginSeries();
+        QVERIFY(!endSeries().value(0).startsWith('<'));
+        const QStringList files = savedFiles(QStringLiteral("*"));
+        QCOMPARE(files.size(), 3);
+        for (const QString &file : files)
+            QCOMPARE(accessOf(file), newFile);
+
+        QVERIFY(QFile::setPermissions(files.first(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const QString own = accessOf(files.first());
+        QVERIFY(WholeFile::write(files.first(), QByteArray("again")));
+        QCOMPARE(accessOf(files.first()), own);
+        QCOMPARE(testsupport::csvLines(files.first()), QStringList{"again"});
+    }
+
+    // A name appears only with its whole content, and never over an entry that took it while
+    // the content was written. A write that dies halfway leaves a hidden file named unfinished.
+    void aNameIsTakenOnlyWhenTheFileIsWhole()
+    {
+        const QDir folder(SaveFolder::path());
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        const auto entries = [&folder] {
+            return folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        };
+        int halfway[2];
+        QVERIFY(::pipe(halfway) == 0);
+        const pid_t writer = fork();
+        if (writer == 0) {
+            QString path;
+            WholeFile::writeNew(folder.path(), QStringLiteral("M"), kCsv, [&halfway](QIODevice &file) {
+                const char mark = file.write(QByteArray(1 << 20, 'x')) == 1 << 20 ? 'y' : 'n';
+                if (::write(halfway[1], &mark, 1) == 1)
+                    for (;;)
+                        ::pause(); // until killed
+                return false;
+            }, QIODevice::Text, path);
+            _exit(1);
+        }
+        QVERIFY(writer > 0);
+        ::close(halfway[1]);
+        char mark = 0;
+        QCOMPARE(::read(halfway[0], &mark, 1), ssize_t(1));
+        ::close(halfway[0]);
+        const QStringList whileWriting = entries();
+        QVERIFY(::kill(writer, SIGKILL) == 0);
+        int status = 0;
+        QCOMPARE(::waitpid(writer, &status, 0), writer);
+        QCOMPARE(mark, 'y');
+        QCOMPARE(entries(), whileWriting);
+        QCOMPARE(whileWriting.size(), 1);
+        const QString leftOver = whileWriting.first();
+        QVERIFY2(leftOver.startsWith(QLatin1String(".M.csv.")) && leftOver.endsWith(WholeFile::kUnfinishedSuffix),
+                 qPrintable(leftOver));
+        QVERIFY(QFile::remove(folder.filePath(leftOver)));
+
+        // Another program takes the name while ours is written, by a rename as a careful one does.
+        QString path;
+        const auto takeTheName = [&folder](QIODevice &file) {
+            QFile theirs(folder.filePath(QStringLiteral("theirs")));
+            return theirs.open(QIODevice::WriteOnly) && theirs.write("theirs") == 6 && theirs.flush()
+                && ::rename(QFile::encodeName(theirs.fileName()).constData(),
+                            QFile::encodeName(folder.filePath(QStringLiteral("M.csv"))).constData()) == 0
+                && file.write("ours") == 4;
+        };
+        QCOMPARE(WholeFile::writeNew(folder.path(), QStringLiteral("M"), kCsv, takeTheName, {}, path),
+                 WholeFile::Outcome::Written);
+        QCOMPARE(path, folder.filePath(QStringLiteral("M_2.csv")));
+        QCOMPARE(testsupport::csvLines(folder.filePath(QStringLiteral("M.csv"))), QStringList{"theirs"});
+        QCOMPARE(testsupport::csvLines(path), QStringList{"ours"});
+        QCOMPARE(entries(), (QStringList{"M.csv", "M_2.csv"}));
     }
 
     void failuresAreReportedAndWriteNothing()
