@@ -287,10 +287,11 @@ void CustomPlotBaseItem::onThemeChanged()
     redrawAfterThemeChange();
 }
 
-bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
+ChartImageSource::Picture CustomPlotBaseItem::chartPicture()
 {
-    if (!m_plot)
-        return false;
+    // A plot not made yet, or one the screen gave no size, has nothing to show.
+    if (!m_plot || m_plot->viewport().isEmpty())
+        return {QImage(), Problem::NotDrawnYet};
     // For paper: three times the screen's pixels (about 300 ppi across a page), pens and
     // fonts scaled with them, and without the hover read-out, which belongs to the pointer.
     constexpr double kPrintScale = 3.0;
@@ -298,19 +299,23 @@ bool CustomPlotBaseItem::saveChartImage(const QString &fileName)
     const bool overlayShown = overlay && overlay->visible();
     if (overlay)
         overlay->setVisible(false);
-    // Paper is white whatever the screen shows. Saving draws the plot as it stands, without a
-    // replot: the user's ranges, selection and read-out stay, and the screen's picture too.
+    // Paper is white whatever the screen shows. Drawing for it takes the plot as it stands,
+    // without a replot: the user's ranges, selection and read-out stay, and the screen's
+    // picture too.
     const bool recolour = Theme::instance(nullptr)->chartsDark();
-    bool saved = false;
+    QImage image;
     {
         const Theme::LightChartsScope lightCharts;
         if (recolour)
             applyThemeColours();
-        saved = saveJpgWhole(*m_plot, fileName, kPrintScale, int(96 * kPrintScale));
+        image = m_plot->toPixmap(0, 0, kPrintScale).toImage();
     }
     if (recolour)
         applyThemeColours();
     if (overlay)
         overlay->setVisible(overlayShown);
-    return saved;
+    // It has a size: what failed is the memory for its pixels.
+    if (image.isNull())
+        return {QImage(), Problem::OutOfMemory};
+    return {image, Problem::None};
 }

@@ -34,7 +34,7 @@ public:
     bool saveCustomPlotJpg(const QString &fileName);
     // The report's picture: drawn for print at three times the plot's size, without the
     // hover read-out.
-    bool saveChartImage(const QString &fileName) override;
+    Picture chartPicture() override;
 
     QCustomPlot *customPlot() const;
     // The last rendering of the plot; null until the first replot.

@@ -102,7 +102,8 @@ void SaveService::handleExportSignal(SaveType type, QString sampleNumber, QStrin
     const WholeFile::Outcome outcome = document.isEmpty()
         ? WholeFile::Outcome::NotWritten
         : WholeFile::writeNew(folder, stem, kPdfSuffix, document, {}, path);
-    reportWritten(outcome, path);
+    // A report without a chart it should hold is saved, but not as if it were whole.
+    reportWritten(outcome, path, charts.missingCharts());
 }
 
 void SaveService::beginCustomizedTestSave()
@@ -150,11 +151,11 @@ void SaveService::endCustomizedTestSave()
     reportWritten(outcome, m_customizedTestFilePath);
 }
 
-void SaveService::reportWritten(WholeFile::Outcome outcome, const QString &path)
+void SaveService::reportWritten(WholeFile::Outcome outcome, const QString &path, const QString &lacking)
 {
     switch (outcome) {
     case WholeFile::Outcome::Written:
-        emit saveFinished(true, path, QString());
+        emit saveFinished(true, path, lacking);
         return;
     case WholeFile::Outcome::NotOpened:
         emit saveFinished(false, path,

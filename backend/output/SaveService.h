@@ -46,11 +46,13 @@ public:
     QString customizedTestFilePath() const { return m_customizedTestFilePath; }
 
 signals:
+    // A success with a message: the file was written, but lacks what the message says.
     void saveFinished(bool success, const QString &filePath, const QString &errorMessage = QString());
 
 private:
-    // saveFinished for the outcome of writing the file `path`.
-    void reportWritten(WholeFile::Outcome outcome, const QString &path);
+    // saveFinished for the outcome of writing the file `path`; a file written that lacks
+    // something says what in `lacking`.
+    void reportWritten(WholeFile::Outcome outcome, const QString &path, const QString &lacking = QString());
 
     QPointer<QQmlApplicationEngine> m_engine;
     DataBuffer *m_buffer = nullptr;

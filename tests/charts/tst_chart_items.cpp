@@ -159,14 +159,13 @@ private slots:
         QCOMPARE(chart->renderedImage().size(), QSize(400, 300));
     }
 
-    void theImageForTheReportIsWrittenOnlyWithAPlot()
+    void theImageForTheReportIsDrawnOnlyWithAPlot()
     {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("chartSpectrogram.jpg"));
         ChartPureSpectrum bare;
         bare.setSize(QSizeF(kWidth, kHeight));
-        QVERIFY(!bare.saveChartImage(file));
-        QVERIFY(!QFile::exists(file));
+        const ChartImageSource::Picture none = bare.chartPicture();
+        QVERIFY(none.image.isNull());
+        QCOMPARE(none.problem, ChartImageSource::Problem::NotDrawnYet);
 
         auto chart = makeChart<ChartPureSpectrum>();
         QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
@@ -174,22 +173,37 @@ private slots:
         // The report knows the chart only as an object of the scene.
         auto *source = qobject_cast<ChartImageSource *>(static_cast<QObject *>(chart.get()));
         QVERIFY(source);
-        QVERIFY(source->saveChartImage(file));
-        QImageReader reader(file);
-        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        const ChartImageSource::Picture picture = source->chartPicture();
+        QCOMPARE(picture.problem, ChartImageSource::Problem::None);
         // Drawn for print: well beyond the screen's pixels, in the same proportions.
-        QCOMPARE(reader.size(), QSize(3 * kWidth, 3 * kHeight));
-        const QImage withoutTip = reader.read();
+        QCOMPARE(picture.image.size(), QSize(3 * kWidth, 3 * kHeight));
 
         // The pointer's read-out stays on screen.
         hoverAt(chart.get(), chart->customPlot()->xAxis->coordToPixel(600), kHeight / 2);
         runQueuedReplots();
         QVERIFY(visibleTip(chart->customPlot()));
-        QVERIFY(source->saveChartImage(file));
-        QCOMPARE(QImage(file), withoutTip);
+        QCOMPARE(source->chartPicture().image, picture.image);
         QVERIFY(visibleTip(chart->customPlot()));
+    }
 
-        QVERIFY(!chart->saveChartImage(dir.filePath(QStringLiteral("missing/folder/chart.jpg"))));
+    // The picture of the screen's size as a JPEG file, written whole or not at all.
+    void theJpegIsWrittenWholeOrNotAtAll()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("chart.jpg"));
+        ChartPureSpectrum bare;
+        QVERIFY(!bare.saveCustomPlotJpg(file));
+        QVERIFY(!QFile::exists(file));
+
+        auto chart = makeChart<ChartPureSpectrum>();
+        QVERIFY(m_feeder.feedSpectrum(flat(points(), 1000)));
+        runQueuedReplots();
+        QVERIFY(chart->saveCustomPlotJpg(file));
+        QImageReader reader(file);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        QCOMPARE(reader.size(), QSize(kWidth, kHeight));
+
+        QVERIFY(!chart->saveCustomPlotJpg(dir.filePath(QStringLiteral("missing/folder/chart.jpg"))));
 
         // No room for the last byte: no picture rather than part of one.
         const qint64 size = QFileInfo(file).size();
@@ -197,7 +211,7 @@ private slots:
         {
             const testsupport::FileSizeLimit limit(size - 1);
             QVERIFY(limit.active());
-            QVERIFY(!source->saveChartImage(file));
+            QVERIFY(!chart->saveCustomPlotJpg(file));
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }

@@ -337,6 +337,12 @@ private slots:
             QCOMPARE(success->property("boxMessage").toString(), "Data has been successfully saved to:\n" + OutsideText::isolated(path));
             QCOMPARE(success->property("savePath").toString(), expectedFolder);
         }
+        // A file saved without all it should hold says what it lacks.
+        const QString lacking = QStringLiteral("Missing from the report (not yet drawn on screen): CRI 1");
+        emit save->saveFinished(true, folder + "/r.pdf", lacking);
+        QCOMPARE(QStringList({success->property("boxTitle").toString(), success->property("boxMessage").toString()}),
+                 QStringList({"Saved Incomplete",
+                              "Data has been successfully saved to:\n" + OutsideText::isolated(folder + "/r.pdf") + "\n" + lacking}));
 
         // "Open Folder" opens the folder's own URL and closes the box.
         emit save->saveFinished(true, folder + "/x.csv", QString());

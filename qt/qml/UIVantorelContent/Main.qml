@@ -206,10 +206,12 @@ CustomWindow {
         target: saveService
         function onSaveFinished(success, filePath, errorMessage) {
             if (success) {
-                saveSuccessDialog.boxTitle = qsTr("Save Successful")
+                // A message with a success tells what the saved file lacks.
+                saveSuccessDialog.boxTitle = errorMessage === "" ? qsTr("Save Successful") : qsTr("Saved Incomplete")
                 // The path's folders come from the file system: isolated from the sentence.
                 saveSuccessDialog.boxMessage = qsTr("Data has been successfully saved to:\n")
                                                + OutsideText.isolated(filePath)
+                                               + (errorMessage === "" ? "" : "\n" + errorMessage)
                 saveSuccessDialog.savePath = saveSuccessDialog.folderOf(filePath)
                 saveSuccessDialog.visible = true
             } else {

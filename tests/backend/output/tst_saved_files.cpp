@@ -263,22 +263,29 @@ struct Outcome {
 } // namespace
 
 // Stands in for a chart of the measuring screens: found by objectName as the real ones are,
-// it writes a plain JPEG of its own size.
+// it draws a plain picture of its own size, or fails as it is told.
 class StandInChart : public QObject, public ChartImageSource
 {
     Q_OBJECT
     Q_INTERFACES(ChartImageSource)
 public:
-    StandInChart(const QString &name, QSize size, QObject *parent) : QObject(parent), m_size(size) { setObjectName(name); }
-    bool saveChartImage(const QString &fileName) override
+    StandInChart(const QString &name, QSize size, QObject *parent, Problem problem = Problem::None)
+        : QObject(parent), m_size(size), m_problem(problem)
     {
+        setObjectName(name);
+    }
+    Picture chartPicture() override
+    {
+        if (m_problem != Problem::None)
+            return {QImage(), m_problem};
         QImage image(m_size, QImage::Format_RGB32);
         image.fill(QColor(40, 120, 200));
-        return image.save(fileName, "JPG");
+        return {image, Problem::None};
     }
 
 private:
     QSize m_size;
+    Problem m_problem;
 };
 
 class TestSavedFiles : public QObject
@@ -434,6 +441,42 @@ private slots:
         QVERIFY2(bare.success, qPrintable(bare.message));
         QCOMPARE(testsupport::pdfImages(bare.path), QList<PdfImage>{});
         QCOMPARE(testsupport::pdfPageCount(bare.path), 3);
+    }
+
+    // The pictures are drawn in memory: a temporary folder that takes nothing changes none.
+    void chartsNeedNoTemporaryFolder()
+    {
+        useScene(true);
+        measure(QStringLiteral("PQV-21"));
+        const QString notAFolder = QDir(testsupport::useTemporaryHome()).filePath(QStringLiteral("not-a-folder"));
+        QFile file(notAFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray temporaryFolder = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(notAFolder));
+        const Outcome outcome = exportReport(*m_report, SaveService::SAVE_ABSORBANCE);
+        qputenv("TMPDIR", temporaryFolder);
+        QCOMPARE(std::make_pair(outcome.success, outcome.message), std::make_pair(true, QString()));
+        QCOMPARE(testsupport::pdfImages(outcome.path), (QList<PdfImage>{on(1, "chartDualSpectrum"), on(1, "chartAbsorbance")}));
+    }
+
+    // A report that lacks a chart on the screen is saved, and says which chart and why.
+    void chartsThatCannotBeDrawnAreNamed()
+    {
+        using Problem = ChartImageSource::Problem;
+        const QMap<QString, Problem> problems{
+            {"chartCie1960", Problem::NotDrawnYet}, {"chartFlicker", Problem::NotDrawnYet}, {"chartCri1", Problem::OutOfMemory}};
+        useScene(false);
+        for (const auto &[name, size] : kCharts) {
+            if (name != QLatin1String("chartCie1976")) // not on this screen: not missed
+                new StandInChart(name, size, m_root, problems.value(name, Problem::None));
+        }
+        measure(QStringLiteral("PQV-21"), true);
+        const Outcome outcome = exportReport(*m_report, SaveService::SAVE_PHOTOMETRIC);
+        QVERIFY(outcome.success);
+        QCOMPARE(outcome.message, QStringLiteral("Missing from the report (not yet drawn on screen): CIE 1960, Flicker\n"
+                                                 "Missing from the report (not enough memory to draw them): CRI 1"));
+        QCOMPARE(testsupport::pdfImages(outcome.path),
+                 (QList<PdfImage>{on(1, "chartSpectrogram"), on(3, "chartCie1931"), on(3, "chartCri2")}));
     }
 
     void chartThatDoesNotFitStartsANewPage()

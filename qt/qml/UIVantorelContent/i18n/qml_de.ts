@@ -370,6 +370,10 @@
         <translation>Speichern erfolgreich</translation>
     </message>
     <message>
+        <source>Saved Incomplete</source>
+        <translation>Unvollständig gespeichert</translation>
+    </message>
+    <message>
         <source>Data has been successfully saved to:
 </source>
         <translation>Die Daten wurden erfolgreich gespeichert unter:
@@ -517,6 +521,42 @@
     <message>
         <source>%1-测试报告</source>
         <translation>%1-测试报告</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Sample and reference spectra</source>
+        <translation>Proben- und Referenzspektren</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbanz</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmissionsgrad</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflexionsgrad</translation>
+    </message>
+    <message>
+        <source>Raman spectrum</source>
+        <translation>Raman-Spektrum</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flackern</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not yet drawn on screen): %1</source>
+        <translation>Fehlt im Bericht (noch nicht auf dem Bildschirm gezeichnet): %1</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not enough memory to draw them): %1</source>
+        <translation>Fehlt im Bericht (zu wenig Speicher zum Zeichnen): %1</translation>
     </message>
 </context>
 <context>

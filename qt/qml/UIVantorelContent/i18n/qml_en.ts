@@ -370,6 +370,10 @@
         <translation>Save Successful</translation>
     </message>
     <message>
+        <source>Saved Incomplete</source>
+        <translation>Saved Incomplete</translation>
+    </message>
+    <message>
         <source>Data has been successfully saved to:
 </source>
         <translation>Data has been successfully saved to:
@@ -517,6 +521,42 @@
     <message>
         <source>%1-测试报告</source>
         <translation>%1-测试报告</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Sample and reference spectra</source>
+        <translation>Sample and reference spectra</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Reflectance</translation>
+    </message>
+    <message>
+        <source>Raman spectrum</source>
+        <translation>Raman spectrum</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Flicker</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not yet drawn on screen): %1</source>
+        <translation>Missing from the report (not yet drawn on screen): %1</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not enough memory to draw them): %1</source>
+        <translation>Missing from the report (not enough memory to draw them): %1</translation>
     </message>
 </context>
 <context>

@@ -370,6 +370,10 @@
         <translation>Enregistrement réussi</translation>
     </message>
     <message>
+        <source>Saved Incomplete</source>
+        <translation>Enregistrement incomplet</translation>
+    </message>
+    <message>
         <source>Data has been successfully saved to:
 </source>
         <translation>Les données ont été enregistrées dans :
@@ -517,6 +521,42 @@
     <message>
         <source>%1-测试报告</source>
         <translation>%1-测试报告</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Sample and reference spectra</source>
+        <translation>Spectres de l'échantillon et de la référence</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>Absorbance</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>Transmittance</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>Réflectance</translation>
+    </message>
+    <message>
+        <source>Raman spectrum</source>
+        <translation>Spectre Raman</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>Scintillement</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not yet drawn on screen): %1</source>
+        <translation>Absent du rapport (pas encore tracé à l'écran) : %1</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not enough memory to draw them): %1</source>
+        <translation>Absent du rapport (mémoire insuffisante pour le tracer) : %1</translation>
     </message>
 </context>
 <context>

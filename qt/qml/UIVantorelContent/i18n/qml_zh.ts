@@ -370,6 +370,10 @@
         <translation>保存成功</translation>
     </message>
     <message>
+        <source>Saved Incomplete</source>
+        <translation>保存不完整</translation>
+    </message>
+    <message>
         <source>Data has been successfully saved to:
 </source>
         <translation>数据已成功保存到：
@@ -517,6 +521,42 @@
     <message>
         <source>%1-测试报告</source>
         <translation>%1-测试报告</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光谱</translation>
+    </message>
+    <message>
+        <source>Sample and reference spectra</source>
+        <translation>样品与参考光谱</translation>
+    </message>
+    <message>
+        <source>Absorbance</source>
+        <translation>吸光度</translation>
+    </message>
+    <message>
+        <source>Transmittance</source>
+        <translation>透射率</translation>
+    </message>
+    <message>
+        <source>Reflectance</source>
+        <translation>反射率</translation>
+    </message>
+    <message>
+        <source>Raman spectrum</source>
+        <translation>拉曼光谱</translation>
+    </message>
+    <message>
+        <source>Flicker</source>
+        <translation>频闪</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not yet drawn on screen): %1</source>
+        <translation>报告中缺少（尚未在屏幕上绘制）：%1</translation>
+    </message>
+    <message>
+        <source>Missing from the report (not enough memory to draw them): %1</source>
+        <translation>报告中缺少（内存不足，无法绘制）：%1</translation>
     </message>
 </context>
 <context>
