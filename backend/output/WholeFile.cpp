@@ -98,9 +98,9 @@ bool keepAccessOf(const QByteArray &path, int fd)
     struct stat existing {};
     if (::lstat(path.constData(), &existing) != 0 || !S_ISREG(existing.st_mode))
         return true;
-    QByteArray acl(int(std::max<ssize_t>(0, ::getxattr(path.constData(), kAccessAcl, nullptr, 0))), '\0');
-    const ssize_t aclSize = acl.isEmpty() ? -1 : ::getxattr(path.constData(), kAccessAcl, acl.data(), acl.size());
-    if (aclSize > 0) {
+    const ssize_t aclSize = ::getxattr(path.constData(), kAccessAcl, nullptr, 0);
+    QByteArray acl(int(std::max<ssize_t>(aclSize, 0)), '\0');
+    if (aclSize > 0 && ::getxattr(path.constData(), kAccessAcl, acl.data(), size_t(aclSize)) == aclSize) {
         if (::fsetxattr(fd, kAccessAcl, acl.constData(), size_t(aclSize), 0) != 0)
             return false;
     } else {
