@@ -523,7 +523,7 @@
     <name>Welcome</name>
     <message>
         <source>Theme</source>
-        <translation>Design</translation>
+        <translation>Thema</translation>
     </message>
     <message>
         <source>Light</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Theme</source>
-        <translation>Design</translation>
+        <translation>Thema</translation>
     </message>
     <message>
         <source>Light</source>
