@@ -575,7 +575,7 @@ private slots:
         QVERIFY(model.startsWith(QLatin1Char('W')) ? m_feeder.feedRamanMeasurement({QVariantMap{{"shift", 1000}, {"amplitude", 3000}}})
                                                    : m_feeder.feedSpectrum(flat(points(), 1000)));
         m_feeder.feedPhotoWords(words); // on the next photometric tick at the latest
-        QTRY_COMPARE(changed().size(), int(charts.size()));
+        QTRY_COMPARE_WITH_TIMEOUT(changed().size(), int(charts.size()), 15000);
 
         buffer()->clearBuffer();
         QVERIFY2(changed().isEmpty(), qPrintable(changed().join(' ')));
