@@ -75,8 +75,14 @@ void RamanChartItem::drawSpectrum()
     // The shift axis first: asking for it brings the Raman results up to date.
     const QList<double> keys = m_dataBuffer->getRamanKey();
     const QList<double> values = m_dataBuffer->getRamanValue(DataBuffer::RamanSpectrumType(spectrumType()));
-    if (keys.isEmpty() || values.isEmpty())
+    if (keys.isEmpty())
         return;
+    if (values.isEmpty()) {
+        // The store holds no Raman spectrum (a cleared measurement): neither may the chart.
+        clearCurveAndTip();
+        queueReplot();
+        return;
+    }
     const double largest = *std::max_element(values.cbegin(), values.cend());
     m_curve->setData(keys, values);
     m_plot->xAxis->setRange(keys.first(), keys.last());

@@ -16,6 +16,7 @@ bash "$root/scripts/build.sh" "$root/build-tests" -DCMAKE_BUILD_TYPE=RelWithDebI
 echo "== sanitizer build (ASan + UBSan)"
 bash "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_SANITIZE=ON
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
-export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+# Quoted for the sanitizers: a checkout's path may hold blanks, colons or commas.
+export LSAN_OPTIONS="suppressions=\"$root/tests/lsan.supp\":print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd "$root/build-asan" && in_x_server ctest --output-on-failure --parallel "$jobs")

@@ -317,7 +317,9 @@ void DataBuffer::rebuildFormattedPhotoResult()
     }
     if (m_modelInfo.hasTm30)
         zeroColorRendition();
-    // Zeros show no measurement: a unit change has no result left to rescale.
+    // Zeros show no measurement: a unit change has no result left to rescale, and the charts
+    // that draw the words (diagrams, rendering indices) show none beside the table either.
+    m_photoWords.fill(0.0f);
     m_photoResultSize = 0;
     setResultItems(items);
 }

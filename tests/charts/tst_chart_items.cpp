@@ -4,11 +4,19 @@
 #include "StoreFeeder.h"
 #include "StoreFixtures.h"
 
+#include "ChartChromaticity.h"
 #include "ChartCie1931.h"
+#include "ChartCie1960.h"
+#include "ChartCie1976.h"
+#include "ChartColorVector.h"
+#include "ChartCri1.h"
 #include "ChartCri2.h"
 #include "ChartDualSpectrum.h"
+#include "ChartFidelity.h"
 #include "ChartFlicker.h"
+#include "ChartPowerDistribution.h"
 #include "ChartPureSpectrum.h"
+#include "ChartRfRg.h"
 #include "RamanChartItem.h"
 #include "RatioChartItem.h"
 #include "control/StudioService.h"
@@ -71,6 +79,30 @@ bool near(QRgb pixel, int r, int g, int b, int tolerance)
            && qAbs(qBlue(pixel) - b) <= tolerance;
 }
 
+// What a chart shows: the points of each plottable that is not blank (all zero or NaN) and
+// its visible texts; axis ranges are left out.
+QStringList shownContent(QCustomPlot *plot)
+{
+    QStringList shown;
+    for (int i = 0; i < plot->plottableCount(); ++i) {
+        const QCPPlottableInterface1D *data = plot->plottable(i)->interface1D();
+        QString points;
+        bool blank = true;
+        for (int j = 0; data && j < data->dataCount(); ++j) {
+            const double value = data->dataMainValue(j);
+            blank = blank && (value == 0.0 || std::isnan(value));
+            points += QStringLiteral("%1:%2 ").arg(data->dataMainKey(j)).arg(value);
+        }
+        shown << (blank ? QString() : points);
+    }
+    for (int i = 0; i < plot->itemCount(); ++i) {
+        auto *text = qobject_cast<QCPItemText *>(plot->item(i));
+        if (text && text->visible())
+            shown << text->text();
+    }
+    return shown;
+}
+
 // Console noise of a tracer asked for a position on a curve without data.
 int g_tracerComplaints = 0;
 QtMessageHandler g_previousHandler = nullptr;
@@ -84,6 +116,7 @@ void countTracerComplaints(QtMsgType type, const QMessageLogContext &context, co
 } // namespace
 
 Q_DECLARE_METATYPE(ChartMaker)
+Q_DECLARE_METATYPE(QList<ChartMaker>)
 
 class TestChartItems : public QObject
 {
@@ -509,6 +542,57 @@ private slots:
         ResultCsvWriter::writeSpectrumTable(out, *buffer());
         out.flush();
         QVERIFY(csv.contains(QStringLiteral("\n550,400.69\n")));
+    }
+
+    // File > Back: every chart that drew the cleared measurement shows again what it showed
+    // before it, whatever it reads (spectra, photometric words, colour rendition, Raman).
+    void aClearedMeasurementLeavesEveryChart_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QList<ChartMaker>>("makers");
+        QTest::newRow("photometry with TM-30") << "PQV-22" << QList<ChartMaker>{
+            &madeChart<ChartCie1931>, &madeChart<ChartCie1960>, &madeChart<ChartCie1976>, &madeChart<ChartCri1>,
+            &madeChart<ChartCri2>, &madeChart<ChartFidelity>, &madeChart<ChartChromaticity>,
+            &madeChart<ChartColorVector>, &madeChart<ChartRfRg>, &madeChart<ChartPowerDistribution>,
+            &madeChart<ChartPureSpectrum>};
+        QTest::newRow("ratio") << "PQV-21" << QList<ChartMaker>{
+            &madeChart<ChartDualSpectrum>, &madeChart<ChartAbsorbance>, &madeChart<ChartReflectance>,
+            &madeChart<ChartTransmittance>};
+        QTest::newRow("raman") << "WQV-71" << QList<ChartMaker>{
+            &madeChart<ChartRamanRaw>, &madeChart<ChartRamanClean>, &madeChart<ChartRamanFl>};
+    }
+    void aClearedMeasurementLeavesEveryChart()
+    {
+        QFETCH(QString, model);
+        QFETCH(QList<ChartMaker>, makers);
+        buffer()->resetAll();
+        buffer()->setDeviceModel(model);
+        buffer()->setWl(340, 1020);
+        std::vector<std::unique_ptr<CustomPlotBaseItem>> charts;
+        QList<QStringList> before;
+        for (ChartMaker make : makers) {
+            charts.push_back(make());
+            before << shownContent(charts.back()->customPlot());
+        }
+        const auto changed = [&] {
+            QStringList names;
+            for (size_t i = 0; i < charts.size(); ++i) {
+                if (shownContent(charts[i]->customPlot()) != before[int(i)])
+                    names << QString::fromLatin1(charts[i]->metaObject()->className());
+            }
+            return names;
+        };
+
+        QVariantList words(48, 0.3);
+        std::fill(words.begin() + 15, words.begin() + 31, 80.0); // Ra, R1 to R15
+        QVERIFY(m_feeder.feedReference(flat(points(), 2000)));
+        QVERIFY(model.startsWith(QLatin1Char('W')) ? m_feeder.feedRamanMeasurement({QVariantMap{{"shift", 1000}, {"amplitude", 3000}}})
+                                                   : m_feeder.feedSpectrum(flat(points(), 1000)));
+        m_feeder.feedPhotoWords(words); // on the next photometric tick at the latest
+        QTRY_COMPARE_WITH_TIMEOUT(changed().size(), int(charts.size()), 15000);
+
+        buffer()->clearBuffer();
+        QVERIFY2(changed().isEmpty(), qPrintable(changed().join(' ')));
     }
 
     void cleanup()

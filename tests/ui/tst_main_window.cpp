@@ -771,6 +771,9 @@ private slots:
         choose("switchLanguage", 2);
         QCOMPARE(combo->property("currentIndex").toInt(), 1);
         QCOMPARE(combo->property("displayText").toString(), QStringLiteral("Dunkel"));
+        // The label beside it and the menu's entry name the theme with the same word.
+        QCOMPARE(combo->parentItem()->childItems().first()->property("text").toString(), QStringLiteral("Thema"));
+        QCOMPARE(find("themeMenu")->property("title").toString(), QStringLiteral("Thema"));
         QCOMPARE(item("selectSerialBaudComboBox")->property("currentValue").toInt(), 4);
         choose("switchLanguage", 1);
         choose("selectSerialBaudComboBox", 0);

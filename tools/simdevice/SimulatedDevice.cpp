@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
@@ -78,6 +79,15 @@ bool SimulatedDevice::start()
     ::fcntl(m_masterFd, F_SETFL, ::fcntl(m_masterFd, F_GETFL) | O_NONBLOCK);
     ::fcntl(m_masterFd, F_SETFD, FD_CLOEXEC);
     ::fcntl(m_slaveFd, F_SETFD, FD_CLOEXEC);
+    // A host that dies never undoes its exclusive use (TIOCEXCL): every user but root would
+    // be kept off the line until the device ends. So the device follows who has the line
+    // open, from before anyone can know its path.
+    m_openWatchFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_openWatchFd < 0 || ::inotify_add_watch(m_openWatchFd, name, IN_OPEN | IN_CLOSE) < 0) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        closeLine();
+        return false;
+    }
     m_portFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/simulated-device-XXXXXX"));
     const QString link = m_portFolder->filePath(QStringLiteral("port"));
     if (!m_portFolder->isValid() || ::symlink(name, QFile::encodeName(link).constData()) != 0) {
@@ -318,6 +328,10 @@ void SimulatedDevice::wake()
 void SimulatedDevice::closeLine()
 {
     m_portFolder.reset(); // first: the freed terminal number must not stay reachable
+    if (m_openWatchFd >= 0)
+        ::close(m_openWatchFd);
+    m_openWatchFd = -1;
+    m_hostOpens = 0;
     if (m_masterFd >= 0)
         ::close(m_masterFd);
     if (m_slaveFd >= 0)
@@ -362,7 +376,7 @@ int SimulatedDevice::pollTimeoutMs() const
 void SimulatedDevice::run()
 {
     while (!m_stopping) {
-        pollfd fds[2];
+        pollfd fds[3];
         int count = 0;
         int timeout = kIdlePollMs;
         {
@@ -376,6 +390,7 @@ void SimulatedDevice::run()
             if (m_masterFd >= 0) {
                 const bool due = !m_output.empty() && nextWriteMs() <= m_clock.elapsed();
                 fds[count++] = {m_masterFd, short(POLLIN | (due ? POLLOUT : 0)), 0};
+                fds[count++] = {m_openWatchFd, POLLIN, 0};
                 timeout = due ? kIdlePollMs : pollTimeoutMs();
             }
         }
@@ -390,6 +405,8 @@ void SimulatedDevice::run()
                 readLine();
             else if (fds[1].revents & (POLLHUP | POLLERR))
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            if (fds[2].revents & POLLIN)
+                followHostOpens();
         }
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_masterFd < 0)
@@ -402,6 +419,29 @@ void SimulatedDevice::run()
             m_nextStreamMs = m_clock.elapsed() + spacing;
         }
         flushDue();
+    }
+}
+
+void SimulatedDevice::followHostOpens()
+{
+    alignas(inotify_event) char events[4096];
+    ssize_t n = 0;
+    while ((n = ::read(m_openWatchFd, events, sizeof events)) > 0) {
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+            if (event->mask & IN_OPEN)
+                ++m_hostOpens;
+            if (event->mask & IN_CLOSE)
+                --m_hostOpens;
+            if (event->mask & IN_Q_OVERFLOW)
+                m_hostOpens = 0; // lost count: take the line as free rather than keep it barred
+            at += ssize_t(sizeof(inotify_event)) + event->len;
+        }
+    }
+    if (m_hostOpens <= 0) {
+        m_hostOpens = 0;
+        // On the device's own handle: once set, the flag refuses every new open but root's.
+        ::ioctl(m_slaveFd, TIOCNXCL);
     }
 }
 

@@ -136,6 +136,9 @@ private:
     void flushDue();
     void wake();
     int pollTimeoutMs() const;
+    // Counts the host's opens and closes of the line; when the last is closed, the host's
+    // exclusive use ends with it.
+    void followHostOpens();
     void closeLine();
 
     mutable std::mutex m_mutex;
@@ -146,6 +149,8 @@ private:
     QString m_error;
     int m_masterFd = -1;
     int m_slaveFd = -1;
+    int m_openWatchFd = -1; // inotify on the line's terminal
+    int m_hostOpens = 0;
     int m_wakePipe[2] = {-1, -1};
     std::thread m_thread;
     std::atomic<bool> m_stopping{false};

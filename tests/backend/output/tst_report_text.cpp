@@ -78,11 +78,13 @@ private slots:
             QVERIFY2(text.contains(line), qPrintable(line + QStringLiteral(" is not in:\n") + text));
     }
 
-    // Overriding the direction, breaking the line and running past the column: the name
-    // stays on its one line after its label, in the order it came, cut with an ellipsis.
+    // Overriding the direction, breaking the line (a line feed, a paragraph separator) and
+    // running past the column: the name stays on its one line after its label, in the order
+    // it came, cut with an ellipsis.
     void deviceNameStaysInItsRow()
     {
-        QString model = QStringLiteral("PQV-21 ") + QChar(0x202E) + QStringLiteral("gnirut\nnext line ");
+        QString model = QStringLiteral("PQV-21 ") + QChar(0x202E) + QStringLiteral("gnirut") + QChar(0x2029)
+                        + QStringLiteral("next\nline ");
         while (model.size() < 200)
             model += QStringLiteral("long name ");
         model.truncate(200);

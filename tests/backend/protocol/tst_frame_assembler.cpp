@@ -234,6 +234,10 @@ private slots:
         row("largest frame in two pieces", {big.left(4000), big.mid(4000)}, {big});
         row("garbage ending in the sync byte keeps it", {QByteArray::fromHex("0102030405060708090acc"), a.mid(1)}, {a});
         row("bad checksum", {badSum + b}, {b}, 1);
+        // The sum does not cover the terminator: a wrong CR alone must refuse the frame.
+        QByteArray badCr = a;
+        badCr[badCr.size() - 2] = 'x';
+        row("wrong CR, right sum", {badCr + b}, {b});
         // A header whose length runs over the real frame that follows it.
         row("bad terminator resumes inside", {headerClaiming(6 + b.size() + 2) + b + "xx"}, {b});
         // 0xFFFFFF would otherwise wait for 16 MiB that never come.

@@ -499,11 +499,12 @@ private slots:
         row("no SDCM", PhotometricFormat::sdcmAndCct(nan, nan), "nan/nan");
         row("no risk group", PhotometricFormat::blueLightSuffix(nan), "");
         row("lumen suffix", PhotometricFormat::luxSuffix("BQV-41-0007F"), "(lm)");
-        // The risk group compares the raw word, whatever the unit.
+        // The risk group compares the raw word, whatever the unit; each limit is in the group below it.
         MeasurementSettings::setUnit(3);
         DataBuffer store;
         store.setDeviceModel(QStringLiteral("PQV-21"));
-        for (const auto &[eb, text] : {std::pair{0.5f, "50.0000/RG0"}, {5.0f, "500.0000/RG2"}, {401.0f, "40100.0000/RG3"}}) {
+        for (const auto &[eb, text] : {std::pair{0.5f, "50.0000/RG0"}, {1.0f, "100.0000/RG0"}, {5.0f, "500.0000/RG2"},
+                                       {400.0f, "40000.0000/RG2"}, {401.0f, "40100.0000/RG3"}}) {
             QVector<float> w = words(store, 0.0f);
             w[47] = eb;
             (void)passThrottle(store);

@@ -8,9 +8,13 @@
 #include "transport/UARTInterface.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 // Upper bound of a wait for the program or the line: generous, for a loaded machine.
@@ -66,6 +70,29 @@ private slots:
         QVERIFY(simulator.waitForFinished(kWaitMs));
         QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
         QCOMPARE(simulator.exitCode(), 0);
+    }
+
+    // A host that dies (kill -9, a crash) never undoes its exclusive use of the line; the
+    // kernel only closes its descriptor. Until the device clears the flag, nobody but root
+    // could open the line again, so the flag itself is read (root may open it regardless).
+    void aDeadHostsExclusiveUseEndsWithIt()
+    {
+        SimulatedDevice device;
+        QVERIFY(device.start());
+        const QByteArray path = QFile::encodeName(device.portName());
+        const int host = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(host >= 0);
+        QCOMPARE(::ioctl(host, TIOCEXCL), 0); // as the serial library does on opening
+        ::close(host);
+        const auto openToAll = [&path] {
+            const int next = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            int exclusive = 1;
+            const bool read = next >= 0 && ::ioctl(next, TIOCGEXCL, &exclusive) == 0;
+            if (next >= 0)
+                ::close(next);
+            return read && exclusive == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(openToAll(), kWaitMs);
     }
 
     void aClosedLinesPathLeadsNowhere()

@@ -563,7 +563,7 @@
     <name>Welcome</name>
     <message>
         <source>Theme</source>
-        <translation>Design</translation>
+        <translation>Thema</translation>
     </message>
     <message>
         <source>Light</source>
@@ -922,7 +922,7 @@
     </message>
     <message>
         <source>Theme</source>
-        <translation>Design</translation>
+        <translation>Thema</translation>
     </message>
     <message>
         <source>Light</source>
