@@ -14,7 +14,7 @@ constexpr int kWelcomeHeight = 390;
 constexpr int kMainWidth = 776;
 constexpr int kMainHeight = 720;
 constexpr int kLongMessageWidth = 480;
-constexpr int kLongMessageHeight = 260;
+constexpr int kLongMessageHeight = 150;
 
 void centreOnPrimaryScreen(QQuickWindow *window, int width, int height)
 {

@@ -12,9 +12,8 @@ namespace {
 QString inUse(const std::optional<LockFile> &lock)
 {
     if (lock && !lock->program.isEmpty())
-        return QCoreApplication::translate("SerialOpenFailure", "In use by another program:\n%1 (process %2). Close it, then try again.")
-            .arg(OutsideText::isolated(lock->program))
-            .arg(lock->pid);
+        return QCoreApplication::translate("SerialOpenFailure", "In use by another program (process %2):\n%1\nClose it, then try again.")
+            .arg(OutsideText::isolated(lock->program), QString::number(lock->pid));
     return QCoreApplication::translate("SerialOpenFailure", "In use by another program. Close it, then try again.");
 }
 

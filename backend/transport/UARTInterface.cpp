@@ -97,8 +97,7 @@ bool UARTInterface::openPort()
     }
     // The status code alone does not tell a missing port from one the user may not open.
     qWarning().noquote() << "Cannot open serial port" << m_portName << "-" << m_port.errorString();
-    const QString reason = SerialOpenFailure::reason(SerialPortFacts::afterFailedOpen(m_port));
-    m_openFailure = reason.isEmpty() ? m_port.errorString() : reason;
+    m_openFailure = SerialOpenFailure::reason(SerialPortFacts::afterFailedOpen(m_port));
     return false;
 }
 

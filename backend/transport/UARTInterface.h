@@ -56,7 +56,7 @@ public:
     // The local port's rate (follows a rate change sent to the device).
     int32_t baudRate() const { return m_port.baudRate(); }
     bool isIdentified() const { return m_identified; }
-    // Why the last connect could not open its port; empty when it opened.
+    // Why the last connect could not open its port, when a person can act on it; else empty.
     QString openFailure() const { return m_openFailure; }
     // A connect attempt is running or a link is up.
     bool isBusy() const;

@@ -243,7 +243,7 @@ private slots:
         QVERIFY(device);
         QSerialPort holder(device->portName());
         QVERIFY(holder.open(QIODevice::ReadWrite));
-        const QString why = QStringLiteral("In use by another program:\n\u2068%1\u2069 (process %2). Close it, then try again.")
+        const QString why = QStringLiteral("In use by another program (process %2):\n\u2068%1\u2069\nClose it, then try again.")
                                 .arg(QCoreApplication::applicationName())
                                 .arg(QCoreApplication::applicationPid());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot open serial port ")));

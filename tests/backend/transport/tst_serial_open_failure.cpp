@@ -99,7 +99,7 @@ private slots:
         writeLock(lock, ::getpid(), program());
         facts.lock = SerialPortFacts::lockFileOf(QStringLiteral("ttyUSB0"), {folder.path()});
         QCOMPARE(SerialOpenFailure::reason(facts),
-                 QStringLiteral("In use by another program:\n\u2068%1\u2069 (process %2). Close it, then try again.")
+                 QStringLiteral("In use by another program (process %2):\n\u2068%1\u2069\nClose it, then try again.")
                      .arg(QCoreApplication::applicationName())
                      .arg(::getpid()));
 

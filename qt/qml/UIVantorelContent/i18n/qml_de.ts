@@ -1565,10 +1565,12 @@ Verstärkung: %5</translation>
 <context>
     <name>SerialOpenFailure</name>
     <message>
-        <source>In use by another program:
-%1 (process %2). Close it, then try again.</source>
-        <translation>Von einem anderen Programm belegt:
-%1 (Prozess %2). Schließen Sie es und versuchen Sie es dann erneut.</translation>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>Von einem anderen Programm (Prozess %2) belegt:
+%1
+Schließen Sie es und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>In use by another program. Close it, then try again.</source>

@@ -1565,10 +1565,12 @@ Gain : %5</translation>
 <context>
     <name>SerialOpenFailure</name>
     <message>
-        <source>In use by another program:
-%1 (process %2). Close it, then try again.</source>
-        <translation>Utilisé par un autre programme :
-%1 (processus %2). Fermez-le, puis réessayez.</translation>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>Utilisé par un autre programme (processus %2) :
+%1
+Fermez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>In use by another program. Close it, then try again.</source>

@@ -1565,10 +1565,12 @@ Gain: %5</source>
 <context>
     <name>SerialOpenFailure</name>
     <message>
-        <source>In use by another program:
-%1 (process %2). Close it, then try again.</source>
-        <translation>正被另一个程序使用：
-%1（进程 %2）。请关闭该程序后重试。</translation>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>正被另一个程序（进程 %2）使用：
+%1
+请关闭该程序后重试。</translation>
     </message>
     <message>
         <source>In use by another program. Close it, then try again.</source>
