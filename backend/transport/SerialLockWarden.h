@@ -2,8 +2,8 @@
 // Removes the serial library's lock file of a port this process holds if the process ends
 // without closing the port (killed, crashed). The lock is the user's own file in a folder
 // where no other user may delete it: left behind, it would keep everyone else away from the
-// device until an administrator or a reboot removed it. A small process of its own waits
-// for this one to end and then deletes the file, but only while it still names this
+// device until an administrator or a reboot removed it. A small shell of its own waits for
+// this process to end and then deletes the file, but only while it still names this
 // process.
 
 #include <QString>
@@ -26,4 +26,5 @@ public:
 private:
     QString m_path;
     int m_release = -1; // our end of the socket the watcher waits on
+    pid_t m_watcher = -1;
 };
