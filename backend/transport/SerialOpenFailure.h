@@ -3,7 +3,6 @@
 // group would allow it), in use by another program, or locked by the lock file of a
 // program that is no longer running.
 
-#include <QSerialPort>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -23,11 +22,8 @@ struct LockFile {
 
 // What is known of a port that did not open, and of who tried.
 struct Facts {
-    QSerialPort::SerialPortError error = QSerialPort::NoError;
     // errno of the system's refusal, when the library reported one; else 0.
     int systemError = 0;
-    // The library's own words for the failure.
-    QString errorText;
     QString group;
     // The port's mode lets its group read and write it.
     bool groupMayOpen = false;

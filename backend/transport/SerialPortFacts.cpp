@@ -1,6 +1,5 @@
 #include "SerialPortFacts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -49,7 +48,8 @@ bool processRunning(qint64 pid, const QString &program)
     if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno == ESRCH))
         return false;
     const QString running = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-    return running.isEmpty() || program.isEmpty() || QFileInfo(running).fileName() == QFileInfo(program).fileName();
+    return running.isEmpty() || program.isEmpty()
+        || QFileInfo(running).fileName() == QFileInfo(program).fileName();
 }
 
 // The library reports the system's refusal in the system's words (which follow the locale):
@@ -109,8 +109,6 @@ SerialOpenFailure::Facts afterFailedOpen(const QString &portName, QSerialPort::S
                                          const QString &errorText)
 {
     SerialOpenFailure::Facts facts;
-    facts.error = error;
-    facts.errorText = errorText;
     facts.systemError = systemErrorOf(errorText);
     facts.user = ::geteuid();
     struct stat file {};

@@ -82,7 +82,6 @@ private slots:
         QTemporaryDir folder;
         const QString lock = folder.filePath(QStringLiteral("LCK..ttyUSB0"));
         Facts facts;
-        facts.error = QSerialPort::PermissionError;
         facts.user = ::geteuid();
 
         writeLock(lock, endedProcess(), "meter");
