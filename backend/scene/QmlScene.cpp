@@ -13,6 +13,8 @@ constexpr int kWelcomeWidth = 672;
 constexpr int kWelcomeHeight = 390;
 constexpr int kMainWidth = 776;
 constexpr int kMainHeight = 720;
+constexpr int kLongMessageWidth = 480;
+constexpr int kLongMessageHeight = 150;
 
 void centreOnPrimaryScreen(QQuickWindow *window, int width, int height)
 {
@@ -64,6 +66,16 @@ void showMessage(QQmlApplicationEngine *engine, const QVariant &message)
     box->setProperty("boxTitle", QStringLiteral(" "));
     box->setProperty("boxMessage", message);
     box->setProperty("visible", true);
+}
+
+void showLongMessage(QQmlApplicationEngine *engine, const QString &message)
+{
+    QObject *box = find(engine, QStringLiteral("messageDialog"));
+    if (!box)
+        return;
+    box->setProperty("boxWidth", kLongMessageWidth);
+    box->setProperty("boxHeight", kLongMessageHeight);
+    showMessage(engine, message);
 }
 
 void restoreWelcomeWindow(QQmlApplicationEngine *engine)

@@ -23,6 +23,9 @@ void setVisible(QQmlApplicationEngine *engine, const QString &objectName, bool v
 
 // The message box protocol: "boxTitle" one blank, then "boxMessage", then visible.
 void showMessage(QQmlApplicationEngine *engine, const QVariant &message);
+// The same in a wider box, which grows to hold every line. A code may lead the text on a line of its own:
+// the box turns it into its words and keeps the lines after it.
+void showLongMessage(QQmlApplicationEngine *engine, const QString &message);
 
 // The welcome window: normal, 672 x 390, centred on the primary screen.
 void restoreWelcomeWindow(QQmlApplicationEngine *engine);

@@ -4,6 +4,7 @@
 #include "protocol/DeviceCommand.h"
 #include "protocol/DeviceFrame.h"
 #include "SerialLineState.h"
+#include "SerialPortFacts.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -48,13 +49,17 @@ QStringList UARTInterface::scanSerialPorts()
 {
     // A probe port of its own, so listing never disturbs a live connection.
     QStringList names;
+    m_refusedPorts.clear();
     const auto offer = [this, &names](const QString &name) {
         QSerialPort probe(name);
         if (!probe.open(QIODevice::ReadWrite)) {
-            // Not in the port's group, or held by another program: the list alone would
-            // not say why the port is missing.
-            if (probe.error() == QSerialPort::PermissionError)
+            // Not in the port's group, held or locked by another program: the list alone
+            // would not say why the port is missing.
+            const QString reason = SerialOpenFailure::reason(SerialPortFacts::afterFailedOpen(probe));
+            if (!reason.isEmpty()) {
                 qWarning().noquote() << "Cannot open serial port" << name << "-" << probe.errorString();
+                m_refusedPorts.append({name, reason});
+            }
             return;
         }
         names.append(name);
@@ -85,10 +90,14 @@ bool UARTInterface::openPort()
 {
     m_lineFailed = false;
     m_forgivenErrors = 0;
-    if (m_port.open(QIODevice::ReadWrite))
+    if (m_port.open(QIODevice::ReadWrite)) {
+        if (const auto lock = SerialPortFacts::lockFileOf(m_port.portName()))
+            m_lockWarden.watch(lock->path);
         return true;
+    }
     // The status code alone does not tell a missing port from one the user may not open.
     qWarning().noquote() << "Cannot open serial port" << m_portName << "-" << m_port.errorString();
+    m_openFailure = SerialOpenFailure::reason(SerialPortFacts::afterFailedOpen(m_port));
     return false;
 }
 
@@ -121,6 +130,7 @@ void UARTInterface::connectDevice(const QString &portName, uint8_t baudIndex, bo
     m_baudIndex = baudIndex;
     m_identified = false;
     m_handshake.clear();
+    m_openFailure.clear();
     if (baudIndex >= kBaudTable.size()) {
         emit uartDeviceConnectStatus(false, DriverTypes::UART_CONNECT_FAILED);
         return;
@@ -169,9 +179,9 @@ void UARTInterface::baudRateScanTimeoutUpdate()
     }
     closePort();
     setUpPort(m_baudIndex);
-    if (m_baudIndex == 4)
+    if (m_baudIndex == kFirstSlowScanIndex)
         m_baudScanTimer->start(kSlowScanTickMs);
-    m_commandDelay = m_baudIndex < 5 ? kFastCommandDelayMs : kSlowCommandDelayMs;
+    m_commandDelay = commandDelayFor(m_baudIndex);
     if (openPort())
         runIdentificationProbe();
 }
@@ -206,6 +216,7 @@ void UARTInterface::failAttempt(DriverErrorCode err)
     m_identified = false;
     m_handshake.clear();
     closePort();
+    m_lockWarden.release();
     m_port.clearError();
     emit uartDeviceConnectStatus(false, err);
 }
@@ -284,34 +295,32 @@ void UARTInterface::endFailedLine()
     failAttempt(DriverTypes::UART_CONNECT_FAILED);
 }
 
-void UARTInterface::dropLink(DriverErrorCode err)
+void UARTInterface::dropLink(std::optional<DriverErrorCode> lost)
 {
     ++m_attempt;
     m_linkCheckTimer->stop();
     m_baudScanTimer->stop();
     m_identified = false;
-    emit uartDeviceConnectStatus(false, err);
+    if (lost)
+        emit uartDeviceConnectStatus(false, *lost);
     // The listener may have closed the port already.
     if (m_port.isOpen()) {
         sendCommand(CMD_STOP_SPECTRUM, QByteArray(), 0);
         QThread::msleep(kStopPauseMs);
         m_port.close();
     }
+    m_lockWarden.release();
     m_port.clearError();
 }
 
 void UARTInterface::disconnectDevice()
 {
-    ++m_attempt;
-    m_linkCheckTimer->stop();
-    m_baudScanTimer->stop();
-    m_identified = false;
-    if (m_port.isOpen()) {
-        sendCommand(CMD_STOP_SPECTRUM, QByteArray(), 0);
-        QThread::msleep(kStopPauseMs);
-        m_port.close();
-    }
-    m_port.clearError();
+    dropLink(std::nullopt);
+}
+
+uint16_t UARTInterface::commandDelayFor(uint8_t baudIndex)
+{
+    return baudIndex < kFirstSlowCommandIndex ? kFastCommandDelayMs : kSlowCommandDelayMs;
 }
 
 void UARTInterface::setCommandDelay(uint16_t ms)
@@ -397,7 +406,8 @@ bool UARTInterface::setBaudRate(uint32_t baud)
         if (uint32_t(kBaudTable[i]) == baud)
             m_baudIndex = uint8_t(i);
     }
-    m_commandDelay = baud <= 4800 ? kSlowCommandDelayMs : kFastCommandDelayMs;
+    m_commandDelay = baud <= uint32_t(kBaudTable[kFirstSlowCommandIndex]) ? kSlowCommandDelayMs
+                                                                            : kFastCommandDelayMs;
     return true;
 }
 

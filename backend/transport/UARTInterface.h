@@ -4,6 +4,8 @@
 
 #include "DynamicArray.h"
 #include "HandshakeBuffer.h"
+#include "SerialLockWarden.h"
+#include "SerialOpenFailure.h"
 #include "protocol/DriverTypes.h"
 
 #include <QByteArray>
@@ -12,6 +14,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QTimer;
 
@@ -30,7 +33,12 @@ public:
     static constexpr int kStopPauseMs = 100;
     static constexpr int kWriteWaitMs = 1000;
     static constexpr uint16_t kFastCommandDelayMs = 20;
-    static constexpr uint16_t kSlowCommandDelayMs = 100; // 4800 baud and below
+    static constexpr uint16_t kSlowCommandDelayMs = 100;
+    // Positions in the rate table: from 9600 baud down the scan gives each rate the slow
+    // tick; from 4800 baud down commands need the slow pause.
+    static constexpr uint8_t kFirstSlowScanIndex = 4;
+    static constexpr uint8_t kFirstSlowCommandIndex = 5;
+    static uint16_t commandDelayFor(uint8_t baudIndex);
 
     static UARTInterface *instance();
     ~UARTInterface() override;
@@ -39,6 +47,8 @@ public:
     // paths) in the environment variable kExtraPortsVariable.
     QStringList scanSerialPorts();
     static constexpr const char *kExtraPortsVariable = "VANTOREL_EXTRA_SERIAL_PORTS";
+    // The ports the last scan left out because they exist but would not open, and why.
+    const QList<SerialOpenFailure::Refusal> &refusedPorts() const { return m_refusedPorts; }
     void connectDevice(const QString &portName, uint8_t baudIndex, bool scan);
     void disconnectDevice();
     void setCommandDelay(uint16_t ms);
@@ -46,6 +56,8 @@ public:
     // The local port's rate (follows a rate change sent to the device).
     int32_t baudRate() const { return m_port.baudRate(); }
     bool isIdentified() const { return m_identified; }
+    // Why the last connect could not open its port, when a person can act on it; else empty.
+    QString openFailure() const { return m_openFailure; }
     // A connect attempt is running or a link is up.
     bool isBusy() const;
 
@@ -100,7 +112,8 @@ private:
     void failAttempt(DriverErrorCode err);
     // The port is open and its line has not hung up.
     bool lineAlive() const;
-    void dropLink(DriverErrorCode err);
+    // Stops the device and lets the port go; with `lost`, first tells the listeners so.
+    void dropLink(std::optional<DriverErrorCode> lost);
     void writeFrame(const QByteArray &frame);
 
     // A child of the transport, so the link's tests can watch its errors.
@@ -111,6 +124,9 @@ private:
     uint8_t m_baudIndex = 0;
     bool m_identified = false;
     HandshakeBuffer m_handshake;
+    QString m_openFailure;
+    SerialLockWarden m_lockWarden;
+    QList<SerialOpenFailure::Refusal> m_refusedPorts;
     uint16_t m_commandDelay = kFastCommandDelayMs;
     // Bumped by every connect and disconnect so a pending fixed-rate check of an earlier
     // attempt cannot report on the current one.

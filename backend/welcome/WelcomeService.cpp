@@ -54,6 +54,9 @@ void WelcomeService::handleSerialScanSignal()
     const QStringList ports = m_uart->scanSerialPorts();
     if (QObject *selector = QmlScene::find(m_engine, QStringLiteral("selectSerialPortComboBox")))
         selector->setProperty("model", ports);
+    // Only ports that open are listed; the person learns why the others are not.
+    if (!m_uart->refusedPorts().isEmpty())
+        QmlScene::showLongMessage(m_engine, SerialOpenFailure::unlistedPorts(m_uart->refusedPorts()));
 }
 
 void WelcomeService::handleBleScanSignal()
@@ -112,9 +115,7 @@ void WelcomeService::handleSerialConnectionSignal(const QString &portName, int b
         m_uart->connectDevice(portName, 0, true);
         return;
     }
-    // 4800 and 2400 baud (indexes 5 and 6) need the longer pause between commands.
-    m_uart->setCommandDelay(baudRate < 5 ? UARTInterface::kFastCommandDelayMs
-                                         : UARTInterface::kSlowCommandDelayMs);
+    m_uart->setCommandDelay(UARTInterface::commandDelayFor(uint8_t(baudRate)));
     m_uart->connectDevice(portName, uint8_t(baudRate), false);
 }
 
@@ -153,7 +154,12 @@ void WelcomeService::onConnectStatus(bool status, DriverErrorCode err, DriverErr
     if (!status) {
         m_modelWait.stop();
         setConnecting(false);
-        if (QmlScene::rootObject(m_engine))
+        if (!QmlScene::rootObject(m_engine))
+            return;
+        const QString reason = transport == DriverTypes::CONNECT_UART ? m_uart->openFailure() : QString();
+        if (err == DriverTypes::UART_CONNECT_FAILED && !reason.isEmpty())
+            QmlScene::showLongMessage(m_engine, QStringLiteral("%1\n%2").arg(int(err)).arg(reason));
+        else
             showMessage(err);
         return;
     }

@@ -25,8 +25,10 @@
 
 #include <QGuiApplication>
 #include <QQmlComponent>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QProcess>
@@ -231,6 +233,43 @@ private slots:
                                  kReplyTimeoutMs);
         QVERIFY(backOnTheWelcomePage());
         studio()->setConnectType(DriverTypes::CONNECT_UART);
+    }
+
+    // A port that will not open: Scan leaves it out and says why, Open says the same after
+    // its own words, in a box where every line shows.
+    void aPortHeldElsewhereIsExplained()
+    {
+        auto device = startDevice(QStringLiteral("PQV-21"));
+        QVERIFY(device);
+        QSerialPort holder(device->portName());
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        const QString why = QStringLiteral("In use by another program (process %2):\n\u2068%1\u2069\nClose it, then try again.")
+                                .arg(QCoreApplication::applicationName())
+                                .arg(QCoreApplication::applicationPid());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot open serial port ")));
+        {
+            const testsupport::ExtraSerialPorts listed(device->portName());
+            welcome()->handleSerialScanSignal();
+        }
+        QVERIFY(!m_app->find(QStringLiteral("selectSerialPortComboBox"))->property("model").toStringList()
+                     .contains(device->portName()));
+        // The system's own ports may be refused too, before it.
+        const QString unlisted = m_app->shownMessage();
+        QVERIFY2(unlisted.startsWith(QStringLiteral("These ports cannot be opened now:\n"))
+                     && unlisted.endsWith(QStringLiteral("\n\u2068%1\u2069\n%2").arg(device->portName(), why)),
+                 qPrintable(unlisted));
+        m_app->closeMessage();
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot open serial port ")));
+        welcome()->handleSerialConnectionSignal(device->portName(), 0);
+        QCOMPARE(m_app->shownMessage(), QStringLiteral("UART connection failed\n") + why);
+        QObject *box = m_app->find(QStringLiteral("messageDialog"));
+        const auto *label = box->findChild<QQuickItem *>(QStringLiteral("messageLabel"));
+        const auto *button = box->findChild<QQuickItem *>(QStringLiteral("acceptButton"));
+        QVERIFY(label && button);
+        QTRY_VERIFY(label->y() + label->height() <= button->y());
+        QVERIFY(backOnTheWelcomePage());
+        QVERIFY(device->receivedFrames().isEmpty());
     }
 
     void aLostModelReplyIsAskedForAgain()

@@ -90,6 +90,18 @@ class TestTerminationSignals : public QObject
         child.start(QCoreApplication::applicationFilePath(), {});
     }
 
+    // The child linked to the device with its series under way; `lock` the port's lock file.
+    void startSeriesChild(QProcess &child, QString &lock)
+    {
+        startChild(child, m_device->portName());
+        QVERIFY(QTest::qWaitFor([&] { return child.canReadLine() || child.state() == QProcess::NotRunning; },
+                                testsupport::kHungChildMs));
+        QVERIFY2(child.canReadLine(), qPrintable(QStringLiteral("child ended with %1").arg(child.exitCode())));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("samples=2"));
+        lock = testsupport::serialLockFile(m_device->portName());
+        QVERIFY2(!lock.isEmpty(), qPrintable(m_device->portName()));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -117,13 +129,10 @@ private slots:
         QFETCH(QList<int>, sent);
         testsupport::removeSavedFiles(kSeriesFiles);
         QProcess child;
-        startChild(child, m_device->portName());
-        QVERIFY(QTest::qWaitFor([&] { return child.canReadLine() || child.state() == QProcess::NotRunning; },
-                                testsupport::kHungChildMs));
-        QVERIFY2(child.canReadLine(), qPrintable(QStringLiteral("child ended with %1").arg(child.exitCode())));
-        QCOMPARE(child.readLine().trimmed(), QByteArray("samples=2"));
-        const QString lock = testsupport::serialLockFile(m_device->portName());
-        QVERIFY2(!lock.isEmpty(), qPrintable(m_device->portName()));
+        QString lock;
+        startSeriesChild(child, lock);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(m_device->isStreaming());
         m_device->clearReceived();
 
@@ -147,6 +156,20 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!m_device->isStreaming(), kReplyTimeoutMs);
         QVERIFY(m_device->receivedFrames().contains(DeviceFrame::build(4, {})));
         QVERIFY(!QFile::exists(lock));
+    }
+
+    // A process that cannot tidy up (killed, crashed) leaves no lock that only its user or an
+    // administrator could delete.
+    void killedProcessLeavesNoLock()
+    {
+        QProcess child;
+        QString lock;
+        startSeriesChild(child, lock);
+        if (QTest::currentTestFailed())
+            return;
+        child.kill();
+        QVERIFY(child.waitForFinished(testsupport::kHungChildMs));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(lock), kReplyTimeoutMs);
     }
 
     void signalBeforeTheWindowEndsTheStart()

@@ -243,12 +243,18 @@ CustomWindow {
         boxTitle: qsTr(BrandConfig.softwareName) + " " + qsTr("Message")
         boxButtonAcceptLabel: qsTr("ok")
 
+        // A code alone, at the standard size; or a code on the first line and, after it,
+        // why, in the size the back end chose for it.
         onBoxMessageChanged: {
-            if (!Object.prototype.hasOwnProperty.call(errorMessages, boxMessage))
+            const lineEnd = boxMessage.indexOf("\n")
+            const code = lineEnd < 0 ? boxMessage : boxMessage.slice(0, lineEnd)
+            if (!Object.prototype.hasOwnProperty.call(errorMessages, code))
                 return
-            boxWidth = 400
-            boxHeight = 150
-            boxMessage = qsTr(errorMessages[boxMessage])
+            if (lineEnd < 0) {
+                boxWidth = 400
+                boxHeight = 150
+            }
+            boxMessage = qsTr(errorMessages[code]) + (lineEnd < 0 ? "" : boxMessage.slice(lineEnd))
         }
     }
 

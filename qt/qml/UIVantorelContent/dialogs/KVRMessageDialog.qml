@@ -34,17 +34,21 @@ CustomWindow {
         })
     }
 
+    // Taller than boxHeight only where the message needs it: every line shows above the button.
+    readonly property int fittedHeight: Math.max(boxHeight, chromeHeight + Math.ceil(messageLabel.implicitHeight)
+                                                 + (boxButtonAcceptShown ? acceptButton.height + 32 : 16))
+
     visible: false
     resizable: false
     showMinimizeButton: true
     showMaximizeButton: true
     title: boxTitle
     width: boxWidth
-    height: boxHeight
+    height: fittedHeight
     minimumWidth: boxWidth
     maximumWidth: boxWidth
-    minimumHeight: boxHeight
-    maximumHeight: boxHeight
+    minimumHeight: fittedHeight
+    maximumHeight: fittedHeight
 
     KVRButton {
         id: acceptButton

@@ -1602,4 +1602,39 @@ Flimmerindex: %4
 Verstärkung: %5</translation>
     </message>
 </context>
+<context>
+    <name>SerialOpenFailure</name>
+    <message>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>Von einem anderen Programm (Prozess %2) belegt:
+%1
+Schließen Sie es und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>In use by another program. Close it, then try again.</source>
+        <translation>Von einem anderen Programm belegt. Schließen Sie es und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Locked by a program that is no longer running, through its lock file:
+%1
+%2 or an administrator can delete that file.</source>
+        <translation>Gesperrt durch die Sperrdatei eines Programms, das nicht mehr läuft:
+%1
+%2 oder ein Administrator kann diese Datei löschen.</translation>
+    </message>
+    <message>
+        <source>Not allowed: the port belongs to the group “%1”. Once an administrator has added you to it, log out and in again to join it.</source>
+        <translation>Nicht erlaubt: Der Port gehört zur Gruppe „%1“. Sobald ein Administrator Sie in diese Gruppe aufgenommen hat, melden Sie sich ab und wieder an, um ihr beizutreten.</translation>
+    </message>
+    <message>
+        <source>Not allowed, and joining the port&apos;s group “%1” would not change that: ask an administrator.</source>
+        <translation>Nicht erlaubt, und ein Beitritt zur Gruppe „%1“ des Ports würde daran nichts ändern: Wenden Sie sich an einen Administrator.</translation>
+    </message>
+    <message>
+        <source>These ports cannot be opened now:</source>
+        <translation>Diese Ports lassen sich derzeit nicht öffnen:</translation>
+    </message>
+</context>
 </TS>

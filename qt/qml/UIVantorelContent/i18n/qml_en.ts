@@ -1602,4 +1602,39 @@ Flicker index: %4
 Gain: %5</translation>
     </message>
 </context>
+<context>
+    <name>SerialOpenFailure</name>
+    <message>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>In use by another program (process %2):
+%1
+Close it, then try again.</translation>
+    </message>
+    <message>
+        <source>In use by another program. Close it, then try again.</source>
+        <translation>In use by another program. Close it, then try again.</translation>
+    </message>
+    <message>
+        <source>Locked by a program that is no longer running, through its lock file:
+%1
+%2 or an administrator can delete that file.</source>
+        <translation>Locked by a program that is no longer running, through its lock file:
+%1
+%2 or an administrator can delete that file.</translation>
+    </message>
+    <message>
+        <source>Not allowed: the port belongs to the group “%1”. Once an administrator has added you to it, log out and in again to join it.</source>
+        <translation>Not allowed: the port belongs to the group “%1”. Once an administrator has added you to it, log out and in again to join it.</translation>
+    </message>
+    <message>
+        <source>Not allowed, and joining the port&apos;s group “%1” would not change that: ask an administrator.</source>
+        <translation>Not allowed, and joining the port&apos;s group “%1” would not change that: ask an administrator.</translation>
+    </message>
+    <message>
+        <source>These ports cannot be opened now:</source>
+        <translation>These ports cannot be opened now:</translation>
+    </message>
+</context>
 </TS>

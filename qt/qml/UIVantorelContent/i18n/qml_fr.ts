@@ -1602,4 +1602,39 @@ Indice de scintillement : %4
 Gain : %5</translation>
     </message>
 </context>
+<context>
+    <name>SerialOpenFailure</name>
+    <message>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>Utilisé par un autre programme (processus %2) :
+%1
+Fermez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>In use by another program. Close it, then try again.</source>
+        <translation>Utilisé par un autre programme. Fermez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Locked by a program that is no longer running, through its lock file:
+%1
+%2 or an administrator can delete that file.</source>
+        <translation>Verrouillé par le fichier de verrou d&apos;un programme qui ne tourne plus :
+%1
+%2 ou un administrateur peut supprimer ce fichier.</translation>
+    </message>
+    <message>
+        <source>Not allowed: the port belongs to the group “%1”. Once an administrator has added you to it, log out and in again to join it.</source>
+        <translation>Non autorisé : le port appartient au groupe « %1 ». Une fois qu&apos;un administrateur vous y aura ajouté, déconnectez-vous puis reconnectez-vous pour en faire partie.</translation>
+    </message>
+    <message>
+        <source>Not allowed, and joining the port&apos;s group “%1” would not change that: ask an administrator.</source>
+        <translation>Non autorisé, et rejoindre le groupe « %1 » du port n&apos;y changerait rien : adressez-vous à un administrateur.</translation>
+    </message>
+    <message>
+        <source>These ports cannot be opened now:</source>
+        <translation>Ces ports ne peuvent pas être ouverts pour le moment :</translation>
+    </message>
+</context>
 </TS>

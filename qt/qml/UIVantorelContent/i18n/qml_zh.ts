@@ -1602,4 +1602,39 @@ Gain: %5</source>
 增益: %5</translation>
     </message>
 </context>
+<context>
+    <name>SerialOpenFailure</name>
+    <message>
+        <source>In use by another program (process %2):
+%1
+Close it, then try again.</source>
+        <translation>正被另一个程序（进程 %2）使用：
+%1
+请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>In use by another program. Close it, then try again.</source>
+        <translation>正被另一个程序使用。请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>Locked by a program that is no longer running, through its lock file:
+%1
+%2 or an administrator can delete that file.</source>
+        <translation>被一个已不再运行的程序通过其锁文件锁定：
+%1
+%2 或管理员可以删除该文件。</translation>
+    </message>
+    <message>
+        <source>Not allowed: the port belongs to the group “%1”. Once an administrator has added you to it, log out and in again to join it.</source>
+        <translation>无权使用：该端口属于用户组“%1”。管理员将您加入该组后，请注销并重新登录以加入该组。</translation>
+    </message>
+    <message>
+        <source>Not allowed, and joining the port&apos;s group “%1” would not change that: ask an administrator.</source>
+        <translation>无权使用，且加入该端口的用户组“%1”也无济于事：请联系管理员。</translation>
+    </message>
+    <message>
+        <source>These ports cannot be opened now:</source>
+        <translation>以下端口当前无法打开：</translation>
+    </message>
+</context>
 </TS>

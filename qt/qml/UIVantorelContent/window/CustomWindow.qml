@@ -24,6 +24,10 @@ Window {
     // How far the resize areas reach into the content slot while they work: a control at the
     // content's edge keeps clear of it, or a press there resizes the window instead.
     readonly property int resizeEdgeInContent: resizeHandle.enabled ? resizeHandle.margin - windowBorder.border.width : 0
+    // The window's height beyond its content slot: title bar, menu bar when shown, border.
+    readonly property int chromeHeight: titleBar.Layout.preferredHeight + titleSeparator.Layout.preferredHeight
+                                        + (showMenuBar ? menuBarSlot.Layout.preferredHeight : 0)
+                                        + 2 * windowBorder.border.width
 
     signal windowMinimized()
     signal windowMaximized()
@@ -165,6 +169,7 @@ Window {
             }
 
             Rectangle {
+                id: titleSeparator
                 Layout.fillWidth: true
                 Layout.preferredHeight: 1
                 color: ThemeManager.border
