@@ -57,10 +57,8 @@ StudioService::StudioService(QQmlApplicationEngine *engine)
             &StudioService::onReferenceSilence);
     connect(m_seriesWatchdog, &ReplyWatchdog::expired, this, &StudioService::onSeriesSilence);
     connect(m_efficiency, &EfficiencyCurveService::stopContinuousRequested, this, [this] {
-        if (m_isAuto) {
-            ActiveTransport::stopContinuous(m_connectType);
-            setIsAuto(false);
-        }
+        if (m_isAuto)
+            setContinuous(false, Tell::Device);
     });
     connect(m_efficiency, &EfficiencyCurveService::messageReady, this,
             &StudioService::showMessage);
@@ -77,22 +75,31 @@ void StudioService::updateIsMeasuring()
     }
 }
 
-void StudioService::setIsAuto(bool value)
+void StudioService::setIsAuto(bool value) { setContinuous(value, Tell::NotDevice); }
+
+void StudioService::setContinuous(bool on, Tell tell)
 {
-    if (value == m_isAuto)
-        return;
-    m_isAuto = value;
-    updateIsMeasuring();
-    if (!value) {
-        if (m_customizedTestTimer && m_customizedTestTimer->isActive()) {
-            m_customizedTestTimer->stop();
-            setTestTimer(0);
-        }
-        // Continuous measurement stopped under a running series: the series ends here,
-        // and what it collected is written.
-        finishCustomizedTest();
+    if (tell == Tell::Device) {
+        if (on)
+            ActiveTransport::startContinuous(m_connectType);
+        else
+            ActiveTransport::stopContinuous(m_connectType);
     }
-    emit isAutoChanged();
+    const bool changed = on != m_isAuto;
+    if (changed) {
+        m_isAuto = on;
+        updateIsMeasuring();
+    }
+    if (!on) {
+        if (m_customizedTestTimer && m_customizedTestTimer->isActive())
+            setTestTimer(0);
+        // The series and the capture sample the stream: neither outlives it.
+        finishCustomizedTest();
+        if (m_isMeasuringReference)
+            endReferenceCapture(false);
+    }
+    if (changed)
+        emit isAutoChanged();
 }
 
 void StudioService::setIsSingle(bool value)
@@ -134,23 +141,10 @@ void StudioService::handleMenuFileQuitSignal() {}
 
 void StudioService::handleHardwareSetBaudSignal() {}
 
-void StudioService::toggleContinuous()
-{
-    if (!m_isAuto)
-        ActiveTransport::startContinuous(m_connectType);
-    else
-        ActiveTransport::stopContinuous(m_connectType);
-    setIsAuto(!m_isAuto);
-}
-
 void StudioService::handleAutoSpectrumSignal()
 {
-    // Stopping continuous measurement during a reference capture is the user's way to
-    // give up the capture: no reference is kept.
-    const bool stopsReference = m_isAuto && m_isMeasuringReference;
-    toggleContinuous();
-    if (stopsReference)
-        endReferenceCapture(false);
+    // Stopping it during a reference capture is the user's way to give up the capture.
+    setContinuous(!m_isAuto, Tell::Device);
 }
 
 void StudioService::handleManualSpectrumSignal()
@@ -199,7 +193,7 @@ void StudioService::handleReferenceSpectrumSignal()
     requestExposureIfUnknown();
     // Continuous measurement delivers the reference spectra; keep it running if it is.
     if (!m_isAuto)
-        toggleContinuous();
+        setContinuous(true, Tell::Device);
     armSpectrumWatchdog(m_referenceWatchdog);
 }
 
@@ -219,9 +213,10 @@ void StudioService::endReferenceCapture(bool accepted)
 {
     m_referenceWatchdog->disarm();
     m_reference.stop();
-    if (m_isAuto)
-        toggleContinuous();
+    // Ended first, so the stop below does not give it up again.
     setIsMeasuringReference(false);
+    if (m_isAuto)
+        setContinuous(false, Tell::Device);
     if (accepted)
         DataBuffer::instance()->setHasReference(true);
 }
@@ -335,8 +330,7 @@ void StudioService::abortMeasuring()
     m_reference.stop();
     setIsMeasuringReference(false);
     setIsSingle(false);
-    setIsAuto(false); // ends a running series
-    finishCustomizedTest();
+    setContinuous(false, Tell::NotDevice); // ends a running series
     setTestTimer(0);
 }
 

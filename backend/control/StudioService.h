@@ -159,7 +159,14 @@ signals:
 private:
     explicit StudioService(QQmlApplicationEngine *engine);
 
-    void toggleContinuous();
+    // Whether a start or stop of continuous measurement goes to the device: not when the
+    // link is gone, nor when QML only writes the flag.
+    enum class Tell { Device, NotDevice };
+    // Every start and stop of continuous measurement: the device's command (a stop is sent
+    // even when nothing ran), the flag with isMeasuring, and on a stop the end of what
+    // sampled the stream: a running timed series ends and its samples are written, a
+    // running reference capture is given up without a reference.
+    void setContinuous(bool on, Tell tell);
     // Sends a time the device's field can carry; refuses anything else with a message.
     void setExposureTime(std::optional<uint32_t> microseconds, double milliseconds);
     // A band whose begin is not below its end is refused with a message.

@@ -3,7 +3,6 @@
 #include "StudioService.h"
 
 #include "control/AvailableMemory.h"
-#include "link/ActiveTransport.h"
 #include "link/ReplyWatchdog.h"
 #include "output/TimedSeriesTable.h"
 #include "store/DataBuffer.h"
@@ -90,12 +89,7 @@ void StudioService::handleCustomizedTest(double duration, const QString &unit, d
     setTestTimer(0);
     handleCloseCustomizedTest();
     emit requestCustomizedTestBegin();
-    if (!m_isAuto) {
-        m_isAuto = true;
-        updateIsMeasuring();
-        emit isAutoChanged();
-    }
-    ActiveTransport::startContinuous(m_connectType);
+    setContinuous(true, Tell::Device);
     setTestDuration(int(seconds));
     setTestIntervals(int(interval));
 
@@ -165,20 +159,7 @@ void StudioService::setSpectrumOverdue(bool value)
     emit spectrumOverdueChanged();
 }
 
-void StudioService::handleCloseCustomizedTest()
-{
-    if (m_isAuto) {
-        m_isAuto = false;
-        updateIsMeasuring();
-        if (m_customizedTestTimer && m_customizedTestTimer->isActive()) {
-            m_customizedTestTimer->stop();
-            setTestTimer(0);
-        }
-        emit isAutoChanged();
-    }
-    ActiveTransport::stopContinuous(m_connectType);
-    finishCustomizedTest();
-}
+void StudioService::handleCloseCustomizedTest() { setContinuous(false, Tell::Device); }
 
 bool StudioService::releaseCustomizedTest()
 {

@@ -30,6 +30,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
+#include <functional>
 #include <limits>
 
 using simdevice::DeviceState;
@@ -355,17 +356,21 @@ private slots:
     void referenceCaptureWaitsWhileTheExposureIsNotSettled()
     {
         m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 1; });
-        QSignalSpy references(buffer(), &DataBuffer::referenceDataUpdated);
-        studio()->handleReferenceSpectrumSignal();
-        QTRY_VERIFY_WITH_TIMEOUT(references.count() >= 4, kReplyTimeoutMs);
-        QVERIFY(studio()->isMeasuringReference() && studio()->isAuto());
-        QVERIFY(!buffer()->hasReference());
-
-        // The user gives up: no reference, continuous measurement stopped.
-        studio()->handleAutoSpectrumSignal();
-        QVERIFY(!studio()->isMeasuringReference() && !studio()->isAuto());
-        QVERIFY(!buffer()->hasReference());
-        QTRY_VERIFY_WITH_TIMEOUT(!m_device->isStreaming(), kReplyTimeoutMs);
+        // The user gives up with Stop: no reference, continuous measurement stopped. Any
+        // other stop (here the closing series dialog's) gives it up alike.
+        const std::function<void()> stops[] = {[this] { studio()->handleAutoSpectrumSignal(); },
+                                               [this] { studio()->handleCloseCustomizedTest(); }};
+        for (const auto &stop : stops) {
+            QSignalSpy references(buffer(), &DataBuffer::referenceDataUpdated);
+            studio()->handleReferenceSpectrumSignal();
+            QTRY_VERIFY_WITH_TIMEOUT(references.count() >= 4, kReplyTimeoutMs);
+            QVERIFY(studio()->isMeasuringReference() && studio()->isAuto());
+            QVERIFY(!buffer()->hasReference());
+            stop();
+            QVERIFY(!studio()->isMeasuringReference() && !studio()->isAuto());
+            QVERIFY(!buffer()->hasReference());
+            QTRY_VERIFY_WITH_TIMEOUT(!m_device->isStreaming(), kReplyTimeoutMs);
+        }
         m_device->updateState([](DeviceState &s) { s.spectrum.exposureStatus = 0; });
         QVERIFY(snapshot()); // later spectra are samples again, not references
         QVERIFY(buffer()->hasData());

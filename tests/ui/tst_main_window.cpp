@@ -33,6 +33,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTextLayout>
+#include <QtQuickTest/quicktest.h>
 #include <QtTest>
 
 using simdevice::SimulatedDevice;
@@ -164,6 +165,19 @@ class TestMainWindow : public QObject
         m_app->welcome()->handleSerialConnectionSignal(m_device->portName(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(buffer()->deviceModel(), model, kConnectTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(onModePage(), kReplyTimeoutMs);
+    }
+
+    // The spectrum page's model line as drawn. Until the page's layout has given it its
+    // width, the line keeps the width it had for the name before (an empty one after a
+    // disconnect) and cuts the new name to fit that.
+    QQuickItem *shownModelLine()
+    {
+        pageSwitch(QStringLiteral("Spectrum Only"));
+        QQuickItem *line = nullptr;
+        if (!QTest::qWaitFor([&] { return (line = m_ui->item(QStringLiteral("modelLine"))) && line->isVisible(); }, kUiTimeoutMs)
+            || !QQuickTest::qWaitForPolish(window(), kUiTimeoutMs))
+            return nullptr;
+        return line;
     }
 
     // The mode page shows after a File > Back, whatever page was in front.
@@ -745,6 +759,13 @@ private slots:
     }
 
     void init() { m_app->closeMessage(); }
+    // A test that failed half-way may have left its link up: the next one's device would
+    // then replace a device the application is still linked to.
+    void cleanup()
+    {
+        if (QTest::currentTestFailed() && UARTInterface::instance()->isBusy())
+            studio()->handleHardwareDisconnectSignal();
+    }
 
     void languageChoiceRetranslatesThePage()
     {
@@ -883,9 +904,8 @@ private slots:
         m_app->closeMessage();
 
         connectDevice(QStringLiteral("<img src=\"http://127.0.0.1:%1/x.png\">").arg(fetches.serverPort()) + markup);
-        pageSwitch(QStringLiteral("Spectrum Only"));
-        QQuickItem *modelLine = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((modelLine = m_ui->item(QStringLiteral("modelLine"))) && modelLine->isVisible(), kUiTimeoutMs);
+        QQuickItem *modelLine = shownModelLine();
+        QVERIFY(modelLine);
         // The name first, isolated, whole or cut with an ellipsis where the row is too narrow.
         const QString text = modelLine->property("text").toString();
         const QString name = text.mid(1, text.indexOf(QChar(0x2069)) - 1);
@@ -908,11 +928,9 @@ private slots:
             model += QStringLiteral("long name ");
         model.truncate(200);
         connectDevice(model);
-        pageSwitch(QStringLiteral("Spectrum Only"));
-        QQuickItem *line = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((line = m_ui->item(QStringLiteral("modelLine"))) && line->isVisible(), kUiTimeoutMs);
-        // Cut once the row has given the line its width.
-        QTRY_VERIFY_WITH_TIMEOUT(line->property("text").toString().contains(QChar(0x2026)), kUiTimeoutMs);
+        QQuickItem *line = shownModelLine();
+        QVERIFY(line);
+        QVERIFY(line->property("text").toString().contains(QChar(0x2026)));
         const QString text = line->property("text").toString();
         const QString serial = QStringLiteral(" Serial");
         QVERIFY2(text.endsWith(serial), qPrintable(text));
