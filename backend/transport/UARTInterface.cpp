@@ -262,7 +262,8 @@ void UARTInterface::onPortError(QSerialPort::SerialPortError error)
         return;
     if (!m_port.isOpen() || m_lineFailed)
         return;
-    if (!SerialLineState::hungUp(int(m_port.handle())) && ++m_forgivenErrors <= kMaxForgivenErrors) {
+    const bool hungUp = SerialLineState::hungUp(int(m_port.handle()));
+    if (!hungUp && ++m_forgivenErrors <= kMaxForgivenErrors) {
         // A read that found nothing (the line was emptied between the event loop's poll and
         // the read) or a write that could not go out yet: the line itself is fine. The port
         // may have stopped reading on it; a read from the event loop starts it again.
@@ -274,7 +275,9 @@ void UARTInterface::onPortError(QSerialPort::SerialPortError error)
         return;
     }
     m_lineFailed = true;
-    qWarning().noquote() << "Serial link lost:" << m_portName << "-" << m_port.errorString();
+    // The library reports a hang-up as a read error with whatever errno was left over.
+    qWarning().noquote() << "Serial link lost:" << m_portName << "-"
+                         << (hungUp ? QStringLiteral("the line hung up") : m_port.errorString());
     // A hung-up line stays readable, so the port would repeat the error at every turn of
     // the event loop: end the line at the next turn, once.
     const quint64 attempt = m_attempt;
