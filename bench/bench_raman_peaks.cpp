@@ -4,8 +4,7 @@
 // as narrow as the device gives, as wide, and each anywhere between; blanks on such humps;
 // and humps so bright that the detector clips a third of them, blank or with a sample's lines
 // before the clipped top. Each figure is printed beside its target, then the time of the
-// whole path. A group counts only where the peak list's own rules would keep it on the
-// noise-free lines and the detector does not clip it.
+// whole path. A group counts wherever the detector does not clip it.
 #include "PublishedRamanSamples.h"
 #include "ShotNoiseRamanSpectrum.h"
 #include "store/RamanPipeline.h"
@@ -42,7 +41,7 @@ struct Group {
     double from = 0.0, to = 0.0; // cm^-1
     double signalToNoise = 0.0;  // of its strongest line
     double strongest = 0.0;      // height of that line
-    bool listable = false;       // the list's own rules keep it on the noise-free lines, unclipped
+    bool listable = false;       // the detector does not clip it
     double brightest = 0.0;      // counts at its brightest top without noise
     double tallest = 0.0;        // its top's height over the fluorescence
 };
@@ -78,44 +77,6 @@ double topOf(const SyntheticRamanSpectrum &sample, double nm)
     return nm;
 }
 
-// Marks the groups that the peak list's prominence, spacing and count rules keep on the
-// noise-free lines as the device's axis samples them from the laser edge on: a line on the
-// flank of a far stronger one, with hardly a valley between, is no peak by those rules.
-void markListable(const SyntheticRamanSpectrum &sample, std::vector<Group> &groups)
-{
-    std::vector<double> nm{std::ceil(ramanpipeline::kBaselineStartNm) - 1.0}, v{0.0};
-    for (double w = nm.front() + 1.0; w <= sample.lastWavelength; w += 1.0) {
-        nm.push_back(w);
-        v.push_back(sample.linesAt(w));
-    }
-    const double range = *std::max_element(v.begin(), v.end());
-    struct Top { double shift, height; };
-    std::vector<Top> tops;
-    for (size_t i = 1; i + 1 < v.size(); ++i) {
-        if (!(v[i] > v[i - 1] && v[i] >= v[i + 1]))
-            continue;
-        double left = v[i], right = v[i];
-        for (size_t k = i; k-- > 0 && v[k] <= v[i];)
-            left = std::min(left, v[k]);
-        for (size_t k = i + 1; k < v.size() && v[k] <= v[i]; ++k)
-            right = std::min(right, v[k]);
-        if (v[i] - std::max(left, right) >= raman::kPeakMinRelativeProminence * range)
-            tops.push_back({raman::ramanShift(nm[i]), v[i]});
-    }
-    std::sort(tops.begin(), tops.end(), [](const Top &a, const Top &b) { return a.height > b.height; });
-    std::vector<Top> kept;
-    for (const Top &t : tops)
-        if (int(kept.size()) < ramanpipeline::kPeakCapacity
-            && std::none_of(kept.begin(), kept.end(), [&t](const Top &k) { return std::fabs(k.shift - t.shift) < raman::kPeakMinSeparation; }))
-            kept.push_back(t);
-    const auto distance = [](const Group &g, double shift) { return std::max({g.from - shift, shift - g.to, 0.0}); };
-    for (const Top &t : kept) {
-        auto nearest = std::min_element(groups.begin(), groups.end(), [&](const Group &a, const Group &b) { return distance(a, t.shift) < distance(b, t.shift); });
-        if (nearest != groups.end())
-            nearest->listable = true;
-    }
-}
-
 // The lines of the clean spectrum, joined into the groups the axis cannot separate: lines
 // that rise to tops closer than kGroupNm or the wider one's width at half maximum (no dip
 // between them survives the noise), shoulders with the line they stand on.
@@ -149,11 +110,9 @@ std::vector<Group> groupsOf(const SyntheticRamanSpectrum &sample)
         lastTop = p.top;
         lastFwhm = fwhm;
     }
-    markListable(sample, groups);
     // A line whose top the detector clips (within three shot-noise widths) is no line to list.
     for (Group &g : groups)
-        if (g.brightest >= kFullScaleCounts - 3.0 * std::sqrt(kFullScaleCounts))
-            g.listable = false;
+        g.listable = g.brightest < kFullScaleCounts - 3.0 * std::sqrt(kFullScaleCounts);
     return groups;
 }
 
@@ -363,8 +322,7 @@ struct Figures {
         std::printf("    missed most often:");
         for (size_t i = 0; i < std::min<size_t>(5, missed.size()); ++i)
             std::printf("%s %s (%ld of %ld)", i ? "," : "", missed[i].first.c_str(), missed[i].second.hits, missed[i].second.of);
-        std::printf("\n    not counted: groups of S/N >= 8 the prominence, spacing and count rules leave out even "
-                    "without noise, or that clip: %ld\n", unlistable.of);
+        std::printf("\n    not counted: groups of S/N >= 8 that clip: %ld\n", unlistable.of);
         if (singleLines.of > 0) {
             std::printf("  single lines of S/N >= 8 listed:            %5.1f %% of %ld  (target >= 95 %%)\n",
                         singleLines.percent(), singleLines.of);

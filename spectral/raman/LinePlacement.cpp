@@ -84,45 +84,43 @@ double matchedCentre(const Candidate &c, const Judging &j, double centre)
     return centre + (best - steps) + offset;
 }
 
-// Centre of what a line rises above the chord between the lowest values within one body
-// width on either side of its plateau, weighted by the rise beyond half the highest rise
-// and leaving out the ramp before the first measured value; false where one side has no
-// lower value.
-bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
+// Samples that tell a narrow line at the start from a wide one before it: two more than fix
+// a Gaussian of either width over a level, which would match either exactly.
+constexpr size_t kCutLineLeastSamples = raman::kLeastMatchSamples + 2;
+
+// The last grid value of the measured stretch at or before `x`.
+int gridIndexAt(const Judging &j, double x)
 {
-    const double *shift = j.shift;
-    const double *values = j.values;
-    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    int left = c.first, right = c.last;
-    for (int i = c.first; i >= j.measured.first && shift[c.first] - shift[i] <= width; --i)
-        if (std::isfinite(values[i]) && values[i] <= values[left])
-            left = i;
-    for (int i = c.last; i <= j.measured.last && shift[i] - shift[c.last] <= width; ++i)
-        if (std::isfinite(values[i]) && values[i] <= values[right])
-            right = i;
-    if (left >= c.first || right <= c.last)
+    const double *after = std::upper_bound(j.shift + j.measured.first, j.shift + j.measured.last + 1, x);
+    return std::max(j.measured.first, int(after - j.shift) - 1);
+}
+
+// Where a line that the start has cut stands: the top of the Gaussian of the device's widths
+// that best matches its measured side, no earlier than kPeakMaxTopBeforeStart before the
+// first measured sample. NaN where a top before that, sought up to kPeakCutTopBefore of the
+// widest such line's standard deviations before it, matches better by more than
+// kPeakTopBeforeStartEvidence squared noise widths (by any amount where the noise is not
+// known): the line stands before the data, and its flank is no line of theirs. A narrow line
+// at the start and a wide one before it match a flank about alike; listed no earlier than that
+// bound, either is listed near its top. False where no Gaussian matches.
+bool placeCutLine(const Candidate &c, Judging &j, double &position)
+{
+    if (!takeCutLineSamples(c, j, kCutLineLeastSamples))
         return false;
-    const double slope = (values[right] - values[left]) / (shift[right] - shift[left]);
-    const auto rise = [&](int i) { return values[i] - (values[left] + slope * (shift[i] - shift[left])); };
-    int top = left;
-    for (int i = left; i <= right; ++i)
-        if (rise(i) > rise(top))
-            top = i;
-    const double half = 0.5 * rise(top);
-    const int firstCounted = endOfStartRamp(j);
-    int from = top, to = top;
-    while (from - 1 > left && from - 1 >= firstCounted && rise(from - 1) > half)
-        --from;
-    while (to + 1 < right && rise(to + 1) > half)
-        ++to;
-    double weighted = 0.0, total = 0.0;
-    for (int i = from; i <= to; ++i) {
-        weighted += (rise(i) - half) * shift[i];
-        total += rise(i) - half;
-    }
-    if (!(total > 0.0))
+    const double start = j.samples.front().x;
+    const double earliest = start - raman::kPeakMaxTopBeforeStart;
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    const double last = std::max(start, j.shift[(c.first + c.last) / 2] + 0.5 * width);
+    const double first = start - raman::kPeakCutTopBefore * j.sigmas.back();
+    const raman::GaussianMatch near = raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
+    const raman::GaussianMatch before = raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
+    if (!near.found && !before.found)
         return false;
-    centre = weighted / total;
+    const int at = std::min(gridIndexAt(j, start) + 1, j.measured.last);
+    const double noise = j.noiseWidths ? j.noiseWidths[at] : 0.0;
+    const double evidence = raman::kPeakTopBeforeStartEvidence * noise * noise;
+    const bool standsBefore = before.found && (!near.found || before.unexplained + evidence < near.unexplained);
+    position = standsBefore ? std::numeric_limits<double>::quiet_NaN() : near.centre;
     return true;
 }
 
@@ -150,13 +148,6 @@ bool placeInBlend(const Candidate &c, Judging &j, double &position)
         return false;
     position = sloped.centre;
     return true;
-}
-
-// The last grid value of the measured stretch at or before `x`.
-int gridIndexAt(const Judging &j, double x)
-{
-    const double *after = std::upper_bound(j.shift + j.measured.first, j.shift + j.measured.last + 1, x);
-    return std::max(j.measured.first, int(after - j.shift) - 1);
 }
 
 } // namespace
@@ -207,7 +198,7 @@ double placeSpread(const Candidate &c, Judging &j, double position)
 double positionOf(const Candidate &c, Judging &j)
 {
     double centre = 0.0;
-    if (cutByStart(c, j) && centreAboveChord(c, j, centre))
+    if (cutByStart(c, j) && placeCutLine(c, j, centre))
         return centre;
     if (placeInBlend(c, j, centre))
         return centre;

@@ -100,33 +100,14 @@ double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
 
 // Top and level of a line that the start has cut: the Gaussian of the device's widths that
 // best matches its measured side, its top anywhere from the first measured sample to half
-// the body's width past the plateau's middle (the ramp drawn up to that sample is no
-// measurement, and a top beyond the data would be a guess). The samples reach two of the
-// widest such lines' standard deviations past the body, and on until there are enough to fix
-// the level: values the baseline clamped to nothing show no samples among them. False for a
-// body of more than kLineFewSamples samples or where no such Gaussian matches.
+// the body's width past the plateau's middle (a top beyond the data would be a guess). False
+// for a body of more than kLineFewSamples samples or where no such Gaussian matches.
 bool topOfCutLine(const Candidate &c, Judging &j, double width, double &top, double &level)
 {
-    const int middle = (c.first + c.last) / 2;
-    raman::deviceLineSigmas(j.shift[middle], j.sigmas);
-    const int ramp = endOfStartRamp(j);
-    const double reach = j.shift[c.bodyLast] + 2.0 * j.sigmas.back();
-    int to = c.bodyLast;
-    while (to < j.measured.last && j.shift[to + 1] - j.shift[c.bodyLast] <= raman::kPeakSurroundings)
-        ++to;
-    if (!raman::measuredSamplesOf(j.shift, j.values, std::max(j.measured.first, ramp - 1), to, j.samples))
-        return false;
-    size_t kept = 0;
-    while (kept < j.samples.size() && (j.samples[kept].x <= reach || kept < raman::kLeastMatchSamples))
-        ++kept;
-    j.samples.resize(kept);
-    j.samples.erase(std::remove_if(j.samples.begin(), j.samples.end(),
-                                   [&](const raman::MeasuredSample &m) { return m.x < j.shift[ramp]; }),
-                    j.samples.end());
-    if (j.samples.empty() || samplesInBody(c, j) > raman::kLineFewSamples)
+    if (!takeCutLineSamples(c, j, raman::kLeastMatchSamples) || samplesInBody(c, j) > raman::kLineFewSamples)
         return false;
     const double first = j.samples.front().x;
-    const double last = std::max(first, j.shift[middle] + 0.5 * width);
+    const double last = std::max(first, j.shift[(c.first + c.last) / 2] + 0.5 * width);
     const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, 0.5 * (first + last), 0.5 * (last - first));
     if (!match.found || !std::isfinite(match.top))
         return false;

@@ -44,11 +44,9 @@ constexpr double kBaselineLineThreshold = 4.0;
 constexpr double kBaselineLineMinRise = 1e-3;
 constexpr double kBaselineLineWeight = 1e-4;
 
-// A peak must rise this fraction of the spectrum's value range above the higher of
-// its two surrounding valleys, and stand this far (cm^-1) from any higher peak.
-constexpr double kPeakMinRelativeProminence = 0.05;
+// A peak must stand this far (cm^-1) from any better supported peak.
 constexpr double kPeakMinSeparation = 15.0;
-// It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings
+// It must rise kPeakMinSignalToNoise noise widths above the level of its surroundings
 // (where the noise is known, its height is the top of a parabola through its values within
 // kPeakTopReach of its body's width from its highest one, so one value lifted by the noise
 // does not make a line of a bump), and kPeakMinProminenceToNoise above the higher of its
@@ -119,12 +117,18 @@ constexpr double kBlendMinSlopeExplained = 16.0;
 // chord, which such a match does not describe.
 constexpr double kPeakMaxPlaceSpread = 7.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
-// has lost part of one side, and a cluster may lean on the other: it stands at the centre
-// of what it rises above the straight line between the lowest values within one body width
-// on either side of its top (the start's on one side, a neighbour's valley on the other).
-// A line that narrow has no value beyond kPeakEndReach near its top: it may instead rise by
-// the Gaussian of the device's widths that matches its measured side.
+// has lost part of one side: it stands at the top of the Gaussian of the device's widths that
+// best matches its measured side, no earlier than kPeakMaxTopBeforeStart (cm^-1) before the
+// start. One that a top further before, sought up to kPeakCutTopBefore of the widest such
+// line's standard deviations before the start, matches better by kPeakTopBeforeStartEvidence
+// squared noise widths is not listed: only its flank reaches into the data, and listed at
+// their start it would be a line the sample does not have there. A line that narrow
+// has no value beyond kPeakEndReach near its top: it may instead rise by the Gaussian of
+// the device's widths that matches its measured side.
 constexpr double kPeakCutReach = 40.0;
+constexpr double kPeakCutTopBefore = 3.0;
+constexpr double kPeakMaxTopBeforeStart = 10.0;
+constexpr double kPeakTopBeforeStartEvidence = 9.0;
 
 } // namespace raman
 
@@ -153,13 +157,13 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
                         double *valuesOut, int *countOut, int length, double step, int capacity);
 
 // Finds the local maxima of `values` over `shift` (ascending) that are narrow, stand out of
-// the noise and keep their distance from higher ones. `noiseWidths`, where given, holds the
+// the noise and keep their distance from better supported ones. `noiseWidths`, where given, holds the
 // measurement's noise width at each point (infinite where the value was not measured, as
 // at a clipped sample: no line stands on or beside it); without it the noise is measured
 // from the values. `lineFreeNoiseWidths`, where given with them, judges whether a line is
 // there instead (see line_free_noise_widths); the measurement's widths still place it.
-// Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
-// their number.
+// Writes at most `capacity` peaks (those that rise the most noise widths), in ascending
+// shift, and returns their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
                      double *positions, double *heights, int capacity,
                      const double *noiseWidths = nullptr, const double *lineFreeNoiseWidths = nullptr);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 using namespace testsupport;
 
@@ -550,6 +551,51 @@ private slots:
                                      [p](const RamanLine &l) { return std::fabs(p - l.shift) <= 15.0; }),
                          qPrintable(QString("seed %1: a peak at %2, off every line").arg(seed).arg(p)));
             }
+        }
+    }
+
+    // Lines of 12 shot-noise widths, 2.5 nm wide at half maximum, beside lines ten to twenty
+    // times taller: cyclohexane 2664 cm^-1 and polystyrene 1450 cm^-1. Each is listed from one
+    // measurement to the next, however small beside the others.
+    void smallLineBesideTallOnesIsListed()
+    {
+        const auto &samples = publishedRamanSamples();
+        int listed = 0;
+        for (const auto &[substance, shift] : {std::pair{samples[1], 2664.4}, {samples[0], 1450.5}}) {
+            const double relative = std::find_if(substance.lines.begin(), substance.lines.end(), [shift = shift](const RamanLine &l) {
+                                        return l.shift == shift;
+                                    })->amplitude;
+            const double under = fluorescentSample(5000.0, {}, 700.0).fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+            // Height h with h / sqrt(under + h) = 12.
+            std::vector<RamanLine> lines = scaledLines(substance, 0.5 * (144.0 + 12.0 * std::sqrt(144.0 + 4.0 * under)) / relative);
+            for (RamanLine &line : lines)
+                line.width = 2.5 / kFwhmPerSigma;
+            listed += measurementsListing(fluorescentSample(5000.0, lines, 700.0), shift, 15.0, 20);
+        }
+        QVERIFY2(listed >= 38, qPrintable(QString("the small lines listed in %1 of 40 measurements").arg(listed)));
+    }
+
+    // Noise-free lines of 30 shot-noise widths at the start of the clean spectrum (562 nm,
+    // 1003 cm^-1): one whose top lies well before it reaches in with its flank only and is not
+    // listed there; one just before it, or cut by it, is listed within a few cm^-1 of its top.
+    void lineAtOrBeforeTheStartIsListedOnlyAtItsTop()
+    {
+        const struct { double shift, fwhm; bool listed; } lines[] = {
+            {918.0, 4.0, false}, {950.0, 4.0, false}, {980.0, 1.5, false}, {981.0, 2.5, false},
+            {1001.4, 1.5, true}, {1001.4, 4.0, true}, {1020.0, 4.0, true}, {1030.0, 2.5, true},
+        };
+        for (const auto &line : lines) {
+            SyntheticRamanSpectrum sample = fluorescentSample(5000.0, {}, 700.0);
+            const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(line.shift));
+            sample.lines = {{line.shift, 0.5 * (900.0 + 30.0 * std::sqrt(900.0 + 4.0 * under)), line.fwhm / kFwhmPerSigma}};
+            std::vector<double> counts;
+            for (double w : sample.axis())
+                counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
+            const QList<double> peaks = run(toList(sample.axis()), toList(counts)).peakPositions;
+            const QString what = QString("%1 nm line at %2: peaks at %3").arg(line.fwhm).arg(line.shift).arg(
+                std::accumulate(peaks.begin(), peaks.end(), QString(), [](const QString &a, double p) { return a + " " + QString::number(p); }));
+            QVERIFY2(std::all_of(peaks.begin(), peaks.end(), [&](double p) { return std::fabs(p - line.shift) <= 3.0; }), qPrintable(what));
+            QVERIFY2(peaks.isEmpty() != line.listed, qPrintable(what));
         }
     }
 
