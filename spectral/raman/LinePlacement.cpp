@@ -25,65 +25,6 @@ double centreOf(const Candidate &c, const double *shift, const double *values)
     return total > 0.0 ? weighted / total : shift[(c.first + c.last) / 2];
 }
 
-// Where a Gaussian kPeakMatchWidth as wide as the body best matches the values (on a level
-// of their own) within kPeakMatchReach body widths of `centre`: searched in whole cm^-1
-// within kPeakMatchShift body widths of it and refined between the best three; `centre`
-// itself where the values are too few or match no such top.
-double matchedCentre(const Candidate &c, const Judging &j, double centre)
-{
-    const double *shift = j.shift;
-    const double *values = j.values;
-    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    const double sigma = raman::kPeakMatchWidth * width / raman::kFwhmPerSigma;
-    const double reach = raman::kPeakMatchReach * width;
-    if (!(sigma > 0.0) || !std::isfinite(sigma))
-        return centre;
-    int from = c.first, to = c.last;
-    while (from > j.measured.first && shift[from - 1] >= centre - reach)
-        --from;
-    while (to < j.measured.last && shift[to + 1] <= centre + reach)
-        ++to;
-    if (to - from < 4)
-        return centre;
-    // Explained variance of the least-squares fit a * gaussian + b with its top at `top`.
-    const auto match = [&](double top) {
-        double n = 0.0, sg = 0.0, sy = 0.0, sgg = 0.0, sgy = 0.0;
-        for (int i = from; i <= to; ++i) {
-            if (!std::isfinite(values[i]))
-                continue;
-            const double d = (shift[i] - top) / sigma;
-            const double g = std::exp(-0.5 * d * d);
-            n += 1.0;
-            sg += g;
-            sy += values[i];
-            sgg += g * g;
-            sgy += g * values[i];
-        }
-        if (n < 3.0)
-            return 0.0;
-        const double cgg = sgg - sg * sg / n, cgy = sgy - sg * sy / n;
-        return cgy > 0.0 && cgg > 0.0 ? cgy * cgy / cgg : 0.0;
-    };
-    const int steps = int(raman::kPeakMatchShift * width);
-    std::vector<double> scores;
-    int best = -1;
-    for (int k = -steps; k <= steps; ++k) {
-        scores.push_back(match(centre + k));
-        if (scores.back() > 0.0 && (best < 0 || scores.back() > scores[size_t(best)]))
-            best = int(scores.size()) - 1;
-    }
-    if (best < 0)
-        return centre;
-    double offset = 0.0;
-    if (best > 0 && best + 1 < int(scores.size())) {
-        const double before = scores[size_t(best) - 1], after = scores[size_t(best) + 1];
-        const double curvature = before - 2.0 * scores[size_t(best)] + after;
-        if (curvature < 0.0)
-            offset = 0.5 * (before - after) / curvature;
-    }
-    return centre + (best - steps) + offset;
-}
-
 // Samples that tell a narrow line at the start from a wide one before it: two more than fix
 // a Gaussian of either width over a level, which would match either exactly.
 constexpr size_t kCutLineLeastSamples = raman::kLeastMatchSamples + 2;
@@ -98,11 +39,9 @@ int gridIndexAt(const Judging &j, double x)
 // Where a line that the start has cut stands: the top of the Gaussian of the device's widths
 // that best matches its measured side, no earlier than kPeakMaxTopBeforeStart before the
 // first measured sample. NaN where a top before that, sought up to kPeakCutTopBefore of the
-// widest such line's standard deviations before it, matches better by more than
-// kPeakTopBeforeStartEvidence squared noise widths (by any amount where the noise is not
-// known): the line stands before the data, and its flank is no line of theirs. A narrow line
-// at the start and a wide one before it match a flank about alike; listed no earlier than that
-// bound, either is listed near its top. False where no Gaussian matches.
+// widest such line's standard deviations before it, matches better by kPeakTopBeforeStartDoubt
+// squared noise widths (by anything where the noise is not known): the line stands before
+// the data, and its flank is no line of theirs. False where no Gaussian matches.
 bool placeCutLine(const Candidate &c, Judging &j, double &position)
 {
     if (!takeCutLineSamples(c, j, kCutLineLeastSamples))
@@ -116,12 +55,41 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position)
     const raman::GaussianMatch before = raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
     if (!near.found && !before.found)
         return false;
+    // The noise at the first measured sample, to weigh the two matches' difference against.
     const int at = std::min(gridIndexAt(j, start) + 1, j.measured.last);
     const double noise = j.noiseWidths ? j.noiseWidths[at] : 0.0;
-    const double evidence = raman::kPeakTopBeforeStartEvidence * noise * noise;
-    const bool standsBefore = before.found && (!near.found || before.unexplained + evidence < near.unexplained);
+    const double doubt = raman::kPeakTopBeforeStartDoubt * noise * noise;
+    const bool standsBefore = before.found && (!near.found || before.unexplained + doubt < near.unexplained);
     position = standsBefore ? std::numeric_limits<double>::quiet_NaN() : near.centre;
     return true;
+}
+
+// Where the Gaussian, of the device's widths or as wide as the body, that best matches the
+// measured samples within the body's width plus two of the narrowest such Gaussians' standard
+// deviations of `centre`, over a level, has its top, sought within kPeakMatchShift body
+// widths of `centre`: the samples place the line between them, where no grid value holds its
+// top, and the flanks count as well as the top. A body wider than the widest line the device
+// gives holds a neighbour's flank: its line is sought around its highest value instead, from
+// the samples within that widest line's width at half maximum. `centre` itself where the
+// samples fix no Gaussian.
+double matchedTop(const Candidate &c, Judging &j, double centre)
+{
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    const double widest = raman::kFwhmPerSigma * j.sigmas.back();
+    double reach = width + 2.0 * j.sigmas.front();
+    double shiftReach = raman::kPeakMatchShift * width;
+    if (width > widest) {
+        centre = j.shift[(c.first + c.last) / 2];
+        reach = widest;
+        shiftReach = raman::kBlendTopReach * j.sigmas.back();
+    } else {
+        j.sigmas.push_back(width / raman::kFwhmPerSigma);
+        reach = width + 2.0 * std::min(j.sigmas.front(), j.sigmas.back());
+    }
+    takeSamplesAround(j, gridIndexAt(j, centre), reach);
+    const raman::GaussianMatch match = raman::finestGaussian(j.samples, j.sigmas, centre, shiftReach);
+    return match.found ? match.centre : centre;
 }
 
 // Where a line whose body takes in a blended neighbour's flank stands (kBlendBodyOfWidest);
@@ -202,7 +170,7 @@ double positionOf(const Candidate &c, Judging &j)
         return centre;
     if (placeInBlend(c, j, centre))
         return centre;
-    return matchedCentre(c, j, centreOf(c, j.shift, j.values));
+    return matchedTop(c, j, centreOf(c, j.shift, j.values));
 }
 
 } // namespace raman::detail

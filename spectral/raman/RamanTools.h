@@ -89,13 +89,10 @@ constexpr double kLineWidestFwhm = 4.0;
 constexpr int kLineWidthTrials = 6;
 constexpr int kLineFewSamples = 4;
 constexpr double kPeakMinMatchedSignalToNoise = 7.25;
-// A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
-// values within kPeakMatchReach body widths of the centre of its body, searched within
-// kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
-// the noise of a weak line moves it less. Reaching further, a wide line's match takes in
-// the flank of a neighbour it blends with and moves towards it, off its own top.
-constexpr double kPeakMatchWidth = 0.8;
-constexpr double kPeakMatchReach = 0.6;
+// A line stands where the Gaussian of the device's widths, over a level, best matches the
+// measured samples around it, its top sought within kPeakMatchShift body widths of the centre
+// of its body: the flanks then count, not only the top, so the noise of a weak line moves it
+// less, and the samples place it between them.
 constexpr double kPeakMatchShift = 0.25;
 // A body wider than kBlendBodyOfWidest times the widest line the device gives (the margin is
 // what the noise moves a lone line's edges by) holds a neighbour's flank too: its centre,
@@ -120,15 +117,17 @@ constexpr double kPeakMaxPlaceSpread = 7.0;
 // has lost part of one side: it stands at the top of the Gaussian of the device's widths that
 // best matches its measured side, no earlier than kPeakMaxTopBeforeStart (cm^-1) before the
 // start. One that a top further before, sought up to kPeakCutTopBefore of the widest such
-// line's standard deviations before the start, matches better by kPeakTopBeforeStartEvidence
+// line's standard deviations before the start, matches better by kPeakTopBeforeStartDoubt
 // squared noise widths is not listed: only its flank reaches into the data, and listed at
-// their start it would be a line the sample does not have there. A line that narrow
+// their start it would be a line the sample does not have there. Under noise a narrow line
+// at the start and the flank of a wide one before it match nearly alike; the doubt keeps a
+// narrow line at the start, such as polystyrene's 1001 cm^-1, listed. A line that narrow
 // has no value beyond kPeakEndReach near its top: it may instead rise by the Gaussian of
 // the device's widths that matches its measured side.
 constexpr double kPeakCutReach = 40.0;
 constexpr double kPeakCutTopBefore = 3.0;
 constexpr double kPeakMaxTopBeforeStart = 10.0;
-constexpr double kPeakTopBeforeStartEvidence = 9.0;
+constexpr double kPeakTopBeforeStartDoubt = 1.0;
 
 } // namespace raman
 
