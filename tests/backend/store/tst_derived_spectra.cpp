@@ -96,6 +96,25 @@ int measurementsListing(const SyntheticRamanSpectrum &sample, double shift, doub
     return listed;
 }
 
+// Peaks of a noise-free line of 30 shot-noise widths, `fwhm` nm wide at half maximum, on a
+// 5000-count hump at 700 nm: the counts as the detector reports them, whole.
+QList<double> peaksOfNoiseFreeLine(double shift, double fwhm)
+{
+    SyntheticRamanSpectrum sample = fluorescentSample(5000.0, {}, 700.0);
+    const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+    // Height h with h / sqrt(under + h) = 30.
+    sample.lines = {{shift, 0.5 * (900.0 + 30.0 * std::sqrt(900.0 + 4.0 * under)), fwhm / kFwhmPerSigma}};
+    std::vector<double> counts;
+    for (double w : sample.axis())
+        counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
+    return run(toList(sample.axis()), toList(counts)).peakPositions;
+}
+
+QString listing(const QList<double> &peaks)
+{
+    return std::accumulate(peaks.begin(), peaks.end(), QString(), [](const QString &a, double p) { return a + " " + QString::number(p); });
+}
+
 // Every true line has a found peak within one grid step, and nothing else was found.
 void verifyPeaksAtLines(const QList<double> &positions, const QList<double> &heights,
                         const std::vector<RamanLine> &lines)
@@ -585,17 +604,21 @@ private slots:
             {1001.4, 1.5, true}, {1001.4, 4.0, true}, {1020.0, 4.0, true}, {1030.0, 2.5, true},
         };
         for (const auto &line : lines) {
-            SyntheticRamanSpectrum sample = fluorescentSample(5000.0, {}, 700.0);
-            const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(line.shift));
-            sample.lines = {{line.shift, 0.5 * (900.0 + 30.0 * std::sqrt(900.0 + 4.0 * under)), line.fwhm / kFwhmPerSigma}};
-            std::vector<double> counts;
-            for (double w : sample.axis())
-                counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
-            const QList<double> peaks = run(toList(sample.axis()), toList(counts)).peakPositions;
-            const QString what = QString("%1 nm line at %2: peaks at %3").arg(line.fwhm).arg(line.shift).arg(
-                std::accumulate(peaks.begin(), peaks.end(), QString(), [](const QString &a, double p) { return a + " " + QString::number(p); }));
+            const QList<double> peaks = peaksOfNoiseFreeLine(line.shift, line.fwhm);
+            const QString what = QString("%1 nm line at %2: peaks at %3").arg(line.fwhm).arg(line.shift).arg(listing(peaks));
             QVERIFY2(std::all_of(peaks.begin(), peaks.end(), [&](double p) { return std::fabs(p - line.shift) <= 3.0; }), qPrintable(what));
             QVERIFY2(peaks.isEmpty() != line.listed, qPrintable(what));
+        }
+    }
+
+    // Noise-free lines 1.5 nm wide at half maximum, about 30 cm^-1 between samples: each is
+    // listed within 1 cm^-1 of its top, wherever that falls between the samples.
+    void narrowLineIsPlacedBetweenItsSamples()
+    {
+        for (double shift : {1500.0, 1504.0, 1516.0, 1520.0, 1532.0}) {
+            const QList<double> peaks = peaksOfNoiseFreeLine(shift, 1.5);
+            QVERIFY2(peaks.size() == 1 && std::fabs(peaks.front() - shift) <= 1.0,
+                     qPrintable(QString("line at %1: peaks at %2").arg(shift).arg(listing(peaks))));
         }
     }
 
