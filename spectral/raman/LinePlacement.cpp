@@ -65,27 +65,29 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position)
 }
 
 // Where the Gaussian, of the device's widths or as wide as the body, that best matches the
-// measured samples within the body's width plus two of the narrowest such Gaussians' standard
-// deviations of `centre`, over a level, has its top, sought within kPeakMatchShift body
-// widths of `centre`: the samples place the line between them, where no grid value holds its
-// top, and the flanks count as well as the top. A body wider than the widest line the device
-// gives holds a neighbour's flank: its line is sought around its highest value instead, from
-// the samples within that widest line's width at half maximum. `centre` itself where the
-// samples fix no Gaussian.
+// measured samples around `centre`, over a level, has its top, sought within kPeakMatchShift
+// body widths of it: the samples place the line between them, where no grid value holds its
+// top, and the flanks count as well as the top. The samples reach kPeakMatchReach of the
+// body's width (no less than kPeakMatchLeastReach of the narrowest device line's width at
+// half maximum, which a narrow line needs to show its flanks) plus two of the narrower
+// Gaussian's standard deviations: reaching further, a neighbour's flank would pull the match. A body wider than
+// the widest line the device gives holds a neighbour's flank: its line is sought around its
+// highest value instead, from the samples within that widest line's width at half maximum.
+// `centre` itself where the samples fix no Gaussian.
 double matchedTop(const Candidate &c, Judging &j, double centre)
 {
     const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
     raman::deviceLineSigmas(centre, j.sigmas);
+    const double narrowest = raman::kFwhmPerSigma * j.sigmas.front();
     const double widest = raman::kFwhmPerSigma * j.sigmas.back();
-    double reach = width + 2.0 * j.sigmas.front();
-    double shiftReach = raman::kPeakMatchShift * width;
+    double reach = widest;
+    double shiftReach = raman::kBlendTopReach * j.sigmas.back();
     if (width > widest) {
         centre = j.shift[(c.first + c.last) / 2];
-        reach = widest;
-        shiftReach = raman::kBlendTopReach * j.sigmas.back();
     } else {
         j.sigmas.push_back(width / raman::kFwhmPerSigma);
-        reach = width + 2.0 * std::min(j.sigmas.front(), j.sigmas.back());
+        reach = std::max(raman::kPeakMatchReach * width, raman::kPeakMatchLeastReach * narrowest) + 2.0 * std::min(j.sigmas.front(), j.sigmas.back());
+        shiftReach = raman::kPeakMatchShift * width;
     }
     takeSamplesAround(j, gridIndexAt(j, centre), reach);
     const raman::GaussianMatch match = raman::finestGaussian(j.samples, j.sigmas, centre, shiftReach);

@@ -98,6 +98,31 @@ double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
     return matched ? match.top : topOfParabola(c, j, width);
 }
 
+// How many of its standard errors the height of the Gaussian of the device's widths that best
+// matches the measured samples around a peak's top rises over its level, at `noise`: a wide
+// line shows itself in all its samples, not only in its top. 0 where no such Gaussian matches.
+double matchedSignificance(const Candidate &c, Judging &j, double width, double noise)
+{
+    const int middle = (c.first + c.last) / 2;
+    const double centre = j.shift[middle];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    takeSamplesAround(j, middle, width + 2.0 * j.sigmas.front());
+    const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
+    if (!match.found || !(noise > 0.0))
+        return 0.0;
+    // The height's variance over a level is the noise's over the spread of the Gaussian's values.
+    double n = 0.0, sg = 0.0, sgg = 0.0;
+    for (const raman::MeasuredSample &m : j.samples) {
+        const double d = (m.x - match.centre) / match.sigma;
+        const double g = std::exp(-0.5 * d * d);
+        n += 1.0;
+        sg += g;
+        sgg += g * g;
+    }
+    const double spread = sgg - sg * sg / n;
+    return spread > 0.0 ? (match.top - match.level) * std::sqrt(spread) / noise : 0.0;
+}
+
 // Top and level of a line that the start has cut: the Gaussian of the device's widths that
 // best matches its measured side, its top anywhere from the first measured sample to half
 // the body's width past the plateau's middle (a top beyond the data would be a guess). False
@@ -172,9 +197,14 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     double ratio = 0.0;
     if (away && prominentEnough(prominence)) {
         bool matched = false;
-        if (j.noiseWidths && whole)
+        const bool shapeKnown = j.noiseWidths && whole;
+        if (shapeKnown)
             height = topOfLine(c, j, width, matched);
         ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
+        // In the units of the threshold the caller holds, as a matched top is.
+        if (shapeKnown)
+            ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance
+                                        * matchedSignificance(c, j, width, around.noise));
     }
     double cutTop = 0.0, cutLevel = 0.0;
     if (cut && prominentEnough(c.prominence) && topOfCutLine(c, j, width, cutTop, cutLevel))

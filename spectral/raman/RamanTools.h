@@ -89,10 +89,18 @@ constexpr double kLineWidestFwhm = 4.0;
 constexpr int kLineWidthTrials = 6;
 constexpr int kLineFewSamples = 4;
 constexpr double kPeakMinMatchedSignalToNoise = 7.25;
+// Where the noise is known, a line may also show itself by the Gaussian of the device's widths
+// that best matches the samples around its top: its height over a level must then be
+// kPeakMinMatchedSignificance of its own standard errors. A wide line shows itself in all
+// its samples, so one too weak for its top alone to stand out is listed all the same.
+constexpr double kPeakMinMatchedSignificance = 6.0;
 // A line stands where the Gaussian of the device's widths, over a level, best matches the
-// measured samples around it, its top sought within kPeakMatchShift body widths of the centre
-// of its body: the flanks then count, not only the top, so the noise of a weak line moves it
-// less, and the samples place it between them.
+// measured samples within about kPeakMatchReach body widths of it (kPeakMatchLeastReach of
+// the narrowest device line's width at half maximum at least), its top sought within
+// kPeakMatchShift body widths of the centre of its body: the flanks then count, not only the
+// top, so the noise of a weak line moves it less, and the samples place it between them.
+constexpr double kPeakMatchReach = 0.6;
+constexpr double kPeakMatchLeastReach = 0.75;
 constexpr double kPeakMatchShift = 0.25;
 // A body wider than kBlendBodyOfWidest times the widest line the device gives (the margin is
 // what the noise moves a lone line's edges by) holds a neighbour's flank too: its centre,
@@ -111,7 +119,7 @@ constexpr double kBlendMinSlopeExplained = 16.0;
 // matched to the measured samples within that width at half maximum of it. A weak line as
 // wide as the device makes it is otherwise listed more than kPeakMinSeparation off its
 // place often enough to pass for another line. A line cut by the start is placed by its
-// chord, which such a match does not describe.
+// measured side alone, which such a match does not describe.
 constexpr double kPeakMaxPlaceSpread = 7.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side: it stands at the top of the Gaussian of the device's widths that
@@ -127,7 +135,7 @@ constexpr double kPeakMaxPlaceSpread = 7.0;
 constexpr double kPeakCutReach = 40.0;
 constexpr double kPeakCutTopBefore = 3.0;
 constexpr double kPeakMaxTopBeforeStart = 10.0;
-constexpr double kPeakTopBeforeStartDoubt = 1.0;
+constexpr double kPeakTopBeforeStartDoubt = 4.0;
 
 } // namespace raman
 
