@@ -537,6 +537,17 @@ constexpr int kLinesBeforeTheStart = 3000;
 constexpr int kPlacedLines = 3000;
 constexpr int kNoiseFreeLines = 300;
 
+// Draws `count` measurements by `make`, lists the peaks of each under its own shot noise
+// (another for every set and draw) and hands both to `judge`.
+template <typename Make, typename Judge>
+void measureSet(int count, uint32_t set, const Make &make, const Judge &judge)
+{
+    for (int k = 0; k < count; ++k) {
+        const Measurement m = make(k);
+        judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
+    }
+}
+
 void printFigures()
 {
     ShotNoise draw(20261207u + 7919u * g_draw);
@@ -546,37 +557,20 @@ void printFigures()
     uint32_t set = 1;
     for (Widths kind : kWidths) {
         Figures f;
-        for (int k = 0; k < kSamples; ++k) {
-            const Measurement m = sampleMeasurement(k, kind, draw);
-            f.judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))), true);
-        }
-        ++set;
-        for (int k = 0; k < kSingleLines; ++k) {
-            const Measurement m = singleLineMeasurement(k, kind, draw);
-            f.judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))), false);
-        }
-        ++set;
-        for (int k = 0; k < kFlankLines; ++k) {
-            const Measurement m = steepFlankLineMeasurement(k, kind, draw);
-            f.judgeOnFlank(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
-        }
-        ++set;
-        for (int k = 0; k < kPairs; ++k) {
-            const Measurement m = weakPairMeasurement(kind, draw);
-            const QList<double> peaks = peaksOf(shotNoiseCounts(m.sample, seedOf(set, k)));
-            f.pair.add(std::all_of(m.groups.begin(), m.groups.end(), [&](const Group &g) { return listedIn(peaks, g); }));
-        }
-        ++set;
-        for (int k = 0; k < kLinesBeforeTheStart; ++k) {
-            const Measurement m = lineBeforeTheStart(k, kind, draw);
-            f.judgeBeforeStart(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
-        }
-        ++set;
-        for (int k = 0; k < kPlacedLines; ++k) {
-            const Measurement m = placedLine(k, kind, draw);
-            f.judgePlace(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
-        }
-        ++set;
+        measureSet(kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, true); });
+        measureSet(kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, false); });
+        measureSet(kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judgeOnFlank(m, peaks); });
+        measureSet(kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) {
+                       f.pair.add(std::all_of(m.groups.begin(), m.groups.end(), [&](const Group &g) { return listedIn(peaks, g); }));
+                   });
+        measureSet(kLinesBeforeTheStart, set++, [&](int k) { return lineBeforeTheStart(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judgeBeforeStart(m, peaks); });
+        measureSet(kPlacedLines, set++, [&](int k) { return placedLine(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judgePlace(m, peaks); });
         for (int k = 0; k < kNoiseFreeLines; ++k) {
             const double shift = kCountedFrom + (k % 5 == 0 ? 30.0 : 3500.0 - kCountedFrom) * draw.uniform();
             const Measurement m = lineOnHump("noise-free line", shift, 30.0, k, kind, draw);
@@ -605,10 +599,8 @@ void printFigures()
     std::printf("blanks on humps clipped at %.0f over 60-180 nm, listing a peak: %.2f in 1000 of %ld  (target <= 1)\n",
                 kFullScaleCounts, clippedBlanks.perThousand(), clippedBlanks.of);
     Figures clipped;
-    for (int k = 0; k < kClippedSamples; ++k) {
-        const Measurement m = clippedSampleMeasurement(k, draw);
-        clipped.judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))), true);
-    }
+    measureSet(kClippedSamples, set, [&](int k) { return clippedSampleMeasurement(k, draw); },
+               [&](const Measurement &m, const QList<double> &peaks) { clipped.judge(m, peaks, true); });
     std::printf("samples on a hump clipped beyond their lines (each line 1.5-4 nm FWHM):\n");
     clipped.print(Widths::Range, true);
     std::fflush(stdout);

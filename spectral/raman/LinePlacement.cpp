@@ -25,6 +25,48 @@ double centreOf(const Candidate &c, const double *shift, const double *values)
     return total > 0.0 ? weighted / total : shift[(c.first + c.last) / 2];
 }
 
+// Centre of what a line rises above the chord between the lowest values within one body
+// width on either side of its plateau, weighted by the rise beyond half the highest rise
+// and leaving out the ramp before the first measured value; false where one side has no
+// lower value.
+bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
+{
+    const double *shift = j.shift;
+    const double *values = j.values;
+    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
+    int left = c.first, right = c.last;
+    for (int i = c.first; i >= j.measured.first && shift[c.first] - shift[i] <= width; --i)
+        if (std::isfinite(values[i]) && values[i] <= values[left])
+            left = i;
+    for (int i = c.last; i <= j.measured.last && shift[i] - shift[c.last] <= width; ++i)
+        if (std::isfinite(values[i]) && values[i] <= values[right])
+            right = i;
+    if (left >= c.first || right <= c.last)
+        return false;
+    const double slope = (values[right] - values[left]) / (shift[right] - shift[left]);
+    const auto rise = [&](int i) { return values[i] - (values[left] + slope * (shift[i] - shift[left])); };
+    int top = left;
+    for (int i = left; i <= right; ++i)
+        if (rise(i) > rise(top))
+            top = i;
+    const double half = 0.5 * rise(top);
+    const int firstCounted = endOfStartRamp(j);
+    int from = top, to = top;
+    while (from - 1 > left && from - 1 >= firstCounted && rise(from - 1) > half)
+        --from;
+    while (to + 1 < right && rise(to + 1) > half)
+        ++to;
+    double weighted = 0.0, total = 0.0;
+    for (int i = from; i <= to; ++i) {
+        weighted += (rise(i) - half) * shift[i];
+        total += rise(i) - half;
+    }
+    if (!(total > 0.0))
+        return false;
+    centre = weighted / total;
+    return true;
+}
+
 // Samples that tell a narrow line at the start from a wide one before it: two more than fix
 // a Gaussian of either width over a level, which would match either exactly.
 constexpr size_t kCutLineLeastSamples = raman::kLeastMatchSamples + 2;
@@ -165,11 +207,15 @@ double placeSpread(const Candidate &c, Judging &j, double position)
     return information > 0.0 ? 1.0 / std::sqrt(information) : std::numeric_limits<double>::infinity();
 }
 
-double positionOf(const Candidate &c, Judging &j)
+double positionOf(const Candidate &c, Judging &j, double support)
 {
     double centre = 0.0;
-    if (cutByStart(c, j) && placeCutLine(c, j, centre))
+    if (cutByStart(c, j) && placeCutLine(c, j, centre)) {
+        double chord = 0.0;
+        if (std::isfinite(centre) && support < raman::kPeakCutMatchedFrom && centreAboveChord(c, j, chord))
+            return chord;
         return centre;
+    }
     if (placeInBlend(c, j, centre))
         return centre;
     return matchedTop(c, j, centreOf(c, j.shift, j.values));

@@ -202,7 +202,7 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
             height = topOfLine(c, j, width, matched);
         ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
         // In the units of the threshold the caller holds, as a matched top is.
-        if (shapeKnown)
+        if (shapeKnown && ratio >= raman::kPeakMatchedLeastRise)
             ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance
                                         * matchedSignificance(c, j, width, around.noise));
     }

@@ -108,9 +108,11 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
 
 // Where a line stands: where a Gaussian matches it best near the centre of its body, or
 // where the device's Gaussian matches its measured side where the start of the measured data
-// has cut its body, or where it matches over a slope where its body takes in a neighbour's.
-// NaN where the start has cut a line whose top lies before the data.
-double positionOf(const Candidate &c, Judging &j);
+// has cut its body (at the centre of its rise above the chord beneath it where it rises fewer
+// than kPeakCutMatchedFrom noise widths, `support`), or where it matches over a slope where
+// its body takes in a neighbour's. NaN where the start has cut a line whose top lies before
+// the data.
+double positionOf(const Candidate &c, Judging &j, double support);
 
 // How far the noise moves the place of a line at `position` (cm^-1, one standard deviation),
 // as kPeakMaxPlaceSpread reads it; 0 where the noise is not known, the start has cut the

@@ -139,7 +139,7 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &maxima, const do
         const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
         if (!(ratio >= j.minSignalToNoise))
             continue;
-        const double position = positionOf(c, j);
+        const double position = positionOf(c, j, ratio);
         if (!std::isfinite(position) || placeSpread(c, j, position) > raman::kPeakMaxPlaceSpread)
             continue;
         lines.push_back(c);

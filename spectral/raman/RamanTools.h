@@ -92,8 +92,12 @@ constexpr double kPeakMinMatchedSignalToNoise = 7.25;
 // Where the noise is known, a line may also show itself by the Gaussian of the device's widths
 // that best matches the samples around its top: its height over a level must then be
 // kPeakMinMatchedSignificance of its own standard errors. A wide line shows itself in all
-// its samples, so one too weak for its top alone to stand out is listed all the same.
-constexpr double kPeakMinMatchedSignificance = 6.0;
+// its samples, so one too weak for its top alone to stand out is listed all the same. Its
+// top must still rise kPeakMatchedLeastRise noise widths (in the units of
+// kPeakMinSignalToNoise): a broad wave of the noise, low everywhere, matches a wide Gaussian
+// as well.
+constexpr double kPeakMinMatchedSignificance = 5.0;
+constexpr double kPeakMatchedLeastRise = 5.0;
 // A line stands where the Gaussian of the device's widths, over a level, best matches the
 // measured samples within about kPeakMatchReach body widths of it (kPeakMatchLeastReach of
 // the narrowest device line's width at half maximum at least), its top sought within
@@ -132,7 +136,12 @@ constexpr double kPeakMaxPlaceSpread = 7.0;
 // narrow line at the start, such as polystyrene's 1001 cm^-1, listed. A line that narrow
 // has no value beyond kPeakEndReach near its top: it may instead rise by the Gaussian of
 // the device's widths that matches its measured side.
+// Under noise the Gaussian matched to a cut line's measured side trades its width for its
+// place; a line rising fewer than kPeakCutMatchedFrom noise widths stands instead at the
+// centre of what it rises above the chord between the lowest values within one body width on
+// either side of its top, which leans a few cm^-1 into the data but moves less.
 constexpr double kPeakCutReach = 40.0;
+constexpr double kPeakCutMatchedFrom = 25.0;
 constexpr double kPeakCutTopBefore = 3.0;
 constexpr double kPeakMaxTopBeforeStart = 10.0;
 constexpr double kPeakTopBeforeStartDoubt = 4.0;
