@@ -93,8 +93,10 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position)
     const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
     const double last = std::max(start, j.shift[(c.first + c.last) / 2] + 0.5 * width);
     const double first = start - raman::kPeakCutTopBefore * j.sigmas.back();
-    const raman::GaussianMatch near = raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
-    const raman::GaussianMatch before = raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
+    const raman::GaussianMatch near =
+        raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
+    const raman::GaussianMatch before =
+        raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
     if (!near.found && !before.found)
         return false;
     // The noise at the first measured sample, to weigh the two matches' difference against.
@@ -112,10 +114,10 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position)
 // top, and the flanks count as well as the top. The samples reach kPeakMatchReach of the
 // body's width (no less than kPeakMatchLeastReach of the narrowest device line's width at
 // half maximum, which a narrow line needs to show its flanks) plus two of the narrower
-// Gaussian's standard deviations: reaching further, a neighbour's flank would pull the match. A body wider than
-// the widest line the device gives holds a neighbour's flank: its line is sought around its
-// highest value instead, from the samples within that widest line's width at half maximum.
-// `centre` itself where the samples fix no Gaussian.
+// Gaussian's standard deviations: reaching further, a neighbour's flank would pull the match.
+// A body wider than the widest line the device gives holds a neighbour's flank: its line is
+// sought around its highest value instead, from the samples within that widest line's width
+// at half maximum. `centre` itself where the samples fix no Gaussian.
 double matchedTop(const Candidate &c, Judging &j, double centre)
 {
     const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
@@ -128,7 +130,8 @@ double matchedTop(const Candidate &c, Judging &j, double centre)
         centre = j.shift[(c.first + c.last) / 2];
     } else {
         j.sigmas.push_back(width / raman::kFwhmPerSigma);
-        reach = std::max(raman::kPeakMatchReach * width, raman::kPeakMatchLeastReach * narrowest) + 2.0 * std::min(j.sigmas.front(), j.sigmas.back());
+        reach = std::max(raman::kPeakMatchReach * width, raman::kPeakMatchLeastReach * narrowest)
+            + 2.0 * std::min(j.sigmas.front(), j.sigmas.back());
         shiftReach = raman::kPeakMatchShift * width;
     }
     takeSamplesAround(j, gridIndexAt(j, centre), reach);
