@@ -392,7 +392,7 @@ double nearestListed(const QList<double> &peaks, const Group &g, double shift)
 struct Figures {
     Tally unlistable, groupsInSamples, strongestLines, strongestNearStart, singleLines, singleLinesNearThreshold, weakLines;
     Tally phantoms[2], phantomsBeside[2], flankMid, flankHigh, pair, beforeStartPhantoms, beforeStartListed;
-    Tally noiseFreeListed;
+    Tally noiseFreeListed, noiseFreePhantoms;
     double noiseFreeWorst = 0.0, noiseFreeWorstCut = 0.0; // cm^-1, from 1040 on and before
     static constexpr int kBands = 3;
     PlaceErrors places[kBands];
@@ -466,6 +466,7 @@ struct Figures {
         const RamanLine &line = m.sample.lines.front();
         const double listed = nearestListed(peaks, m.groups.front(), line.shift);
         noiseFreeListed.add(!std::isnan(listed));
+        noiseFreePhantoms.add(anyBeyond(peaks, m.groups, kFar));
         double &worst = line.shift >= 1040.0 ? noiseFreeWorst : noiseFreeWorstCut;
         worst = std::max(worst, std::isnan(listed) ? std::numeric_limits<double>::infinity() : std::fabs(listed - line.shift));
     }
@@ -510,6 +511,8 @@ struct Figures {
             std::printf("  noise-free lines of S/N 30: largest place error from 1040 cm^-1 on: %.2f cm^-1  (target <= 1), "
                         "at 1010-1040: %.2f cm^-1  (target <= 3); listed %.1f %% of %ld\n",
                         noiseFreeWorst, noiseFreeWorstCut, noiseFreeListed.percent(), noiseFreeListed.of);
+            std::printf("    listing another peak > %.0f cm^-1 from the line: %ld of %ld  (target 0)\n", kFar,
+                        noiseFreePhantoms.hits, noiseFreePhantoms.of);
         }
         if (places[0].of > 0) {
             std::printf("  single lines' place error, rms in standard deviations of the place alone:");

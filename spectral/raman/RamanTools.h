@@ -162,7 +162,8 @@ void spectrum_noise_widths(const double *spectrum, int length, double *widths);
 // around it lie), not at the count a line adds to, whose own shot noise would judge a line as
 // tall as the fluorescence under it at 0.7 of its signal-to-noise. Where a sample rises above
 // that level, the width is such that the rise counts what shot noise makes of it. By the
-// model `spectrum_noise_widths` fits; 0 where `spectrum` or `baseline` is not finite.
+// model `spectrum_noise_widths` fits, and never under the baseline's own error, which
+// noise-free counts would otherwise show as lines; 0 where `spectrum` or `baseline` is not finite.
 void line_free_noise_widths(const double *spectrum, const double *baseline, int length, double *widths);
 
 // Resamples a spectrum over an ascending wavelength axis (nm) onto Stokes Raman shifts

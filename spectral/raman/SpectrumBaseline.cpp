@@ -27,6 +27,9 @@ constexpr double kFitResidue = 1e-9;
 // variances) beyond which a second difference is a line's, not noise.
 constexpr int kNoiseModelPasses = 4;
 constexpr double kNoiseModelClip = 9.0;
+// A detector reads whole counts: rounding alone spreads every count by a uniform step of one,
+// whatever the light, so no count is known more closely than that step's variance.
+constexpr double kRoundingVariance = 1.0 / 12.0;
 
 // Samples on either side whose median rise above the baseline tells where the data lie
 // without their lines.
@@ -147,7 +150,7 @@ NoiseModel noiseModelOf(const double *spectrum, int n)
         g = spread > 0.0 ? std::max(0.0, (sw * sxy - sx * sy) / spread) : 0.0;
         a = sw > 0.0 ? std::max(0.0, (sy - g * sx) / sw) : 0.0;
     }
-    return {a, g};
+    return {std::max(a, kRoundingVariance), g};
 }
 
 // The level the data keep without their lines: the baseline, which the fit lays low in the
@@ -385,7 +388,12 @@ void line_free_noise_widths(const double *spectrum, const double *baseline, int 
             widths[i] = 0.0;
             continue;
         }
-        widths[i] = model.widthAt(std::max(level, model.gain));
+        // The baseline misses a smooth hump by up to its own error, kBaselineLineMinRise of its
+        // height, which the fit takes for no line (at kBaselineLineThreshold widths): where the
+        // counts are known far more closely than that, as noise-free ones are, what it leaves
+        // is no line either.
+        const double fitError = raman::kBaselineLineMinRise / raman::kBaselineLineThreshold * std::fabs(level);
+        widths[i] = std::hypot(model.widthAt(std::max(level, model.gain)), fitError);
         // Counts of a dim level reach far up more often than a normal spread says: a rise
         // counts as many widths as the likelihood ratio of the counts, read as shot noise
         // on the level, gives it. It is the rise over the spread for a rise small beside
