@@ -206,7 +206,7 @@ void markLineSamples(const double *spectrum, const std::vector<double> &y, const
 }
 
 // The hump's own shape carried back under the samples before `from`, from the
-// kBaselineHeadFitReach samples beginning there: a parabola through the logarithm of their
+// kBaselineHeadFitReach samples beginning there (and over those): a parabola through the logarithm of their
 // line-free values (a fluorescence flank is close to one, where a straight line or the free
 // fit strays by more than a weak line's height), weighted by their size, as shot noise
 // spreads their logarithm. False where those samples are too few or not all positive.
@@ -233,8 +233,8 @@ bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int 
     double c[3];
     if (int(x.size()) < raman::kBaselineHeadFitReach / 2 || !raman::weightedParabola(x, logValue, weight, c))
         return false;
-    shape.assign(size_t(from), 0.0);
-    for (int i = 0; i < from; ++i) {
+    shape.assign(size_t(end), 0.0);
+    for (int i = 0; i < end; ++i) {
         const double at = double(i - from);
         shape[size_t(i)] = std::exp(c[0] + c[1] * at + c[2] * at * at);
         if (!std::isfinite(shape[size_t(i)]))
@@ -279,6 +279,11 @@ void lowerUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
             return;
     for (int i = 0; i <= last; ++i)
         z[size_t(i)] = std::min(z[size_t(i)], shape[size_t(i)] - lowest);
+    // Beyond the cluster the free fit may still lie above the shape, lifted by a line it did not
+    // tell from the hump: the curve keeps to the shape until the two meet, so it does not
+    // step up under that line's flank.
+    for (int i = last + 1; i < int(shape.size()) && z[size_t(i)] > shape[size_t(i)] - lowest; ++i)
+        z[size_t(i)] = shape[size_t(i)] - lowest;
 }
 
 } // namespace
