@@ -243,6 +243,15 @@ bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int 
     return true;
 }
 
+// Beyond `from`, where the curve took the hump's shape carried back, the free fit may still
+// lie above the shape, lifted by a line it did not tell from the hump: the curve keeps to
+// the shape until the two meet, so it does not step up under that line's flank.
+void keepToShapeUntilItMeetsTheFit(const std::vector<double> &shape, int from, double lowest, std::vector<double> &z)
+{
+    for (int i = from; i < int(shape.size()) && z[size_t(i)] > shape[size_t(i)] - lowest; ++i)
+        z[size_t(i)] = shape[size_t(i)] - lowest;
+}
+
 // Under the run of line samples that opens the data, the curve is the hump's shape
 // carried back from beyond it.
 void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, double lowest,
@@ -256,6 +265,7 @@ void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, d
         return;
     for (int i = 0; i < head; ++i)
         z[size_t(i)] = shape[size_t(i)] - lowest;
+    keepToShapeUntilItMeetsTheFit(shape, head, lowest, z);
 }
 
 // Under a cluster of lines at the start, whose valleys hide the fluorescence as well as its
@@ -279,11 +289,7 @@ void lowerUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
             return;
     for (int i = 0; i <= last; ++i)
         z[size_t(i)] = std::min(z[size_t(i)], shape[size_t(i)] - lowest);
-    // Beyond the cluster the free fit may still lie above the shape, lifted by a line it did not
-    // tell from the hump: the curve keeps to the shape until the two meet, so it does not
-    // step up under that line's flank.
-    for (int i = last + 1; i < int(shape.size()) && z[size_t(i)] > shape[size_t(i)] - lowest; ++i)
-        z[size_t(i)] = shape[size_t(i)] - lowest;
+    keepToShapeUntilItMeetsTheFit(shape, last + 1, lowest, z);
 }
 
 } // namespace
