@@ -32,7 +32,7 @@ constexpr double kBaselineStraightness = 100.0;
 // the curve carried back from beyond it is taken where no sample lies
 // kBaselineHeadClusterRefutation noise widths below it.
 constexpr int kBaselineHeadFitReach = 120;
-constexpr int kBaselineHeadClusterGap = 9;
+constexpr int kBaselineHeadClusterGap = 14;
 constexpr double kBaselineHeadClusterRefutation = 3.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
