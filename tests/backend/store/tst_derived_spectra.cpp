@@ -110,6 +110,16 @@ QList<double> peaksOfNoiseFreeLine(double shift, double fwhm, double humpCounts 
     return run(toList(sample.axis()), toList(counts)).peakPositions;
 }
 
+// A reference substance (of publishedRamanSamples) with its strongest line `strongest` counts
+// high, every line `fwhm` nm wide at half maximum, on a hump of `humpCounts` at `humpCentreNm`.
+SyntheticRamanSpectrum substanceOnHump(size_t substance, double strongest, double fwhm, double humpCounts, double humpCentreNm)
+{
+    std::vector<RamanLine> lines = scaledLines(publishedRamanSamples()[substance], strongest);
+    for (RamanLine &line : lines)
+        line.width = fwhm / kFwhmPerSigma;
+    return fluorescentSample(humpCounts, lines, humpCentreNm);
+}
+
 QString listing(const QList<double> &peaks)
 {
     return std::accumulate(peaks.begin(), peaks.end(), QString(), [](const QString &a, double p) { return a + " " + QString::number(p); });
@@ -628,10 +638,7 @@ private slots:
     // Cut so, 1378 would be listed about 30 cm^-1 before its place.
     void lineAfterAClusterAtTheStartKeepsItsPlace()
     {
-        std::vector<RamanLine> lines = scaledLines(publishedRamanSamples()[2], 2100.0);
-        for (RamanLine &line : lines)
-            line.width = 2.5 / kFwhmPerSigma;
-        const SyntheticRamanSpectrum sample = fluorescentSample(5000.0, lines, 751.0);
+        const SyntheticRamanSpectrum sample = substanceOnHump(2, 2100.0, 2.5, 5000.0, 751.0);
         const QList<double> axis = toList(sample.axis());
         for (uint32_t seed = 1; seed <= 40; ++seed) {
             const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
@@ -646,10 +653,7 @@ private slots:
     // widths), which is then listed from one measurement to the next.
     void lineAfterALineOpeningTheDataIsListed()
     {
-        std::vector<RamanLine> lines = scaledLines(publishedRamanSamples()[4], 6000.0);
-        for (RamanLine &line : lines)
-            line.width = 1.5 / kFwhmPerSigma;
-        const int listed = measurementsListing(fluorescentSample(5000.0, lines, 760.0), 1436.0, 15.0, 40);
+        const int listed = measurementsListing(substanceOnHump(4, 6000.0, 1.5, 5000.0, 760.0), 1436.0, 15.0, 40);
         QVERIFY2(listed >= 38, qPrintable(QString("1436 cm^-1 listed in %1 of 40 measurements").arg(listed)));
     }
 
@@ -659,10 +663,7 @@ private slots:
     // widths) down, which is then listed from one measurement to the next.
     void lineInAClusterAtTheStartIsListed()
     {
-        std::vector<RamanLine> lines = scaledLines(publishedRamanSamples()[1], 1100.0);
-        for (RamanLine &line : lines)
-            line.width = 2.5 / kFwhmPerSigma;
-        const int listed = measurementsListing(fluorescentSample(5000.0, lines, 700.0), 1028.3, 15.0, 40);
+        const int listed = measurementsListing(substanceOnHump(1, 1100.0, 2.5, 5000.0, 700.0), 1028.3, 15.0, 40);
         QVERIFY2(listed >= 38, qPrintable(QString("1028 cm^-1 listed in %1 of 40 measurements").arg(listed)));
     }
 
