@@ -1,11 +1,11 @@
 // How far the Raman peak list can be trusted, over seeded shot-noise measurements on the
-// device's axis through the store's Raman path: reference substances, single lines and a
-// weak pair on fluorescence humps centred from 600 to 800 nm, bright, dim and weak, with lines
-// as narrow as the device gives, as wide, and each anywhere between; blanks on such humps;
-// and humps so bright that the detector clips a third of them, blank or with a sample's lines
-// before the clipped top. Each figure is printed beside its target, then the time of the
-// whole path. A group counts only where the peak list's own rules would keep it on the
-// noise-free lines and the detector does not clip it.
+// device's axis through the store's Raman path: reference substances, single lines, lines
+// before the start of the clean spectrum and a weak pair on fluorescence humps centred from
+// 600 to 800 nm, bright, dim and weak, with lines as narrow as the device gives, 2.5 nm, as
+// wide as it gives, and each anywhere between; blanks on such humps; and humps so bright that
+// the detector clips a third of them, blank or with a sample's lines before the clipped top;
+// and where noise-free lines are listed. Each figure is printed beside its target, then the
+// time of the whole path. A group counts wherever the detector does not clip it.
 #include "PublishedRamanSamples.h"
 #include "ShotNoiseRamanSpectrum.h"
 #include "store/RamanPipeline.h"
@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,12 +24,18 @@ namespace {
 constexpr int kSamples = 6000;
 constexpr int kSingleLines = 9000;
 constexpr int kBlanks = 6000;
-// Tops of lines closer than this (nm), or than the wider line's width at half maximum, are
-// one group on the 1 nm axis.
+// Tops of lines closer than this (nm), or than kGroupWidths of the wider line's width at half
+// maximum, are one group on the 1 nm axis: no noise tells them apart.
 constexpr double kGroupNm = 2.5;
+constexpr double kGroupWidths = 1.5;
 constexpr double kFwhmPerSigma = 2.3548200450309493;
-// A listed peak further than this (cm^-1) beyond every group is a phantom.
+// A listed peak further than this (cm^-1) beyond every group, and further than kPlaceErrors
+// standard errors of its place from each of its lines, is a phantom.
 constexpr double kFar = 15.0;
+constexpr double kPlaceErrors = 3.0;
+// Groups from here (cm^-1) on lie in the clean spectrum with both flanks; before, the start
+// of the data cuts them.
+constexpr double kCountedFrom = 1010.0;
 // Phantoms closer than this (cm^-1) to a group are that group's line listed off its place.
 constexpr double kBeside = 40.0;
 // Groups from this local signal-to-noise on must be listed.
@@ -38,13 +45,57 @@ constexpr double kCleanFromNm = ramanpipeline::kBaselineStartNm - 0.5;
 // Hump heights (counts): bright, dim, weak.
 const double kHumps[] = {50000.0, 5000.0, 500.0};
 
+// Cramer-Rao standard deviation (cm^-1) of a line's place from the clean spectrum's device
+// samples (562 nm on) within four of its standard deviations, under the shot noise of the
+// counts there: with its height, a level and a slope unknown too, or (`placeOnly`) with
+// everything but the place known. Infinite where those samples fix no place.
+double placeBound(const SyntheticRamanSpectrum &sample, const RamanLine &line, bool placeOnly)
+{
+    const double width = line.width > 0.0 ? line.width : sample.lineWidth;
+    const double top = SyntheticRamanSpectrum::wavelengthOfShift(line.shift);
+    double f[4][4] = {};
+    for (double w = std::max(ramanpipeline::kBaselineStartNm, std::ceil(top - 4.0 * width)); w <= top + 4.0 * width; w += 1.0) {
+        const double d = (w - top) / width;
+        const double g = std::exp(-0.5 * d * d);
+        const double variance = std::max(1.0, sample.fluorescence(w) + sample.linesAt(w));
+        const double v[4] = {line.amplitude * g * d / width, g, 1.0, w - top};
+        for (int r = 0; r < 4; ++r)
+            for (int k = 0; k < 4; ++k)
+                f[r][k] += v[r] * v[k] / variance;
+    }
+    const int unknowns = placeOnly ? 1 : 4;
+    // The place's variance: the first diagonal entry of the inverse, by elimination.
+    double m[4][5] = {};
+    for (int r = 0; r < unknowns; ++r) {
+        for (int k = 0; k < unknowns; ++k)
+            m[r][k] = f[r][k];
+        m[r][unknowns] = r == 0 ? 1.0 : 0.0;
+    }
+    for (int col = 0; col < unknowns; ++col) {
+        if (!(std::fabs(m[col][col]) > 1e-12 * (1.0 + std::fabs(f[0][0]))))
+            return std::numeric_limits<double>::infinity();
+        for (int r = 0; r < unknowns; ++r) {
+            if (r == col)
+                continue;
+            const double factor = m[r][col] / m[col][col];
+            for (int k = col; k <= unknowns; ++k)
+                m[r][k] -= factor * m[col][k];
+        }
+    }
+    const double variance = m[0][unknowns] / m[0][0];
+    const double shiftPerNm = 1e7 / (top * top);
+    return variance > 0.0 ? std::sqrt(variance) * shiftPerNm : std::numeric_limits<double>::infinity();
+}
+
 struct Group {
     double from = 0.0, to = 0.0; // cm^-1
+    double reach = kFar;         // a peak this near its span (cm^-1) is one of its lines
     double signalToNoise = 0.0;  // of its strongest line
     double strongest = 0.0;      // height of that line
-    bool listable = false;       // the list's own rules keep it on the noise-free lines, unclipped
+    bool listable = false;       // the detector does not clip it
     double brightest = 0.0;      // counts at its brightest top without noise
     double tallest = 0.0;        // its top's height over the fluorescence
+    bool inCleanSpectrum = false; // its lines lie where the clean spectrum has values
 };
 
 struct Measurement {
@@ -78,64 +129,27 @@ double topOf(const SyntheticRamanSpectrum &sample, double nm)
     return nm;
 }
 
-// Marks the groups that the peak list's prominence, spacing and count rules keep on the
-// noise-free lines as the device's axis samples them from the laser edge on: a line on the
-// flank of a far stronger one, with hardly a valley between, is no peak by those rules.
-void markListable(const SyntheticRamanSpectrum &sample, std::vector<Group> &groups)
-{
-    std::vector<double> nm{std::ceil(ramanpipeline::kBaselineStartNm) - 1.0}, v{0.0};
-    for (double w = nm.front() + 1.0; w <= sample.lastWavelength; w += 1.0) {
-        nm.push_back(w);
-        v.push_back(sample.linesAt(w));
-    }
-    const double range = *std::max_element(v.begin(), v.end());
-    struct Top { double shift, height; };
-    std::vector<Top> tops;
-    for (size_t i = 1; i + 1 < v.size(); ++i) {
-        if (!(v[i] > v[i - 1] && v[i] >= v[i + 1]))
-            continue;
-        double left = v[i], right = v[i];
-        for (size_t k = i; k-- > 0 && v[k] <= v[i];)
-            left = std::min(left, v[k]);
-        for (size_t k = i + 1; k < v.size() && v[k] <= v[i]; ++k)
-            right = std::min(right, v[k]);
-        if (v[i] - std::max(left, right) >= raman::kPeakMinRelativeProminence * range)
-            tops.push_back({raman::ramanShift(nm[i]), v[i]});
-    }
-    std::sort(tops.begin(), tops.end(), [](const Top &a, const Top &b) { return a.height > b.height; });
-    std::vector<Top> kept;
-    for (const Top &t : tops)
-        if (int(kept.size()) < ramanpipeline::kPeakCapacity
-            && std::none_of(kept.begin(), kept.end(), [&t](const Top &k) { return std::fabs(k.shift - t.shift) < raman::kPeakMinSeparation; }))
-            kept.push_back(t);
-    const auto distance = [](const Group &g, double shift) { return std::max({g.from - shift, shift - g.to, 0.0}); };
-    for (const Top &t : kept) {
-        auto nearest = std::min_element(groups.begin(), groups.end(), [&](const Group &a, const Group &b) { return distance(a, t.shift) < distance(b, t.shift); });
-        if (nearest != groups.end())
-            nearest->listable = true;
-    }
-}
-
-// The lines of the clean spectrum, joined into the groups the axis cannot separate: lines
-// that rise to tops closer than kGroupNm or the wider one's width at half maximum (no dip
-// between them survives the noise), shoulders with the line they stand on.
+// The lines of the spectrum, joined into the groups the axis cannot separate: lines that rise
+// to tops closer than kGroupNm or kGroupWidths of the wider one's width at half maximum (no
+// dip between them survives the noise), shoulders with the line they stand on.
 std::vector<Group> groupsOf(const SyntheticRamanSpectrum &sample)
 {
     struct Placed { RamanLine line; double top; };
     std::vector<Placed> placed;
-    for (const RamanLine &line : sample.lines) {
-        const double nm = SyntheticRamanSpectrum::wavelengthOfShift(line.shift);
-        if (nm >= kCleanFromNm)
-            placed.push_back({line, topOf(sample, nm)});
-    }
+    for (const RamanLine &line : sample.lines)
+        placed.push_back({line, topOf(sample, SyntheticRamanSpectrum::wavelengthOfShift(line.shift))});
     std::sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) { return a.top < b.top; });
     std::vector<Group> groups;
     double lastTop = -1e9, lastFwhm = 0.0;
     for (const Placed &p : placed) {
         const double fwhm = kFwhmPerSigma * (p.line.width > 0.0 ? p.line.width : sample.lineWidth);
-        if (groups.empty() || p.top - lastTop >= std::max({kGroupNm, fwhm, lastFwhm}))
-            groups.push_back({p.line.shift, p.line.shift, 0.0, 0.0});
+        if (groups.empty() || p.top - lastTop >= std::max(kGroupNm, kGroupWidths * std::max(fwhm, lastFwhm)))
+            groups.push_back({p.line.shift, p.line.shift});
         Group &g = groups.back();
+        // Where the data hold its top, a line may be listed as far off as they place it.
+        if (p.top >= ramanpipeline::kBaselineStartNm)
+            g.reach = std::max(g.reach, kPlaceErrors * placeBound(sample, p.line, false));
+        g.inCleanSpectrum = g.inCleanSpectrum || p.top >= kCleanFromNm;
         g.brightest = std::max(g.brightest, sample.fluorescence(p.top) + sample.linesAt(p.top));
         g.tallest = std::max(g.tallest, sample.linesAt(p.top));
         // A group spans its lines and the tops they climb to: lines wider than their distance
@@ -149,11 +163,9 @@ std::vector<Group> groupsOf(const SyntheticRamanSpectrum &sample)
         lastTop = p.top;
         lastFwhm = fwhm;
     }
-    markListable(sample, groups);
     // A line whose top the detector clips (within three shot-noise widths) is no line to list.
     for (Group &g : groups)
-        if (g.brightest >= kFullScaleCounts - 3.0 * std::sqrt(kFullScaleCounts))
-            g.listable = false;
+        g.listable = g.brightest < kFullScaleCounts - 3.0 * std::sqrt(kFullScaleCounts);
     return groups;
 }
 
@@ -164,7 +176,14 @@ bool within(const Group &g, double peak, double reach)
 
 bool listedIn(const QList<double> &peaks, const Group &g)
 {
-    return std::any_of(peaks.begin(), peaks.end(), [&g](double p) { return within(g, p, kFar); });
+    return std::any_of(peaks.begin(), peaks.end(), [&g](double p) { return within(g, p, g.reach); });
+}
+
+bool anyPhantom(const QList<double> &peaks, const std::vector<Group> &groups)
+{
+    return std::any_of(peaks.begin(), peaks.end(), [&groups](double p) {
+        return std::none_of(groups.begin(), groups.end(), [p](const Group &g) { return within(g, p, g.reach); });
+    });
 }
 
 bool anyBeyond(const QList<double> &peaks, const std::vector<Group> &groups, double reach)
@@ -184,14 +203,17 @@ struct Tally {
 // Line widths the device gives, at half maximum (nm): as narrow as its optics allow, and
 // as wide as its widest slit.
 constexpr double kNarrowFwhm = 1.5;
+constexpr double kMiddleFwhm = 2.5;
 constexpr double kWideFwhm = 4.0;
-enum class Widths { Narrow, Wide, Range };
-const Widths kWidths[] = {Widths::Narrow, Widths::Wide, Widths::Range};
+enum class Widths { Narrow, Middle, Wide, Range };
+const Widths kWidths[] = {Widths::Narrow, Widths::Middle, Widths::Wide, Widths::Range};
 
 const char *nameOf(Widths kind)
 {
-    return kind == Widths::Narrow ? "lines 1.5 nm FWHM" : kind == Widths::Wide ? "lines 4 nm FWHM"
-                                                                              : "each line 1.5-4 nm FWHM";
+    return kind == Widths::Narrow ? "lines 1.5 nm FWHM"
+        : kind == Widths::Middle  ? "lines 2.5 nm FWHM"
+        : kind == Widths::Wide    ? "lines 4 nm FWHM"
+                                  : "each line 1.5-4 nm FWHM";
 }
 
 // Gives each line a width (standard deviation, nm) of the kind: each its own over the range.
@@ -199,6 +221,7 @@ void widen(std::vector<RamanLine> &lines, Widths kind, ShotNoise &draw)
 {
     for (RamanLine &line : lines) {
         const double fwhm = kind == Widths::Narrow ? kNarrowFwhm
+            : kind == Widths::Middle               ? kMiddleFwhm
             : kind == Widths::Wide                 ? kWideFwhm
                                                    : kNarrowFwhm + (kWideFwhm - kNarrowFwhm) * draw.uniform();
         line.width = fwhm / kFwhmPerSigma;
@@ -242,6 +265,41 @@ Measurement singleLineMeasurement(int k, Widths kind, ShotNoise &draw)
     sample.lines = {{shift, heightFor(4.0 + 16.0 * draw.uniform(), under)}};
     widen(sample.lines, kind, draw);
     return measured("single line", sample);
+}
+
+// One line at `shift` (cm^-1), `ratio` local noise widths high, on a random hump.
+Measurement lineOnHump(const char *name, double shift, double ratio, int k, Widths kind, ShotNoise &draw)
+{
+    SyntheticRamanSpectrum sample = fluorescentSample(kHumps[k % 3], {}, 600.0 + 200.0 * draw.uniform());
+    const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+    sample.lines = {{shift, heightFor(ratio, under)}};
+    widen(sample.lines, kind, draw);
+    return measured(name, sample);
+}
+
+// One line before the start of the clean spectrum, 860 to 1000 cm^-1, 10 to 80 local noise
+// widths high: only its flank reaches the data.
+Measurement lineBeforeTheStart(int k, Widths kind, ShotNoise &draw)
+{
+    const double shift = 860.0 + 140.0 * draw.uniform();
+    return lineOnHump("line before the start", shift, 10.0 * std::pow(8.0, draw.uniform()), k, kind, draw);
+}
+
+// One line from 1010 to 3500 cm^-1, 8 to 64 local noise widths high: how close to what the
+// noise allows the list places it.
+Measurement placedLine(int k, Widths kind, ShotNoise &draw)
+{
+    const double shift = kCountedFrom + (3500.0 - kCountedFrom) * draw.uniform();
+    return lineOnHump("placed line", shift, 8.0 * std::pow(8.0, draw.uniform()), k, kind, draw);
+}
+
+// Noise-free counts: the expected counts, rounded as the detector reports them.
+std::vector<double> noiseFreeCounts(const SyntheticRamanSpectrum &sample)
+{
+    std::vector<double> counts;
+    for (double w : sample.axis())
+        counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
+    return counts;
 }
 
 // A single line at one of 16 shifts from 1050 to 3500 cm^-1, 0.5 to 5 % of a hump of 30000
@@ -306,20 +364,51 @@ uint32_t seedOf(uint32_t set, int k)
     return 1000000u * set + uint32_t(k) + 100000000u * g_draw;
 }
 
+// The weak band's targets (single lines of S/N 5-8 listed, in %) by line width.
+double weakTarget(Widths kind)
+{
+    return kind == Widths::Narrow ? 60.0 : 85.0;
+}
+
+// Root mean square of place errors in their standard deviations.
+struct PlaceErrors {
+    double squares = 0.0;
+    long of = 0;
+    void add(double errorInDeviations) { squares += errorInDeviations * errorInDeviations, of += 1; }
+    double rms() const { return of > 0 ? std::sqrt(squares / double(of)) : 0.0; }
+};
+
+// The listed peak nearest a group, within the reach of its lines; NaN where none is.
+double nearestListed(const QList<double> &peaks, const Group &g, double shift)
+{
+    double nearest = std::numeric_limits<double>::quiet_NaN();
+    for (double p : peaks)
+        if (within(g, p, g.reach) && !(std::fabs(p - shift) >= std::fabs(nearest - shift)))
+            nearest = p;
+    return nearest;
+}
+
 // The figures of one set of measurements.
 struct Figures {
-    Tally unlistable, groupsInSamples, strongestLines, strongestNearStart, singleLines, singleLinesNearThreshold;
-    Tally far, farBeside, flankMid, flankHigh, pair;
+    Tally unlistable, groupsInSamples, strongestLines, strongestNearStart, singleLines, singleLinesNearThreshold, weakLines;
+    Tally phantoms[2], phantomsBeside[2], flankMid, flankHigh, pair, beforeStartPhantoms, beforeStartListed;
+    Tally noiseFreeListed, noiseFreePhantoms;
+    double noiseFreeWorst = 0.0, noiseFreeWorstCut = 0.0; // cm^-1, from 1040 on and before
+    static constexpr int kBands = 3;
+    PlaceErrors places[kBands];
     std::map<std::string, Tally> groupsByName;
 
     void judge(const Measurement &m, const QList<double> &peaks, bool inSample)
     {
         const Group *strongest = nullptr;
         for (const Group &g : m.groups) {
-            if (!strongest || g.tallest > strongest->tallest)
+            if (g.inCleanSpectrum && (!strongest || g.tallest > strongest->tallest))
                 strongest = &g;
-            if (g.signalToNoise < kVisible)
+            if (g.signalToNoise < kVisible || g.from < kCountedFrom) {
+                if (!inSample && g.signalToNoise >= 5.0 && g.signalToNoise < kVisible)
+                    weakLines.add(listedIn(peaks, g));
                 continue;
+            }
             if (!g.listable) {
                 unlistable.add(true);
                 continue;
@@ -336,10 +425,10 @@ struct Figures {
             if (strongest->from < 1100.0)
                 strongestNearStart.add(listedIn(peaks, *strongest));
         }
-        const bool anyFar = anyBeyond(peaks, m.groups, kFar);
-        far.add(anyFar);
-        if (anyFar)
-            farBeside.add(!anyBeyond(peaks, m.groups, kBeside));
+        const bool phantom = anyPhantom(peaks, m.groups);
+        phantoms[inSample].add(phantom);
+        if (phantom)
+            phantomsBeside[inSample].add(!anyBeyond(peaks, m.groups, kBeside));
     }
 
     // S/N here is the line's height over the shot noise of the fluorescence under it alone.
@@ -354,31 +443,84 @@ struct Figures {
             flankMid.add(listedIn(peaks, g));
     }
 
-    void print() const
+    void judgeBeforeStart(const Measurement &m, const QList<double> &peaks)
     {
-        std::printf("  line groups of S/N >= 8 in samples listed:  %5.1f %% of %ld  (target >= 95 %%)\n",
-                    groupsInSamples.percent(), groupsInSamples.of);
+        beforeStartPhantoms.add(anyPhantom(peaks, m.groups));
+        beforeStartListed.add(listedIn(peaks, m.groups.front()));
+    }
+
+    // A single line's place error in the standard deviations of its place with only the
+    // place unknown, by its S/N band: 8-12, 12-20, 20 and more.
+    void judgePlace(const Measurement &m, const QList<double> &peaks)
+    {
+        const RamanLine &line = m.sample.lines.front();
+        const double listed = nearestListed(peaks, m.groups.front(), line.shift);
+        if (std::isnan(listed))
+            return;
+        const double ratio = m.groups.front().signalToNoise;
+        places[ratio >= 20.0 ? 2 : ratio >= 12.0 ? 1 : 0].add((listed - line.shift) / placeBound(m.sample, line, true));
+    }
+
+    void judgeNoiseFree(const Measurement &m, const QList<double> &peaks)
+    {
+        const RamanLine &line = m.sample.lines.front();
+        const double listed = nearestListed(peaks, m.groups.front(), line.shift);
+        noiseFreeListed.add(!std::isnan(listed));
+        noiseFreePhantoms.add(anyBeyond(peaks, m.groups, kFar));
+        double &worst = line.shift >= 1040.0 ? noiseFreeWorst : noiseFreeWorstCut;
+        worst = std::max(worst, std::isnan(listed) ? std::numeric_limits<double>::infinity() : std::fabs(listed - line.shift));
+    }
+
+    void print(Widths kind, bool clippedHumps = false) const
+    {
+        std::printf("  line groups of S/N >= 8 at %.0f cm^-1 and beyond in samples listed: %5.1f %% of %ld  (target >= 95 %%)\n",
+                    kCountedFrom, groupsInSamples.percent(), groupsInSamples.of);
         std::vector<std::pair<std::string, Tally>> missed(groupsByName.begin(), groupsByName.end());
         std::sort(missed.begin(), missed.end(), [](const auto &a, const auto &b) { return a.second.hits > b.second.hits; });
         std::printf("    missed most often:");
         for (size_t i = 0; i < std::min<size_t>(5, missed.size()); ++i)
             std::printf("%s %s (%ld of %ld)", i ? "," : "", missed[i].first.c_str(), missed[i].second.hits, missed[i].second.of);
-        std::printf("\n    not counted: groups of S/N >= 8 the prominence, spacing and count rules leave out even "
-                    "without noise, or that clip: %ld\n", unlistable.of);
+        std::printf("\n    not counted: groups of S/N >= 8 that clip: %ld\n", unlistable.of);
         if (singleLines.of > 0) {
             std::printf("  single lines of S/N >= 8 listed:            %5.1f %% of %ld  (target >= 95 %%)\n",
                         singleLines.percent(), singleLines.of);
             std::printf("  single lines of S/N 8-10 listed:            %5.1f %% of %ld  (target >= 90 %%)\n",
                         singleLinesNearThreshold.percent(), singleLinesNearThreshold.of);
+            std::printf("  single lines of S/N 5-8 listed:             %5.1f %% of %ld  (target >= %.0f %%)\n",
+                        weakLines.percent(), weakLines.of, weakTarget(kind));
         }
         std::printf("  strongest line of a sample listed:          %5.1f %% of %ld  (target >= 99 %%)\n",
                     strongestLines.percent(), strongestLines.of);
         std::printf("    of which below 1100 cm^-1:                %5.1f %% of %ld  (target >= 99 %%)\n",
                     strongestNearStart.percent(), strongestNearStart.of);
-        std::printf("  spectra with a peak > %.0f cm^-1 from every group: %.2f in 1000 of %ld  (target <= 1)\n", kFar,
-                    far.perThousand(), far.of);
-        std::printf("    of which every such peak lies within %.0f cm^-1 of a group (a line listed off its place): %ld of %ld\n",
-                    kBeside, farBeside.hits, farBeside.of);
+        for (int inSample : {1, 0}) {
+            if (phantoms[inSample].of == 0)
+                continue;
+            std::printf("  %s listing a phantom (> %.0f cm^-1 and > %.0f place errors from every line): %.2f in 1000 of %ld  (target <= 1)\n",
+                        inSample ? (clippedHumps ? "clipped samples" : "samples") : "single lines", kFar, kPlaceErrors,
+                        phantoms[inSample].perThousand(), phantoms[inSample].of);
+            std::printf("    of which every such peak lies within %.0f cm^-1 of a group: %ld of %ld\n", kBeside,
+                        phantomsBeside[inSample].hits, phantomsBeside[inSample].of);
+        }
+        if (beforeStartPhantoms.of > 0) {
+            std::printf("  lines at 860-1000 cm^-1 (before the start), S/N 10-80, listing a peak > %.0f cm^-1 off: %.2f in 1000 of %ld  (target <= 1)\n",
+                        kFar, beforeStartPhantoms.perThousand(), beforeStartPhantoms.of);
+            std::printf("    listed within %.0f cm^-1 of their top: %.1f %%\n", kFar, beforeStartListed.percent());
+        }
+        if (noiseFreeListed.of > 0) {
+            std::printf("  noise-free lines of S/N 30: largest place error from 1040 cm^-1 on: %.2f cm^-1  (target <= 1), "
+                        "at 1010-1040: %.2f cm^-1  (target <= 3); listed %.1f %% of %ld\n",
+                        noiseFreeWorst, noiseFreeWorstCut, noiseFreeListed.percent(), noiseFreeListed.of);
+            std::printf("    listing another peak > %.0f cm^-1 from the line: %ld of %ld  (target 0)\n", kFar,
+                        noiseFreePhantoms.hits, noiseFreePhantoms.of);
+        }
+        if (places[0].of > 0) {
+            std::printf("  single lines' place error, rms in standard deviations of the place alone:");
+            const char *bands[kBands] = {"S/N 8-12", "12-20", ">= 20"};
+            for (int b = 0; b < kBands; ++b)
+                std::printf("%s %s %.2f of %ld", b ? "," : "", bands[b], places[b].rms(), places[b].of);
+            std::printf("  (target <= 1.3)\n");
+        }
         if (pair.of > 0) {
             std::printf("  hump at 740 nm, S/N over the fluorescence alone: single lines of S/N 10-12 listed: %5.1f %% of %ld  (target >= 90 %%)\n",
                         flankMid.percent(), flankMid.of);
@@ -394,39 +536,51 @@ constexpr int kFlankLines = 3200;
 constexpr int kPairs = 1000;
 constexpr int kClippedBlanks = 1500;
 constexpr int kClippedSamples = 4000;
+constexpr int kLinesBeforeTheStart = 3000;
+constexpr int kPlacedLines = 3000;
+constexpr int kNoiseFreeLines = 300;
+
+// Draws `count` measurements by `make`, lists the peaks of each under its own shot noise
+// (another for every set and draw) and hands both to `judge`.
+template <typename Make, typename Judge>
+void measureSet(int count, uint32_t set, const Make &make, const Judge &judge)
+{
+    for (int k = 0; k < count; ++k) {
+        const Measurement m = make(k);
+        judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
+    }
+}
 
 void printFigures()
 {
     ShotNoise draw(20261207u + 7919u * g_draw);
     std::printf("Raman peak list over seeded shot noise: 532 nm, humps of 50000, 5000 and 500 counts centred at "
-                "600-800 nm; lines whose tops lie closer than %.1f nm or the wider one's FWHM, and shoulders, are one group; local S/N = height / "
-                "sqrt(counts at the centre)\n", kGroupNm);
+                "600-800 nm; lines whose tops lie closer than %.1f nm or %.1f times the wider one's FWHM, and shoulders, are one group; "
+                "local S/N = height / sqrt(counts at the centre)\n", kGroupNm, kGroupWidths);
     uint32_t set = 1;
     for (Widths kind : kWidths) {
         Figures f;
-        for (int k = 0; k < kSamples; ++k) {
-            const Measurement m = sampleMeasurement(k, kind, draw);
-            f.judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))), true);
+        measureSet(kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, true); });
+        measureSet(kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, false); });
+        measureSet(kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judgeOnFlank(m, peaks); });
+        measureSet(kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) {
+                       f.pair.add(std::all_of(m.groups.begin(), m.groups.end(), [&](const Group &g) { return listedIn(peaks, g); }));
+                   });
+        measureSet(kLinesBeforeTheStart, set++, [&](int k) { return lineBeforeTheStart(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judgeBeforeStart(m, peaks); });
+        measureSet(kPlacedLines, set++, [&](int k) { return placedLine(k, kind, draw); },
+                   [&](const Measurement &m, const QList<double> &peaks) { f.judgePlace(m, peaks); });
+        for (int k = 0; k < kNoiseFreeLines; ++k) {
+            const double shift = kCountedFrom + (k % 5 == 0 ? 30.0 : 3500.0 - kCountedFrom) * draw.uniform();
+            const Measurement m = lineOnHump("noise-free line", shift, 30.0, k, kind, draw);
+            f.judgeNoiseFree(m, peaksOf(noiseFreeCounts(m.sample)));
         }
-        ++set;
-        for (int k = 0; k < kSingleLines; ++k) {
-            const Measurement m = singleLineMeasurement(k, kind, draw);
-            f.judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))), false);
-        }
-        ++set;
-        for (int k = 0; k < kFlankLines; ++k) {
-            const Measurement m = steepFlankLineMeasurement(k, kind, draw);
-            f.judgeOnFlank(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
-        }
-        ++set;
-        for (int k = 0; k < kPairs; ++k) {
-            const Measurement m = weakPairMeasurement(kind, draw);
-            const QList<double> peaks = peaksOf(shotNoiseCounts(m.sample, seedOf(set, k)));
-            f.pair.add(std::all_of(m.groups.begin(), m.groups.end(), [&](const Group &g) { return listedIn(peaks, g); }));
-        }
-        ++set;
         std::printf("%s:\n", nameOf(kind));
-        f.print();
+        f.print(kind);
     }
     Tally blanks, blanksByHump[3], clippedBlanks;
     for (int k = 0; k < kBlanks; ++k) {
@@ -448,12 +602,10 @@ void printFigures()
     std::printf("blanks on humps clipped at %.0f over 60-180 nm, listing a peak: %.2f in 1000 of %ld  (target <= 1)\n",
                 kFullScaleCounts, clippedBlanks.perThousand(), clippedBlanks.of);
     Figures clipped;
-    for (int k = 0; k < kClippedSamples; ++k) {
-        const Measurement m = clippedSampleMeasurement(k, draw);
-        clipped.judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))), true);
-    }
+    measureSet(kClippedSamples, set, [&](int k) { return clippedSampleMeasurement(k, draw); },
+               [&](const Measurement &m, const QList<double> &peaks) { clipped.judge(m, peaks, true); });
     std::printf("samples on a hump clipped beyond their lines (each line 1.5-4 nm FWHM):\n");
-    clipped.print();
+    clipped.print(Widths::Range, true);
     std::fflush(stdout);
 }
 

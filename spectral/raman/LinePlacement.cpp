@@ -25,65 +25,6 @@ double centreOf(const Candidate &c, const double *shift, const double *values)
     return total > 0.0 ? weighted / total : shift[(c.first + c.last) / 2];
 }
 
-// Where a Gaussian kPeakMatchWidth as wide as the body best matches the values (on a level
-// of their own) within kPeakMatchReach body widths of `centre`: searched in whole cm^-1
-// within kPeakMatchShift body widths of it and refined between the best three; `centre`
-// itself where the values are too few or match no such top.
-double matchedCentre(const Candidate &c, const Judging &j, double centre)
-{
-    const double *shift = j.shift;
-    const double *values = j.values;
-    const double width = shift[c.bodyLast] - shift[c.bodyFirst];
-    const double sigma = raman::kPeakMatchWidth * width / raman::kFwhmPerSigma;
-    const double reach = raman::kPeakMatchReach * width;
-    if (!(sigma > 0.0) || !std::isfinite(sigma))
-        return centre;
-    int from = c.first, to = c.last;
-    while (from > j.measured.first && shift[from - 1] >= centre - reach)
-        --from;
-    while (to < j.measured.last && shift[to + 1] <= centre + reach)
-        ++to;
-    if (to - from < 4)
-        return centre;
-    // Explained variance of the least-squares fit a * gaussian + b with its top at `top`.
-    const auto match = [&](double top) {
-        double n = 0.0, sg = 0.0, sy = 0.0, sgg = 0.0, sgy = 0.0;
-        for (int i = from; i <= to; ++i) {
-            if (!std::isfinite(values[i]))
-                continue;
-            const double d = (shift[i] - top) / sigma;
-            const double g = std::exp(-0.5 * d * d);
-            n += 1.0;
-            sg += g;
-            sy += values[i];
-            sgg += g * g;
-            sgy += g * values[i];
-        }
-        if (n < 3.0)
-            return 0.0;
-        const double cgg = sgg - sg * sg / n, cgy = sgy - sg * sy / n;
-        return cgy > 0.0 && cgg > 0.0 ? cgy * cgy / cgg : 0.0;
-    };
-    const int steps = int(raman::kPeakMatchShift * width);
-    std::vector<double> scores;
-    int best = -1;
-    for (int k = -steps; k <= steps; ++k) {
-        scores.push_back(match(centre + k));
-        if (scores.back() > 0.0 && (best < 0 || scores.back() > scores[size_t(best)]))
-            best = int(scores.size()) - 1;
-    }
-    if (best < 0)
-        return centre;
-    double offset = 0.0;
-    if (best > 0 && best + 1 < int(scores.size())) {
-        const double before = scores[size_t(best) - 1], after = scores[size_t(best) + 1];
-        const double curvature = before - 2.0 * scores[size_t(best)] + after;
-        if (curvature < 0.0)
-            offset = 0.5 * (before - after) / curvature;
-    }
-    return centre + (best - steps) + offset;
-}
-
 // Centre of what a line rises above the chord between the lowest values within one body
 // width on either side of its plateau, weighted by the rise beyond half the highest rise
 // and leaving out the ramp before the first measured value; false where one side has no
@@ -126,6 +67,78 @@ bool centreAboveChord(const Candidate &c, const Judging &j, double &centre)
     return true;
 }
 
+// Samples that tell a narrow line at the start from a wide one before it: two more than fix
+// a Gaussian of either width over a level, which would match either exactly.
+constexpr size_t kCutLineLeastSamples = raman::kLeastMatchSamples + 2;
+
+// The last grid value of the measured stretch at or before `x`.
+int gridIndexAt(const Judging &j, double x)
+{
+    const double *after = std::upper_bound(j.shift + j.measured.first, j.shift + j.measured.last + 1, x);
+    return std::max(j.measured.first, int(after - j.shift) - 1);
+}
+
+// Where a line that the start has cut stands: the top of the Gaussian of the device's widths
+// that best matches its measured side, no earlier than kPeakMaxTopBeforeStart before the
+// first measured sample. NaN where a top before that, sought up to kPeakCutTopBefore of the
+// widest such line's standard deviations before it, matches better by kPeakTopBeforeStartDoubt
+// squared noise widths (by anything where the noise is not known): the line stands before
+// the data, and its flank is no line of theirs. False where no Gaussian matches.
+bool placeCutLine(const Candidate &c, Judging &j, double &position)
+{
+    if (!takeCutLineSamples(c, j, kCutLineLeastSamples))
+        return false;
+    const double start = j.samples.front().x;
+    const double earliest = start - raman::kPeakMaxTopBeforeStart;
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    const double last = std::max(start, j.shift[(c.first + c.last) / 2] + 0.5 * width);
+    const double first = start - raman::kPeakCutTopBefore * j.sigmas.back();
+    const raman::GaussianMatch near =
+        raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
+    const raman::GaussianMatch before =
+        raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
+    if (!near.found && !before.found)
+        return false;
+    // The noise at the first measured sample, to weigh the two matches' difference against.
+    const int at = std::min(gridIndexAt(j, start) + 1, j.measured.last);
+    const double noise = j.noiseWidths ? j.noiseWidths[at] : 0.0;
+    const double doubt = raman::kPeakTopBeforeStartDoubt * noise * noise;
+    const bool standsBefore = before.found && (!near.found || before.unexplained + doubt < near.unexplained);
+    position = standsBefore ? std::numeric_limits<double>::quiet_NaN() : near.centre;
+    return true;
+}
+
+// Where the Gaussian, of the device's widths or as wide as the body, that best matches the
+// measured samples around `centre`, over a level, has its top, sought within kPeakMatchShift
+// body widths of it: the samples place the line between them, where no grid value holds its
+// top, and the flanks count as well as the top. The samples reach kPeakMatchReach of the
+// body's width (no less than kPeakMatchLeastReach of the narrowest device line's width at
+// half maximum, which a narrow line needs to show its flanks) plus two of the narrower
+// Gaussian's standard deviations: reaching further, a neighbour's flank would pull the match.
+// A body wider than the widest line the device gives holds a neighbour's flank: its line is
+// sought around its highest value instead, from the samples within that widest line's width
+// at half maximum. `centre` itself where the samples fix no Gaussian.
+double matchedTop(const Candidate &c, Judging &j, double centre)
+{
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    const double narrowest = raman::kFwhmPerSigma * j.sigmas.front();
+    const double widest = raman::kFwhmPerSigma * j.sigmas.back();
+    double reach = widest;
+    double shiftReach = raman::kBlendTopReach * j.sigmas.back();
+    if (width > widest) {
+        centre = j.shift[(c.first + c.last) / 2];
+    } else {
+        j.sigmas.push_back(width / raman::kFwhmPerSigma);
+        reach = std::max(raman::kPeakMatchReach * width, raman::kPeakMatchLeastReach * narrowest)
+            + 2.0 * std::min(j.sigmas.front(), j.sigmas.back());
+        shiftReach = raman::kPeakMatchShift * width;
+    }
+    takeSamplesAround(j, gridIndexAt(j, centre), reach);
+    const raman::GaussianMatch match = raman::finestGaussian(j.samples, j.sigmas, centre, shiftReach);
+    return match.found ? match.centre : centre;
+}
+
 // Where a line whose body takes in a blended neighbour's flank stands (kBlendBodyOfWidest);
 // false where the body is no wider than one line, the noise is not known or a sloped level
 // explains too little more than a level one.
@@ -150,13 +163,6 @@ bool placeInBlend(const Candidate &c, Judging &j, double &position)
         return false;
     position = sloped.centre;
     return true;
-}
-
-// The last grid value of the measured stretch at or before `x`.
-int gridIndexAt(const Judging &j, double x)
-{
-    const double *after = std::upper_bound(j.shift + j.measured.first, j.shift + j.measured.last + 1, x);
-    return std::max(j.measured.first, int(after - j.shift) - 1);
 }
 
 } // namespace
@@ -204,14 +210,18 @@ double placeSpread(const Candidate &c, Judging &j, double position)
     return information > 0.0 ? 1.0 / std::sqrt(information) : std::numeric_limits<double>::infinity();
 }
 
-double positionOf(const Candidate &c, Judging &j)
+double positionOf(const Candidate &c, Judging &j, double support)
 {
     double centre = 0.0;
-    if (cutByStart(c, j) && centreAboveChord(c, j, centre))
+    if (cutByStart(c, j) && placeCutLine(c, j, centre)) {
+        double chord = 0.0;
+        if (std::isfinite(centre) && support < raman::kPeakCutMatchedFrom && centreAboveChord(c, j, chord))
+            return chord;
         return centre;
+    }
     if (placeInBlend(c, j, centre))
         return centre;
-    return matchedCentre(c, j, centreOf(c, j.shift, j.values));
+    return matchedTop(c, j, centreOf(c, j.shift, j.values));
 }
 
 } // namespace raman::detail

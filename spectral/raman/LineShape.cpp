@@ -135,6 +135,16 @@ GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std
     return best;
 }
 
+GaussianMatch finestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
+                             double centre, double reach)
+{
+    const GaussianMatch coarse = bestGaussian(samples, sigmas, centre, reach);
+    if (!coarse.found)
+        return coarse;
+    const GaussianMatch fine = bestGaussian(samples, {coarse.sigma}, coarse.centre, reach / kTopSteps);
+    return fine.found && fine.unexplained <= coarse.unexplained ? fine : coarse;
+}
+
 GaussianMatch bestGaussianOverSlope(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
                                     double centre, double reach)
 {

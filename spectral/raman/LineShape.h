@@ -42,6 +42,11 @@ struct GaussianMatch {
 GaussianMatch bestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
                            double centre, double reach);
 
+// bestGaussian, its top then sought again at its width within one step of the first search,
+// so the place is fixed to a small fraction of `reach` rather than to its steps.
+GaussianMatch finestGaussian(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
+                             double centre, double reach);
+
 // The same over a sloped level, a * Gaussian + b + s * (x - top): the flank of a neighbour
 // that blends with the line is taken up by the slope rather than by the Gaussian's place.
 // Only `found`, `centre`, `sigma` and `unexplained` are set.

@@ -2,6 +2,7 @@
 
 #include "raman/PeakJudging.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace raman::detail {
@@ -29,6 +30,26 @@ int endOfStartRamp(const Judging &j)
 bool cutByStart(const Candidate &c, const Judging &j)
 {
     return j.shift[c.bodyFirst] - j.shift[j.measured.first] <= raman::kPeakCutReach;
+}
+
+bool takeCutLineSamples(const Candidate &c, Judging &j, size_t least)
+{
+    raman::deviceLineSigmas(j.shift[(c.first + c.last) / 2], j.sigmas);
+    const int ramp = endOfStartRamp(j);
+    const double reach = j.shift[c.bodyLast] + 2.0 * j.sigmas.back();
+    int to = c.bodyLast;
+    while (to < j.measured.last && j.shift[to + 1] - j.shift[c.bodyLast] <= raman::kPeakSurroundings)
+        ++to;
+    if (!raman::measuredSamplesOf(j.shift, j.values, std::max(j.measured.first, ramp - 1), to, j.samples))
+        return false;
+    size_t kept = 0;
+    while (kept < j.samples.size() && (j.samples[kept].x <= reach || kept < least))
+        ++kept;
+    j.samples.resize(kept);
+    j.samples.erase(std::remove_if(j.samples.begin(), j.samples.end(),
+                                   [&](const raman::MeasuredSample &m) { return m.x < j.shift[ramp]; }),
+                    j.samples.end());
+    return !j.samples.empty();
 }
 
 bool takeSamplesAround(Judging &j, int middle, double reach)

@@ -98,35 +98,41 @@ double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
     return matched ? match.top : topOfParabola(c, j, width);
 }
 
-// Top and level of a line that the start has cut: the Gaussian of the device's widths that
-// best matches its measured side, its top anywhere from the first measured sample to half
-// the body's width past the plateau's middle (the ramp drawn up to that sample is no
-// measurement, and a top beyond the data would be a guess). The samples reach two of the
-// widest such lines' standard deviations past the body, and on until there are enough to fix
-// the level: values the baseline clamped to nothing show no samples among them. False for a
-// body of more than kLineFewSamples samples or where no such Gaussian matches.
-bool topOfCutLine(const Candidate &c, Judging &j, double width, double &top, double &level)
+// How many of its standard errors the height of the Gaussian of the device's widths that best
+// matches the measured samples around a peak's top rises over its level, at `noise`: a wide
+// line shows itself in all its samples, not only in its top. 0 where no such Gaussian matches.
+double matchedSignificance(const Candidate &c, Judging &j, double width, double noise)
 {
     const int middle = (c.first + c.last) / 2;
-    raman::deviceLineSigmas(j.shift[middle], j.sigmas);
-    const int ramp = endOfStartRamp(j);
-    const double reach = j.shift[c.bodyLast] + 2.0 * j.sigmas.back();
-    int to = c.bodyLast;
-    while (to < j.measured.last && j.shift[to + 1] - j.shift[c.bodyLast] <= raman::kPeakSurroundings)
-        ++to;
-    if (!raman::measuredSamplesOf(j.shift, j.values, std::max(j.measured.first, ramp - 1), to, j.samples))
-        return false;
-    size_t kept = 0;
-    while (kept < j.samples.size() && (j.samples[kept].x <= reach || kept < raman::kLeastMatchSamples))
-        ++kept;
-    j.samples.resize(kept);
-    j.samples.erase(std::remove_if(j.samples.begin(), j.samples.end(),
-                                   [&](const raman::MeasuredSample &m) { return m.x < j.shift[ramp]; }),
-                    j.samples.end());
-    if (j.samples.empty() || samplesInBody(c, j) > raman::kLineFewSamples)
+    const double centre = j.shift[middle];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    takeSamplesAround(j, middle, width + 2.0 * j.sigmas.front());
+    const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
+    if (!match.found || !(noise > 0.0))
+        return 0.0;
+    // The height's variance over a level is the noise's over the spread of the Gaussian's values.
+    double n = 0.0, sg = 0.0, sgg = 0.0;
+    for (const raman::MeasuredSample &m : j.samples) {
+        const double d = (m.x - match.centre) / match.sigma;
+        const double g = std::exp(-0.5 * d * d);
+        n += 1.0;
+        sg += g;
+        sgg += g * g;
+    }
+    const double spread = sgg - sg * sg / n;
+    return spread > 0.0 ? (match.top - match.level) * std::sqrt(spread) / noise : 0.0;
+}
+
+// Top and level of a line that the start has cut: the Gaussian of the device's widths that
+// best matches its measured side, its top anywhere from the first measured sample to half
+// the body's width past the plateau's middle (a top beyond the data would be a guess). False
+// for a body of more than kLineFewSamples samples or where no such Gaussian matches.
+bool topOfCutLine(const Candidate &c, Judging &j, double width, double &top, double &level)
+{
+    if (!takeCutLineSamples(c, j, raman::kLeastMatchSamples) || samplesInBody(c, j) > raman::kLineFewSamples)
         return false;
     const double first = j.samples.front().x;
-    const double last = std::max(first, j.shift[middle] + 0.5 * width);
+    const double last = std::max(first, j.shift[(c.first + c.last) / 2] + 0.5 * width);
     const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, 0.5 * (first + last), 0.5 * (last - first));
     if (!match.found || !std::isfinite(match.top))
         return false;
@@ -191,9 +197,14 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     double ratio = 0.0;
     if (away && prominentEnough(prominence)) {
         bool matched = false;
-        if (j.noiseWidths && whole)
+        const bool shapeKnown = j.noiseWidths && whole;
+        if (shapeKnown)
             height = topOfLine(c, j, width, matched);
         ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
+        // In the units of the threshold the caller holds, as a matched top is.
+        if (shapeKnown && ratio >= raman::kPeakMatchedLeastRise)
+            ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance
+                                        * matchedSignificance(c, j, width, around.noise));
     }
     double cutTop = 0.0, cutLevel = 0.0;
     if (cut && prominentEnough(c.prominence) && topOfCutLine(c, j, width, cutTop, cutLevel))

@@ -18,6 +18,7 @@ struct Candidate {
     int bodyFirst = 0; // first sample above half the prominence
     int bodyLast = 0;  // last sample above half the prominence
     double position = 0.0;
+    double support = 0.0; // noise widths it rises, as judged
 };
 
 // The stretch of the spectrum that was measured: zeros running to either end are where
@@ -72,6 +73,13 @@ int endOfStartRamp(const Judging &j);
 // Whether the start of the measured data has cut a peak's body.
 bool cutByStart(const Candidate &c, const Judging &j);
 
+// Puts into `j.samples` the device samples that show a line the start has cut: from the
+// first measured one (the ramp drawn up to it is no measurement) to two of the widest device
+// lines' standard deviations past its body, and on until there are `least` (values the
+// baseline clamped to nothing show no samples among them); into `j.sigmas` the device's
+// widths there. False where there are none.
+bool takeCutLineSamples(const Candidate &c, Judging &j, size_t least);
+
 // Puts into `j.samples` the device samples measured within `reach` (cm^-1) of the value at
 // `middle`; false where there are none.
 bool takeSamplesAround(Judging &j, int middle, double reach);
@@ -88,19 +96,24 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
 
 // Defined in PeakHeights.cpp.
 
-// How many noise widths a peak rises above its surroundings; 0 for a bump broader than
-// kPeakMaxWidth and for one whose prominence stays under kPeakMinProminenceToNoise noise
-// widths. A line the start has cut is judged by whichever tells more: its flank beyond the
-// end reach, which a wide line keeps, or the Gaussian that matches its measured side over
-// the level that match finds beside it, which a narrow one needs.
+// How many noise widths a peak rises above its surroundings (or, where the noise is known,
+// as many as the significance of its matched Gaussian counts, kPeakMinMatchedSignificance);
+// 0 for a bump broader than kPeakMaxWidth and for one whose prominence stays under
+// kPeakMinProminenceToNoise noise widths. A line the start has cut is judged by whichever
+// tells more: its flank beyond the end reach, which a wide line keeps, or the Gaussian that
+// matches its measured side over the level that match finds beside it, which a narrow one
+// needs.
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut);
 
 // Defined in LinePlacement.cpp.
 
 // Where a line stands: where a Gaussian matches it best near the centre of its body, or
-// the centre of its rise above the chord beneath it where the start of the measured data
-// has cut its body, or where it matches over a slope where its body takes in a neighbour's.
-double positionOf(const Candidate &c, Judging &j);
+// where the device's Gaussian matches its measured side where the start of the measured data
+// has cut its body (at the centre of its rise above the chord beneath it where it rises fewer
+// than kPeakCutMatchedFrom noise widths, `support`), or where it matches over a slope where
+// its body takes in a neighbour's. NaN where the start has cut a line whose top lies before
+// the data.
+double positionOf(const Candidate &c, Judging &j, double support);
 
 // How far the noise moves the place of a line at `position` (cm^-1, one standard deviation),
 // as kPeakMaxPlaceSpread reads it; 0 where the noise is not known, the start has cut the

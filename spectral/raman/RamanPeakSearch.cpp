@@ -1,7 +1,7 @@
-// Peak search on a Raman spectrum: local maxima (a plateau counts once) that rise
-// far enough above their surroundings (topographic prominence), are narrow enough to be
-// a line, stand out of the noise where they stand and keep a minimum distance from any
-// higher peak. The strongest ones up to the caller's capacity are returned in ascending shift.
+// Peak search on a Raman spectrum: local maxima (a plateau counts once) that are narrow
+// enough to be a line, stand out of the noise where they stand, however tall a line beside
+// them, and keep a minimum distance from any better supported peak. The best supported ones
+// (most noise widths) up to the caller's capacity are returned in ascending shift.
 // Here the maxima are found and the lines chosen among them; how each is judged and placed
 // is in PeakSurroundings, PeakHeights and LinePlacement (shared through PeakJudging.h).
 
@@ -78,11 +78,11 @@ void leaveOut(const Candidate &c, const double *shift, int count, std::vector<ch
         leftOut[size_t(i)] = 1;
 }
 
-// The lines among the prominent maxima. Peaks that may be lines (kPeakLikelySignalToNoise)
+// The lines among the maxima. Peaks that may be lines (kPeakLikelySignalToNoise)
 // are first left out of each other's surroundings, so a line does not hide a weaker
 // neighbour by raising the noise beside it; then each whose surroundings that changed is
 // judged again.
-std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const double *shift,
+std::vector<Candidate> linesAmong(const std::vector<Candidate> &maxima, const double *shift,
                                   const double *values, const double *noiseWidths,
                                   const double *lineFreeNoiseWidths, int count)
 {
@@ -100,6 +100,14 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
     }
     const std::vector<char> nothingLeftOut(size_t(count), 0);
     std::vector<char> leftOut(size_t(count), 0);
+    // Where the noise is known, a maximum rising less than the least prominence is no line,
+    // and judging it would cost more than all the lines.
+    std::vector<Candidate> prominent;
+    for (const Candidate &c : maxima) {
+        const double noise = noiseWidths ? j.presenceNoiseWidths[(c.first + c.last) / 2] : 0.0;
+        if (!(noise > 0.0) || c.prominence >= j.minProminenceToNoise * noise)
+            prominent.push_back(c);
+    }
     std::vector<double> ratios;
     for (const Candidate &c : prominent) {
         ratios.push_back(signalToNoise(c, j, nothingLeftOut));
@@ -131,11 +139,12 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &prominent, const
         const double ratio = changed ? signalToNoise(c, j, leftOut) : ratios[k];
         if (!(ratio >= j.minSignalToNoise))
             continue;
-        const double position = positionOf(c, j);
-        if (placeSpread(c, j, position) > raman::kPeakMaxPlaceSpread)
+        const double position = positionOf(c, j, ratio);
+        if (!std::isfinite(position) || placeSpread(c, j, position) > raman::kPeakMaxPlaceSpread)
             continue;
         lines.push_back(c);
         lines.back().position = position;
+        lines.back().support = ratio;
     }
     return lines;
 }
@@ -153,31 +162,19 @@ int find_raman_peaks(const double *shift, const double *values, int count,
     if (!shift || !values || !positions || !heights || count < 3 || capacity <= 0)
         return 0;
 
-    bool any = false;
-    double lowest = 0.0, highest = 0.0;
-    for (int i = 0; i < count; ++i) {
-        if (!std::isfinite(values[i]) || !std::isfinite(shift[i]))
-            continue;
-        lowest = any ? std::min(lowest, values[i]) : values[i];
-        highest = any ? std::max(highest, values[i]) : values[i];
-        any = true;
-    }
-    const double range = highest - lowest;
-    if (!any || !(range > 0.0) || !std::isfinite(range))
-        return 0;
-    const double minProminence = raman::kPeakMinRelativeProminence * range;
-
-    std::vector<Candidate> prominent;
+    std::vector<Candidate> maxima;
     for (Candidate &c : localMaxima(values, count)) {
-        if (c.prominence >= minProminence && c.prominence > 0.0) {
+        if (c.prominence > 0.0 && std::isfinite(c.prominence) && std::isfinite(shift[c.first])) {
             findBody(c, values, count);
-            prominent.push_back(c);
+            maxima.push_back(c);
         }
     }
-    std::vector<Candidate> candidates = linesAmong(prominent, shift, values, noiseWidths, lineFreeNoiseWidths, count);
-    // Highest first; a peak too close to a higher accepted one is dropped.
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate &a, const Candidate &b) { return a.height > b.height; });
+    std::vector<Candidate> candidates = linesAmong(maxima, shift, values, noiseWidths, lineFreeNoiseWidths, count);
+    // Best supported first, the higher of two alike (noise-free data support every line
+    // without bound); a peak too close to a better supported accepted one is dropped.
+    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+        return a.support != b.support ? a.support > b.support : a.height > b.height;
+    });
     std::vector<Candidate> accepted;
     for (const Candidate &c : candidates) {
         if (int(accepted.size()) >= capacity)

@@ -32,7 +32,7 @@ constexpr double kBaselineStraightness = 100.0;
 // the curve carried back from beyond it is taken where no sample lies
 // kBaselineHeadClusterRefutation noise widths below it.
 constexpr int kBaselineHeadFitReach = 120;
-constexpr int kBaselineHeadClusterGap = 9;
+constexpr int kBaselineHeadClusterGap = 14;
 constexpr double kBaselineHeadClusterRefutation = 3.0;
 constexpr double kBaselineAsymmetry = 0.01;
 constexpr int kBaselineIterations = 12;
@@ -44,11 +44,9 @@ constexpr double kBaselineLineThreshold = 4.0;
 constexpr double kBaselineLineMinRise = 1e-3;
 constexpr double kBaselineLineWeight = 1e-4;
 
-// A peak must rise this fraction of the spectrum's value range above the higher of
-// its two surrounding valleys, and stand this far (cm^-1) from any higher peak.
-constexpr double kPeakMinRelativeProminence = 0.05;
+// A peak must stand this far (cm^-1) from any better supported peak.
 constexpr double kPeakMinSeparation = 15.0;
-// It must also rise kPeakMinSignalToNoise noise widths above the level of its surroundings
+// It must rise kPeakMinSignalToNoise noise widths above the level of its surroundings
 // (where the noise is known, its height is the top of a parabola through its values within
 // kPeakTopReach of its body's width from its highest one, so one value lifted by the noise
 // does not make a line of a bump), and kPeakMinProminenceToNoise above the higher of its
@@ -91,13 +89,22 @@ constexpr double kLineWidestFwhm = 4.0;
 constexpr int kLineWidthTrials = 6;
 constexpr int kLineFewSamples = 4;
 constexpr double kPeakMinMatchedSignalToNoise = 7.25;
-// A line stands where a Gaussian kPeakMatchWidth as wide as its body best matches the
-// values within kPeakMatchReach body widths of the centre of its body, searched within
-// kPeakMatchShift body widths of that centre: the flanks then count, not only the top, so
-// the noise of a weak line moves it less. Reaching further, a wide line's match takes in
-// the flank of a neighbour it blends with and moves towards it, off its own top.
-constexpr double kPeakMatchWidth = 0.8;
+// Where the noise is known, a line may also show itself by the Gaussian of the device's widths
+// that best matches the samples around its top: its height over a level must then be
+// kPeakMinMatchedSignificance of its own standard errors. A wide line shows itself in all
+// its samples, so one too weak for its top alone to stand out is listed all the same. Its
+// top must still rise kPeakMatchedLeastRise noise widths (in the units of
+// kPeakMinSignalToNoise): a broad wave of the noise, low everywhere, matches a wide Gaussian
+// as well.
+constexpr double kPeakMinMatchedSignificance = 5.0;
+constexpr double kPeakMatchedLeastRise = 5.0;
+// A line stands where the Gaussian of the device's widths, over a level, best matches the
+// measured samples within about kPeakMatchReach body widths of it (kPeakMatchLeastReach of
+// the narrowest device line's width at half maximum at least), its top sought within
+// kPeakMatchShift body widths of the centre of its body: the flanks then count, not only the
+// top, so the noise of a weak line moves it less, and the samples place it between them.
 constexpr double kPeakMatchReach = 0.6;
+constexpr double kPeakMatchLeastReach = 0.75;
 constexpr double kPeakMatchShift = 0.25;
 // A body wider than kBlendBodyOfWidest times the widest line the device gives (the margin is
 // what the noise moves a lone line's edges by) holds a neighbour's flank too: its centre,
@@ -116,15 +123,28 @@ constexpr double kBlendMinSlopeExplained = 16.0;
 // matched to the measured samples within that width at half maximum of it. A weak line as
 // wide as the device makes it is otherwise listed more than kPeakMinSeparation off its
 // place often enough to pass for another line. A line cut by the start is placed by its
-// chord, which such a match does not describe.
+// measured side alone, which such a match does not describe.
 constexpr double kPeakMaxPlaceSpread = 7.0;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
-// has lost part of one side, and a cluster may lean on the other: it stands at the centre
-// of what it rises above the straight line between the lowest values within one body width
-// on either side of its top (the start's on one side, a neighbour's valley on the other).
-// A line that narrow has no value beyond kPeakEndReach near its top: it may instead rise by
-// the Gaussian of the device's widths that matches its measured side.
+// has lost part of one side: it stands at the top of the Gaussian of the device's widths that
+// best matches its measured side, no earlier than kPeakMaxTopBeforeStart (cm^-1) before the
+// start. One that a top further before, sought up to kPeakCutTopBefore of the widest such
+// line's standard deviations before the start, matches better by kPeakTopBeforeStartDoubt
+// squared noise widths is not listed: only its flank reaches into the data, and listed at
+// their start it would be a line the sample does not have there. Under noise a narrow line
+// at the start and the flank of a wide one before it match nearly alike; the doubt keeps a
+// narrow line at the start, such as polystyrene's 1001 cm^-1, listed. A line that narrow
+// has no value beyond kPeakEndReach near its top: it may instead rise by the Gaussian of
+// the device's widths that matches its measured side.
+// Under noise the Gaussian matched to a cut line's measured side trades its width for its
+// place; a line rising fewer than kPeakCutMatchedFrom noise widths stands instead at the
+// centre of what it rises above the chord between the lowest values within one body width on
+// either side of its top, which leans a few cm^-1 into the data but moves less.
 constexpr double kPeakCutReach = 40.0;
+constexpr double kPeakCutMatchedFrom = 25.0;
+constexpr double kPeakCutTopBefore = 3.0;
+constexpr double kPeakMaxTopBeforeStart = 10.0;
+constexpr double kPeakTopBeforeStartDoubt = 4.0;
 
 } // namespace raman
 
@@ -142,7 +162,8 @@ void spectrum_noise_widths(const double *spectrum, int length, double *widths);
 // around it lie), not at the count a line adds to, whose own shot noise would judge a line as
 // tall as the fluorescence under it at 0.7 of its signal-to-noise. Where a sample rises above
 // that level, the width is such that the rise counts what shot noise makes of it. By the
-// model `spectrum_noise_widths` fits; 0 where `spectrum` or `baseline` is not finite.
+// model `spectrum_noise_widths` fits, and never under the baseline's own error, which
+// noise-free counts would otherwise show as lines; 0 where `spectrum` or `baseline` is not finite.
 void line_free_noise_widths(const double *spectrum, const double *baseline, int length, double *widths);
 
 // Resamples a spectrum over an ascending wavelength axis (nm) onto Stokes Raman shifts
@@ -153,13 +174,13 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
                         double *valuesOut, int *countOut, int length, double step, int capacity);
 
 // Finds the local maxima of `values` over `shift` (ascending) that are narrow, stand out of
-// the noise and keep their distance from higher ones. `noiseWidths`, where given, holds the
+// the noise and keep their distance from better supported ones. `noiseWidths`, where given, holds the
 // measurement's noise width at each point (infinite where the value was not measured, as
 // at a clipped sample: no line stands on or beside it); without it the noise is measured
 // from the values. `lineFreeNoiseWidths`, where given with them, judges whether a line is
 // there instead (see line_free_noise_widths); the measurement's widths still place it.
-// Writes at most `capacity` peaks (the strongest), in ascending shift, and returns
-// their number.
+// Writes at most `capacity` peaks (those that rise the most noise widths), in ascending
+// shift, and returns their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
                      double *positions, double *heights, int capacity,
                      const double *noiseWidths = nullptr, const double *lineFreeNoiseWidths = nullptr);

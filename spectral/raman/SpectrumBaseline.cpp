@@ -27,6 +27,9 @@ constexpr double kFitResidue = 1e-9;
 // variances) beyond which a second difference is a line's, not noise.
 constexpr int kNoiseModelPasses = 4;
 constexpr double kNoiseModelClip = 9.0;
+// A detector reads whole counts: rounding alone spreads every count by a uniform step of one,
+// whatever the light, so no count is known more closely than that step's variance.
+constexpr double kRoundingVariance = 1.0 / 12.0;
 
 // Samples on either side whose median rise above the baseline tells where the data lie
 // without their lines.
@@ -147,7 +150,7 @@ NoiseModel noiseModelOf(const double *spectrum, int n)
         g = spread > 0.0 ? std::max(0.0, (sw * sxy - sx * sy) / spread) : 0.0;
         a = sw > 0.0 ? std::max(0.0, (sy - g * sx) / sw) : 0.0;
     }
-    return {a, g};
+    return {std::max(a, kRoundingVariance), g};
 }
 
 // The level the data keep without their lines: the baseline, which the fit lays low in the
@@ -203,7 +206,7 @@ void markLineSamples(const double *spectrum, const std::vector<double> &y, const
 }
 
 // The hump's own shape carried back under the samples before `from`, from the
-// kBaselineHeadFitReach samples beginning there: a parabola through the logarithm of their
+// kBaselineHeadFitReach samples beginning there (and over those): a parabola through the logarithm of their
 // line-free values (a fluorescence flank is close to one, where a straight line or the free
 // fit strays by more than a weak line's height), weighted by their size, as shot noise
 // spreads their logarithm. False where those samples are too few or not all positive.
@@ -230,14 +233,23 @@ bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int 
     double c[3];
     if (int(x.size()) < raman::kBaselineHeadFitReach / 2 || !raman::weightedParabola(x, logValue, weight, c))
         return false;
-    shape.assign(size_t(from), 0.0);
-    for (int i = 0; i < from; ++i) {
+    shape.assign(size_t(end), 0.0);
+    for (int i = 0; i < end; ++i) {
         const double at = double(i - from);
         shape[size_t(i)] = std::exp(c[0] + c[1] * at + c[2] * at * at);
         if (!std::isfinite(shape[size_t(i)]))
             return false;
     }
     return true;
+}
+
+// Beyond `from`, where the curve took the hump's shape carried back, the free fit may still
+// lie above the shape, lifted by a line it did not tell from the hump: the curve keeps to
+// the shape until the two meet, so it does not step up under that line's flank.
+void keepToShapeUntilItMeetsTheFit(const std::vector<double> &shape, int from, double lowest, std::vector<double> &z)
+{
+    for (int i = from; i < int(shape.size()) && z[size_t(i)] > shape[size_t(i)] - lowest; ++i)
+        z[size_t(i)] = shape[size_t(i)] - lowest;
 }
 
 // Under the run of line samples that opens the data, the curve is the hump's shape
@@ -253,6 +265,7 @@ void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, d
         return;
     for (int i = 0; i < head; ++i)
         z[size_t(i)] = shape[size_t(i)] - lowest;
+    keepToShapeUntilItMeetsTheFit(shape, head, lowest, z);
 }
 
 // Under a cluster of lines at the start, whose valleys hide the fluorescence as well as its
@@ -276,6 +289,7 @@ void lowerUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
             return;
     for (int i = 0; i <= last; ++i)
         z[size_t(i)] = std::min(z[size_t(i)], shape[size_t(i)] - lowest);
+    keepToShapeUntilItMeetsTheFit(shape, last + 1, lowest, z);
 }
 
 } // namespace
@@ -385,7 +399,12 @@ void line_free_noise_widths(const double *spectrum, const double *baseline, int 
             widths[i] = 0.0;
             continue;
         }
-        widths[i] = model.widthAt(std::max(level, model.gain));
+        // The baseline misses a smooth hump by up to its own error, kBaselineLineMinRise of its
+        // height, which the fit takes for no line (at kBaselineLineThreshold widths): where the
+        // counts are known far more closely than that, as noise-free ones are, what it leaves
+        // is no line either.
+        const double fitError = raman::kBaselineLineMinRise / raman::kBaselineLineThreshold * std::fabs(level);
+        widths[i] = std::hypot(model.widthAt(std::max(level, model.gain)), fitError);
         // Counts of a dim level reach far up more often than a normal spread says: a rise
         // counts as many widths as the likelihood ratio of the counts, read as shot noise
         // on the level, gives it. It is the rise over the spread for a rise small beside

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 using namespace testsupport;
 
@@ -93,6 +94,35 @@ int measurementsListing(const SyntheticRamanSpectrum &sample, double shift, doub
     for (uint32_t seed = 1; seed <= seeds; ++seed)
         listed += listedNear(run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions, shift, reach) ? 1 : 0;
     return listed;
+}
+
+// Peaks of a noise-free line of 30 shot-noise widths, `fwhm` nm wide at half maximum, on a
+// hump of `humpCounts` at `humpCentreNm`: the counts as the detector reports them, whole.
+QList<double> peaksOfNoiseFreeLine(double shift, double fwhm, double humpCounts = 5000.0, double humpCentreNm = 700.0)
+{
+    SyntheticRamanSpectrum sample = fluorescentSample(humpCounts, {}, humpCentreNm);
+    const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+    // Height h with h / sqrt(under + h) = 30.
+    sample.lines = {{shift, 0.5 * (900.0 + 30.0 * std::sqrt(900.0 + 4.0 * under)), fwhm / kFwhmPerSigma}};
+    std::vector<double> counts;
+    for (double w : sample.axis())
+        counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
+    return run(toList(sample.axis()), toList(counts)).peakPositions;
+}
+
+// A reference substance (of publishedRamanSamples) with its strongest line `strongest` counts
+// high, every line `fwhm` nm wide at half maximum, on a hump of `humpCounts` at `humpCentreNm`.
+SyntheticRamanSpectrum substanceOnHump(size_t substance, double strongest, double fwhm, double humpCounts, double humpCentreNm)
+{
+    std::vector<RamanLine> lines = scaledLines(publishedRamanSamples()[substance], strongest);
+    for (RamanLine &line : lines)
+        line.width = fwhm / kFwhmPerSigma;
+    return fluorescentSample(humpCounts, lines, humpCentreNm);
+}
+
+QString listing(const QList<double> &peaks)
+{
+    return std::accumulate(peaks.begin(), peaks.end(), QString(), [](const QString &a, double p) { return a + " " + QString::number(p); });
 }
 
 // Every true line has a found peak within one grid step, and nothing else was found.
@@ -550,6 +580,106 @@ private slots:
                                      [p](const RamanLine &l) { return std::fabs(p - l.shift) <= 15.0; }),
                          qPrintable(QString("seed %1: a peak at %2, off every line").arg(seed).arg(p)));
             }
+        }
+    }
+
+    // Lines of 12 shot-noise widths, 2.5 nm wide at half maximum, beside lines ten to twenty
+    // times taller: cyclohexane 2664 cm^-1 and polystyrene 1450 cm^-1. Each is listed from one
+    // measurement to the next, however small beside the others.
+    void smallLineBesideTallOnesIsListed()
+    {
+        const auto &samples = publishedRamanSamples();
+        int listed = 0;
+        for (const auto &[substance, shift] : {std::pair{samples[1], 2664.4}, {samples[0], 1450.5}}) {
+            const double relative = std::find_if(substance.lines.begin(), substance.lines.end(), [shift = shift](const RamanLine &l) {
+                                        return l.shift == shift;
+                                    })->amplitude;
+            const double under = fluorescentSample(5000.0, {}, 700.0).fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+            // Height h with h / sqrt(under + h) = 12.
+            std::vector<RamanLine> lines = scaledLines(substance, 0.5 * (144.0 + 12.0 * std::sqrt(144.0 + 4.0 * under)) / relative);
+            for (RamanLine &line : lines)
+                line.width = 2.5 / kFwhmPerSigma;
+            listed += measurementsListing(fluorescentSample(5000.0, lines, 700.0), shift, 15.0, 20);
+        }
+        QVERIFY2(listed >= 38, qPrintable(QString("the small lines listed in %1 of 40 measurements").arg(listed)));
+    }
+
+    // Noise-free lines of 30 shot-noise widths at the start of the clean spectrum (562 nm,
+    // 1003 cm^-1): one whose top lies well before it reaches in with its flank only and is not
+    // listed there; one just before it, or cut by it, is listed within a few cm^-1 of its top.
+    void lineAtOrBeforeTheStartIsListedOnlyAtItsTop()
+    {
+        const struct { double shift, fwhm; bool listed; } lines[] = {
+            {918.0, 4.0, false}, {950.0, 4.0, false}, {980.0, 1.5, false}, {981.0, 2.5, false},
+            {1001.4, 1.5, true}, {1001.4, 4.0, true}, {1020.0, 4.0, true}, {1030.0, 2.5, true},
+        };
+        for (const auto &line : lines) {
+            const QList<double> peaks = peaksOfNoiseFreeLine(line.shift, line.fwhm);
+            const QString what = QString("%1 nm line at %2: peaks at %3").arg(line.fwhm).arg(line.shift).arg(listing(peaks));
+            QVERIFY2(std::all_of(peaks.begin(), peaks.end(), [&](double p) { return std::fabs(p - line.shift) <= 3.0; }), qPrintable(what));
+            QVERIFY2(peaks.isEmpty() != line.listed, qPrintable(what));
+        }
+    }
+
+    // Noise-free lines 1.5 nm wide at half maximum, about 30 cm^-1 between samples: each is
+    // listed within 1 cm^-1 of its top, wherever that falls between the samples.
+    void narrowLineIsPlacedBetweenItsSamples()
+    {
+        for (double shift : {1500.0, 1504.0, 1516.0, 1520.0, 1532.0}) {
+            const QList<double> peaks = peaksOfNoiseFreeLine(shift, 1.5);
+            QVERIFY2(peaks.size() == 1 && std::fabs(peaks.front() - shift) <= 1.0,
+                     qPrintable(QString("line at %1: peaks at %2").arg(shift).arg(listing(peaks))));
+        }
+    }
+
+    // Toluene's lines 2.5 nm wide crowd the start of the data on a dim hump (1004-1210
+    // cm^-1): the baseline under that cluster is the hump's shape carried back from beyond it,
+    // and does not step up from that shape to a free fit that the next line, 1378 cm^-1, lifts.
+    // Cut so, 1378 would be listed about 30 cm^-1 before its place.
+    void lineAfterAClusterAtTheStartKeepsItsPlace()
+    {
+        const SyntheticRamanSpectrum sample = substanceOnHump(2, 2100.0, 2.5, 5000.0, 751.0);
+        const QList<double> axis = toList(sample.axis());
+        for (uint32_t seed = 1; seed <= 40; ++seed) {
+            const QList<double> peaks = run(axis, toList(shotNoiseCounts(sample, seed))).peakPositions;
+            QVERIFY2(std::none_of(peaks.begin(), peaks.end(), [](double p) { return std::fabs(std::fabs(p - 1378.0) - 27.5) <= 12.5; }),
+                     qPrintable(QString("seed %1: peaks at %2").arg(seed).arg(listing(peaks))));
+        }
+    }
+
+    // Calcite's lines 1.5 nm wide on a dim hump: 1086 cm^-1 opens the data, and the baseline
+    // under it is the hump's shape carried back from beyond it. It keeps to that shape until
+    // the free fit meets it rather than step up under 1436 cm^-1 (3 % of 1086, 12 shot-noise
+    // widths), which is then listed from one measurement to the next.
+    void lineAfterALineOpeningTheDataIsListed()
+    {
+        const int listed = measurementsListing(substanceOnHump(4, 6000.0, 1.5, 5000.0, 760.0), 1436.0, 15.0, 40);
+        QVERIFY2(listed >= 38, qPrintable(QString("1436 cm^-1 listed in %1 of 40 measurements").arg(listed)));
+    }
+
+    // Cyclohexane's lines 2.5 nm wide crowd the start (1028-1444 cm^-1, the weaker ones hardly
+    // above the noise): they are one cluster, under which the baseline is the hump's shape
+    // carried back, not a free fit settled on their valleys that cuts 1028 cm^-1 (9 shot-noise
+    // widths) down, which is then listed from one measurement to the next.
+    void lineInAClusterAtTheStartIsListed()
+    {
+        const int listed = measurementsListing(substanceOnHump(1, 1100.0, 2.5, 5000.0, 700.0), 1028.3, 15.0, 40);
+        QVERIFY2(listed >= 38, qPrintable(QString("1028 cm^-1 listed in %1 of 40 measurements").arg(listed)));
+    }
+
+    // Noise-free lines on a dim hump, whose red tail falls to a few counts that step by one
+    // where the hump changes slowly, and on a bright one rising steeply at the start, which
+    // the baseline follows to a thousandth: neither a step nor what the baseline leaves is a
+    // line, and each spectrum lists its own alone.
+    void noiseFreeLineIsListedAlone()
+    {
+        const struct { double shift, humpCounts, humpCentreNm; } lines[] = {
+            {1032.0, 500.0, 765.0}, {1293.0, 500.0, 765.0}, {2453.0, 500.0, 765.0}, {1498.0, 50000.0, 616.0},
+        };
+        for (const auto &line : lines) {
+            const QList<double> peaks = peaksOfNoiseFreeLine(line.shift, 1.5, line.humpCounts, line.humpCentreNm);
+            QVERIFY2(peaks.size() == 1 && std::fabs(peaks.front() - line.shift) <= 1.0,
+                     qPrintable(QString("line at %1: peaks at %2").arg(line.shift).arg(listing(peaks))));
         }
     }
 
