@@ -38,6 +38,38 @@ bool clipped(double count)
     return count >= ramanpipeline::kFullScaleCounts;
 }
 
+// Samples before the baseline start that, less the fluorescence carried back to them by the
+// baseline's level and slope over its first kFluorescenceSlopeSamples, show whether a peak at
+// the start is a line's top or the flank of one before it. Two are enough for that; further
+// back the flanks of other lines before the start would pull the matches.
+constexpr qsizetype kSamplesBeforeStart = 2;
+constexpr qsizetype kFluorescenceSlopeSamples = 5;
+
+// `clean`, and before the start `source` less the baseline's straight line carried back.
+QList<double> cleanWithSamplesBeforeStart(const QList<double> &source, const QList<double> &baseline,
+                                          const QList<double> &clean, qsizetype k)
+{
+    QList<double> values = clean;
+    const qsizetype m = std::min(kFluorescenceSlopeSamples, source.size() - k);
+    if (m < 2 || k < 1)
+        return values;
+    // Least squares line through the baseline's first m samples, x counted from k.
+    double sx = 0.0, sy = 0.0, sxx = 0.0, sxy = 0.0;
+    for (qsizetype i = 0; i < m; ++i) {
+        const double y = baseline[k + i];
+        sx += double(i);
+        sy += y;
+        sxx += double(i * i);
+        sxy += double(i) * y;
+    }
+    const double slope = (m * sxy - sx * sy) / (m * sxx - sx * sx);
+    const double level = (sy - slope * sx) / m;
+    for (qsizetype i = std::max<qsizetype>(0, k - kSamplesBeforeStart); i < k; ++i)
+        if (!clipped(source[i]))
+            values[i] = source[i] - (level + slope * double(i - k));
+    return values;
+}
+
 } // namespace
 
 bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &source,
@@ -99,6 +131,8 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     results.fluorescence = firstPoints(valueArea, count);
     convert(clean);
     results.clean = firstPoints(valueArea, count);
+    convert(k >= 0 && k < n ? cleanWithSamplesBeforeStart(source, baseline, clean, k) : clean);
+    std::vector<double> beforeStartOnShift(valueArea.begin(), valueArea.begin() + count);
     convert(noise);
     std::vector<double> noiseOnShift(valueArea.begin(), valueArea.begin() + count);
     convert(lineFreeNoise);
@@ -114,7 +148,8 @@ bool computeRamanResults(const QList<double> &wavelengths, const QList<double> &
     const int found = find_raman_peaks(results.shift.constData(), results.clean.constData(),
                                        int(results.clean.size()), results.peakPositions.data(),
                                        results.peakHeights.data(), ramanpipeline::kPeakCapacity,
-                                       noiseOnShift.data(), lineFreeNoiseOnShift.data());
+                                       noiseOnShift.data(), lineFreeNoiseOnShift.data(),
+                                       beforeStartOnShift.data());
     if (found >= 0 && found <= ramanpipeline::kPeakCapacity) {
         results.peakPositions.resize(found);
         results.peakHeights.resize(found);

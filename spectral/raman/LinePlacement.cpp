@@ -82,7 +82,8 @@ int gridIndexAt(const Judging &j, double x)
 // that best matches its measured side, no earlier than kPeakMaxTopBeforeStart before the
 // first measured sample. NaN where a top before that, sought up to kPeakCutTopBefore of the
 // widest such line's standard deviations before it, matches better by kPeakTopBeforeStartDoubt
-// squared noise widths (by anything where the noise is not known): the line stands before
+// squared noise widths (by anything where the noise is not known), or matches better those
+// samples and the ones measured before the start where they are given: the line stands before
 // the data, and its flank is no line of theirs. False where no Gaussian matches.
 bool placeCutLine(const Candidate &c, Judging &j, double &position)
 {
@@ -103,7 +104,15 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position)
     const int at = std::min(gridIndexAt(j, start) + 1, j.measured.last);
     const double noise = j.noiseWidths ? j.noiseWidths[at] : 0.0;
     const double doubt = raman::kPeakTopBeforeStartDoubt * noise * noise;
-    const bool standsBefore = before.found && (!near.found || before.unexplained + doubt < near.unexplained);
+    bool standsBefore = before.found && (!near.found || before.unexplained + doubt < near.unexplained);
+    // Samples before the start show on which side of it the top lies: no doubt is needed.
+    if (takeSamplesFromBeforeStart(j)) {
+        const raman::GaussianMatch nearSeen =
+            raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
+        const raman::GaussianMatch beforeSeen =
+            raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
+        standsBefore = !near.found || (beforeSeen.found && (!nearSeen.found || beforeSeen.unexplained < nearSeen.unexplained));
+    }
     position = standsBefore ? std::numeric_limits<double>::quiet_NaN() : near.centre;
     return true;
 }

@@ -52,6 +52,28 @@ bool takeCutLineSamples(const Candidate &c, Judging &j, size_t least)
     return !j.samples.empty();
 }
 
+bool takeSamplesFromBeforeStart(Judging &j)
+{
+    if (!j.valuesBeforeStart || j.samples.empty())
+        return false;
+    const double start = j.samples.front().x;
+    const double end = j.samples.back().x;
+    int first = 0;
+    while (first < j.measured.first && j.valuesBeforeStart[first] == 0.0)
+        ++first;
+    int to = j.measured.first;
+    while (to < j.measured.last && j.shift[to] <= end)
+        ++to;
+    // The zeros before the first value given there are no measurement, nor is the ramp
+    // drawn up from them; its bend at that value is the first sample.
+    if (first < 2 || !raman::measuredSamplesOf(j.shift, j.valuesBeforeStart, first - 2, to, j.samples))
+        return false;
+    j.samples.erase(std::remove_if(j.samples.begin(), j.samples.end(),
+                                   [&](const raman::MeasuredSample &m) { return m.x < j.shift[first] || m.x > end; }),
+                    j.samples.end());
+    return !j.samples.empty() && j.samples.front().x < start;
+}
+
 bool takeSamplesAround(Judging &j, int middle, double reach)
 {
     const double centre = j.shift[middle];

@@ -34,6 +34,7 @@ struct Judging {
     const double *values = nullptr;
     const double *noiseWidths = nullptr; // the caller's, or null
     const double *presenceNoiseWidths = nullptr; // those that judge whether a line is there
+    const double *valuesBeforeStart = nullptr; // the caller's, or null
     double minSignalToNoise = raman::kPeakMinSignalToMeasuredNoise;
     double minProminenceToNoise = raman::kPeakMinProminenceToMeasuredNoise;
     Measured measured;
@@ -79,6 +80,11 @@ bool cutByStart(const Candidate &c, const Judging &j);
 // baseline clamped to nothing show no samples among them); into `j.sigmas` the device's
 // widths there. False where there are none.
 bool takeCutLineSamples(const Candidate &c, Judging &j, size_t least);
+
+// Puts into `j.samples` the device samples of `j.valuesBeforeStart` from the first measured
+// one before the start up to the last of those takeCutLineSamples took. False where there
+// are none before the start or none given.
+bool takeSamplesFromBeforeStart(Judging &j);
 
 // Puts into `j.samples` the device samples measured within `reach` (cm^-1) of the value at
 // `middle`; false where there are none.

@@ -84,13 +84,14 @@ void leaveOut(const Candidate &c, const double *shift, int count, std::vector<ch
 // judged again.
 std::vector<Candidate> linesAmong(const std::vector<Candidate> &maxima, const double *shift,
                                   const double *values, const double *noiseWidths,
-                                  const double *lineFreeNoiseWidths, int count)
+                                  const double *lineFreeNoiseWidths, const double *valuesBeforeStart, int count)
 {
     Judging j;
     j.shift = shift;
     j.values = values;
     j.measured = measuredStretch(values, count);
     j.noiseWidths = noiseWidths;
+    j.valuesBeforeStart = valuesBeforeStart;
     j.presenceNoiseWidths = lineFreeNoiseWidths ? lineFreeNoiseWidths : noiseWidths;
     if (noiseWidths) {
         j.minSignalToNoise = raman::kPeakMinSignalToNoise;
@@ -157,7 +158,7 @@ using namespace raman::detail;
 
 int find_raman_peaks(const double *shift, const double *values, int count,
                      double *positions, double *heights, int capacity, const double *noiseWidths,
-                     const double *lineFreeNoiseWidths)
+                     const double *lineFreeNoiseWidths, const double *valuesBeforeStart)
 {
     if (!shift || !values || !positions || !heights || count < 3 || capacity <= 0)
         return 0;
@@ -169,7 +170,7 @@ int find_raman_peaks(const double *shift, const double *values, int count,
             maxima.push_back(c);
         }
     }
-    std::vector<Candidate> candidates = linesAmong(maxima, shift, values, noiseWidths, lineFreeNoiseWidths, count);
+    std::vector<Candidate> candidates = linesAmong(maxima, shift, values, noiseWidths, lineFreeNoiseWidths, valuesBeforeStart, count);
     // Best supported first, the higher of two alike (noise-free data support every line
     // without bound); a peak too close to a better supported accepted one is dropped.
     std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {

@@ -135,7 +135,9 @@ constexpr double kPeakMaxPlaceSpread = 7.0;
 // at the start and the flank of a wide one before it match nearly alike; the doubt keeps a
 // narrow line at the start, such as polystyrene's 1001 cm^-1, listed. A line that narrow
 // has no value beyond kPeakEndReach near its top: it may instead rise by the Gaussian of
-// the device's widths that matches its measured side.
+// the device's widths that matches its measured side. Where the caller gives what was measured
+// before the start too, the two tops are matched to those samples as well, which show on which
+// side of the start the top lies, and the better match decides without doubt.
 // Under noise the Gaussian matched to a cut line's measured side trades its width for its
 // place; a line rising fewer than kPeakCutMatchedFrom noise widths stands instead at the
 // centre of what it rises above the chord between the lowest values within one body width on
@@ -179,8 +181,13 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
 // at a clipped sample: no line stands on or beside it); without it the noise is measured
 // from the values. `lineFreeNoiseWidths`, where given with them, judges whether a line is
 // there instead (see line_free_noise_widths); the measurement's widths still place it.
+// `valuesBeforeStart`, where given, holds the same grid's values from the start of the
+// measured data on and, a few samples before it, what was measured there less the
+// fluorescence carried back: they tell only whether a peak at the start is the flank of a
+// line before it (then not listed); no peak is listed before the start.
 // Writes at most `capacity` peaks (those that rise the most noise widths), in ascending
 // shift, and returns their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
                      double *positions, double *heights, int capacity,
-                     const double *noiseWidths = nullptr, const double *lineFreeNoiseWidths = nullptr);
+                     const double *noiseWidths = nullptr, const double *lineFreeNoiseWidths = nullptr,
+                     const double *valuesBeforeStart = nullptr);
