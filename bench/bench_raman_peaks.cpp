@@ -6,6 +6,8 @@
 // the detector clips a third of them, blank or with a sample's lines before the clipped top;
 // and where noise-free lines are listed. Each figure is printed beside its target, then the
 // time of the whole path. A group counts wherever the detector does not clip it.
+// --seed=N draws anew; --only=samples,single,flank,pair,before,placed,noisefree,blanks,
+// clippedblanks,clipped and --widths=1.5,2.5,4,range judge some sets alone, on the same draw.
 #include "PublishedRamanSamples.h"
 #include "ShotNoiseRamanSpectrum.h"
 #include "store/RamanPipeline.h"
@@ -471,7 +473,7 @@ struct Figures {
         worst = std::max(worst, std::isnan(listed) ? std::numeric_limits<double>::infinity() : std::fabs(listed - line.shift));
     }
 
-    void print(Widths kind, bool clippedHumps = false) const
+    void printGroups() const
     {
         std::printf("  line groups of S/N >= 8 at %.0f cm^-1 and beyond in samples listed: %5.1f %% of %ld  (target >= 95 %%)\n",
                     kCountedFrom, groupsInSamples.percent(), groupsInSamples.of);
@@ -481,6 +483,12 @@ struct Figures {
         for (size_t i = 0; i < std::min<size_t>(5, missed.size()); ++i)
             std::printf("%s %s (%ld of %ld)", i ? "," : "", missed[i].first.c_str(), missed[i].second.hits, missed[i].second.of);
         std::printf("\n    not counted: groups of S/N >= 8 that clip: %ld\n", unlistable.of);
+    }
+
+    void print(Widths kind, bool clippedHumps = false) const
+    {
+        if (groupsInSamples.of > 0)
+            printGroups();
         if (singleLines.of > 0) {
             std::printf("  single lines of S/N >= 8 listed:            %5.1f %% of %ld  (target >= 95 %%)\n",
                         singleLines.percent(), singleLines.of);
@@ -489,10 +497,12 @@ struct Figures {
             std::printf("  single lines of S/N 5-8 listed:             %5.1f %% of %ld  (target >= %.0f %%)\n",
                         weakLines.percent(), weakLines.of, weakTarget(kind));
         }
-        std::printf("  strongest line of a sample listed:          %5.1f %% of %ld  (target >= 99 %%)\n",
-                    strongestLines.percent(), strongestLines.of);
-        std::printf("    of which below 1100 cm^-1:                %5.1f %% of %ld  (target >= 99 %%)\n",
-                    strongestNearStart.percent(), strongestNearStart.of);
+        if (strongestLines.of > 0) {
+            std::printf("  strongest line of a sample listed:          %5.1f %% of %ld  (target >= 99 %%)\n",
+                        strongestLines.percent(), strongestLines.of);
+            std::printf("    of which below 1100 cm^-1:                %5.1f %% of %ld  (target >= 99 %%)\n",
+                        strongestNearStart.percent(), strongestNearStart.of);
+        }
         for (int inSample : {1, 0}) {
             if (phantoms[inSample].of == 0)
                 continue;
@@ -540,14 +550,30 @@ constexpr int kLinesBeforeTheStart = 3000;
 constexpr int kPlacedLines = 3000;
 constexpr int kNoiseFreeLines = 300;
 
-// Draws `count` measurements by `make`, lists the peaks of each under its own shot noise
-// (another for every set and draw) and hands both to `judge`.
-template <typename Make, typename Judge>
-void measureSet(int count, uint32_t set, const Make &make, const Judge &judge)
+// The kinds of measurement (--only=samples,single,...) and widths (--widths=1.5,4,range) to
+// judge; empty for all. The others are still drawn, so a figure is the same with or without them.
+std::string g_only, g_widths;
+
+bool chosen(const std::string &list, const std::string &name)
 {
+    return list.empty() || ("," + list + ",").find("," + name + ",") != std::string::npos;
+}
+
+const char *shortNameOf(Widths kind)
+{
+    return kind == Widths::Narrow ? "1.5" : kind == Widths::Middle ? "2.5" : kind == Widths::Wide ? "4" : "range";
+}
+
+// Draws `count` measurements by `make`, lists the peaks of each under its own shot noise
+// (another for every set and draw) and hands both to `judge`, where the kind is chosen.
+template <typename Make, typename Judge>
+void measureSet(const char *kind, int count, uint32_t set, const Make &make, const Judge &judge)
+{
+    const bool judged = *kind && chosen(g_only, kind);
     for (int k = 0; k < count; ++k) {
         const Measurement m = make(k);
-        judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
+        if (judged)
+            judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
     }
 }
 
@@ -559,53 +585,66 @@ void printFigures()
                 "local S/N = height / sqrt(counts at the centre)\n", kGroupNm, kGroupWidths);
     uint32_t set = 1;
     for (Widths kind : kWidths) {
+        const bool widthChosen = chosen(g_widths, shortNameOf(kind));
+        const auto kindIf = [widthChosen](const char *name) { return widthChosen ? name : ""; };
         Figures f;
-        measureSet(kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
+        measureSet(kindIf("samples"), kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, true); });
-        measureSet(kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
+        measureSet(kindIf("single"), kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, false); });
-        measureSet(kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
+        measureSet(kindIf("flank"), kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgeOnFlank(m, peaks); });
-        measureSet(kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },
+        measureSet(kindIf("pair"), kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) {
                        f.pair.add(std::all_of(m.groups.begin(), m.groups.end(), [&](const Group &g) { return listedIn(peaks, g); }));
                    });
-        measureSet(kLinesBeforeTheStart, set++, [&](int k) { return lineBeforeTheStart(k, kind, draw); },
+        measureSet(kindIf("before"), kLinesBeforeTheStart, set++, [&](int k) { return lineBeforeTheStart(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgeBeforeStart(m, peaks); });
-        measureSet(kPlacedLines, set++, [&](int k) { return placedLine(k, kind, draw); },
+        measureSet(kindIf("placed"), kPlacedLines, set++, [&](int k) { return placedLine(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgePlace(m, peaks); });
         for (int k = 0; k < kNoiseFreeLines; ++k) {
             const double shift = kCountedFrom + (k % 5 == 0 ? 30.0 : 3500.0 - kCountedFrom) * draw.uniform();
             const Measurement m = lineOnHump("noise-free line", shift, 30.0, k, kind, draw);
-            f.judgeNoiseFree(m, peaksOf(noiseFreeCounts(m.sample)));
+            if (widthChosen && chosen(g_only, "noisefree"))
+                f.judgeNoiseFree(m, peaksOf(noiseFreeCounts(m.sample)));
         }
-        std::printf("%s:\n", nameOf(kind));
-        f.print(kind);
+        if (widthChosen) {
+            std::printf("%s:\n", nameOf(kind));
+            f.print(kind);
+        }
     }
     Tally blanks, blanksByHump[3], clippedBlanks;
     for (int k = 0; k < kBlanks; ++k) {
         const SyntheticRamanSpectrum blank = fluorescentSample(kHumps[k % 3], {}, 600.0 + 200.0 * draw.uniform());
+        if (!chosen(g_only, "blanks"))
+            continue;
         const bool listing = !peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty();
         blanks.add(listing);
         blanksByHump[k % 3].add(listing);
     }
     ++set;
-    std::printf("blanks listing a peak:                        %.2f in 1000 of %ld  (target <= 1)\n",
-                blanks.perThousand(), blanks.of);
-    for (int h = 0; h < 3; ++h)
-        std::printf("    on %5.0f-count humps: %.2f in 1000\n", kHumps[h], blanksByHump[h].perThousand());
+    if (blanks.of > 0) {
+        std::printf("blanks listing a peak:                        %.2f in 1000 of %ld  (target <= 1)\n",
+                    blanks.perThousand(), blanks.of);
+        for (int h = 0; h < 3; ++h)
+            std::printf("    on %5.0f-count humps: %.2f in 1000\n", kHumps[h], blanksByHump[h].perThousand());
+    }
     for (int k = 0; k < kClippedBlanks; ++k) {
         const SyntheticRamanSpectrum blank = clippedHump(draw, 600.0 + 200.0 * draw.uniform());
-        clippedBlanks.add(!peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty());
+        if (chosen(g_only, "clippedblanks"))
+            clippedBlanks.add(!peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty());
     }
     ++set;
-    std::printf("blanks on humps clipped at %.0f over 60-180 nm, listing a peak: %.2f in 1000 of %ld  (target <= 1)\n",
-                kFullScaleCounts, clippedBlanks.perThousand(), clippedBlanks.of);
+    if (clippedBlanks.of > 0)
+        std::printf("blanks on humps clipped at %.0f over 60-180 nm, listing a peak: %.2f in 1000 of %ld  (target <= 1)\n",
+                    kFullScaleCounts, clippedBlanks.perThousand(), clippedBlanks.of);
     Figures clipped;
-    measureSet(kClippedSamples, set, [&](int k) { return clippedSampleMeasurement(k, draw); },
+    measureSet("clipped", kClippedSamples, set, [&](int k) { return clippedSampleMeasurement(k, draw); },
                [&](const Measurement &m, const QList<double> &peaks) { clipped.judge(m, peaks, true); });
-    std::printf("samples on a hump clipped beyond their lines (each line 1.5-4 nm FWHM):\n");
-    clipped.print(Widths::Range, true);
+    if (clipped.groupsInSamples.of > 0) {
+        std::printf("samples on a hump clipped beyond their lines (each line 1.5-4 nm FWHM):\n");
+        clipped.print(Widths::Range, true);
+    }
     std::fflush(stdout);
 }
 
@@ -656,10 +695,15 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         if (std::sscanf(argv[i], "--seed=%u", &g_draw) == 1)
             std::printf("draw %u\n", g_draw);
+        else if (std::string(argv[i]).rfind("--only=", 0) == 0)
+            g_only = argv[i] + 7;
+        else if (std::string(argv[i]).rfind("--widths=", 0) == 0)
+            g_widths = argv[i] + 9;
     printFigures();
     MeanTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("  whole Raman path per spectrum: %.2f ms  (target <= 2.5 ms)\n", reporter.meanMicroseconds / 1000.0);
+    if (reporter.meanMicroseconds > 0.0)
+        std::printf("  whole Raman path per spectrum: %.2f ms  (target <= 2.5 ms)\n", reporter.meanMicroseconds / 1000.0);
     benchmark::Shutdown();
     return 0;
 }
