@@ -84,9 +84,11 @@ int gridIndexAt(const Judging &j, double x)
 // widest such line's standard deviations before it, matches better by kPeakTopBeforeStartDoubt
 // squared noise widths (by anything where the noise is not known), or matches better those
 // samples and the ones measured before the start where they are given: the line stands before
-// the data, and its flank is no line of theirs. False where no Gaussian matches.
-bool placeCutLine(const Candidate &c, Judging &j, double &position)
+// the data, and its flank is no line of theirs. Where those samples are given, the top is that
+// of the match to them too, and `seenBefore` tells so. False where no Gaussian matches.
+bool placeCutLine(const Candidate &c, Judging &j, double &position, bool &seenBefore)
 {
+    seenBefore = false;
     if (!takeCutLineSamples(c, j, kCutLineLeastSamples))
         return false;
     const double start = j.samples.front().x;
@@ -105,15 +107,17 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position)
     const double noise = j.noiseWidths ? j.noiseWidths[at] : 0.0;
     const double doubt = raman::kPeakTopBeforeStartDoubt * noise * noise;
     bool standsBefore = before.found && (!near.found || before.unexplained + doubt < near.unexplained);
+    raman::GaussianMatch nearSeen;
     // Samples before the start show on which side of it the top lies: no doubt is needed.
     if (takeSamplesFromBeforeStart(j)) {
-        const raman::GaussianMatch nearSeen =
-            raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
+        nearSeen = raman::finestGaussian(j.samples, j.sigmas, 0.5 * (earliest + last), 0.5 * (last - earliest));
         const raman::GaussianMatch beforeSeen =
             raman::finestGaussian(j.samples, j.sigmas, 0.5 * (first + earliest), 0.5 * (earliest - first));
         standsBefore = !near.found || (beforeSeen.found && (!nearSeen.found || beforeSeen.unexplained < nearSeen.unexplained));
+        seenBefore = nearSeen.found;
     }
-    position = standsBefore ? std::numeric_limits<double>::quiet_NaN() : near.centre;
+    const double top = seenBefore ? nearSeen.centre : near.centre;
+    position = standsBefore ? std::numeric_limits<double>::quiet_NaN() : top;
     return true;
 }
 
@@ -222,10 +226,14 @@ double placeSpread(const Candidate &c, Judging &j, double position)
 double positionOf(const Candidate &c, Judging &j, double support)
 {
     double centre = 0.0;
-    if (cutByStart(c, j) && placeCutLine(c, j, centre)) {
+    bool seenBefore = false;
+    if (cutByStart(c, j) && placeCutLine(c, j, centre, seenBefore)) {
         double chord = 0.0;
+        // Both lean into the data: the chord's centre towards the measured side, the match over
+        // a level away from a flank falling from before the start. Matched to the samples
+        // before the start too, the earlier of the two is the nearer.
         if (std::isfinite(centre) && support < raman::kPeakCutMatchedFrom && centreAboveChord(c, j, chord))
-            return chord;
+            return seenBefore ? std::min(chord, centre) : chord;
         return centre;
     }
     if (placeInBlend(c, j, centre))

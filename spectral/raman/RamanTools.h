@@ -141,7 +141,9 @@ constexpr double kPeakMaxPlaceSpread = 7.0;
 // Under noise the Gaussian matched to a cut line's measured side trades its width for its
 // place; a line rising fewer than kPeakCutMatchedFrom noise widths stands instead at the
 // centre of what it rises above the chord between the lowest values within one body width on
-// either side of its top, which leans a few cm^-1 into the data but moves less.
+// either side of its top, which leans a few cm^-1 into the data but moves less (at the top
+// matched with the samples before the start where that lies earlier: listed further in, a
+// line before the start would be one the sample does not have there).
 constexpr double kPeakCutReach = 40.0;
 constexpr double kPeakCutMatchedFrom = 25.0;
 constexpr double kPeakCutTopBefore = 3.0;
