@@ -245,15 +245,22 @@ bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int 
 
 // Beyond `from`, where the curve took the hump's shape carried back, the free fit may still
 // lie above the shape, lifted by a line it did not tell from the hump, or below it, still
-// bent under the lines it left behind: the curve keeps to the shape until the two meet, so
-// it neither steps up under that line's flank nor leaves a bump of the hump above it.
-void keepToShapeUntilItMeetsTheFit(const std::vector<double> &shape, int from, double lowest, std::vector<double> &z)
+// bent under the lines it left behind: the curve keeps to the shape until the two meet at a
+// known sample that is no line's, so it neither steps up under that line's flank nor leaves
+// a bump of the hump above it. Where the fit is free, under samples it took for a line, it
+// may cross the shape and swing back: that is no meeting.
+void keepToShapeUntilItMeetsTheFit(const std::vector<double> &shape, const std::vector<double> &w, int from,
+                                   double lowest, std::vector<double> &z)
 {
     if (from >= int(shape.size()))
         return;
     const bool above = z[size_t(from)] > shape[size_t(from)] - lowest;
-    for (int i = from; i < int(shape.size()) && (z[size_t(i)] > shape[size_t(i)] - lowest) == above; ++i)
+    for (int i = from; i < int(shape.size()); ++i) {
+        const bool holdsTheFit = w[size_t(i)] != raman::kBaselineLineWeight && w[size_t(i)] != 0.0;
+        if (holdsTheFit && (z[size_t(i)] > shape[size_t(i)] - lowest) != above)
+            break;
         z[size_t(i)] = shape[size_t(i)] - lowest;
+    }
 }
 
 // Under the run of line samples that opens the data, the curve is the hump's shape
@@ -269,7 +276,7 @@ void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, d
         return;
     for (int i = 0; i < head; ++i)
         z[size_t(i)] = shape[size_t(i)] - lowest;
-    keepToShapeUntilItMeetsTheFit(shape, head, lowest, z);
+    keepToShapeUntilItMeetsTheFit(shape, w, head, lowest, z);
 }
 
 // Under a cluster of lines at the start, whose valleys hide the fluorescence as well as its
@@ -294,7 +301,7 @@ void shapeUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
             return;
     for (int i = 0; i <= last; ++i)
         z[size_t(i)] = shape[size_t(i)] - lowest;
-    keepToShapeUntilItMeetsTheFit(shape, last + 1, lowest, z);
+    keepToShapeUntilItMeetsTheFit(shape, w, last + 1, lowest, z);
 }
 
 } // namespace

@@ -711,7 +711,7 @@ private slots:
     {
         const struct { double shift, fwhm, humpCounts, humpCentreNm; } lines[] = {
             {1032.0, 1.5, 500.0, 765.0}, {1293.0, 1.5, 500.0, 765.0}, {2453.0, 1.5, 500.0, 765.0},
-            {1498.0, 1.5, 50000.0, 616.0}, {1590.0, 4.0, 5000.0, 708.7},
+            {1498.0, 1.5, 50000.0, 616.0}, {1590.0, 4.0, 5000.0, 708.7}, {1624.0, 4.0, 5000.0, 693.04},
         };
         for (const auto &line : lines) {
             const QList<double> peaks = peaksOfNoiseFreeLine(line.shift, line.fwhm, line.humpCounts, line.humpCentreNm);
