@@ -244,12 +244,23 @@ bool carriedBackShape(const double *spectrum, const std::vector<double> &w, int 
 }
 
 // Beyond `from`, where the curve took the hump's shape carried back, the free fit may still
-// lie above the shape, lifted by a line it did not tell from the hump: the curve keeps to
-// the shape until the two meet, so it does not step up under that line's flank.
-void keepToShapeUntilItMeetsTheFit(const std::vector<double> &shape, int from, double lowest, std::vector<double> &z)
+// lie above the shape, lifted by a line it did not tell from the hump, or below it, still
+// bent under the lines it left behind: the curve keeps to the shape until the two meet at a
+// known sample that is no line's, so it neither steps up under that line's flank nor leaves
+// a bump of the hump above it. Where the fit is free, under samples it took for a line, it
+// may cross the shape and swing back: that is no meeting.
+void keepToShapeUntilItMeetsTheFit(const std::vector<double> &shape, const std::vector<double> &w, int from,
+                                   double lowest, std::vector<double> &z)
 {
-    for (int i = from; i < int(shape.size()) && z[size_t(i)] > shape[size_t(i)] - lowest; ++i)
+    if (from >= int(shape.size()))
+        return;
+    const bool above = z[size_t(from)] > shape[size_t(from)] - lowest;
+    for (int i = from; i < int(shape.size()); ++i) {
+        const bool holdsTheFit = w[size_t(i)] != raman::kBaselineLineWeight && w[size_t(i)] != 0.0;
+        if (holdsTheFit && (z[size_t(i)] > shape[size_t(i)] - lowest) != above)
+            break;
         z[size_t(i)] = shape[size_t(i)] - lowest;
+    }
 }
 
 // Under the run of line samples that opens the data, the curve is the hump's shape
@@ -265,14 +276,15 @@ void shapeUnderHeadLines(const double *spectrum, const std::vector<double> &w, d
         return;
     for (int i = 0; i < head; ++i)
         z[size_t(i)] = shape[size_t(i)] - lowest;
-    keepToShapeUntilItMeetsTheFit(shape, head, lowest, z);
+    keepToShapeUntilItMeetsTheFit(shape, w, head, lowest, z);
 }
 
 // Under a cluster of lines at the start, whose valleys hide the fluorescence as well as its
-// lines do, the free fit settles on the valleys. Where it lies above the hump's shape
-// carried back from beyond the cluster, the curve follows that shape instead, unless a
-// sample falls clearly below it, which a true shape would not leave.
-void lowerUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
+// lines do, the free fit settles on the valleys, or, where noise splits the cluster so that
+// few line-free samples hold it, sags far under them. The curve follows the hump's shape
+// carried back from beyond the cluster instead, unless a sample falls clearly below it,
+// which a true shape would not leave.
+void shapeUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
                            const std::vector<double> &widths, double lowest, std::vector<double> &z)
 {
     const int n = int(w.size());
@@ -288,8 +300,8 @@ void lowerUnderHeadCluster(const double *spectrum, const std::vector<double> &w,
             && spectrum[i] < shape[size_t(i)] - raman::kBaselineHeadClusterRefutation * widths[size_t(i)])
             return;
     for (int i = 0; i <= last; ++i)
-        z[size_t(i)] = std::min(z[size_t(i)], shape[size_t(i)] - lowest);
-    keepToShapeUntilItMeetsTheFit(shape, last + 1, lowest, z);
+        z[size_t(i)] = shape[size_t(i)] - lowest;
+    keepToShapeUntilItMeetsTheFit(shape, w, last + 1, lowest, z);
 }
 
 } // namespace
@@ -362,7 +374,7 @@ void extract_spec_baseline(const double *spectrum, int length, double *baseline)
         }
     }
     shapeUnderHeadLines(spectrum, w, lowest, z);
-    lowerUnderHeadCluster(spectrum, w, widths, lowest, z);
+    shapeUnderHeadCluster(spectrum, w, widths, lowest, z);
     // Where the curve comes within rounding of a sample, it is the sample: a smooth
     // signal then leaves exactly nothing above its baseline.
     double magnitude = 0.0;
