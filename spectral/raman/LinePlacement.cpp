@@ -128,9 +128,10 @@ bool placeCutLine(const Candidate &c, Judging &j, double &position, bool &seenBe
 // body's width (no less than kPeakMatchLeastReach of the narrowest device line's width at
 // half maximum, which a narrow line needs to show its flanks) plus two of the narrower
 // Gaussian's standard deviations: reaching further, a neighbour's flank would pull the match.
-// A body wider than the widest line the device gives holds a neighbour's flank: its line is
-// sought around its highest value instead, from the samples within that widest line's width
-// at half maximum. `centre` itself where the samples fix no Gaussian.
+// A body wider than kPeakLoneBodyOfWidest times the widest line the device gives holds a
+// neighbour's flank: its line is sought around its highest value instead, from the samples
+// within that widest line's width at half maximum. `centre` itself where the samples fix no
+// Gaussian.
 double matchedTop(const Candidate &c, Judging &j, double centre)
 {
     const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
@@ -139,7 +140,7 @@ double matchedTop(const Candidate &c, Judging &j, double centre)
     const double widest = raman::kFwhmPerSigma * j.sigmas.back();
     double reach = widest;
     double shiftReach = raman::kBlendTopReach * j.sigmas.back();
-    if (width > widest) {
+    if (width > raman::kPeakLoneBodyOfWidest * widest) {
         centre = j.shift[(c.first + c.last) / 2];
     } else {
         j.sigmas.push_back(width / raman::kFwhmPerSigma);

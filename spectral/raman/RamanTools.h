@@ -103,6 +103,10 @@ constexpr double kPeakMatchedLeastRise = 5.0;
 // the narrowest device line's width at half maximum at least), its top sought within
 // kPeakMatchShift body widths of the centre of its body: the flanks then count, not only the
 // top, so the noise of a weak line moves it less, and the samples place it between them.
+// A body up to kPeakLoneBodyOfWidest times the widest line the device gives is one line that
+// the noise has widened: sought around its highest value, a weak wide line would follow the
+// noise there and be listed more than kPeakMinSeparation off its place.
+constexpr double kPeakLoneBodyOfWidest = 1.25;
 constexpr double kPeakMatchReach = 0.6;
 constexpr double kPeakMatchLeastReach = 0.75;
 constexpr double kPeakMatchShift = 0.25;
