@@ -237,12 +237,18 @@ Measurement measured(std::string name, const SyntheticRamanSpectrum &sample)
     return m;
 }
 
+// A hump's centre (nm), anywhere from 600 to 800 nm.
+double humpCentre(ShotNoise &draw)
+{
+    return 600.0 + 200.0 * draw.uniform();
+}
+
 // A reference substance on a random hump, its strongest line 5 to 80 shot-noise widths of the hump's top.
 Measurement sampleMeasurement(int k, Widths kind, ShotNoise &draw)
 {
     const auto &samples = publishedRamanSamples();
     const double hump = kHumps[(k / int(samples.size())) % 3];
-    const double centre = 600.0 + 200.0 * draw.uniform();
+    const double centre = humpCentre(draw);
     const double strongest = 5.0 * std::pow(16.0, draw.uniform()) * std::sqrt(hump);
     const PublishedRamanSample &substance = samples[size_t(k) % samples.size()];
     std::vector<RamanLine> lines = scaledLines(substance, strongest);
@@ -256,27 +262,24 @@ double heightFor(double ratio, double under)
     return 0.5 * (ratio * ratio + ratio * std::sqrt(ratio * ratio + 4.0 * under));
 }
 
-// One line anywhere from the start of the clean spectrum to 3500 cm^-1, 4 to 20 local noise widths high.
-Measurement singleLineMeasurement(int k, Widths kind, ShotNoise &draw)
+// One line at `shift` (cm^-1), `ratio` local noise widths high, on a hump of the k-th height
+// centred at `centre` (nm).
+Measurement lineOnHump(const char *name, double shift, double ratio, int k, double centre, Widths kind, ShotNoise &draw)
 {
-    const double hump = kHumps[k % 3];
-    const double centre = 600.0 + 200.0 * draw.uniform();
-    const double shift = 1010.0 + 2490.0 * draw.uniform();
-    SyntheticRamanSpectrum sample = fluorescentSample(hump, {}, centre);
-    const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
-    sample.lines = {{shift, heightFor(4.0 + 16.0 * draw.uniform(), under)}};
-    widen(sample.lines, kind, draw);
-    return measured("single line", sample);
-}
-
-// One line at `shift` (cm^-1), `ratio` local noise widths high, on a random hump.
-Measurement lineOnHump(const char *name, double shift, double ratio, int k, Widths kind, ShotNoise &draw)
-{
-    SyntheticRamanSpectrum sample = fluorescentSample(kHumps[k % 3], {}, 600.0 + 200.0 * draw.uniform());
+    SyntheticRamanSpectrum sample = fluorescentSample(kHumps[k % 3], {}, centre);
     const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
     sample.lines = {{shift, heightFor(ratio, under)}};
     widen(sample.lines, kind, draw);
     return measured(name, sample);
+}
+
+// One line anywhere from the start of the clean spectrum to 3500 cm^-1, 4 to 20 local noise widths high.
+Measurement singleLineMeasurement(int k, Widths kind, ShotNoise &draw)
+{
+    const double centre = humpCentre(draw);
+    const double shift = 1010.0 + 2490.0 * draw.uniform();
+    const double ratio = 4.0 + 16.0 * draw.uniform();
+    return lineOnHump("single line", shift, ratio, k, centre, kind, draw);
 }
 
 // One line before the start of the clean spectrum, 860 to 1000 cm^-1, 10 to 80 local noise
@@ -284,7 +287,8 @@ Measurement lineOnHump(const char *name, double shift, double ratio, int k, Widt
 Measurement lineBeforeTheStart(int k, Widths kind, ShotNoise &draw)
 {
     const double shift = 860.0 + 140.0 * draw.uniform();
-    return lineOnHump("line before the start", shift, 10.0 * std::pow(8.0, draw.uniform()), k, kind, draw);
+    const double ratio = 10.0 * std::pow(8.0, draw.uniform());
+    return lineOnHump("line before the start", shift, ratio, k, humpCentre(draw), kind, draw);
 }
 
 // One line from 1010 to 3500 cm^-1, 8 to 64 local noise widths high: how close to what the
@@ -292,7 +296,8 @@ Measurement lineBeforeTheStart(int k, Widths kind, ShotNoise &draw)
 Measurement placedLine(int k, Widths kind, ShotNoise &draw)
 {
     const double shift = kCountedFrom + (3500.0 - kCountedFrom) * draw.uniform();
-    return lineOnHump("placed line", shift, 8.0 * std::pow(8.0, draw.uniform()), k, kind, draw);
+    const double ratio = 8.0 * std::pow(8.0, draw.uniform());
+    return lineOnHump("placed line", shift, ratio, k, humpCentre(draw), kind, draw);
 }
 
 // Noise-free counts: the expected counts, rounded as the detector reports them.
@@ -604,7 +609,7 @@ void printFigures()
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgePlace(m, peaks); });
         for (int k = 0; k < kNoiseFreeLines; ++k) {
             const double shift = kCountedFrom + (k % 5 == 0 ? 30.0 : 3500.0 - kCountedFrom) * draw.uniform();
-            const Measurement m = lineOnHump("noise-free line", shift, 30.0, k, kind, draw);
+            const Measurement m = lineOnHump("noise-free line", shift, 30.0, k, humpCentre(draw), kind, draw);
             if (widthChosen && chosen(g_only, "noisefree"))
                 f.judgeNoiseFree(m, peaksOf(noiseFreeCounts(m.sample)));
         }
@@ -615,7 +620,7 @@ void printFigures()
     }
     Tally blanks, blanksByHump[3], clippedBlanks;
     for (int k = 0; k < kBlanks; ++k) {
-        const SyntheticRamanSpectrum blank = fluorescentSample(kHumps[k % 3], {}, 600.0 + 200.0 * draw.uniform());
+        const SyntheticRamanSpectrum blank = fluorescentSample(kHumps[k % 3], {}, humpCentre(draw));
         if (!chosen(g_only, "blanks"))
             continue;
         const bool listing = !peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty();
@@ -630,7 +635,7 @@ void printFigures()
             std::printf("    on %5.0f-count humps: %.2f in 1000\n", kHumps[h], blanksByHump[h].perThousand());
     }
     for (int k = 0; k < kClippedBlanks; ++k) {
-        const SyntheticRamanSpectrum blank = clippedHump(draw, 600.0 + 200.0 * draw.uniform());
+        const SyntheticRamanSpectrum blank = clippedHump(draw, humpCentre(draw));
         if (chosen(g_only, "clippedblanks"))
             clippedBlanks.add(!peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty());
     }

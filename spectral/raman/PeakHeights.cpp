@@ -78,36 +78,33 @@ long samplesInBody(const Candidate &c, const Judging &j)
     });
 }
 
-// Top of the Gaussian, as wide as a line the device gives, that best matches the measured
-// samples within the body's width plus two of the narrowest such lines' standard deviations
-// of the plateau's middle, its top within half the body's width of there: a line narrower
-// than a few samples shows its top between them, which no grid value holds. The top of the
-// parabola over the top where no such Gaussian matches, or where the body spans more than
-// kLineFewSamples samples; `matched` tells which.
-double topOfLine(const Candidate &c, Judging &j, double width, bool &matched)
+// The Gaussian, as wide as a line the device gives, that best matches the measured samples
+// within the body's width plus two of the narrowest such lines' standard deviations of the
+// plateau's middle, its top within half the body's width of there. Those samples stay in
+// `j.samples`.
+raman::GaussianMatch matchAroundTop(const Candidate &c, Judging &j, double width)
 {
-    matched = false;
     const int middle = (c.first + c.last) / 2;
     const double centre = j.shift[middle];
     raman::deviceLineSigmas(centre, j.sigmas);
     takeSamplesAround(j, middle, width + 2.0 * j.sigmas.front());
-    if (samplesInBody(c, j) > raman::kLineFewSamples)
-        return topOfParabola(c, j, width);
-    const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
-    matched = match.found && std::isfinite(match.top);
+    return raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
+}
+
+// The top of `match`: a line narrower than a few samples shows its top between them, which no
+// grid value holds. The top of the parabola over the top where no Gaussian matched, or where
+// the body spans more than kLineFewSamples of the samples matched; `matched` tells which.
+double topOfLine(const Candidate &c, Judging &j, double width, const raman::GaussianMatch &match, bool &matched)
+{
+    matched = samplesInBody(c, j) <= raman::kLineFewSamples && match.found && std::isfinite(match.top);
     return matched ? match.top : topOfParabola(c, j, width);
 }
 
-// How many of its standard errors the height of the Gaussian of the device's widths that best
-// matches the measured samples around a peak's top rises over its level, at `noise`: a wide
-// line shows itself in all its samples, not only in its top. 0 where no such Gaussian matches.
-double matchedSignificance(const Candidate &c, Judging &j, double width, double noise)
+// How many of its standard errors the height of `match` rises over its level, at `noise`,
+// over the samples it was matched to (`j.samples`): a wide line shows itself in all its
+// samples, not only in its top. 0 where no Gaussian matched.
+double matchedSignificance(const raman::GaussianMatch &match, const Judging &j, double noise)
 {
-    const int middle = (c.first + c.last) / 2;
-    const double centre = j.shift[middle];
-    raman::deviceLineSigmas(centre, j.sigmas);
-    takeSamplesAround(j, middle, width + 2.0 * j.sigmas.front());
-    const raman::GaussianMatch match = raman::bestGaussian(j.samples, j.sigmas, centre, 0.5 * width);
     if (!match.found || !(noise > 0.0))
         return 0.0;
     // The height's variance over a level is the noise's over the spread of the Gaussian's values.
@@ -198,13 +195,16 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
     if (away && prominentEnough(prominence)) {
         bool matched = false;
         const bool shapeKnown = j.noiseWidths && whole;
-        if (shapeKnown)
-            height = topOfLine(c, j, width, matched);
+        raman::GaussianMatch match;
+        if (shapeKnown) {
+            match = matchAroundTop(c, j, width);
+            height = topOfLine(c, j, width, match, matched);
+        }
         ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
         // In the units of the threshold the caller holds, as a matched top is.
         if (shapeKnown && ratio >= raman::kPeakMatchedLeastRise)
             ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance
-                                        * matchedSignificance(c, j, width, around.noise));
+                                        * matchedSignificance(match, j, around.noise));
     }
     double cutTop = 0.0, cutLevel = 0.0;
     if (cut && prominentEnough(c.prominence) && topOfCutLine(c, j, width, cutTop, cutLevel))

@@ -191,7 +191,8 @@ void spec2ramanwithstep(const double *wavelengths, const double *values, double 
 // `valuesBeforeStart`, where given, holds the same grid's values from the start of the
 // measured data on and, a few samples before it, what was measured there less the
 // fluorescence carried back: they tell only whether a peak at the start is the flank of a
-// line before it (then not listed); no peak is listed before the start.
+// line before it (then not listed); no peak is listed further before the start than
+// kPeakMaxTopBeforeStart.
 // Writes at most `capacity` peaks (those that rise the most noise widths), in ascending
 // shift, and returns their number.
 int find_raman_peaks(const double *shift, const double *values, int count,
