@@ -7,7 +7,8 @@
 // and where noise-free lines are listed. Each figure is printed beside its target, then the
 // time of the whole path. A group counts wherever the detector does not clip it.
 // --seed=N draws anew; --only=samples,single,flank,pair,before,placed,noisefree,blanks,
-// clippedblanks,clipped and --widths=1.5,2.5,4,range judge some sets alone, on the same draw.
+// clippedblanks,clipped and --widths=1.5,2.5,4,range judge some sets alone, on the same draw;
+// --show-phantoms prints to stderr each spectrum that lists a phantom.
 #include "PublishedRamanSamples.h"
 #include "ShotNoiseRamanSpectrum.h"
 #include "store/RamanPipeline.h"
@@ -44,6 +45,8 @@ constexpr double kBeside = 40.0;
 constexpr double kVisible = 8.0;
 // Lines below this (nm) lie under the laser edge, outside the clean spectrum.
 constexpr double kCleanFromNm = ramanpipeline::kBaselineStartNm - 0.5;
+// --show-phantoms prints each spectrum that lists a phantom: its groups and the peaks listed.
+bool g_showPhantoms = false;
 // Hump heights (counts): bright, dim, weak.
 const double kHumps[] = {50000.0, 5000.0, 500.0};
 
@@ -395,6 +398,18 @@ double nearestListed(const QList<double> &peaks, const Group &g, double shift)
     return nearest;
 }
 
+// A spectrum that lists a phantom: its groups (span, reach, S/N) and the peaks listed.
+void showPhantom(const Measurement &m, const QList<double> &peaks, bool inSample)
+{
+    std::fprintf(stderr, "phantom in %s %s:", inSample ? "sample" : "single line", m.name.c_str());
+    for (const Group &g : m.groups)
+        std::fprintf(stderr, " [%.0f-%.0f reach %.1f S/N %.1f]", g.from, g.to, g.reach, g.signalToNoise);
+    std::fprintf(stderr, "  peaks:");
+    for (double p : peaks)
+        std::fprintf(stderr, " %.1f", p);
+    std::fprintf(stderr, "\n");
+}
+
 // The figures of one set of measurements.
 struct Figures {
     Tally unlistable, groupsInSamples, strongestLines, strongestNearStart, singleLines, singleLinesNearThreshold, weakLines;
@@ -433,6 +448,8 @@ struct Figures {
                 strongestNearStart.add(listedIn(peaks, *strongest));
         }
         const bool phantom = anyPhantom(peaks, m.groups);
+        if (phantom && g_showPhantoms)
+            showPhantom(m, peaks, inSample);
         phantoms[inSample].add(phantom);
         if (phantom)
             phantomsBeside[inSample].add(!anyBeyond(peaks, m.groups, kBeside));
@@ -704,6 +721,8 @@ int main(int argc, char **argv)
             g_only = argv[i] + 7;
         else if (std::string(argv[i]).rfind("--widths=", 0) == 0)
             g_widths = argv[i] + 9;
+        else if (std::string(argv[i]) == "--show-phantoms")
+            g_showPhantoms = true;
     printFigures();
     MeanTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
