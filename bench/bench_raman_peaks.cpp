@@ -101,6 +101,8 @@ struct Group {
     double brightest = 0.0;      // counts at its brightest top without noise
     double tallest = 0.0;        // its top's height over the fluorescence
     bool inCleanSpectrum = false; // its lines lie where the clean spectrum has values
+    int lines = 0;                // how many it joins
+    double placeError = 0.0;      // its last line's (cm^-1, one standard deviation), where the data hold that top
 };
 
 struct Measurement {
@@ -152,8 +154,11 @@ std::vector<Group> groupsOf(const SyntheticRamanSpectrum &sample)
             groups.push_back({p.line.shift, p.line.shift});
         Group &g = groups.back();
         // Where the data hold its top, a line may be listed as far off as they place it.
-        if (p.top >= ramanpipeline::kBaselineStartNm)
-            g.reach = std::max(g.reach, kPlaceErrors * placeBound(sample, p.line, false));
+        g.lines += 1;
+        if (p.top >= ramanpipeline::kBaselineStartNm) {
+            g.placeError = placeBound(sample, p.line, false);
+            g.reach = std::max(g.reach, kPlaceErrors * g.placeError);
+        }
         g.inCleanSpectrum = g.inCleanSpectrum || p.top >= kCleanFromNm;
         g.brightest = std::max(g.brightest, sample.fluorescence(p.top) + sample.linesAt(p.top));
         g.tallest = std::max(g.tallest, sample.linesAt(p.top));
@@ -196,6 +201,18 @@ bool anyBeyond(const QList<double> &peaks, const std::vector<Group> &groups, dou
     return std::any_of(peaks.begin(), peaks.end(), [&groups, reach](double p) {
         return std::none_of(groups.begin(), groups.end(), [p, reach](const Group &g) { return within(g, p, reach); });
     });
+}
+
+// The chance that a place found as well as the data allow (unbiased, Gaussian, at the bound)
+// lies beyond the reach of a listed lone line: how often the phantom rule fires by the noise
+// alone. Groups of several lines are left out, so it is a lower bound.
+double chanceOfUnavoidablePhantom(const QList<double> &peaks, const std::vector<Group> &groups)
+{
+    double none = 1.0;
+    for (const Group &g : groups)
+        if (g.lines == 1 && g.placeError > 0.0 && std::isfinite(g.placeError) && listedIn(peaks, g))
+            none *= 1.0 - std::erfc(g.reach / (g.placeError * std::sqrt(2.0)));
+    return 1.0 - none;
 }
 
 struct Tally {
@@ -413,6 +430,7 @@ void showPhantom(const Measurement &m, const QList<double> &peaks, bool inSample
 // The figures of one set of measurements.
 struct Figures {
     Tally unlistable, groupsInSamples, strongestLines, strongestNearStart, singleLines, singleLinesNearThreshold, weakLines;
+    double unavoidablePhantoms[2] = {0.0, 0.0};
     Tally phantoms[2], phantomsBeside[2], flankMid, flankHigh, pair, beforeStartPhantoms, beforeStartListed;
     Tally noiseFreeListed, noiseFreePhantoms;
     double noiseFreeWorst = 0.0, noiseFreeWorstCut = 0.0; // cm^-1, from 1040 on and before
@@ -451,6 +469,7 @@ struct Figures {
         if (phantom && g_showPhantoms)
             showPhantom(m, peaks, inSample);
         phantoms[inSample].add(phantom);
+        unavoidablePhantoms[inSample] += chanceOfUnavoidablePhantom(peaks, m.groups);
         if (phantom)
             phantomsBeside[inSample].add(!anyBeyond(peaks, m.groups, kBeside));
     }
@@ -533,6 +552,8 @@ struct Figures {
                         phantoms[inSample].perThousand(), phantoms[inSample].of);
             std::printf("    of which every such peak lies within %.0f cm^-1 of a group: %ld of %ld\n", kBeside,
                         phantomsBeside[inSample].hits, phantomsBeside[inSample].of);
+            std::printf("    listed lone lines placed as well as their data allow would list one in: %.2f in 1000\n",
+                        1000.0 * unavoidablePhantoms[inSample] / double(phantoms[inSample].of));
         }
         if (beforeStartPhantoms.of > 0) {
             std::printf("  lines at 860-1000 cm^-1 (before the start), S/N 10-80, listing a peak > %.0f cm^-1 off: %.2f in 1000 of %ld  (target <= 1)\n",
