@@ -69,7 +69,9 @@ constexpr double kPeakMinSeparation = 15.0;
 // it. Peaks rising kPeakLikelySignalToNoise are kept out of each other's surroundings.
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
-// kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
+// kPeakMaxWidth (cm^-1) at half its rise, or than kPeakMaxWidthOfWidest times the widest line
+// the device gives there (as wide in nm everywhere, so far fewer cm^-1 in the red), is
+// fluorescence the baseline left, not a line.
 constexpr double kPeakMinSignalToNoise = 7.75;
 constexpr double kPeakMinProminenceToNoise = 3.5;
 constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
@@ -79,6 +81,7 @@ constexpr double kPeakSurroundings = 1500.0;
 constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
+constexpr double kPeakMaxWidthOfWidest = 3.0;
 constexpr double kPeakTopReach = 0.5;
 // A body that spans at most kLineFewSamples measured samples (any line the device gives)
 // has its top between them, where no value holds it: where the noise is known, such a line's height is the top of the

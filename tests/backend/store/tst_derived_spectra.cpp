@@ -438,6 +438,15 @@ private slots:
         }
     }
 
+    // Far in the red a nm spans fewer cm^-1: the bump the baseline leaves on the steep flank
+    // beyond a clipped top, 17 nm wide at half its rise (250 cm^-1 at 6620 cm^-1), is no line.
+    void broadBumpFarInTheRedIsNoLine()
+    {
+        const SyntheticRamanSpectrum blank = fluorescentSample(191456.0, {}, 649.04);
+        const RamanResults r = run(toList(blank.axis()), toList(shotNoiseCounts(blank, 426001305u)));
+        QVERIFY2(r.peakPositions.isEmpty(), qPrintable("peaks at" + listing(r.peakPositions)));
+    }
+
     // Calcite on a hump the detector clips from 605 nm on: its 1086 cm^-1 line, 4 nm wide at
     // half maximum and cut by the start of the clean spectrum on the steep flank below the
     // clipped top, is listed at its place, not pulled towards the start.
