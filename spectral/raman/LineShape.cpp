@@ -42,10 +42,15 @@ bool bestTop(const LeftAt &leftAt, double centre, double reach, double &top)
 
 } // namespace
 
-void deviceLineSigmas(double shift, std::vector<double> &out)
+double shiftPerNmAt(double shift)
 {
     const double wavelength = 1e7 / (1e7 / kExcitationWavelengthNm - shift);
-    const double shiftPerNm = 1e7 / (wavelength * wavelength);
+    return 1e7 / (wavelength * wavelength);
+}
+
+void deviceLineSigmas(double shift, std::vector<double> &out)
+{
+    const double shiftPerNm = shiftPerNmAt(shift);
     out.clear();
     for (int k = 0; k < kLineWidthTrials; ++k) {
         const double fwhm = kLineNarrowestFwhm + (kLineWidestFwhm - kLineNarrowestFwhm) * k / (kLineWidthTrials - 1);

@@ -25,6 +25,9 @@ struct MeasuredSample {
 // where that finds too few (a grid no finer than the measurement); true where it found enough.
 bool measuredSamplesOf(const double *x, const double *values, int from, int to, std::vector<MeasuredSample> &out);
 
+// How many cm^-1 one nm spans at `shift`: the device's lines are as wide in nm everywhere.
+double shiftPerNmAt(double shift);
+
 // Standard deviations (cm^-1) of the lines the device gives at `shift`: kLineWidthTrials
 // widths at half maximum, narrowest first, over the range of its optics and slits.
 void deviceLineSigmas(double shift, std::vector<double> &out);

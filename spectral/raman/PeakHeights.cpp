@@ -179,7 +179,8 @@ double riseToNoise(const Surroundings &around, const Judging &j, double height, 
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
 {
     const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
-    if (width > raman::kPeakMaxWidth || touchesUnmeasured(c, j))
+    const double widestLine = raman::kLineWidestFwhm * shiftPerNmAt(0.5 * (j.shift[c.bodyFirst] + j.shift[c.bodyLast]));
+    if (width > std::min(raman::kPeakMaxWidth, raman::kPeakMaxWidthOfWidest * widestLine) || touchesUnmeasured(c, j))
         return 0.0;
     double height = 0.0, prominence = 0.0;
     bool whole = false;

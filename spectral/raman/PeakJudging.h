@@ -104,11 +104,11 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
 
 // How many noise widths a peak rises above its surroundings (or, where the noise is known,
 // as many as the significance of its matched Gaussian counts, kPeakMinMatchedSignificance);
-// 0 for a bump broader than kPeakMaxWidth and for one whose prominence stays under
-// kPeakMinProminenceToNoise noise widths. A line the start has cut is judged by whichever
-// tells more: its flank beyond the end reach, which a wide line keeps, or the Gaussian that
-// matches its measured side over the level that match finds beside it, which a narrow one
-// needs.
+// 0 for a bump broader than a line (kPeakMaxWidth, kPeakMaxWidthOfWidest) and for one whose
+// prominence stays under kPeakMinProminenceToNoise noise widths. A line the start has cut is
+// judged by whichever tells more: its flank beyond the end reach, which a wide line keeps, or
+// the Gaussian that matches its measured side over the level that match finds beside it,
+// which a narrow one needs.
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut);
 
 // Defined in LinePlacement.cpp.

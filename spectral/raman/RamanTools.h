@@ -40,9 +40,12 @@ constexpr int kBaselineIterations = 12;
 // the data's range (less is the fit's own error), are lines: they hardly pull the curve
 // up, so a tall line does not lift the baseline under and beside it. Shot noise on a bright
 // hump passes three widths often enough that, taken for lines, it would leave bumps behind.
+// A line's pull grows with its height: at a weight of 1e-4, a wide line 25 times the dim hump
+// under it lifted the curve there by two thirds of the hump, and beyond the line it fell short
+// of the hump by a few counts, a bump that noise-free data list as a line.
 constexpr double kBaselineLineThreshold = 4.0;
 constexpr double kBaselineLineMinRise = 1e-3;
-constexpr double kBaselineLineWeight = 1e-4;
+constexpr double kBaselineLineWeight = 3e-5;
 
 // A peak must stand this far (cm^-1) from any better supported peak.
 constexpr double kPeakMinSeparation = 15.0;
@@ -66,7 +69,9 @@ constexpr double kPeakMinSeparation = 15.0;
 // it. Peaks rising kPeakLikelySignalToNoise are kept out of each other's surroundings.
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
-// kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line.
+// kPeakMaxWidth (cm^-1) at half its rise, or than kPeakMaxWidthOfWidest times the widest line
+// the device gives there (as wide in nm everywhere, so far fewer cm^-1 in the red), is
+// fluorescence the baseline left, not a line.
 constexpr double kPeakMinSignalToNoise = 7.75;
 constexpr double kPeakMinProminenceToNoise = 3.5;
 constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
@@ -76,6 +81,7 @@ constexpr double kPeakSurroundings = 1500.0;
 constexpr double kPeakLevelReach = 100.0;
 constexpr double kPeakEndReach = 50.0;
 constexpr double kPeakMaxWidth = 300.0;
+constexpr double kPeakMaxWidthOfWidest = 3.0;
 constexpr double kPeakTopReach = 0.5;
 // A body that spans at most kLineFewSamples measured samples (any line the device gives)
 // has its top between them, where no value holds it: where the noise is known, such a line's height is the top of the

@@ -96,18 +96,29 @@ int measurementsListing(const SyntheticRamanSpectrum &sample, double shift, doub
     return listed;
 }
 
-// Peaks of a noise-free line of 30 shot-noise widths, `fwhm` nm wide at half maximum, on a
-// hump of `humpCounts` at `humpCentreNm`: the counts as the detector reports them, whole.
-QList<double> peaksOfNoiseFreeLine(double shift, double fwhm, double humpCounts = 5000.0, double humpCentreNm = 700.0)
+// The store's path for `sample` without noise: the counts as the detector reports them, whole.
+RamanResults noiseFreeResults(const SyntheticRamanSpectrum &sample)
+{
+    std::vector<double> counts;
+    for (double w : sample.axis())
+        counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
+    return run(toList(sample.axis()), toList(counts));
+}
+
+// A line of 30 shot-noise widths, `fwhm` nm wide at half maximum, on a hump of `humpCounts`
+// at `humpCentreNm`.
+SyntheticRamanSpectrum lineOfThirtyWidths(double shift, double fwhm, double humpCounts = 5000.0, double humpCentreNm = 700.0)
 {
     SyntheticRamanSpectrum sample = fluorescentSample(humpCounts, {}, humpCentreNm);
     const double under = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
     // Height h with h / sqrt(under + h) = 30.
     sample.lines = {{shift, 0.5 * (900.0 + 30.0 * std::sqrt(900.0 + 4.0 * under)), fwhm / kFwhmPerSigma}};
-    std::vector<double> counts;
-    for (double w : sample.axis())
-        counts.push_back(std::round(sample.fluorescence(w) + sample.linesAt(w)));
-    return run(toList(sample.axis()), toList(counts)).peakPositions;
+    return sample;
+}
+
+QList<double> peaksOfNoiseFreeLine(double shift, double fwhm, double humpCounts = 5000.0, double humpCentreNm = 700.0)
+{
+    return noiseFreeResults(lineOfThirtyWidths(shift, fwhm, humpCounts, humpCentreNm)).peakPositions;
 }
 
 // A reference substance (of publishedRamanSamples) with its strongest line `strongest` counts
@@ -427,6 +438,15 @@ private slots:
         }
     }
 
+    // Far in the red a nm spans fewer cm^-1: the bump the baseline leaves on the steep flank
+    // beyond a clipped top, 17 nm wide at half its rise (250 cm^-1 at 6620 cm^-1), is no line.
+    void broadBumpFarInTheRedIsNoLine()
+    {
+        const SyntheticRamanSpectrum blank = fluorescentSample(191456.0, {}, 649.04);
+        const RamanResults r = run(toList(blank.axis()), toList(shotNoiseCounts(blank, 426001305u)));
+        QVERIFY2(r.peakPositions.isEmpty(), qPrintable("peaks at" + listing(r.peakPositions)));
+    }
+
     // Calcite on a hump the detector clips from 605 nm on: its 1086 cm^-1 line, 4 nm wide at
     // half maximum and cut by the start of the clean spectrum on the steep flank below the
     // clipped top, is listed at its place, not pulled towards the start.
@@ -717,16 +737,35 @@ private slots:
     // line, and each spectrum lists its own alone. Wide lines near the start make the data
     // open with line samples; beyond them the baseline keeps to the hump's shape carried back
     // until the free fit meets it, not to a fit still bent under them, which leaves a bump.
+    // A wide line far taller than the dim hump under it must not leave a bump beyond it either.
     void noiseFreeLineIsListedAlone()
     {
         const struct { double shift, fwhm, humpCounts, humpCentreNm; } lines[] = {
             {1032.0, 1.5, 500.0, 765.0}, {1293.0, 1.5, 500.0, 765.0}, {2453.0, 1.5, 500.0, 765.0},
             {1498.0, 1.5, 50000.0, 616.0}, {1590.0, 4.0, 5000.0, 708.7}, {1624.0, 4.0, 5000.0, 693.04},
+            {2975.0, 4.0, 500.0, 773.0},
         };
         for (const auto &line : lines) {
             const QList<double> peaks = peaksOfNoiseFreeLine(line.shift, line.fwhm, line.humpCounts, line.humpCentreNm);
             QVERIFY2(peaks.size() == 1 && std::fabs(peaks.front() - line.shift) <= 1.0,
                      qPrintable(QString("line at %1: peaks at %2").arg(line.shift).arg(listing(peaks))));
+        }
+    }
+
+    // A wide line many times taller than the hump under it hardly weighs on the baseline: lifted
+    // towards the line, the curve would cut its height and, beyond it, fall short of the hump.
+    void baselineUnderATallWideLineIsTheHumps()
+    {
+        for (const double humpCounts : {500.0, 5000.0}) {
+            const SyntheticRamanSpectrum sample = lineOfThirtyWidths(2975.0, 4.0, humpCounts, 773.0);
+            const RamanResults r = noiseFreeResults(sample);
+            for (const double shift : {2975.0, 3400.0}) {
+                const double fluorescence = r.fluorescence[qsizetype(std::lround(shift / ramanpipeline::kShiftStep))];
+                const double hump = sample.fluorescence(SyntheticRamanSpectrum::wavelengthOfShift(shift));
+                QVERIFY2(std::fabs(fluorescence - hump) <= 1.0 + 0.05 * hump,
+                         qPrintable(QString("%1-count hump, at %2 cm^-1: baseline %3, hump %4")
+                                        .arg(humpCounts).arg(shift).arg(fluorescence).arg(hump)));
+            }
         }
     }
 
