@@ -8,7 +8,8 @@
 // time of the whole path. A group counts wherever the detector does not clip it.
 // --seed=N draws anew; --only=samples,single,flank,pair,before,placed,noisefree,blanks,
 // clippedblanks,clipped and --widths=1.5,2.5,4,range judge some sets alone, on the same draw;
-// --show-phantoms prints to stderr each spectrum that lists a phantom.
+// --show-phantoms prints to stderr each spectrum that lists a phantom; --dump=DIR writes the
+// judged spectra for a peer pipeline (see SpectrumDump).
 #include "PublishedRamanSamples.h"
 #include "ShotNoiseRamanSpectrum.h"
 #include "store/RamanPipeline.h"
@@ -16,7 +17,9 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <limits>
 #include <map>
 #include <string>
@@ -593,6 +596,54 @@ constexpr int kLinesBeforeTheStart = 3000;
 constexpr int kPlacedLines = 3000;
 constexpr int kNoiseFreeLines = 300;
 
+// --dump=DIR: every judged spectrum as the device measured it, for a peer pipeline to list and
+// judge alike. DIR/axis.txt holds the wavelengths (nm), DIR/counts.u16 each spectrum's counts
+// in turn (16-bit little-endian; they are whole and at most full scale), DIR/spectra.txt a line
+// per spectrum: its kind, its widths, the number of its groups and per group from, to, reach
+// (cm^-1), S/N, listable, in the clean spectrum and whether it counts as a weak single line
+// (S/N 5-8), then the number of peaks listed and their shifts, so the peer's judging can be
+// checked on the list's own peaks.
+class SpectrumDump
+{
+public:
+    bool open(const std::string &dir)
+    {
+        std::ofstream axis(dir + "/axis.txt");
+        for (double w : fluorescentSample(0.0).axis())
+            axis << w << "\n";
+        m_counts.open(dir + "/counts.u16", std::ios::binary);
+        m_spectra.open(dir + "/spectra.txt");
+        m_spectra.precision(10);
+        return axis.good() && m_counts.good() && m_spectra.good();
+    }
+
+    void add(const char *kind, const char *widths, const std::vector<Group> &groups, const std::vector<double> &counts,
+             const QList<double> &peaks)
+    {
+        if (!m_spectra.is_open())
+            return;
+        for (double c : counts) {
+            const auto value = uint16_t(c);
+            const char bytes[2] = {char(value & 0xff), char(value >> 8)};
+            m_counts.write(bytes, 2);
+        }
+        m_spectra << kind << ' ' << widths << ' ' << groups.size();
+        const bool single = std::string(kind) == "single";
+        for (const Group &g : groups)
+            m_spectra << ' ' << g.from << ' ' << g.to << ' ' << g.reach << ' ' << g.signalToNoise << ' '
+                      << g.listable << ' ' << g.inCleanSpectrum << ' '
+                      << (single && g.signalToNoise >= 5.0 && g.signalToNoise < kVisible);
+        m_spectra << ' ' << peaks.size();
+        for (double p : peaks)
+            m_spectra << ' ' << p;
+        m_spectra << '\n';
+    }
+
+private:
+    std::ofstream m_counts, m_spectra;
+};
+SpectrumDump g_dump;
+
 // The kinds of measurement (--only=samples,single,...) and widths (--widths=1.5,4,range) to
 // judge; empty for all. The others are still drawn, so a figure is the same with or without them.
 std::string g_only, g_widths;
@@ -610,13 +661,17 @@ const char *shortNameOf(Widths kind)
 // Draws `count` measurements by `make`, lists the peaks of each under its own shot noise
 // (another for every set and draw) and hands both to `judge`, where the kind is chosen.
 template <typename Make, typename Judge>
-void measureSet(const char *kind, int count, uint32_t set, const Make &make, const Judge &judge)
+void measureSet(const char *kind, const char *widths, int count, uint32_t set, const Make &make, const Judge &judge)
 {
     const bool judged = *kind && chosen(g_only, kind);
     for (int k = 0; k < count; ++k) {
         const Measurement m = make(k);
-        if (judged)
-            judge(m, peaksOf(shotNoiseCounts(m.sample, seedOf(set, k))));
+        if (!judged)
+            continue;
+        const std::vector<double> counts = shotNoiseCounts(m.sample, seedOf(set, k));
+        const QList<double> peaks = peaksOf(counts);
+        g_dump.add(kind, widths, m.groups, counts, peaks);
+        judge(m, peaks);
     }
 }
 
@@ -631,19 +686,19 @@ void printFigures()
         const bool widthChosen = chosen(g_widths, shortNameOf(kind));
         const auto kindIf = [widthChosen](const char *name) { return widthChosen ? name : ""; };
         Figures f;
-        measureSet(kindIf("samples"), kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
+        measureSet(kindIf("samples"), shortNameOf(kind), kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, true); });
-        measureSet(kindIf("single"), kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
+        measureSet(kindIf("single"), shortNameOf(kind), kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, false); });
-        measureSet(kindIf("flank"), kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
+        measureSet(kindIf("flank"), shortNameOf(kind), kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgeOnFlank(m, peaks); });
-        measureSet(kindIf("pair"), kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },
+        measureSet(kindIf("pair"), shortNameOf(kind), kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) {
                        f.pair.add(std::all_of(m.groups.begin(), m.groups.end(), [&](const Group &g) { return listedIn(peaks, g); }));
                    });
-        measureSet(kindIf("before"), kLinesBeforeTheStart, set++, [&](int k) { return lineBeforeTheStart(k, kind, draw); },
+        measureSet(kindIf("before"), shortNameOf(kind), kLinesBeforeTheStart, set++, [&](int k) { return lineBeforeTheStart(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgeBeforeStart(m, peaks); });
-        measureSet(kindIf("placed"), kPlacedLines, set++, [&](int k) { return placedLine(k, kind, draw); },
+        measureSet(kindIf("placed"), shortNameOf(kind), kPlacedLines, set++, [&](int k) { return placedLine(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgePlace(m, peaks); });
         for (int k = 0; k < kNoiseFreeLines; ++k) {
             const double shift = kCountedFrom + (k % 5 == 0 ? 30.0 : 3500.0 - kCountedFrom) * draw.uniform();
@@ -661,7 +716,10 @@ void printFigures()
         const SyntheticRamanSpectrum blank = fluorescentSample(kHumps[k % 3], {}, humpCentre(draw));
         if (!chosen(g_only, "blanks"))
             continue;
-        const bool listing = !peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty();
+        const std::vector<double> counts = shotNoiseCounts(blank, seedOf(set, k));
+        const QList<double> peaks = peaksOf(counts);
+        g_dump.add("blanks", "-", {}, counts, peaks);
+        const bool listing = !peaks.isEmpty();
         blanks.add(listing);
         blanksByHump[k % 3].add(listing);
     }
@@ -674,15 +732,19 @@ void printFigures()
     }
     for (int k = 0; k < kClippedBlanks; ++k) {
         const SyntheticRamanSpectrum blank = clippedHump(draw, humpCentre(draw));
-        if (chosen(g_only, "clippedblanks"))
-            clippedBlanks.add(!peaksOf(shotNoiseCounts(blank, seedOf(set, k))).isEmpty());
+        if (!chosen(g_only, "clippedblanks"))
+            continue;
+        const std::vector<double> counts = shotNoiseCounts(blank, seedOf(set, k));
+        const QList<double> peaks = peaksOf(counts);
+        g_dump.add("clippedblanks", "-", {}, counts, peaks);
+        clippedBlanks.add(!peaks.isEmpty());
     }
     ++set;
     if (clippedBlanks.of > 0)
         std::printf("blanks on humps clipped at %.0f over 60-180 nm, listing a peak: %.2f in 1000 of %ld  (target <= 1)\n",
                     kFullScaleCounts, clippedBlanks.perThousand(), clippedBlanks.of);
     Figures clipped;
-    measureSet("clipped", kClippedSamples, set, [&](int k) { return clippedSampleMeasurement(k, draw); },
+    measureSet("clipped", "range", kClippedSamples, set, [&](int k) { return clippedSampleMeasurement(k, draw); },
                [&](const Measurement &m, const QList<double> &peaks) { clipped.judge(m, peaks, true); });
     if (clipped.groupsInSamples.of > 0) {
         std::printf("samples on a hump clipped beyond their lines (each line 1.5-4 nm FWHM):\n");
@@ -744,6 +806,10 @@ int main(int argc, char **argv)
             g_widths = argv[i] + 9;
         else if (std::string(argv[i]) == "--show-phantoms")
             g_showPhantoms = true;
+        else if (std::string(argv[i]).rfind("--dump=", 0) == 0 && !g_dump.open(argv[i] + 7)) {
+            std::fprintf(stderr, "cannot write to %s\n", argv[i] + 7);
+            return 1;
+        }
     printFigures();
     MeanTimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
