@@ -154,17 +154,16 @@ bool touchesUnmeasured(const Candidate &c, const Judging &j)
     return false;
 }
 
-// How many noise widths a top at `height` rises above the level of its surroundings (above
-// the higher of its valleys, `prominence`, where no level is known), the level taken no
-// lower than `floor`.
-double riseToNoise(const Surroundings &around, const Judging &j, double height, double prominence, double floor,
+// How many noise widths a top at `height` rises above the level of its surroundings (by
+// `unlevelledRise` where no level is known), the level taken no lower than `floor`.
+double riseToNoise(const Surroundings &around, const Judging &j, double height, double unlevelledRise, double floor,
                    bool matched)
 {
     double level = around.level;
     if (j.noiseWidths && around.levelKnown)
         level = around.sidesRead == 2 ? around.lowerSideLevel : std::min(around.level, 0.0);
     level = std::max(level, floor);
-    const double rise = around.levelKnown ? height - level : prominence;
+    const double rise = around.levelKnown ? height - level : unlevelledRise;
     if (!(rise > 0.0))
         return 0.0;
     if (!(around.noise > 0.0))
@@ -200,7 +199,10 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
             match = matchAroundTop(c, j, width);
             height = topOfLine(c, j, width, match, matched);
         }
-        ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
+        // Where no level can be read beside it, a line counts from the higher of its valleys;
+        // where the noise is known, from the lower: it stands beside its neighbours, not on them.
+        const double unlevelledRise = j.noiseWidths ? c.rise - (c.prominence - prominence) : prominence;
+        ratio = riseToNoise(around, j, height, unlevelledRise, -std::numeric_limits<double>::infinity(), matched);
         // In the units of the threshold the caller holds, as a matched top is.
         if (shapeKnown && ratio >= raman::kPeakMatchedLeastRise)
             ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance
