@@ -200,9 +200,10 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
             height = topOfLine(c, j, width, match, matched);
         }
         // Where no level can be read beside it, a line counts from the higher of its valleys;
-        // where the noise is known, from the lower: it stands beside its neighbours, not on them.
-        const double unlevelledRise = j.noiseWidths ? c.rise - (c.prominence - prominence) : prominence;
-        ratio = riseToNoise(around, j, height, unlevelledRise, -std::numeric_limits<double>::infinity(), matched);
+        // where the noise is known, from the baseline: in a cluster whose neighbours fill both
+        // its valleys, it stands beside them, not on them.
+        ratio = riseToNoise(around, j, height, j.noiseWidths ? height : prominence,
+                            -std::numeric_limits<double>::infinity(), matched);
         // In the units of the threshold the caller holds, as a matched top is.
         if (shapeKnown && ratio >= raman::kPeakMatchedLeastRise)
             ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance

@@ -15,7 +15,6 @@ struct Candidate {
     int last = 0;  // plateau end
     double height = 0.0;
     double prominence = 0.0;
-    double rise = 0.0; // above the lower of its valleys
     int bodyFirst = 0; // first sample above half the prominence
     int bodyLast = 0;  // last sample above half the prominence
     double position = 0.0;

@@ -61,7 +61,6 @@ std::vector<Candidate> localMaxima(const double *values, int count)
             const double left = valleyTowards(values, count, i, -1, c.height);
             const double right = valleyTowards(values, count, j, +1, c.height);
             c.prominence = c.height - std::max(left, right);
-            c.rise = c.height - std::min(left, right);
             found.push_back(c);
         }
         i = j + 1;

@@ -56,8 +56,8 @@ constexpr double kPeakMinSeparation = 15.0;
 // shows its whole rise, and the threshold stands higher than against the measured count,
 // where weak wide lines, which the noise moves furthest, are seldom listed); the level is then the lower of the two sides' (a line in a cluster stands beside its
 // neighbours, not on them), the baseline itself where one side has no values to read
-// (an end of the data, or other lines), and the lower of its valleys where neither has (in a
-// cluster whose neighbours fill both valleys). Where the caller does not know the noise, it is
+// (an end of the data, or other lines), and where neither has (in a cluster whose neighbours
+// fill both its valleys). Where the caller does not know the noise, it is
 // measured where the peak stands, from the spread of the values about their local median
 // over kPeakSurroundings (cm^-1) on either side, one peak width away from it (a local
 // median leaves the slow wander of the baseline out, hence so many widths), and the

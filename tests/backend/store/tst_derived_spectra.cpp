@@ -607,7 +607,7 @@ private slots:
     // Cyclohexane's lines 4 nm wide run together from 1028 to 1444 cm^-1; 1158/1266 stand in
     // the middle, their valleys filled by both neighbours' flanks, so no level beside them is
     // free of lines. They rise about 17 shot-noise widths on a bright hump and are listed in
-    // most measurements, counted from the lower of their valleys where no level can be read.
+    // most measurements, counted from the baseline where no level can be read beside them.
     void lineBetweenTallerNeighboursIsListed()
     {
         const SyntheticRamanSpectrum sample = substanceOnHump(1, 40.0 * std::sqrt(50000.0), 4.0, 50000.0, 700.0);
