@@ -15,15 +15,19 @@ namespace raman::detail {
 
 namespace {
 
-// Lowest value between the plateau and the nearest higher sample on one side
-// (or the end of the data); a non-finite sample ends the search like a higher one.
-double valleyTowards(const double *values, int count, int from, int direction, double height)
+// Lowest value between the plateau and the nearest higher sample on one side (or the end
+// of the data); a non-finite sample ends the search like a higher one. `higher` is where the
+// search ended: the higher sample, or -1.
+double valleyTowards(const double *values, int count, int from, int direction, double height, int &higher)
 {
     double lowest = height;
+    higher = -1;
     for (int i = from + direction; i >= 0 && i < count; i += direction) {
         const double v = values[i];
-        if (!std::isfinite(v) || v > height)
+        if (!std::isfinite(v) || v > height) {
+            higher = std::isfinite(v) ? i : -1;
             break;
+        }
         lowest = std::min(lowest, v);
     }
     return lowest;
@@ -39,6 +43,16 @@ void findBody(Candidate &c, const double *values, int count)
     c.bodyLast = c.last;
     while (c.bodyLast + 1 < count && std::isfinite(values[c.bodyLast + 1]) && values[c.bodyLast + 1] > level)
         ++c.bodyLast;
+}
+
+// The top that the values climb to from `from` on in `direction`.
+int topBeyond(const double *values, int count, int from, int direction)
+{
+    int top = from;
+    while (top + direction >= 0 && top + direction < count && std::isfinite(values[top + direction])
+           && values[top + direction] >= values[top])
+        top += direction;
+    return top;
 }
 
 std::vector<Candidate> localMaxima(const double *values, int count)
@@ -58,14 +72,29 @@ std::vector<Candidate> localMaxima(const double *values, int count)
             c.first = i;
             c.last = j;
             c.height = values[i];
-            const double left = valleyTowards(values, count, i, -1, c.height);
-            const double right = valleyTowards(values, count, j, +1, c.height);
+            int higherLeft = -1, higherRight = -1;
+            const double left = valleyTowards(values, count, i, -1, c.height, higherLeft);
+            const double right = valleyTowards(values, count, j, +1, c.height, higherRight);
             c.prominence = c.height - std::max(left, right);
+            c.rise = c.height - std::min(left, right);
+            const int higher = left > right ? higherLeft : higherRight;
+            c.tallerTop = higher < 0 ? -1 : topBeyond(values, count, higher, left > right ? -1 : +1);
             found.push_back(c);
         }
         i = j + 1;
     }
     return found;
+}
+
+// Whether the taller top beyond a peak's higher valley lies further than the widest line the
+// device gives: a nearer one may be the same line, split in two by the noise.
+bool apartFromTallerTop(const Candidate &c, Judging &j)
+{
+    if (c.tallerTop < 0)
+        return false;
+    const double centre = j.shift[(c.first + c.last) / 2];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    return std::fabs(j.shift[c.tallerTop] - centre) > raman::kFwhmPerSigma * j.sigmas.back();
 }
 
 // Marks the body of a peak and one body width on either side of it.
@@ -106,8 +135,12 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &maxima, const do
     std::vector<Candidate> prominent;
     for (const Candidate &c : maxima) {
         const double noise = noiseWidths ? j.presenceNoiseWidths[(c.first + c.last) / 2] : 0.0;
-        if (!(noise > 0.0) || c.prominence >= j.minProminenceToNoise * noise)
+        if (!(noise > 0.0) || c.prominence >= j.minProminenceToNoise * noise) {
             prominent.push_back(c);
+        } else if (c.rise >= raman::kPeakMinFlankLineRise * noise && apartFromTallerTop(c, j) && showsLineShape(c, j, noise)) {
+            prominent.push_back(c);
+            prominent.back().shoulder = true;
+        }
     }
     std::vector<double> ratios;
     for (const Candidate &c : prominent) {

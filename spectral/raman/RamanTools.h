@@ -99,6 +99,16 @@ constexpr double kPeakMinMatchedSignalToNoise = 7.25;
 // as well.
 constexpr double kPeakMinMatchedSignificance = 5.0;
 constexpr double kPeakMatchedLeastRise = 5.0;
+// A line on the flank of a taller one, whose valley towards it the flank and its neighbours
+// fill, rises less than kPeakMinProminenceToNoise above it: it passes that gate where the
+// Gaussian of the device's widths over a sloped level that best matches the samples around
+// it rises kPeakMinShapeSignificance of its standard errors and leaves no more unexplained
+// than a parabola, which a curved flank alone matches as well. Such a line must still rise
+// kPeakMinFlankLineRise noise widths above its lower valley (a noise bump with no taller line
+// beside it falls about as far on either side), and the taller top must lie further than the
+// widest line the device gives (a nearer one may be the same line, split by the noise).
+constexpr double kPeakMinShapeSignificance = 5.0;
+constexpr double kPeakMinFlankLineRise = 8.0;
 // A line stands where the Gaussian of the device's widths, over a level, best matches the
 // measured samples within about kPeakMatchReach body widths of it (kPeakMatchLeastReach of
 // the narrowest device line's width at half maximum at least), its top sought within
