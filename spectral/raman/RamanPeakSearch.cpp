@@ -9,20 +9,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace raman::detail {
 
 namespace {
 
-// Lowest value between the plateau and the nearest higher sample on one side (or the end
-// of the data); a non-finite sample ends the search like a higher one. `higher` is where the
-// search ended: the higher sample, or -1.
-double valleyTowards(const double *values, int count, int from, int direction, double height, int &higher)
+// Lowest value between the plateau and the nearest higher sample on one side (or the end of
+// the data), within `reach` (cm^-1) of it; a non-finite sample ends the search like a higher
+// one. `higher` is where the search ended: the higher sample, or -1.
+double valleyTowards(const double *shift, const double *values, int count, int from, int direction, double height,
+                     double reach, int &higher)
 {
     double lowest = height;
     higher = -1;
-    for (int i = from + direction; i >= 0 && i < count; i += direction) {
+    for (int i = from + direction; i >= 0 && i < count && !(std::fabs(shift[i] - shift[from]) > reach); i += direction) {
         const double v = values[i];
         if (!std::isfinite(v) || v > height) {
             higher = std::isfinite(v) ? i : -1;
@@ -33,10 +35,10 @@ double valleyTowards(const double *values, int count, int from, int direction, d
     return lowest;
 }
 
-// The samples around the plateau that lie above half the prominence: the body of the peak.
-void findBody(Candidate &c, const double *values, int count)
+// The samples around the plateau that lie above half of `prominence`: the body of the peak.
+void findBody(Candidate &c, const double *values, int count, double prominence)
 {
-    const double level = c.height - 0.5 * c.prominence;
+    const double level = c.height - 0.5 * prominence;
     c.bodyFirst = c.first;
     while (c.bodyFirst > 0 && std::isfinite(values[c.bodyFirst - 1]) && values[c.bodyFirst - 1] > level)
         --c.bodyFirst;
@@ -55,7 +57,7 @@ int topBeyond(const double *values, int count, int from, int direction)
     return top;
 }
 
-std::vector<Candidate> localMaxima(const double *values, int count)
+std::vector<Candidate> localMaxima(const double *shift, const double *values, int count)
 {
     std::vector<Candidate> found;
     int i = 1;
@@ -72,9 +74,10 @@ std::vector<Candidate> localMaxima(const double *values, int count)
             c.first = i;
             c.last = j;
             c.height = values[i];
+            const double unbounded = std::numeric_limits<double>::infinity();
             int higherLeft = -1, higherRight = -1;
-            const double left = valleyTowards(values, count, i, -1, c.height, higherLeft);
-            const double right = valleyTowards(values, count, j, +1, c.height, higherRight);
+            const double left = valleyTowards(shift, values, count, i, -1, c.height, unbounded, higherLeft);
+            const double right = valleyTowards(shift, values, count, j, +1, c.height, unbounded, higherRight);
             c.prominence = c.height - std::max(left, right);
             c.rise = c.height - std::min(left, right);
             const int higher = left > right ? higherLeft : higherRight;
@@ -197,9 +200,26 @@ int find_raman_peaks(const double *shift, const double *values, int count,
         return 0;
 
     std::vector<Candidate> maxima;
-    for (Candidate &c : localMaxima(values, count)) {
+    std::vector<double> sigmas;
+    for (Candidate &c : localMaxima(shift, values, count)) {
         if (c.prominence > 0.0 && std::isfinite(c.prominence) && std::isfinite(shift[c.first])) {
-            findBody(c, values, count);
+            findBody(c, values, count, c.prominence);
+            // The tallest line of a cluster whose valleys reach the ends of the data has the
+            // whole cluster above half its prominence: its body is read from its valleys
+            // within kPeakMaxWidth instead, where that makes it no wider than a line the noise
+            // has widened (a broad bump the baseline left stays as wide as it is).
+            if (shift[c.bodyLast] - shift[c.bodyFirst] > raman::kPeakMaxWidth) {
+                int higher = -1;
+                const double reach = raman::kPeakMaxWidth;
+                const double left = valleyTowards(shift, values, count, c.first, -1, c.height, reach, higher);
+                const double right = valleyTowards(shift, values, count, c.last, +1, c.height, reach, higher);
+                Candidate near = c;
+                findBody(near, values, count, c.height - std::max(left, right));
+                raman::deviceLineSigmas(shift[(c.first + c.last) / 2], sigmas);
+                if (shift[near.bodyLast] - shift[near.bodyFirst]
+                    <= raman::kPeakLoneBodyOfWidest * raman::kFwhmPerSigma * sigmas.back())
+                    c = near;
+            }
             maxima.push_back(c);
         }
     }
