@@ -133,8 +133,9 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &maxima, const do
     }
     const std::vector<char> nothingLeftOut(size_t(count), 0);
     std::vector<char> leftOut(size_t(count), 0);
-    // Where the noise is known, a maximum rising less than the least prominence is no line,
-    // and judging it would cost more than all the lines.
+    // Where the noise is known, a maximum rising less than the least prominence is no line
+    // (judging it would cost more than all the lines) unless, on the flank of a taller one, it
+    // shows a line's shape (kPeakMinShapeSignificance).
     std::vector<Candidate> prominent;
     for (const Candidate &c : maxima) {
         const double noise = noiseWidths ? j.presenceNoiseWidths[(c.first + c.last) / 2] : 0.0;
@@ -204,7 +205,7 @@ int find_raman_peaks(const double *shift, const double *values, int count,
     for (Candidate &c : localMaxima(shift, values, count)) {
         if (c.prominence > 0.0 && std::isfinite(c.prominence) && std::isfinite(shift[c.first])) {
             findBody(c, values, count, c.prominence);
-            // The tallest line of a cluster whose valleys reach the ends of the data has the
+            // The tallest line of a cluster, whose valleys lie beyond all the others, has the
             // whole cluster above half its prominence: its body is read from its valleys
             // within kPeakMaxWidth instead, where that makes it no wider than a line the noise
             // has widened (a broad bump the baseline left stays as wide as it is).

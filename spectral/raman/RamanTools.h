@@ -68,8 +68,8 @@ constexpr double kPeakMinSeparation = 15.0;
 // Within kPeakEndReach (cm^-1) of an end of the measured data the values lean on a free
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
 // kPeakMaxWidth (cm^-1) at half its rise is fluorescence the baseline left, not a line; a
-// peak that would take so much in at half its prominence (the tallest line of a cluster
-// whose valleys reach the ends of the data) takes its rise from its valleys within
+// peak that would take so much in at half its prominence (the tallest line of a cluster,
+// whose valleys lie beyond all the others) takes its rise from its valleys within
 // kPeakMaxWidth instead, where that leaves its body no wider than kPeakLoneBodyOfWidest times
 // the widest line the device gives.
 constexpr double kPeakMinSignalToNoise = 7.75;
