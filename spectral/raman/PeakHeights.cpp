@@ -120,6 +120,57 @@ double matchedSignificance(const raman::GaussianMatch &match, const Judging &j, 
     return spread > 0.0 ? (match.top - match.level) * std::sqrt(spread) / noise : 0.0;
 }
 
+// The height a of a * Gaussian + b + s * (x - centre) matched to `j.samples`, with the
+// Gaussian's top at `centre` and its standard deviation `sigma`, and the variance of that
+// height per unit variance of the samples' noise; false where the samples fix none.
+bool heightOverSlope(const Judging &j, double centre, double sigma, double &height, double &variancePerNoise)
+{
+    if (j.samples.size() < raman::kLeastMatchSamples || !(sigma > 0.0))
+        return false;
+    // Normal equations of (g, 1, d); the height and the first diagonal element of their inverse.
+    double m[3][3] = {}, v[3] = {};
+    for (const raman::MeasuredSample &s : j.samples) {
+        const double d = (s.x - centre) / sigma;
+        const double f[3] = {std::exp(-0.5 * d * d), 1.0, d};
+        for (int r = 0; r < 3; ++r) {
+            for (int k = 0; k < 3; ++k)
+                m[r][k] += f[r] * f[k];
+            v[r] += f[r] * s.y;
+        }
+    }
+    const double c00 = m[1][1] * m[2][2] - m[1][2] * m[2][1];
+    const double c01 = m[1][2] * m[2][0] - m[1][0] * m[2][2];
+    const double c02 = m[1][0] * m[2][1] - m[1][1] * m[2][0];
+    const double det = m[0][0] * c00 + m[0][1] * c01 + m[0][2] * c02;
+    if (!(std::fabs(det) > 1e-12 * m[0][0] * m[1][1] * m[2][2]))
+        return false;
+    height = (c00 * v[0] + c01 * v[1] + c02 * v[2]) / det;
+    variancePerNoise = c00 / det;
+    return std::isfinite(height) && variancePerNoise > 0.0;
+}
+
+// Unexplained squares of the least-squares parabola through `j.samples`, x taken from
+// `centre`; infinite where they fix none.
+double parabolaUnexplained(Judging &j, double centre)
+{
+    j.topX.clear();
+    j.topY.clear();
+    for (const raman::MeasuredSample &m : j.samples) {
+        j.topX.push_back(m.x - centre);
+        j.topY.push_back(m.y);
+    }
+    j.topWeight.assign(j.topX.size(), 1.0);
+    double p[3];
+    if (j.topX.size() < raman::kLeastMatchSamples || !raman::weightedParabola(j.topX, j.topY, j.topWeight, p))
+        return std::numeric_limits<double>::infinity();
+    double left = 0.0;
+    for (size_t i = 0; i < j.topX.size(); ++i) {
+        const double r = j.topY[i] - (p[0] + p[1] * j.topX[i] + p[2] * j.topX[i] * j.topX[i]);
+        left += r * r;
+    }
+    return left;
+}
+
 // Top and level of a line that the start has cut: the Gaussian of the device's widths that
 // best matches its measured side, its top anywhere from the first measured sample to half
 // the body's width past the plateau's middle (a top beyond the data would be a guess). False
@@ -154,17 +205,16 @@ bool touchesUnmeasured(const Candidate &c, const Judging &j)
     return false;
 }
 
-// How many noise widths a top at `height` rises above the level of its surroundings (above
-// the higher of its valleys, `prominence`, where no level is known), the level taken no
-// lower than `floor`.
-double riseToNoise(const Surroundings &around, const Judging &j, double height, double prominence, double floor,
+// How many noise widths a top at `height` rises above the level of its surroundings (by
+// `unlevelledRise` where no level is known), the level taken no lower than `floor`.
+double riseToNoise(const Surroundings &around, const Judging &j, double height, double unlevelledRise, double floor,
                    bool matched)
 {
     double level = around.level;
     if (j.noiseWidths && around.levelKnown)
         level = around.sidesRead == 2 ? around.lowerSideLevel : std::min(around.level, 0.0);
     level = std::max(level, floor);
-    const double rise = around.levelKnown ? height - level : prominence;
+    const double rise = around.levelKnown ? height - level : unlevelledRise;
     if (!(rise > 0.0))
         return 0.0;
     if (!(around.noise > 0.0))
@@ -175,6 +225,23 @@ double riseToNoise(const Surroundings &around, const Judging &j, double height, 
 }
 
 } // namespace
+
+bool showsLineShape(const Candidate &c, Judging &j, double noise)
+{
+    if (!(noise > 0.0))
+        return false;
+    const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
+    const int middle = (c.first + c.last) / 2;
+    const double centre = j.shift[middle];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    takeSamplesAround(j, middle, std::max(width + 2.0 * j.sigmas.front(), raman::kFwhmPerSigma * j.sigmas.back()));
+    const raman::GaussianMatch match = raman::bestGaussianOverSlope(j.samples, j.sigmas, centre, 0.5 * width);
+    double height = 0.0, variance = 0.0;
+    if (!match.found || !heightOverSlope(j, match.centre, match.sigma, height, variance))
+        return false;
+    return height >= raman::kPeakMinShapeSignificance * noise * std::sqrt(variance)
+        && match.unexplained <= parabolaUnexplained(j, centre);
+}
 
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
 {
@@ -193,7 +260,7 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
         return !(around.noise > 0.0) || p >= j.minProminenceToNoise * around.noise;
     };
     double ratio = 0.0;
-    if (away && prominentEnough(prominence)) {
+    if (away && (prominentEnough(prominence) || c.shoulder)) {
         bool matched = false;
         const bool shapeKnown = j.noiseWidths && whole;
         raman::GaussianMatch match;
@@ -201,7 +268,11 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
             match = matchAroundTop(c, j, width);
             height = topOfLine(c, j, width, match, matched);
         }
-        ratio = riseToNoise(around, j, height, prominence, -std::numeric_limits<double>::infinity(), matched);
+        // Where no level can be read beside it, a line counts from the higher of its valleys;
+        // where the noise is known, from the baseline: in a cluster whose neighbours fill both
+        // its valleys, it stands beside them, not on them.
+        ratio = riseToNoise(around, j, height, j.noiseWidths ? height : prominence,
+                            -std::numeric_limits<double>::infinity(), matched);
         // In the units of the threshold the caller holds, as a matched top is.
         if (shapeKnown && ratio >= raman::kPeakMatchedLeastRise)
             ratio = std::max(ratio, raman::kPeakMinSignalToNoise / raman::kPeakMinMatchedSignificance

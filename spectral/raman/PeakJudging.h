@@ -15,6 +15,9 @@ struct Candidate {
     int last = 0;  // plateau end
     double height = 0.0;
     double prominence = 0.0;
+    double rise = 0.0; // above the lower of its valleys
+    int tallerTop = -1; // the top beyond its higher valley, or -1 where none is
+    bool shoulder = false; // short of the least prominence, it shows a line's shape
     int bodyFirst = 0; // first sample above half the prominence
     int bodyLast = 0;  // last sample above half the prominence
     double position = 0.0;
@@ -110,6 +113,13 @@ Surroundings surroundingsOf(const Candidate &c, Judging &j, const std::vector<ch
 // the Gaussian that matches its measured side over the level that match finds beside it,
 // which a narrow one needs.
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut);
+
+// Whether a peak short of the least prominence shows a line's shape all the same: the
+// Gaussian of the device's widths over a sloped level that best matches the measured samples
+// within the widest device line's width at half maximum of it (its body's width and two of the
+// narrowest lines' standard deviations, where more) rises kPeakMinShapeSignificance of its
+// standard errors at `noise` and leaves no more unexplained than a parabola.
+bool showsLineShape(const Candidate &c, Judging &j, double noise);
 
 // Defined in LinePlacement.cpp.
 

@@ -9,30 +9,36 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace raman::detail {
 
 namespace {
 
-// Lowest value between the plateau and the nearest higher sample on one side
-// (or the end of the data); a non-finite sample ends the search like a higher one.
-double valleyTowards(const double *values, int count, int from, int direction, double height)
+// Lowest value between the plateau and the nearest higher sample on one side (or the end of
+// the data), within `reach` (cm^-1) of it; a non-finite sample ends the search like a higher
+// one. `higher` is where the search ended: the higher sample, or -1.
+double valleyTowards(const double *shift, const double *values, int count, int from, int direction, double height,
+                     double reach, int &higher)
 {
     double lowest = height;
-    for (int i = from + direction; i >= 0 && i < count; i += direction) {
+    higher = -1;
+    for (int i = from + direction; i >= 0 && i < count && !(std::fabs(shift[i] - shift[from]) > reach); i += direction) {
         const double v = values[i];
-        if (!std::isfinite(v) || v > height)
+        if (!std::isfinite(v) || v > height) {
+            higher = std::isfinite(v) ? i : -1;
             break;
+        }
         lowest = std::min(lowest, v);
     }
     return lowest;
 }
 
-// The samples around the plateau that lie above half the prominence: the body of the peak.
-void findBody(Candidate &c, const double *values, int count)
+// The samples around the plateau that lie above half of `prominence`: the body of the peak.
+void findBody(Candidate &c, const double *values, int count, double prominence)
 {
-    const double level = c.height - 0.5 * c.prominence;
+    const double level = c.height - 0.5 * prominence;
     c.bodyFirst = c.first;
     while (c.bodyFirst > 0 && std::isfinite(values[c.bodyFirst - 1]) && values[c.bodyFirst - 1] > level)
         --c.bodyFirst;
@@ -41,7 +47,17 @@ void findBody(Candidate &c, const double *values, int count)
         ++c.bodyLast;
 }
 
-std::vector<Candidate> localMaxima(const double *values, int count)
+// The top that the values climb to from `from` on in `direction`.
+int topBeyond(const double *values, int count, int from, int direction)
+{
+    int top = from;
+    while (top + direction >= 0 && top + direction < count && std::isfinite(values[top + direction])
+           && values[top + direction] >= values[top])
+        top += direction;
+    return top;
+}
+
+std::vector<Candidate> localMaxima(const double *shift, const double *values, int count)
 {
     std::vector<Candidate> found;
     int i = 1;
@@ -58,14 +74,30 @@ std::vector<Candidate> localMaxima(const double *values, int count)
             c.first = i;
             c.last = j;
             c.height = values[i];
-            const double left = valleyTowards(values, count, i, -1, c.height);
-            const double right = valleyTowards(values, count, j, +1, c.height);
+            const double unbounded = std::numeric_limits<double>::infinity();
+            int higherLeft = -1, higherRight = -1;
+            const double left = valleyTowards(shift, values, count, i, -1, c.height, unbounded, higherLeft);
+            const double right = valleyTowards(shift, values, count, j, +1, c.height, unbounded, higherRight);
             c.prominence = c.height - std::max(left, right);
+            c.rise = c.height - std::min(left, right);
+            const int higher = left > right ? higherLeft : higherRight;
+            c.tallerTop = higher < 0 ? -1 : topBeyond(values, count, higher, left > right ? -1 : +1);
             found.push_back(c);
         }
         i = j + 1;
     }
     return found;
+}
+
+// Whether the taller top beyond a peak's higher valley lies further than the widest line the
+// device gives: a nearer one may be the same line, split in two by the noise.
+bool apartFromTallerTop(const Candidate &c, Judging &j)
+{
+    if (c.tallerTop < 0)
+        return false;
+    const double centre = j.shift[(c.first + c.last) / 2];
+    raman::deviceLineSigmas(centre, j.sigmas);
+    return std::fabs(j.shift[c.tallerTop] - centre) > raman::kFwhmPerSigma * j.sigmas.back();
 }
 
 // Marks the body of a peak and one body width on either side of it.
@@ -101,13 +133,18 @@ std::vector<Candidate> linesAmong(const std::vector<Candidate> &maxima, const do
     }
     const std::vector<char> nothingLeftOut(size_t(count), 0);
     std::vector<char> leftOut(size_t(count), 0);
-    // Where the noise is known, a maximum rising less than the least prominence is no line,
-    // and judging it would cost more than all the lines.
+    // Where the noise is known, a maximum rising less than the least prominence is no line
+    // (judging it would cost more than all the lines) unless, on the flank of a taller one, it
+    // shows a line's shape (kPeakMinShapeSignificance).
     std::vector<Candidate> prominent;
     for (const Candidate &c : maxima) {
         const double noise = noiseWidths ? j.presenceNoiseWidths[(c.first + c.last) / 2] : 0.0;
-        if (!(noise > 0.0) || c.prominence >= j.minProminenceToNoise * noise)
+        if (!(noise > 0.0) || c.prominence >= j.minProminenceToNoise * noise) {
             prominent.push_back(c);
+        } else if (c.rise >= raman::kPeakMinFlankLineRise * noise && apartFromTallerTop(c, j) && showsLineShape(c, j, noise)) {
+            prominent.push_back(c);
+            prominent.back().shoulder = true;
+        }
     }
     std::vector<double> ratios;
     for (const Candidate &c : prominent) {
@@ -164,9 +201,26 @@ int find_raman_peaks(const double *shift, const double *values, int count,
         return 0;
 
     std::vector<Candidate> maxima;
-    for (Candidate &c : localMaxima(values, count)) {
+    std::vector<double> sigmas;
+    for (Candidate &c : localMaxima(shift, values, count)) {
         if (c.prominence > 0.0 && std::isfinite(c.prominence) && std::isfinite(shift[c.first])) {
-            findBody(c, values, count);
+            findBody(c, values, count, c.prominence);
+            // The tallest line of a cluster, whose valleys lie beyond all the others, has the
+            // whole cluster above half its prominence: its body is read from its valleys
+            // within kPeakMaxWidth instead, where that makes it no wider than a line the noise
+            // has widened (a broad bump the baseline left stays as wide as it is).
+            if (shift[c.bodyLast] - shift[c.bodyFirst] > raman::kPeakMaxWidth) {
+                int higher = -1;
+                const double reach = raman::kPeakMaxWidth;
+                const double left = valleyTowards(shift, values, count, c.first, -1, c.height, reach, higher);
+                const double right = valleyTowards(shift, values, count, c.last, +1, c.height, reach, higher);
+                Candidate near = c;
+                findBody(near, values, count, c.height - std::max(left, right));
+                raman::deviceLineSigmas(shift[(c.first + c.last) / 2], sigmas);
+                if (shift[near.bodyLast] - shift[near.bodyFirst]
+                    <= raman::kPeakLoneBodyOfWidest * raman::kFwhmPerSigma * sigmas.back())
+                    c = near;
+            }
             maxima.push_back(c);
         }
     }

@@ -58,8 +58,9 @@ constexpr double kPeakMinSeparation = 15.0;
 // the line where given, so a line's own shot noise does not hide it; judged so, a weak line
 // shows its whole rise, and the threshold stands higher than against the measured count,
 // where weak wide lines, which the noise moves furthest, are seldom listed); the level is then the lower of the two sides' (a line in a cluster stands beside its
-// neighbours, not on them), and the baseline itself where one side has no values to read
-// (an end of the data, or other lines). Where the caller does not know the noise, it is
+// neighbours, not on them), the baseline itself where one side has no values to read
+// (an end of the data, or other lines), and where neither has (in a cluster whose neighbours
+// fill both its valleys). Where the caller does not know the noise, it is
 // measured where the peak stands, from the spread of the values about their local median
 // over kPeakSurroundings (cm^-1) on either side, one peak width away from it (a local
 // median leaves the slow wander of the baseline out, hence so many widths), and the
@@ -71,7 +72,10 @@ constexpr double kPeakMinSeparation = 15.0;
 // end of the baseline, so a peak's height is read beyond it. A bump broader than
 // kPeakMaxWidth (cm^-1) at half its rise, or than kPeakMaxWidthOfWidest times the widest line
 // the device gives there (as wide in nm everywhere, so far fewer cm^-1 in the red), is
-// fluorescence the baseline left, not a line.
+// fluorescence the baseline left, not a line; a peak that would take more than kPeakMaxWidth
+// in at half its prominence (the tallest line of a cluster, whose valleys lie beyond all the
+// others) takes its rise from its valleys within kPeakMaxWidth instead, where that leaves its
+// body no wider than kPeakLoneBodyOfWidest times the widest line the device gives.
 constexpr double kPeakMinSignalToNoise = 7.75;
 constexpr double kPeakMinProminenceToNoise = 3.5;
 constexpr double kPeakMinSignalToMeasuredNoise = 10.0;
@@ -104,6 +108,16 @@ constexpr double kPeakMinMatchedSignalToNoise = 7.25;
 // as well.
 constexpr double kPeakMinMatchedSignificance = 5.0;
 constexpr double kPeakMatchedLeastRise = 5.0;
+// A line on the flank of a taller one, whose valley towards it the flank and its neighbours
+// fill, rises less than kPeakMinProminenceToNoise above it: it passes that gate where the
+// Gaussian of the device's widths over a sloped level that best matches the samples around
+// it rises kPeakMinShapeSignificance of its standard errors and leaves no more unexplained
+// than a parabola, which a curved flank alone matches as well. Such a line must still rise
+// kPeakMinFlankLineRise noise widths above its lower valley (a noise bump with no taller line
+// beside it falls about as far on either side), and the taller top must lie further than the
+// widest line the device gives (a nearer one may be the same line, split by the noise).
+constexpr double kPeakMinShapeSignificance = 5.0;
+constexpr double kPeakMinFlankLineRise = 8.0;
 // A line stands where the Gaussian of the device's widths, over a level, best matches the
 // measured samples within about kPeakMatchReach body widths of it (kPeakMatchLeastReach of
 // the narrowest device line's width at half maximum at least), its top sought within
