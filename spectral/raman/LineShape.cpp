@@ -40,6 +40,31 @@ bool bestTop(const LeftAt &leftAt, double centre, double reach, double &top)
     return true;
 }
 
+// The normal equations of a * g + b + s * d over `samples`, g the Gaussian of standard
+// deviation `sigma` with its top at `top` and d = (x - top) / sigma: the matrix into `m`, the
+// right-hand sides into `v`; returns the sum of the squared values.
+double slopedNormalEquations(const std::vector<MeasuredSample> &samples, double top, double sigma, double m[3][3],
+                             double v[3])
+{
+    double yy = 0.0;
+    for (int r = 0; r < 3; ++r) {
+        v[r] = 0.0;
+        for (int k = 0; k < 3; ++k)
+            m[r][k] = 0.0;
+    }
+    for (const MeasuredSample &s : samples) {
+        const double d = (s.x - top) / sigma;
+        const double f[3] = {std::exp(-0.5 * d * d), 1.0, d};
+        for (int r = 0; r < 3; ++r) {
+            for (int k = 0; k < 3; ++k)
+                m[r][k] += f[r] * f[k];
+            v[r] += f[r] * s.y;
+        }
+        yy += s.y * s.y;
+    }
+    return yy;
+}
+
 } // namespace
 
 double shiftPerNmAt(double shift)
@@ -159,18 +184,14 @@ GaussianMatch bestGaussianOverSlope(const std::vector<MeasuredSample> &samples, 
     // What a * g + b + s * (x - top) / sigma leaves unexplained, by the normal equations
     // solved by elimination; `a` is the Gaussian's height (0 where they have no solution).
     const auto match = [&](double top, double sigma, double &a) {
-        double m[3][4] = {}, yy = 0.0;
-        for (const MeasuredSample &s : samples) {
-            const double d = (s.x - top) / sigma;
-            const double f[3] = {std::exp(-0.5 * d * d), 1.0, d};
-            for (int r = 0; r < 3; ++r) {
-                for (int k = 0; k < 3; ++k)
-                    m[r][k] += f[r] * f[k];
-                m[r][3] += f[r] * s.y;
-            }
-            yy += s.y * s.y;
+        double normal[3][3], rhs[3];
+        const double yy = slopedNormalEquations(samples, top, sigma, normal, rhs);
+        double m[3][4];
+        for (int r = 0; r < 3; ++r) {
+            for (int k = 0; k < 3; ++k)
+                m[r][k] = normal[r][k];
+            m[r][3] = rhs[r];
         }
-        const double rhs[3] = {m[0][3], m[1][3], m[2][3]};
         for (int col = 0; col < 3; ++col) {
             int pivot = col;
             for (int r = col + 1; r < 3; ++r)
@@ -206,6 +227,25 @@ GaussianMatch bestGaussianOverSlope(const std::vector<MeasuredSample> &samples, 
             best = {true, 0.0, 0.0, top, sigma, unexplained};
     }
     return best;
+}
+
+bool heightOverSlope(const std::vector<MeasuredSample> &samples, double centre, double sigma, double &height,
+                     double &variancePerNoise)
+{
+    if (samples.size() < kLeastMatchSamples || !(sigma > 0.0))
+        return false;
+    double m[3][3], v[3];
+    slopedNormalEquations(samples, centre, sigma, m, v);
+    // The height, and the first diagonal element of the matrix's inverse, by its cofactors.
+    const double c00 = m[1][1] * m[2][2] - m[1][2] * m[2][1];
+    const double c01 = m[1][2] * m[2][0] - m[1][0] * m[2][2];
+    const double c02 = m[1][0] * m[2][1] - m[1][1] * m[2][0];
+    const double det = m[0][0] * c00 + m[0][1] * c01 + m[0][2] * c02;
+    if (!(std::fabs(det) > 1e-12 * m[0][0] * m[1][1] * m[2][2]))
+        return false;
+    height = (c00 * v[0] + c01 * v[1] + c02 * v[2]) / det;
+    variancePerNoise = c00 / det;
+    return std::isfinite(height) && variancePerNoise > 0.0;
 }
 
 } // namespace raman

@@ -56,4 +56,10 @@ GaussianMatch finestGaussian(const std::vector<MeasuredSample> &samples, const s
 GaussianMatch bestGaussianOverSlope(const std::vector<MeasuredSample> &samples, const std::vector<double> &sigmas,
                                     double centre, double reach);
 
+// The height a of a * Gaussian + b + s * (x - centre) / sigma matched to `samples`, with the
+// Gaussian's top at `centre` and its standard deviation `sigma`, and the variance of that
+// height per unit variance of the samples' noise; false where the samples fix none.
+bool heightOverSlope(const std::vector<MeasuredSample> &samples, double centre, double sigma, double &height,
+                     double &variancePerNoise);
+
 } // namespace raman

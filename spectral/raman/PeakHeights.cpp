@@ -120,35 +120,6 @@ double matchedSignificance(const raman::GaussianMatch &match, const Judging &j, 
     return spread > 0.0 ? (match.top - match.level) * std::sqrt(spread) / noise : 0.0;
 }
 
-// The height a of a * Gaussian + b + s * (x - centre) matched to `j.samples`, with the
-// Gaussian's top at `centre` and its standard deviation `sigma`, and the variance of that
-// height per unit variance of the samples' noise; false where the samples fix none.
-bool heightOverSlope(const Judging &j, double centre, double sigma, double &height, double &variancePerNoise)
-{
-    if (j.samples.size() < raman::kLeastMatchSamples || !(sigma > 0.0))
-        return false;
-    // Normal equations of (g, 1, d); the height and the first diagonal element of their inverse.
-    double m[3][3] = {}, v[3] = {};
-    for (const raman::MeasuredSample &s : j.samples) {
-        const double d = (s.x - centre) / sigma;
-        const double f[3] = {std::exp(-0.5 * d * d), 1.0, d};
-        for (int r = 0; r < 3; ++r) {
-            for (int k = 0; k < 3; ++k)
-                m[r][k] += f[r] * f[k];
-            v[r] += f[r] * s.y;
-        }
-    }
-    const double c00 = m[1][1] * m[2][2] - m[1][2] * m[2][1];
-    const double c01 = m[1][2] * m[2][0] - m[1][0] * m[2][2];
-    const double c02 = m[1][0] * m[2][1] - m[1][1] * m[2][0];
-    const double det = m[0][0] * c00 + m[0][1] * c01 + m[0][2] * c02;
-    if (!(std::fabs(det) > 1e-12 * m[0][0] * m[1][1] * m[2][2]))
-        return false;
-    height = (c00 * v[0] + c01 * v[1] + c02 * v[2]) / det;
-    variancePerNoise = c00 / det;
-    return std::isfinite(height) && variancePerNoise > 0.0;
-}
-
 // Unexplained squares of the least-squares parabola through `j.samples`, x taken from
 // `centre`; infinite where they fix none.
 double parabolaUnexplained(Judging &j, double centre)
@@ -237,7 +208,7 @@ bool showsLineShape(const Candidate &c, Judging &j, double noise)
     takeSamplesAround(j, middle, std::max(width + 2.0 * j.sigmas.front(), raman::kFwhmPerSigma * j.sigmas.back()));
     const raman::GaussianMatch match = raman::bestGaussianOverSlope(j.samples, j.sigmas, centre, 0.5 * width);
     double height = 0.0, variance = 0.0;
-    if (!match.found || !heightOverSlope(j, match.centre, match.sigma, height, variance))
+    if (!match.found || !raman::heightOverSlope(j.samples, match.centre, match.sigma, height, variance))
         return false;
     return height >= raman::kPeakMinShapeSignificance * noise * std::sqrt(variance)
         && match.unexplained <= parabolaUnexplained(j, centre);

@@ -47,6 +47,23 @@ void findBody(Candidate &c, const double *values, int count, double prominence)
         ++c.bodyLast;
 }
 
+// The tallest line of a cluster, whose valleys lie beyond all the others, has the whole
+// cluster above half its prominence: its body is read from its valleys within kPeakMaxWidth
+// instead, where that makes it no wider than a line the noise has widened (a broad bump the
+// baseline left stays as wide as it is).
+void narrowToNearValleys(Candidate &c, const double *shift, const double *values, int count, std::vector<double> &sigmas)
+{
+    int higher = -1;
+    const double reach = raman::kPeakMaxWidth;
+    const double left = valleyTowards(shift, values, count, c.first, -1, c.height, reach, higher);
+    const double right = valleyTowards(shift, values, count, c.last, +1, c.height, reach, higher);
+    Candidate near = c;
+    findBody(near, values, count, c.height - std::max(left, right));
+    raman::deviceLineSigmas(shift[(c.first + c.last) / 2], sigmas);
+    if (shift[near.bodyLast] - shift[near.bodyFirst] <= raman::kPeakLoneBodyOfWidest * raman::kFwhmPerSigma * sigmas.back())
+        c = near;
+}
+
 // The top that the values climb to from `from` on in `direction`.
 int topBeyond(const double *values, int count, int from, int direction)
 {
@@ -205,22 +222,8 @@ int find_raman_peaks(const double *shift, const double *values, int count,
     for (Candidate &c : localMaxima(shift, values, count)) {
         if (c.prominence > 0.0 && std::isfinite(c.prominence) && std::isfinite(shift[c.first])) {
             findBody(c, values, count, c.prominence);
-            // The tallest line of a cluster, whose valleys lie beyond all the others, has the
-            // whole cluster above half its prominence: its body is read from its valleys
-            // within kPeakMaxWidth instead, where that makes it no wider than a line the noise
-            // has widened (a broad bump the baseline left stays as wide as it is).
-            if (shift[c.bodyLast] - shift[c.bodyFirst] > raman::kPeakMaxWidth) {
-                int higher = -1;
-                const double reach = raman::kPeakMaxWidth;
-                const double left = valleyTowards(shift, values, count, c.first, -1, c.height, reach, higher);
-                const double right = valleyTowards(shift, values, count, c.last, +1, c.height, reach, higher);
-                Candidate near = c;
-                findBody(near, values, count, c.height - std::max(left, right));
-                raman::deviceLineSigmas(shift[(c.first + c.last) / 2], sigmas);
-                if (shift[near.bodyLast] - shift[near.bodyFirst]
-                    <= raman::kPeakLoneBodyOfWidest * raman::kFwhmPerSigma * sigmas.back())
-                    c = near;
-            }
+            if (shift[c.bodyLast] - shift[c.bodyFirst] > raman::kPeakMaxWidth)
+                narrowToNearValleys(c, shift, values, count, sigmas);
             maxima.push_back(c);
         }
     }
