@@ -23,6 +23,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -93,6 +94,63 @@ double placeBound(const SyntheticRamanSpectrum &sample, const RamanLine &line, b
     const double variance = m[0][unknowns] / m[0][0];
     const double shiftPerNm = 1e7 / (top * top);
     return variance > 0.0 ? std::sqrt(variance) * shiftPerNm : std::numeric_limits<double>::infinity();
+}
+
+// Where maximum likelihood places a lone line from noisy `counts`, knowing its width: the
+// top of the Gaussian of that width over a sloped level, weighted by the expected counts, that
+// best matches the samples placeBound reads, sought within 1.5 of its standard deviations of
+// the true top (cm^-1): what the data allow a list that knew the width and where to look.
+double likeliestPlace(const SyntheticRamanSpectrum &sample, const RamanLine &line, const std::vector<double> &counts)
+{
+    const double width = line.width > 0.0 ? line.width : sample.lineWidth;
+    const double top = SyntheticRamanSpectrum::wavelengthOfShift(line.shift);
+    std::vector<double> x, y, weight;
+    for (double w = std::max(ramanpipeline::kBaselineStartNm, std::ceil(top - 4.0 * width)); w <= top + 4.0 * width; w += 1.0) {
+        const size_t at = size_t(std::lround(w - sample.firstWavelength));
+        if (at >= counts.size())
+            continue;
+        x.push_back(w - top);
+        y.push_back(counts[at]);
+        weight.push_back(1.0 / std::max(1.0, sample.fluorescence(w) + sample.linesAt(w)));
+    }
+    const auto det = [](const double a[3][3]) {
+        return a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) - a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0])
+            + a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+    };
+    constexpr int kSteps = 300;
+    double best = std::numeric_limits<double>::infinity(), place = top;
+    for (int k = 0; k <= kSteps; ++k) {
+        const double centre = width * (3.0 * k / kSteps - 1.5);
+        // Weighted normal equations of a * g + b + s * x, solved by Cramer's rule.
+        double m[3][3] = {}, v[3] = {}, yy = 0.0;
+        for (size_t i = 0; i < x.size(); ++i) {
+            const double d = (x[i] - centre) / width;
+            const double f[3] = {std::exp(-0.5 * d * d), 1.0, x[i]};
+            for (int r = 0; r < 3; ++r) {
+                for (int c = 0; c < 3; ++c)
+                    m[r][c] += weight[i] * f[r] * f[c];
+                v[r] += weight[i] * f[r] * y[i];
+            }
+            yy += weight[i] * y[i] * y[i];
+        }
+        const double whole = det(m);
+        if (!(std::fabs(whole) > 0.0))
+            continue;
+        double solution[3];
+        for (int c = 0; c < 3; ++c) {
+            double replaced[3][3];
+            for (int r = 0; r < 3; ++r)
+                for (int k2 = 0; k2 < 3; ++k2)
+                    replaced[r][k2] = k2 == c ? v[r] : m[r][k2];
+            solution[c] = det(replaced) / whole;
+        }
+        const double unexplained = yy - (solution[0] * v[0] + solution[1] * v[1] + solution[2] * v[2]);
+        if (solution[0] > 0.0 && unexplained < best) {
+            best = unexplained;
+            place = top + centre;
+        }
+    }
+    return 1e7 / raman::kExcitationWavelengthNm - 1e7 / place;
 }
 
 struct Group {
@@ -434,6 +492,7 @@ void showPhantom(const Measurement &m, const QList<double> &peaks, bool inSample
 struct Figures {
     Tally unlistable, groupsInSamples, strongestLines, strongestNearStart, singleLines, singleLinesNearThreshold, weakLines;
     double unavoidablePhantoms[2] = {0.0, 0.0};
+    long likeliestPlacePhantoms = 0;
     Tally phantoms[2], phantomsBeside[2], flankMid, flankHigh, pair, beforeStartPhantoms, beforeStartListed;
     Tally noiseFreeListed, noiseFreePhantoms;
     double noiseFreeWorst = 0.0, noiseFreeWorstCut = 0.0; // cm^-1, from 1040 on and before
@@ -475,6 +534,14 @@ struct Figures {
         unavoidablePhantoms[inSample] += chanceOfUnavoidablePhantom(peaks, m.groups);
         if (phantom)
             phantomsBeside[inSample].add(!anyBeyond(peaks, m.groups, kBeside));
+    }
+
+    // Whether a single line the list lists would, placed by maximum likelihood, be a phantom.
+    void judgeLikeliestPlace(const Measurement &m, const QList<double> &peaks, const std::vector<double> &counts)
+    {
+        const Group &g = m.groups.front();
+        if (listedIn(peaks, g))
+            likeliestPlacePhantoms += !within(g, likeliestPlace(m.sample, m.sample.lines.front(), counts), g.reach);
     }
 
     // S/N here is the line's height over the shot noise of the fluorescence under it alone.
@@ -557,6 +624,9 @@ struct Figures {
                         phantomsBeside[inSample].hits, phantomsBeside[inSample].of);
             std::printf("    listed lone lines placed as well as their data allow would list one in: %.2f in 1000\n",
                         1000.0 * unavoidablePhantoms[inSample] / double(phantoms[inSample].of));
+            if (!inSample)
+                std::printf("    the lines listed, placed by maximum likelihood knowing their width, would list one in: %.2f in 1000\n",
+                            1000.0 * double(likeliestPlacePhantoms) / double(phantoms[0].of));
         }
         if (beforeStartPhantoms.of > 0) {
             std::printf("  lines at 860-1000 cm^-1 (before the start), S/N 10-80, listing a peak > %.0f cm^-1 off: %.2f in 1000 of %ld  (target <= 1)\n",
@@ -671,7 +741,10 @@ void measureSet(const char *kind, const char *widths, int count, uint32_t set, c
         const std::vector<double> counts = shotNoiseCounts(m.sample, seedOf(set, k));
         const QList<double> peaks = peaksOf(counts);
         g_dump.add(kind, widths, m.groups, counts, peaks);
-        judge(m, peaks);
+        if constexpr (std::is_invocable_v<Judge, const Measurement &, const QList<double> &, const std::vector<double> &>)
+            judge(m, peaks, counts);
+        else
+            judge(m, peaks);
     }
 }
 
@@ -689,7 +762,10 @@ void printFigures()
         measureSet(kindIf("samples"), shortNameOf(kind), kSamples, set++, [&](int k) { return sampleMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, true); });
         measureSet(kindIf("single"), shortNameOf(kind), kSingleLines, set++, [&](int k) { return singleLineMeasurement(k, kind, draw); },
-                   [&](const Measurement &m, const QList<double> &peaks) { f.judge(m, peaks, false); });
+                   [&](const Measurement &m, const QList<double> &peaks, const std::vector<double> &counts) {
+                       f.judge(m, peaks, false);
+                       f.judgeLikeliestPlace(m, peaks, counts);
+                   });
         measureSet(kindIf("flank"), shortNameOf(kind), kFlankLines, set++, [&](int k) { return steepFlankLineMeasurement(k, kind, draw); },
                    [&](const Measurement &m, const QList<double> &peaks) { f.judgeOnFlank(m, peaks); });
         measureSet(kindIf("pair"), shortNameOf(kind), kPairs, set++, [&](int) { return weakPairMeasurement(kind, draw); },

@@ -85,4 +85,18 @@ bool takeSamplesAround(Judging &j, int middle, double reach)
     return raman::measuredSamplesOf(j.shift, j.values, from, to, j.samples);
 }
 
+void dropTallerFlank(const Candidate &c, Judging &j, double centre, double limit)
+{
+    if (c.tallerTop < 0)
+        return;
+    std::vector<raman::MeasuredSample> &s = j.samples;
+    if (j.shift[c.tallerTop] < centre) {
+        const auto first = std::find_if(s.rbegin(), s.rend(), [&](const raman::MeasuredSample &m) { return m.x < centre && m.y > limit; });
+        s.erase(s.begin(), first.base());
+    } else {
+        const auto first = std::find_if(s.begin(), s.end(), [&](const raman::MeasuredSample &m) { return m.x > centre && m.y > limit; });
+        s.erase(first, s.end());
+    }
+}
+
 } // namespace raman::detail

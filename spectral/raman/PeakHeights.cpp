@@ -206,6 +206,8 @@ bool showsLineShape(const Candidate &c, Judging &j, double noise)
     const double centre = j.shift[middle];
     raman::deviceLineSigmas(centre, j.sigmas);
     takeSamplesAround(j, middle, std::max(width + 2.0 * j.sigmas.front(), raman::kFwhmPerSigma * j.sigmas.back()));
+    if (c.rise >= raman::kPeakTrimmedShoulderRise * noise)
+        dropTallerFlank(c, j, centre, c.height + raman::kPeakShoulderFlankRise * noise);
     const raman::GaussianMatch match = raman::bestGaussianOverSlope(j.samples, j.sigmas, centre, 0.5 * width);
     double height = 0.0, variance = 0.0;
     if (!match.found || !raman::heightOverSlope(j.samples, match.centre, match.sigma, height, variance))

@@ -93,6 +93,10 @@ bool takeSamplesFromBeforeStart(Judging &j);
 // `middle`; false where there are none.
 bool takeSamplesAround(Judging &j, int middle, double reach);
 
+// Drops from `j.samples`, on the side of a peak's taller top, the first sample counted out
+// from `centre` that rises above `limit` and all beyond it: the taller line's flank.
+void dropTallerFlank(const Candidate &c, Judging &j, double centre, double limit);
+
 // Defined in PeakSurroundings.cpp, where kResidualReach and the strides are.
 
 // Deviation of every measured value from the median of the values within kResidualReach
@@ -117,8 +121,9 @@ double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &le
 // Whether a peak short of the least prominence shows a line's shape all the same: the
 // Gaussian of the device's widths over a sloped level that best matches the measured samples
 // within the widest device line's width at half maximum of it (its body's width and two of the
-// narrowest lines' standard deviations, where more) rises kPeakMinShapeSignificance of its
-// standard errors at `noise` and leaves no more unexplained than a parabola.
+// narrowest lines' standard deviations, where more; for a clear shoulder, not up the taller
+// line's flank, kPeakShoulderFlankRise) rises kPeakMinShapeSignificance of its standard errors
+// at `noise` and leaves no more unexplained than a parabola.
 bool showsLineShape(const Candidate &c, Judging &j, double noise);
 
 // Defined in LinePlacement.cpp.

@@ -118,6 +118,14 @@ constexpr double kPeakMatchedLeastRise = 5.0;
 // widest line the device gives (a nearer one may be the same line, split by the noise).
 constexpr double kPeakMinShapeSignificance = 5.0;
 constexpr double kPeakMinFlankLineRise = 8.0;
+// Beyond where the values climb kPeakShoulderFlankRise noise widths above the top of such a
+// line, towards its taller neighbour, the neighbour's flank bends more than a sloped level
+// follows: a line rising kPeakTrimmedShoulderRise noise widths above its lower valley shows
+// its shape in the samples before that only. A weaker one keeps them all: passing on the
+// fewer, it is placed so far into the neighbour's pull (6 cm^-1 noise-free for polystyrene
+// 1155 at 2.5 nm) that the noise puts it beyond its line.
+constexpr double kPeakShoulderFlankRise = 2.0;
+constexpr double kPeakTrimmedShoulderRise = 18.0;
 // A line stands where the Gaussian of the device's widths, over a level, best matches the
 // measured samples within about kPeakMatchReach body widths of it (kPeakMatchLeastReach of
 // the narrowest device line's width at half maximum at least), its top sought within
@@ -147,9 +155,12 @@ constexpr double kBlendMinSlopeExplained = 16.0;
 // matched to the measured samples within that width at half maximum of it. A weak line as
 // wide as the device makes it is otherwise listed more than kPeakMinSeparation off its
 // place often enough to pass for another line; held tighter, weak wide lines a chemist's
-// eye finds are lost (a 4 nm line of 5-8 noise widths is fixed to about 5-9 cm^-1). A line
-// cut by the start is placed by its measured side alone, which such a match does not describe.
-constexpr double kPeakMaxPlaceSpread = 8.0;
+// eye finds are lost (a 4 nm line of 5-8 noise widths is fixed to about 5-9 cm^-1), and so
+// are two blended lines between taller ones, whose body, narrowed by their neighbours'
+// flanks, reads as a narrower line's. Held looser, a line before the start is listed off its
+// place. A line cut by the start is placed by its measured side alone, which such a match
+// does not describe.
+constexpr double kPeakMaxPlaceSpread = 9.5;
 // A line whose body begins within kPeakCutReach (cm^-1) of the start of the measured data
 // has lost part of one side: it stands at the top of the Gaussian of the device's widths that
 // best matches its measured side, no earlier than kPeakMaxTopBeforeStart (cm^-1) before the

@@ -627,26 +627,28 @@ private slots:
     // Cyclohexane's lines 4 nm wide run together from 1028 to 1444 cm^-1; 1158/1266 stand in
     // the middle, their valleys filled by both neighbours' flanks, so no level beside them is
     // free of lines. They rise about 17 shot-noise widths on a bright hump and are listed in
-    // most measurements, counted from the baseline where no level can be read beside them.
-    // 1028, the tallest of them there, has the whole cluster above half its prominence and is
-    // listed as a line all the same.
+    // most measurements, counted from the baseline where no level can be read beside them,
+    // though their body, narrowed by the flanks, reads as a narrower line's and fixes their
+    // place less well. 1028, the tallest of them there, has the whole cluster above half its
+    // prominence and is listed as a line all the same.
     void lineBetweenTallerNeighboursIsListed()
     {
         const SyntheticRamanSpectrum sample = substanceOnHump(1, 40.0 * std::sqrt(50000.0), 4.0, 50000.0, 700.0);
         const int listed = measurementsListing(sample, 0.5 * (1157.6 + 1266.4), 0.5 * (1266.4 - 1157.6) + 15.0, 40);
-        QVERIFY2(listed >= 26, qPrintable(QString("1158/1266 listed in %1 of 40 measurements").arg(listed)));
+        QVERIFY2(listed >= 30, qPrintable(QString("1158/1266 listed in %1 of 40 measurements").arg(listed)));
         const int tallestListed = measurementsListing(sample, 1028.3, 15.0, 40);
         QVERIFY2(tallestListed >= 38, qPrintable(QString("1028 listed in %1 of 40 measurements").arg(tallestListed)));
     }
 
     // Toluene's 1155/1210 cm^-1 lines 4 nm wide stand on the flank of 1004/1031, which fills
     // the valley between them: about 20 shot-noise widths high, they often rise less than the
-    // least prominence above it, but show a line's shape, and are listed in most measurements.
+    // least prominence above it, but show a line's shape up to where that flank climbs above
+    // them, and are listed in nearly all measurements.
     void lineOnTheFlankOfATallerOneIsListed()
     {
         const SyntheticRamanSpectrum sample = substanceOnHump(2, 40.0 * std::sqrt(50000.0), 4.0, 50000.0, 700.0);
         const int listed = measurementsListing(sample, 0.5 * (1155.3 + 1210.0), 0.5 * (1210.0 - 1155.3) + 15.0, 40);
-        QVERIFY2(listed >= 28, qPrintable(QString("1155/1210 listed in %1 of 40 measurements").arg(listed)));
+        QVERIFY2(listed >= 36, qPrintable(QString("1155/1210 listed in %1 of 40 measurements").arg(listed)));
     }
 
     // Noise-free lines of 30 shot-noise widths at the start of the clean spectrum (562 nm,
