@@ -54,6 +54,33 @@ bool g_showPhantoms = false;
 // Hump heights (counts): bright, dim, weak.
 const double kHumps[] = {50000.0, 5000.0, 500.0};
 
+// Solves the first `n` rows and columns of `a` x = `b` by Gauss-Jordan elimination; the
+// systems here are normal equations, which need no pivoting. False where a pivot vanishes
+// beside the first diagonal entry.
+bool solveNormalEquations(int n, const double (&a)[4][4], const double (&b)[4], double (&x)[4])
+{
+    double m[4][5] = {};
+    for (int r = 0; r < n; ++r) {
+        for (int k = 0; k < n; ++k)
+            m[r][k] = a[r][k];
+        m[r][n] = b[r];
+    }
+    for (int col = 0; col < n; ++col) {
+        if (!(std::fabs(m[col][col]) > 1e-12 * (1.0 + std::fabs(a[0][0]))))
+            return false;
+        for (int r = 0; r < n; ++r) {
+            if (r == col)
+                continue;
+            const double factor = m[r][col] / m[col][col];
+            for (int k = col; k <= n; ++k)
+                m[r][k] -= factor * m[col][k];
+        }
+    }
+    for (int r = 0; r < n; ++r)
+        x[r] = m[r][n] / m[r][r];
+    return true;
+}
+
 // Cramer-Rao standard deviation (cm^-1) of a line's place from the clean spectrum's device
 // samples (562 nm on) within four of its standard deviations, under the shot noise of the
 // counts there: with its height, a level and a slope unknown too, or (`placeOnly`) with
@@ -72,28 +99,12 @@ double placeBound(const SyntheticRamanSpectrum &sample, const RamanLine &line, b
             for (int k = 0; k < 4; ++k)
                 f[r][k] += v[r] * v[k] / variance;
     }
-    const int unknowns = placeOnly ? 1 : 4;
-    // The place's variance: the first diagonal entry of the inverse, by elimination.
-    double m[4][5] = {};
-    for (int r = 0; r < unknowns; ++r) {
-        for (int k = 0; k < unknowns; ++k)
-            m[r][k] = f[r][k];
-        m[r][unknowns] = r == 0 ? 1.0 : 0.0;
-    }
-    for (int col = 0; col < unknowns; ++col) {
-        if (!(std::fabs(m[col][col]) > 1e-12 * (1.0 + std::fabs(f[0][0]))))
-            return std::numeric_limits<double>::infinity();
-        for (int r = 0; r < unknowns; ++r) {
-            if (r == col)
-                continue;
-            const double factor = m[r][col] / m[col][col];
-            for (int k = col; k <= unknowns; ++k)
-                m[r][k] -= factor * m[col][k];
-        }
-    }
-    const double variance = m[0][unknowns] / m[0][0];
-    const double shiftPerNm = 1e7 / (top * top);
-    return variance > 0.0 ? std::sqrt(variance) * shiftPerNm : std::numeric_limits<double>::infinity();
+    // The place's variance: the first diagonal entry of the inverse.
+    const double first[4] = {1.0, 0.0, 0.0, 0.0};
+    double inverse[4];
+    if (!solveNormalEquations(placeOnly ? 1 : 4, f, first, inverse) || !(inverse[0] > 0.0))
+        return std::numeric_limits<double>::infinity();
+    return std::sqrt(inverse[0]) * 1e7 / (top * top);
 }
 
 // Where maximum likelihood places a lone line from noisy `counts`, knowing its width: the
@@ -113,16 +124,12 @@ double likeliestPlace(const SyntheticRamanSpectrum &sample, const RamanLine &lin
         y.push_back(counts[at]);
         weight.push_back(1.0 / std::max(1.0, sample.fluorescence(w) + sample.linesAt(w)));
     }
-    const auto det = [](const double a[3][3]) {
-        return a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) - a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0])
-            + a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
-    };
     constexpr int kSteps = 300;
     double best = std::numeric_limits<double>::infinity(), place = top;
     for (int k = 0; k <= kSteps; ++k) {
         const double centre = width * (3.0 * k / kSteps - 1.5);
-        // Weighted normal equations of a * g + b + s * x, solved by Cramer's rule.
-        double m[3][3] = {}, v[3] = {}, yy = 0.0;
+        // Weighted normal equations of a * g + b + s * x.
+        double m[4][4] = {}, v[4] = {}, yy = 0.0;
         for (size_t i = 0; i < x.size(); ++i) {
             const double d = (x[i] - centre) / width;
             const double f[3] = {std::exp(-0.5 * d * d), 1.0, x[i]};
@@ -133,17 +140,9 @@ double likeliestPlace(const SyntheticRamanSpectrum &sample, const RamanLine &lin
             }
             yy += weight[i] * y[i] * y[i];
         }
-        const double whole = det(m);
-        if (!(std::fabs(whole) > 0.0))
+        double solution[4];
+        if (!solveNormalEquations(3, m, v, solution))
             continue;
-        double solution[3];
-        for (int c = 0; c < 3; ++c) {
-            double replaced[3][3];
-            for (int r = 0; r < 3; ++r)
-                for (int k2 = 0; k2 < 3; ++k2)
-                    replaced[r][k2] = k2 == c ? v[r] : m[r][k2];
-            solution[c] = det(replaced) / whole;
-        }
         const double unexplained = yy - (solution[0] * v[0] + solution[1] * v[1] + solution[2] * v[2]);
         if (solution[0] > 0.0 && unexplained < best) {
             best = unexplained;

@@ -73,6 +73,11 @@ double shiftPerNmAt(double shift)
     return 1e7 / (wavelength * wavelength);
 }
 
+double widestLineAt(double shift)
+{
+    return kLineWidestFwhm * shiftPerNmAt(shift);
+}
+
 void deviceLineSigmas(double shift, std::vector<double> &out)
 {
     const double shiftPerNm = shiftPerNmAt(shift);

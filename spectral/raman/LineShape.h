@@ -28,6 +28,9 @@ bool measuredSamplesOf(const double *x, const double *values, int from, int to, 
 // How many cm^-1 one nm spans at `shift`: the device's lines are as wide in nm everywhere.
 double shiftPerNmAt(double shift);
 
+// Width at half maximum (cm^-1) of the widest line the device gives at `shift`.
+double widestLineAt(double shift);
+
 // Standard deviations (cm^-1) of the lines the device gives at `shift`: kLineWidthTrials
 // widths at half maximum, narrowest first, over the range of its optics and slits.
 void deviceLineSigmas(double shift, std::vector<double> &out);

@@ -219,7 +219,7 @@ bool showsLineShape(const Candidate &c, Judging &j, double noise)
 double signalToNoise(const Candidate &c, Judging &j, const std::vector<char> &leftOut)
 {
     const double width = j.shift[c.bodyLast] - j.shift[c.bodyFirst];
-    const double widestLine = raman::kLineWidestFwhm * shiftPerNmAt(0.5 * (j.shift[c.bodyFirst] + j.shift[c.bodyLast]));
+    const double widestLine = raman::widestLineAt(0.5 * (j.shift[c.bodyFirst] + j.shift[c.bodyLast]));
     if (width > std::min(raman::kPeakMaxWidth, raman::kPeakMaxWidthOfWidest * widestLine) || touchesUnmeasured(c, j))
         return 0.0;
     double height = 0.0, prominence = 0.0;

@@ -51,7 +51,7 @@ void findBody(Candidate &c, const double *values, int count, double prominence)
 // cluster above half its prominence: its body is read from its valleys within kPeakMaxWidth
 // instead, where that makes it no wider than a line the noise has widened (a broad bump the
 // baseline left stays as wide as it is).
-void narrowToNearValleys(Candidate &c, const double *shift, const double *values, int count, std::vector<double> &sigmas)
+void narrowToNearValleys(Candidate &c, const double *shift, const double *values, int count)
 {
     int higher = -1;
     const double reach = raman::kPeakMaxWidth;
@@ -59,8 +59,7 @@ void narrowToNearValleys(Candidate &c, const double *shift, const double *values
     const double right = valleyTowards(shift, values, count, c.last, +1, c.height, reach, higher);
     Candidate near = c;
     findBody(near, values, count, c.height - std::max(left, right));
-    raman::deviceLineSigmas(shift[(c.first + c.last) / 2], sigmas);
-    if (shift[near.bodyLast] - shift[near.bodyFirst] <= raman::kPeakLoneBodyOfWidest * raman::kFwhmPerSigma * sigmas.back())
+    if (shift[near.bodyLast] - shift[near.bodyFirst] <= raman::kPeakLoneBodyOfWidest * raman::widestLineAt(shift[(c.first + c.last) / 2]))
         c = near;
 }
 
@@ -108,13 +107,12 @@ std::vector<Candidate> localMaxima(const double *shift, const double *values, in
 
 // Whether the taller top beyond a peak's higher valley lies further than the widest line the
 // device gives: a nearer one may be the same line, split in two by the noise.
-bool apartFromTallerTop(const Candidate &c, Judging &j)
+bool apartFromTallerTop(const Candidate &c, const Judging &j)
 {
     if (c.tallerTop < 0)
         return false;
     const double centre = j.shift[(c.first + c.last) / 2];
-    raman::deviceLineSigmas(centre, j.sigmas);
-    return std::fabs(j.shift[c.tallerTop] - centre) > raman::kFwhmPerSigma * j.sigmas.back();
+    return std::fabs(j.shift[c.tallerTop] - centre) > raman::widestLineAt(centre);
 }
 
 // Marks the body of a peak and one body width on either side of it.
@@ -218,12 +216,11 @@ int find_raman_peaks(const double *shift, const double *values, int count,
         return 0;
 
     std::vector<Candidate> maxima;
-    std::vector<double> sigmas;
     for (Candidate &c : localMaxima(shift, values, count)) {
         if (c.prominence > 0.0 && std::isfinite(c.prominence) && std::isfinite(shift[c.first])) {
             findBody(c, values, count, c.prominence);
             if (shift[c.bodyLast] - shift[c.bodyFirst] > raman::kPeakMaxWidth)
-                narrowToNearValleys(c, shift, values, count, sigmas);
+                narrowToNearValleys(c, shift, values, count);
             maxima.push_back(c);
         }
     }
